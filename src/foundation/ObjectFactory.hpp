@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/Object.hpp"
+
+namespace qvd {
+
+// Creates an ERP server object from "Prefix.Class": first under the prefix "ERPNGCOAPI", then
+// under "ErpApiNextPlus". A name without a dot gives null silently; when neither prefix can
+// create the class, one message box and null. Never raises.
+automation::ObjectRef NxtObjectoCriar(std::string_view sClasse);
+
+}  // namespace qvd

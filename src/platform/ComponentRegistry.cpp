@@ -1,0 +1,43 @@
+#include "platform/ComponentRegistry.hpp"
+
+#include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
+
+namespace automation {
+
+ComponentRegistry& ComponentRegistry::instance() {
+  static ComponentRegistry registry;
+  return registry;
+}
+
+void ComponentRegistry::add(std::string_view className, Factory factory) {
+  std::lock_guard lock(mutex_);
+  factories_[text::foldCase(className)] = std::move(factory);
+}
+
+void ComponentRegistry::remove(std::string_view className) {
+  std::lock_guard lock(mutex_);
+  factories_.erase(text::foldCase(className));
+}
+
+bool ComponentRegistry::contains(std::string_view className) const {
+  std::lock_guard lock(mutex_);
+  return factories_.count(text::foldCase(className)) != 0;
+}
+
+ObjectRef ComponentRegistry::create(std::string_view className) const {
+  Factory factory;
+  {
+    std::lock_guard lock(mutex_);
+    auto it = factories_.find(text::foldCase(className));
+    if (it == factories_.end()) raise(errnum::CannotCreateObject);
+    factory = it->second;
+  }
+  ObjectRef object = factory();
+  if (!object) raise(errnum::CannotCreateObject);
+  return object;
+}
+
+ObjectRef createObject(std::string_view className) { return ComponentRegistry::instance().create(className); }
+
+}  // namespace automation

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "platform/Object.hpp"
+
+namespace automation {
+
+// Creates objects by class name ("Prefix.Class"), as the platform's component system does.
+// Class names ignore letter case.
+class ComponentRegistry {
+ public:
+  using Factory = std::function<ObjectRef()>;
+
+  static ComponentRegistry& instance();
+
+  void add(std::string_view className, Factory factory);
+  void remove(std::string_view className);
+  bool contains(std::string_view className) const;
+
+  // A new object of the class; 429 when no factory is registered under that name.
+  ObjectRef create(std::string_view className) const;
+
+ private:
+  mutable std::mutex mutex_;
+  std::map<std::string, Factory> factories_;
+};
+
+// The platform's create-by-name.
+ObjectRef createObject(std::string_view className);
+
+}  // namespace automation

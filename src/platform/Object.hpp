@@ -1,0 +1,40 @@
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/Variant.hpp"
+
+namespace automation {
+
+// An automation object, reachable late-bound by member name (names ignore letter case).
+// Objects that expose no member through this interface raise 438 for any name.
+class Object : public std::enable_shared_from_this<Object> {
+ public:
+  virtual ~Object() = default;
+
+  virtual std::string className() const { return "Object"; }
+
+  // Property get; `args` are index arguments (an item by position, ...).
+  virtual Variant get(std::string_view member, std::span<Variant> args);
+  virtual void put(std::string_view member, const Variant& value);
+  // Method call; arguments are by reference: the callee may write them.
+  virtual Variant call(std::string_view member, std::span<Variant> args);
+};
+
+// Late-bound access through a reference that may be null (91 when it is).
+Variant propGet(const ObjectRef& object, std::string_view member);
+Variant propGet(const ObjectRef& object, std::string_view member, Variant index);
+void propPut(const ObjectRef& object, std::string_view member, const Variant& value);
+Variant invokeRef(const ObjectRef& object, std::string_view member, std::span<Variant> args);
+
+// Method call with arguments by value.
+template <class... Args>
+Variant invoke(const ObjectRef& object, std::string_view member, Args&&... args) {
+  Variant values[] = {Variant(std::forward<Args>(args))..., Variant()};
+  return invokeRef(object, member, std::span<Variant>(values, sizeof...(Args)));
+}
+
+}  // namespace automation

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Text helpers that count characters (code points of UTF-8 text), not bytes.
+namespace automation::text {
+
+std::size_t length(std::string_view s);
+
+// The first `n` characters (all of them when there are fewer).
+std::string left(std::string_view s, std::size_t n);
+
+// The last `n` characters.
+std::string right(std::string_view s, std::size_t n);
+
+// Characters from 1-based `start`, at most `n` of them (npos: to the end).
+std::string mid(std::string_view s, std::size_t start, std::size_t n = std::string_view::npos);
+
+// Padded with blanks on the right or cut to exactly `width` characters.
+std::string fit(std::string_view s, std::size_t width);
+
+// Right-aligned in `width` characters: blanks in front, and only the last `width` characters kept.
+std::string alignRight(std::string_view s, std::size_t width);
+
+// Without blanks at both ends.
+std::string trim(std::string_view s);
+
+// Letter case folded to lower case, accented Latin letters included ("ÁGUA" -> "água").
+std::string foldCase(std::string_view s);
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+
+// Every occurrence of `from` replaced by `to`.
+std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
+
+// A value to embed between single quotes in SQL text: each quote doubled.
+std::string sqlQuoted(std::string_view value);
+
+}  // namespace automation::text

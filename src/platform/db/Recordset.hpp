@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Object.hpp"
+#include "platform/db/DataTypes.hpp"
+
+namespace automation::db {
+
+class Recordset;
+class Connection;
+using RecordsetRef = std::shared_ptr<Recordset>;
+using ConnectionRef = std::shared_ptr<Connection>;
+
+struct ColumnInfo {
+  std::string name;
+  DataType type = DataType::VarWChar;
+  int32_t definedSize = 0;
+  int32_t attributes = 0;
+};
+
+// One column of a record set, seen through its current row.
+class Field {
+ public:
+  Field(Recordset& owner, std::size_t column) : owner_(&owner), column_(column) {}
+
+  const std::string& Name() const;
+  DataType Type() const;
+  int32_t DefinedSize() const;
+  int32_t Attributes() const;
+  // The value in the current row; 3021 when there is no current row.
+  const Variant& Value() const;
+  void SetValue(const Variant& value);
+
+ private:
+  Recordset* owner_;
+  std::size_t column_;
+};
+
+class Fields {
+ public:
+  explicit Fields(Recordset& owner) : owner_(&owner) {}
+
+  int32_t Count() const;
+  // By name (ignoring letter case) or by 0-based ordinal; 3265 naming the field when missing.
+  Field Item(const Variant& nameOrOrdinal) const;
+  Field operator[](std::string_view name) const { return Item(Variant(name)); }
+  bool Contains(std::string_view name) const;
+  // Adds a column to a closed, disconnected record set.
+  void Append(std::string name, DataType type, int32_t definedSize = 0, int32_t attributes = 0);
+
+ private:
+  Recordset* owner_;
+};
+
+// A record set: named columns over rows held in memory, a current row, and rows appended or
+// changed since it was opened. A record set opened for update knows its table and key, so that
+// the data-access object can write the new and changed rows back in one database transaction.
+class Recordset : public Object {
+ public:
+  Recordset();
+  ~Recordset() override;
+
+  std::string className() const override { return "Recordset"; }
+
+  Fields GetFields() { return Fields(*this); }
+
+  bool Eof() const;
+  bool Bof() const;
+  void MoveFirst();
+  void MoveNext();
+  int32_t RecordCount() const;  // -1 when the count is not known
+  void AddNew();                // appends an empty row and makes it current
+  void Update();                // ends the edit of the current row (kept in memory until saved)
+  void Close();
+  void Open();  // opens a disconnected record set on the appended fields, with no rows
+  bool IsOpen() const;
+  int32_t CursorLocation() const;
+  void SetCursorLocation(int32_t location);
+
+  // Shortcut for GetFields().Item(name).Value().
+  const Variant& value(std::string_view name) const;
+  void setValue(std::string_view name, const Variant& value);
+
+  // ---- used by the data-access layer ----
+  const std::vector<ColumnInfo>& columns() const;
+  void setColumns(std::vector<ColumnInfo> columns);
+  void appendLoadedRow(std::vector<Variant> values);  // a row as read from the database
+  void setCountKnown(bool known);
+  struct UpdateTarget {
+    ConnectionRef connection;
+    std::string table;
+    std::vector<std::string> keyColumns;
+  };
+  void setUpdateTarget(UpdateTarget target);
+  const UpdateTarget* updateTarget() const;  // null for a read-only or disconnected record set
+  enum class RowState { Unchanged, Added, Modified };
+  struct Row {
+    std::vector<Variant> values;
+    std::vector<Variant> original;  // values as loaded, for locating changed rows
+    RowState state = RowState::Unchanged;
+  };
+  const std::vector<Row>& rows() const;
+  void markSaved();  // every row becomes unchanged with its current values as the original
+
+ private:
+  friend class Field;
+  friend class Fields;
+  struct State;
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace automation::db

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "platform/AutomationError.hpp"
+#include "platform/HostSettings.hpp"
+#include "platform/Variant.hpp"
+
+using automation::AutomationError;
+using automation::Variant;
+
+namespace {
+
+int32_t errorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const AutomationError& e) {
+    return e.number();
+  }
+  return 0;
+}
+
+}  // namespace
+
+TEST(Variant, IntegerConversionsRoundHalfToEvenAndOverflow) {
+  EXPECT_EQ(errorOf([] { (void)Variant(40000).toInteger(); }), 6);
+  EXPECT_EQ(Variant(2.5).toInteger(), 2);
+  EXPECT_EQ(Variant(3.5).toInteger(), 4);
+  EXPECT_EQ(Variant(-32768.4).toInteger(), -32768);
+  EXPECT_EQ(errorOf([] { (void)Variant(2147483648.0).toLong(); }), 6);
+  EXPECT_EQ(Variant(true).toInteger(), -1);
+  EXPECT_EQ(Variant(false).toLong(), 0);
+  EXPECT_EQ(Variant().toLong(), 0);
+}
+
+TEST(Variant, TextToNumberAndBack) {
+  EXPECT_EQ(errorOf([] { (void)Variant("F-17").toDouble(); }), 13);
+  EXPECT_EQ(errorOf([] { (void)Variant("").toLong(); }), 13);
+  EXPECT_DOUBLE_EQ(Variant(" 12.5 ").toDouble(), 12.5);
+  EXPECT_EQ(Variant(2.5 * 4).toString(), "10");
+  EXPECT_EQ(Variant(0.1 + 0.2).toString(), "0.3");
+  EXPECT_EQ(Variant(1e15).toString(), "1E+15");
+  EXPECT_EQ(Variant(0.00001).toString(), "1E-05");
+  EXPECT_EQ(Variant(int16_t{-7}).toString(), "-7");
+  EXPECT_EQ(Variant(true).toString(), "True");
+  EXPECT_EQ(Variant(automation::Currency::fromDouble(-0.25)).toString(), "-0.25");
+
+  automation::ScopedHostSettings comma({",", ".", "dd/mm/yyyy"});
+  EXPECT_EQ(Variant(1234.5).toString(), "1234,5");
+  EXPECT_DOUBLE_EQ(Variant("1.234,5").toDouble(), 1234.5);
+  EXPECT_EQ(errorOf([] { (void)Variant("1,2,x").toDouble(); }), 13);
+}
+
+TEST(Variant, NullAndObjectsRefuseConversion) {
+  EXPECT_EQ(errorOf([] { (void)Variant::null().toString(); }), 94);
+  EXPECT_EQ(errorOf([] { (void)Variant::null().toLong(); }), 94);
+  EXPECT_EQ(errorOf([] { (void)Variant("x").toObject(); }), 13);
+  EXPECT_EQ(errorOf([] { (void)Variant::nothing().toString(); }), 13);
+  EXPECT_EQ(Variant::nothing().toObject(), nullptr);
+  EXPECT_EQ(Variant::null().coerce(automation::VarType::String).type(), automation::VarType::Null);
+}
+
+TEST(Variant, DatesFollowTheHostShortDate) {
+  Variant d(automation::Date::fromParts(2026, 12, 5));
+  EXPECT_EQ(d.toString(), "05-12-2026");
+  EXPECT_EQ(automation::Date::fromParts(1899, 12, 30).serial, 0);
+  EXPECT_EQ(automation::Date::fromParts(1900, 1, 1).serial, 2);
+  EXPECT_EQ(Variant("05-12-2026").toDate(), automation::Date::fromParts(2026, 12, 5));
+  EXPECT_EQ(Variant("2026-12-05 10:30:15").toDate().format("dd-mm-yyyy hh:mm:ss"), "05-12-2026 10:30:15");
+  EXPECT_EQ(errorOf([] { (void)Variant("31-02-2026").toDate(); }), 13);
+  automation::ScopedHostSettings us({".", ",", "mm/dd/yyyy"});
+  EXPECT_EQ(d.toString(), "12/05/2026");
+}
