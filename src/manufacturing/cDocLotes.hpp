@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "manufacturing/KeyedItems.hpp"
+#include "manufacturing/colLotes.hpp"
+
+namespace qvd {
+
+// The lots of a whole document: one colLotes per document line, stored under the line number
+// written in decimal. The three members of its own ignore every error statement by statement.
+class cDocLotes : public KeyedItems<colLotes> {
+ public:
+  std::string className() const override { return "cDocLotes"; }
+
+  // The collection stored for line `vData`, or a new empty one that is not stored.
+  std::shared_ptr<colLotes> LotesDaLinha(int32_t vData) const;
+
+  // Stamps every lot of `oLotes` with the line and stores `oLotes` itself under it, last in
+  // order, replacing what the line held. A null `oLotes` just clears the line. Always true.
+  bool SetLotesDaLinha(int32_t lLinha, const std::shared_ptr<colLotes>& oLotes);
+
+  // Moves the lots of line `lLinhaOri` to line `lLinhaDest`. When the destination already holds
+  // a collection, the moved lots are appended to it. Always true.
+  bool AlteraLinhaLote(int32_t lLinhaOri, int32_t lLinhaDest);
+};
+
+}  // namespace qvd

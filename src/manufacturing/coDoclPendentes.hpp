@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "manufacturing/KeyedItems.hpp"
+#include "manufacturing/cDocPendente.hpp"
+
+namespace qvd {
+
+// The documents created since a transaction started, in the order created.
+class coDoclPendentes : public KeyedItems<cDocPendente> {
+ public:
+  std::string className() const override { return "coDoclPendentes"; }
+
+  // A new document key, stored under `sKey` when it is not empty (457 when taken).
+  std::shared_ptr<cDocPendente> Add(int16_t Ano, const std::string& TipoDocumento, int16_t Serie,
+                                    int32_t NumeroDocumento, const std::string& sKey = {});
+};
+
+}  // namespace qvd

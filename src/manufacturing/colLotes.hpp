@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "manufacturing/KeyedItems.hpp"
+#include "manufacturing/cLote.hpp"
+
+namespace qvd {
+
+// The lots of one document line, in the order added.
+class colLotes : public KeyedItems<cLote> {
+ public:
+  std::string className() const override { return "colLotes"; }
+
+  // A new lot with `Linha` 0, stored under `sKey` when it is not empty (457 when taken).
+  std::shared_ptr<cLote> Add(const std::string& Artigo, double Quantidade, const std::string& Lote,
+                             const std::string& VossoLote, const std::string& sKey = {});
+
+  // Appends the lots of `other` (the same objects), each under its key while that key is free
+  // here and without a key otherwise, so that no lot is dropped.
+  void append(const colLotes& other);
+};
+
+}  // namespace qvd
