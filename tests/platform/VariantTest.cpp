@@ -1,24 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "platform/AutomationError.hpp"
+#include "platform/Collection.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/Variant.hpp"
+#include "support/ErrorOf.hpp"
 
-using automation::AutomationError;
 using automation::Variant;
 
-namespace {
-
-int32_t errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const AutomationError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
-}  // namespace
+using testing_support::errorOf;
 
 TEST(Variant, IntegerConversionsRoundHalfToEvenAndOverflow) {
   EXPECT_EQ(errorOf([] { (void)Variant(40000).toInteger(); }), 6);
@@ -68,4 +57,20 @@ TEST(Variant, DatesFollowTheHostShortDate) {
   EXPECT_EQ(errorOf([] { (void)Variant("31-02-2026").toDate(); }), 13);
   automation::ScopedHostSettings us({".", ",", "mm/dd/yyyy"});
   EXPECT_EQ(d.toString(), "12/05/2026");
+}
+
+TEST(Variant, ArraysAndObjectsAreSharedNotCopied) {
+  auto array = std::make_shared<automation::VariantArray>(1, 2);
+  Variant held(array);
+  Variant copy = held;
+  (*copy.toArray())(2) = Variant("set through a copy");
+  EXPECT_EQ((*array)(2).toString(), "set through a copy");
+  EXPECT_EQ(errorOf([&] { (void)(*held.toArray())(3); }), 9);
+
+  auto collection = std::make_shared<automation::Collection>();
+  Variant object(collection);
+  EXPECT_EQ(object.toObjectOf<automation::Collection>(), collection);
+  EXPECT_EQ(object.typeName(), "Collection");
+  EXPECT_EQ(errorOf([&] { (void)Variant(std::make_shared<automation::Object>()).toObjectOf<automation::Collection>(); }), 13);
+  EXPECT_EQ(errorOf([] { (void)Variant(40000).coerce(automation::VarType::Integer); }), 6);
 }
