@@ -115,6 +115,16 @@ std::string replaceAll(std::string_view s, std::string_view from, std::string_vi
   return out;
 }
 
+std::string toLatin1(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size();) {
+    char32_t cp = decode(s, i);
+    out += cp <= 0xFF ? static_cast<char>(cp) : '?';
+  }
+  return out;
+}
+
 std::string sqlQuoted(std::string_view value) { return replaceAll(value, "'", "''"); }
 
 }  // namespace automation::text

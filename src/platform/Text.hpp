@@ -35,6 +35,9 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b);
 // Every occurrence of `from` replaced by `to`.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
 
+// The text in Latin-1 bytes; a character outside Latin-1 becomes "?".
+std::string toLatin1(std::string_view s);
+
 // A value to embed between single quotes in SQL text: each quote doubled.
 std::string sqlQuoted(std::string_view value);
 

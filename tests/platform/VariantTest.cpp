@@ -6,7 +6,6 @@
 #include "support/ErrorOf.hpp"
 
 using automation::Variant;
-
 using testing_support::errorOf;
 
 TEST(Variant, IntegerConversionsRoundHalfToEvenAndOverflow) {

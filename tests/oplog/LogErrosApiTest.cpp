@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+#include "oplog/DisplayNumber.hpp"
+#include "oplog/LogErrosApi.hpp"
+#include "platform/HostSettings.hpp"
+#include "support/ErrorOf.hpp"
+
+namespace fs = std::filesystem;
+using qvd::LogErrosApi;
+using testing_support::errorOf;
+
+namespace {
+
+const std::string kRule(120, '-');
+
+// A fresh folder for each test, removed afterwards.
+class LogFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("qvd_log_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override {
+    fs::remove_all(folder_);
+    LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Utf8);
+  }
+
+  std::string contents() const {
+    std::ifstream in(folder_ / "OST_LOGNXTAPI.LOG", std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    return all.str();
+  }
+
+  // The file with every timestamp line checked and replaced by a fixed one.
+  std::string contentsAtFixedTime() const {
+    static const std::regex stamp("\r\n----- \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\r\n");
+    return std::regex_replace(contents(), stamp, "\r\n----- dd-mm-yyyy hh:mm:ss\r\n");
+  }
+
+  fs::path folder_;
+};
+
+std::size_t recordsIn(const std::string& file) {
+  std::size_t records = 0;
+  for (std::size_t at = 0; (at = file.find("\r\n----- ", at)) != std::string::npos; ++at) ++records;
+  return records;
+}
+
+}  // namespace
+
+TEST(DisplayNumber, WholeNumbersGroupedWithTheHostSeparator) {
+  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1,235");
+  EXPECT_EQ(qvd::displayNumber(999.5, true), "1,000");
+  EXPECT_EQ(qvd::displayNumber(-1234567.4, true), "-1,234,567");
+  EXPECT_EQ(qvd::displayNumber(123, true), "123");
+  EXPECT_EQ(qvd::displayNumber(12345, false), "12345");
+  EXPECT_EQ(qvd::displayNumber(0.49, true), "");
+  EXPECT_EQ(qvd::displayNumber(-0.3, true), "");
+  automation::ScopedHostSettings european({",", ".", "dd-mm-yyyy"});
+  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1.235");
+}
+
+TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
+  LogErrosApi log;
+  log.ErroNum(987654);
+  log.ErroTxt("Falha ção " + std::string(130, 'e'));
+  log.ErroModulo("MóduloMuitoComprido");
+  log.ErroRotina("DocGenInserir");
+  log.ErroOperacao("Inserir");
+  log.HdrAdd("FA", "TipoDoc");
+  log.HdrAdd("Açores", "Nome do cliente muito longo");
+  log.LinAdd(1, "  ART-1 ", "nome secreto", 1234.56, 3, "A1");
+  log.LinAdd(2, "ÁRTIGO-COMPRIDO-DEMAIS", "nome secreto", 0.4, -1500.5, "Armazém");
+  log.LinAdd(4, "X", "nome secreto", 1, 1, "A9");
+
+  auto lots = std::make_shared<qvd::cDocLotes>();
+  auto first = std::make_shared<qvd::colLotes>();
+  first->Add("ART-1", 2, "LOTE-A", "V");
+  first->Add("ART-1", 1234567.8, "  LOTE-COM-NOME-LONGO ", "");
+  auto second = std::make_shared<qvd::colLotes>();
+  second->Add("ÁRTIGO", 0.2, "L2", "");
+  lots->SetLotesDaLinha(1, first);
+  lots->SetLotesDaLinha(2, second);
+  log.Lotes(lots);
+
+  EXPECT_FALSE(log.Save(folder_.string()));
+  std::string expected = kRule + "\r\n" +
+                         "----- dd-mm-yyyy hh:mm:ss\r\n" +
+                         kRule + "\r\n" +
+                         "Falha ção " + std::string(110, 'e') + "\r\n"
+                         "\r\n"
+                         "No Modulo MóduloMuitoCompRotina DocGenInserir                  Operação Inserir                       \r\n"
+                         "\r\n"
+                         "TipoDoc              = FA\r\n"
+                         "Nome do cliente muit = Açores\r\n"
+                         "\r\n"
+                         "Linha Artigo               Pr.Un        Qnt Arm\r\n"
+                         "    1 ART-1                1,235          3 A1\r\n"
+                         "    2 ÁRTIGO-COMPRIDO                -1,501 Armazém\r\n"
+                         "    3\r\n"
+                         "\r\n"
+                         "Lotes\r\n"
+                         "Lote            Artigo                 Qnt      Linha\r\n"
+                         "LOTE-A          ART-1                    2          1 \r\n"
+                         "LOTE-COM-NOME-L ART-1            1,234,568          1 \r\n"
+                         "L2              ÁRTIGO                              2 \r\n"
+                         "\r\n";
+  EXPECT_EQ(contentsAtFixedTime(), expected);
+  EXPECT_EQ(contents().find("987654"), std::string::npos);
+  EXPECT_EQ(contents().find("secreto"), std::string::npos);
+}
+
+TEST_F(LogFile, SavesAppendToOneFileWhateverTheFinalSeparator) {
+  std::ofstream(folder_ / "OST_LOGNXTAPI.LOG", std::ios::binary) << "earlier\r\n";
+  LogErrosApi log;
+  log.ErroTxt("sem lotes");
+  log.Save(folder_.string());
+  log.Save(folder_.string() + "/");
+  log.Save(folder_.string() + "\\");
+
+  std::string file = contentsAtFixedTime();
+  EXPECT_EQ(recordsIn(file), 3u);
+  EXPECT_TRUE(file.starts_with("earlier\r\n" + kRule + "\r\n"));
+  EXPECT_TRUE(file.ends_with("Linha Artigo               Pr.Un        Qnt Arm\r\n\r\n"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(LogFile, HostGroupSeparatorAndLatin1AreHonoured) {
+  automation::ScopedHostSettings european({",", ".", "dd-mm-yyyy"});
+  LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Latin1);
+  LogErrosApi log;
+  log.ErroTxt("€ 5");
+  log.LinAdd(1, "A", "", 1234.56, 0, "");
+  log.Save(folder_.string());
+
+  std::string file = contents();
+  EXPECT_NE(file.find("\r\n    1 A                    1.235            \r\n"), std::string::npos);
+  EXPECT_NE(file.find(" Opera\xE7\xE3o "), std::string::npos);
+  EXPECT_NE(file.find("\r\n? 5\r\n"), std::string::npos);
+}
+
+TEST_F(LogFile, MissingFolderWritesNothingAndDuplicateKeysRaise) {
+  LogErrosApi log;
+  log.HdrAdd("1", "Serie");
+  log.LinAdd(1, "A", "", 1, 1, "");
+  EXPECT_EQ(errorOf([&] { log.HdrAdd("2", "SERIE"); }), 457);
+  EXPECT_EQ(errorOf([&] { log.LinAdd(1, "B", "", 1, 1, ""); }), 457);
+
+  fs::path missing = folder_ / "does-not-exist";
+  EXPECT_FALSE(log.Save(missing.string()));
+  EXPECT_FALSE(fs::exists(missing));
+  EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(LogFile, ConcurrentWritersInterleaveWholeRecords) {
+  constexpr int kSaves = 200;
+  auto writer = [this](const std::string& who) {
+    LogErrosApi log;
+    log.ErroTxt(who);
+    for (int i = 1; i <= 20; ++i) log.LinAdd(static_cast<int16_t>(i), who, "", i, i, who);
+    for (int i = 0; i < kSaves; ++i) log.Save(folder_.string());
+  };
+  std::thread a(writer, "writer-a");
+  std::thread b(writer, "writer-b");
+  a.join();
+  b.join();
+
+  std::string file = contentsAtFixedTime();
+  std::string rule = kRule + "\r\n";
+  std::size_t records = 0;
+  for (std::size_t at = 0; at < file.size(); ++records) {
+    std::size_t next = file.find(rule + "----- ", at + 1);
+    std::string one = file.substr(at, next == std::string::npos ? std::string::npos : next - at);
+    std::string who = one.find("writer-a") != std::string::npos ? "writer-a" : "writer-b";
+    ASSERT_EQ(one.find(who == "writer-a" ? "writer-b" : "writer-a"), std::string::npos);
+    ASSERT_TRUE(one.ends_with(" " + who + "\r\n\r\n"));
+    at = next == std::string::npos ? file.size() : next;
+  }
+  EXPECT_EQ(records, 2u * kSaves);
+}
