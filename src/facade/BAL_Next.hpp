@@ -15,6 +15,7 @@
 namespace qvd {
 
 class DAL_Next;
+class NxDocComercial;
 
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
 // members that report through it, and adds the business logic of a few members. Members are
@@ -36,6 +37,9 @@ class BAL_Next {
   // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
   // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
   // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
+  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
+                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
+  bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
 
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 
@@ -47,11 +51,21 @@ class BAL_Next {
   // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
   // EP_MovEntradaProdMultiArmCriar, CF_DocGenInserir, CF_DocNotaCreditoInserir,
   // CF_DocGenInserirTipoLinha, CF_DocGenAlterar, CF_DocGenRemover ----
+  bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
+                                  automation::Currency& dPrcCstMed);
+  bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
+  std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
   // ---- multi-warehouse, clone and discount: DocGenInserirMultiArm, DocGTInserirMultiArm,
   // DocNotaCreditoInserirMultiArm, DocGenClonarComo, DocGenCalculaDesconto ----
+  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
+                        const std::string& sData);
 
   automation::ObjectRef NxtAlloc_ParametrosAplicacao();
   automation::ObjectRef NxtAlloc_Artigos();
@@ -67,6 +81,8 @@ class BAL_Next {
   void TransaccaoTerminar();
 
   // ---- TransaccaoCancelar; Inserir, MarcarTotalmenteConvertido ----
+  void TransaccaoCancelar();
+  bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   automation::db::RecordsetRef TemplateCabecalho();
   automation::db::RecordsetRef TemplateLinhas();
