@@ -16,6 +16,7 @@
 namespace qvd {
 
 class DAL_Next;
+class NxDocComercial;
 
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
 // members that report through it, and adds the business logic of a few members. Members are
@@ -34,6 +35,9 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
+  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
+  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
+  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
   bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
   bool GravarArtigo(automation::ObjectRef& oArtigo);
   bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
@@ -43,12 +47,13 @@ class BAL_Next {
   bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome, std::string& sMorada,
                     std::string& sNumCont, std::string& sLocalidade, std::string& sCodPostal);
   bool ClienteCriar(automation::ObjectRef& oCliente);
-  // ---- SetNumVias ----
+  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
+                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
   bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
   bool CriarFornecedor(automation::ObjectRef& oFornec);
   bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
                        double& dQntExistente);
-  // ---- RemoverDocumento ----
+  bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
   bool LoadDocumento(KeyDocumNext& utNxtDocKey, std::string& sQueryCab, std::string& sQueryLin,
                      automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin);
   bool LoadArtigo(std::string& sQueryArt, automation::db::RecordsetRef& rsArt);
@@ -58,23 +63,30 @@ class BAL_Next {
 
   // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
   // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio ----
-
-  bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
-                             const std::optional<automation::Date>& DataIn = std::nullopt);
-  bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
-
-  // ---- INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
+  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
+  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
   // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
   // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
   // EP_MovEntradaProdMultiArmCriar, CF_DocGenInserir, CF_DocNotaCreditoInserir,
   // CF_DocGenInserirTipoLinha, CF_DocGenAlterar, CF_DocGenRemover ----
+  bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
+                                  automation::Currency& dPrcCstMed);
+  bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
+                             const std::optional<automation::Date>& DataIn = std::nullopt);
+  bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
+  bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
+  std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
-  // ---- multi-warehouse and clone: DocGenInserirMultiArm, DocGTInserirMultiArm,
-  // DocNotaCreditoInserirMultiArm, DocGenClonarComo ----
-
+  // ---- multi-warehouse, clone and discount: DocGenInserirMultiArm, DocGTInserirMultiArm,
+  // DocNotaCreditoInserirMultiArm, DocGenClonarComo, DocGenCalculaDesconto ----
+  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
+                        const std::string& sData);
   automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
                                              const std::string& sSubFamilia, const std::string& sArtigo,
                                              const std::string& sGrupoClientes, const std::string& sCliente,
@@ -95,6 +107,8 @@ class BAL_Next {
   void TransaccaoTerminar();
 
   // ---- TransaccaoCancelar; Inserir, MarcarTotalmenteConvertido ----
+  void TransaccaoCancelar();
+  bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   automation::db::RecordsetRef TemplateCabecalho();
   automation::db::RecordsetRef TemplateLinhas();
