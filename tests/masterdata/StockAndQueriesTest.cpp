@@ -115,10 +115,6 @@ TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
   EXPECT_TRUE(bal->LoadDocumento(chave, sqlCab, sqlLin, rsCab, rsLin));
   EXPECT_EQ(column(rsLin, "ARTIGO"), "A001,A002,P001");
 
-  qvd::BAL_Next semDados;
-  auto e = errorOf([&] { semDados.LoadDocumento(chave, sqlCab, sqlLin, rsCab, rsLin); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "BAL_Next: LoadDocumento");
 }
 
 // The line's context goes to the ERP as text in the host's formats; element 8 is the line value.
