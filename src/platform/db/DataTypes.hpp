@@ -15,6 +15,7 @@ enum class DataType : int32_t {
   Boolean = 11,
   Variant = 12,
   BigInt = 20,
+  VarChar = 200,
   VarWChar = 202,
   LongVarWChar = 203,
 };
@@ -37,7 +38,11 @@ enum class ParameterDirection : int32_t { Input = 1, Output = 2, InputOutput = 3
 namespace dberr {
 inline constexpr int32_t ItemNotFound = 3265;     // no field or parameter by that name or ordinal
 inline constexpr int32_t NoCurrentRecord = 3021;  // at end of file or before the first row
+inline constexpr int32_t NotAllowed = 3219;       // operation not allowed in this context
+inline constexpr int32_t AlreadyInCollection = 3367;  // a field or parameter of that name exists
 inline constexpr int32_t ObjectClosed = 3704;     // operation on a closed record set
+inline constexpr int32_t ObjectOpen = 3705;       // operation on an open record set
+inline constexpr int32_t NoConnection = 3709;     // a command without an open connection
 inline constexpr int32_t ProviderError = -2147467259;  // the database refused the statement
 }  // namespace dberr
 

@@ -21,6 +21,9 @@ struct ColumnInfo {
   DataType type = DataType::VarWChar;
   int32_t definedSize = 0;
   int32_t attributes = 0;
+  // Where a column read from the database comes from; empty for computed columns.
+  std::string baseTable;
+  std::string baseColumn;
 };
 
 // One column of a record set, seen through its current row.
@@ -101,7 +104,7 @@ class Recordset : public Object {
   enum class RowState { Unchanged, Added, Modified };
   struct Row {
     std::vector<Variant> values;
-    std::vector<Variant> original;  // values as loaded, for locating changed rows
+    std::vector<Variant> original;  // values as loaded, kept once the row changes, to locate it
     RowState state = RowState::Unchanged;
   };
   const std::vector<Row>& rows() const;

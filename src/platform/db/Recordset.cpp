@@ -1,0 +1,193 @@
+#include "platform/db/Recordset.hpp"
+
+#include <optional>
+#include <unordered_map>
+
+#include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
+#include "platform/db/FieldValues.hpp"
+
+namespace automation::db {
+
+inline constexpr int32_t kUseServerCursor = 2;
+
+struct Recordset::State {
+  std::vector<ColumnInfo> columns;
+  std::unordered_map<std::string, std::size_t> byName;  // folded name -> first column of that name
+  std::vector<Row> rows;
+  std::size_t position = 0;  // rows.size() at the end
+  bool open = false;
+  bool countKnown = true;
+  int32_t cursorLocation = kUseServerCursor;
+  std::optional<UpdateTarget> target;
+
+  void indexColumn(std::size_t column) { byName.try_emplace(text::foldCase(columns[column].name), column); }
+
+  void requireOpen() const {
+    if (!open) raise(dberr::ObjectClosed, "Operation is not allowed when the object is closed.", "Recordset");
+  }
+
+  std::size_t currentIndex() const {
+    requireOpen();
+    if (position >= rows.size()) {
+      raise(dberr::NoCurrentRecord,
+            "Either BOF or EOF is True, or the current record has been deleted. Requested operation "
+            "requires a current record.",
+            "Recordset");
+    }
+    return position;
+  }
+  Row& currentRow() { return rows[currentIndex()]; }
+  const Row& currentRow() const { return rows[currentIndex()]; }
+
+  std::size_t columnOf(const Variant& nameOrOrdinal) const {
+    if (nameOrOrdinal.isNumeric()) {
+      int32_t ordinal = nameOrOrdinal.toLong();
+      if (ordinal >= 0 && static_cast<std::size_t>(ordinal) < columns.size()) return static_cast<std::size_t>(ordinal);
+    } else if (auto found = byName.find(text::foldCase(nameOrOrdinal.toString())); found != byName.end()) {
+      return found->second;
+    }
+    raise(dberr::ItemNotFound,
+          "Item cannot be found in the collection corresponding to the requested name or ordinal (field \"" +
+              nameOrOrdinal.toString() + "\").",
+          "Fields");
+  }
+};
+
+// ---- Field ----
+
+const std::string& Field::Name() const { return owner_->state_->columns[column_].name; }
+DataType Field::Type() const { return owner_->state_->columns[column_].type; }
+int32_t Field::DefinedSize() const { return owner_->state_->columns[column_].definedSize; }
+int32_t Field::Attributes() const { return owner_->state_->columns[column_].attributes; }
+
+const Variant& Field::Value() const { return owner_->state_->currentRow().values[column_]; }
+
+void Field::SetValue(const Variant& value) {
+  Recordset::State& s = *owner_->state_;
+  Recordset::Row& row = s.currentRow();
+  Variant converted = asFieldValue(s.columns[column_].type, value);
+  if (row.state == Recordset::RowState::Unchanged) {
+    row.original = row.values;
+    row.state = Recordset::RowState::Modified;
+  }
+  row.values[column_] = std::move(converted);
+}
+
+// ---- Fields ----
+
+int32_t Fields::Count() const { return static_cast<int32_t>(owner_->state_->columns.size()); }
+
+Field Fields::Item(const Variant& nameOrOrdinal) const {
+  return Field(*owner_, owner_->state_->columnOf(nameOrOrdinal));
+}
+
+bool Fields::Contains(std::string_view name) const {
+  return owner_->state_->byName.contains(text::foldCase(name));
+}
+
+void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_t attributes) {
+  Recordset::State& s = *owner_->state_;
+  if (s.open) raise(dberr::NotAllowed, "Fields cannot be appended to an open record set.", "Fields");
+  if (Contains(name)) {
+    raise(dberr::AlreadyInCollection, "Cannot append: the record set already has a field \"" + name + "\".",
+          "Fields");
+  }
+  s.columns.push_back(ColumnInfo{std::move(name), type, definedSize, attributes, {}, {}});
+  s.indexColumn(s.columns.size() - 1);
+}
+
+// ---- Recordset ----
+
+Recordset::Recordset() : state_(std::make_unique<State>()) {}
+Recordset::~Recordset() = default;
+
+bool Recordset::Eof() const {
+  state_->requireOpen();
+  return state_->position >= state_->rows.size();
+}
+
+bool Recordset::Bof() const {
+  state_->requireOpen();
+  return state_->rows.empty();
+}
+
+void Recordset::MoveFirst() {
+  state_->requireOpen();
+  state_->position = 0;
+  state_->currentRow();  // an empty record set has no first row to move to
+}
+
+void Recordset::MoveNext() {
+  state_->currentRow();
+  ++state_->position;
+}
+
+int32_t Recordset::RecordCount() const {
+  state_->requireOpen();
+  return state_->countKnown ? static_cast<int32_t>(state_->rows.size()) : -1;
+}
+
+void Recordset::AddNew() {
+  state_->requireOpen();
+  Row row;
+  row.values.resize(state_->columns.size());
+  row.state = RowState::Added;
+  state_->rows.push_back(std::move(row));
+  state_->position = state_->rows.size() - 1;
+}
+
+// Field writes already went to the row; they stay in memory until the data-access object saves them.
+void Recordset::Update() { state_->currentRow(); }
+
+void Recordset::Close() {
+  state_->requireOpen();
+  state_->open = false;
+  state_->rows.clear();
+  state_->position = 0;
+  state_->target.reset();
+}
+
+void Recordset::Open() {
+  if (state_->open) raise(dberr::ObjectOpen, "Operation is not allowed when the object is open.", "Recordset");
+  state_->open = true;
+  state_->position = 0;
+}
+
+bool Recordset::IsOpen() const { return state_->open; }
+int32_t Recordset::CursorLocation() const { return state_->cursorLocation; }
+void Recordset::SetCursorLocation(int32_t location) { state_->cursorLocation = location; }
+
+const Variant& Recordset::value(std::string_view name) const {
+  std::size_t column = state_->columnOf(Variant(name));
+  return state_->currentRow().values[column];
+}
+
+void Recordset::setValue(std::string_view name, const Variant& value) { GetFields()[name].SetValue(value); }
+
+const std::vector<ColumnInfo>& Recordset::columns() const { return state_->columns; }
+
+void Recordset::setColumns(std::vector<ColumnInfo> columns) {
+  state_->columns = std::move(columns);
+  state_->byName.clear();
+  for (std::size_t i = 0; i < state_->columns.size(); ++i) state_->indexColumn(i);
+}
+
+void Recordset::appendLoadedRow(std::vector<Variant> values) {
+  values.resize(state_->columns.size());
+  state_->rows.push_back(Row{std::move(values), {}, RowState::Unchanged});
+}
+
+void Recordset::setCountKnown(bool known) { state_->countKnown = known; }
+void Recordset::setUpdateTarget(UpdateTarget target) { state_->target = std::move(target); }
+const Recordset::UpdateTarget* Recordset::updateTarget() const { return state_->target ? &*state_->target : nullptr; }
+const std::vector<Recordset::Row>& Recordset::rows() const { return state_->rows; }
+
+void Recordset::markSaved() {
+  for (Row& row : state_->rows) {
+    row.state = RowState::Unchanged;
+    row.original.clear();
+  }
+}
+
+}  // namespace automation::db
