@@ -211,6 +211,7 @@ TEST_F(DataAccess, CancellingTheCallersTransactionLeavesNoRow) {
 
 TEST_F(DataAccess, ADatabaseOpenedAgainKeepsItsData) {
   ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('guardada', 1.5)"));
+  EXPECT_EQ(query(*dao, "PRAGMA journal_mode")->value("journal_mode"), Variant("wal"));
   auto second = SqliteDataAccess::open(folder.file("erp.db"));
   EXPECT_EQ(query(*second, "SELECT TEXTO FROM NOTAS")->value("TEXTO"), Variant("guardada"));
   dao.reset();

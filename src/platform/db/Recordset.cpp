@@ -93,7 +93,7 @@ void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_
     raise(dberr::AlreadyInCollection, "Cannot append: the record set already has a field \"" + name + "\".",
           "Fields");
   }
-  s.columns.push_back(ColumnInfo{std::move(name), type, definedSize, attributes, {}, {}});
+  s.columns.push_back(ColumnInfo{std::move(name), type, definedSize, attributes});
   s.indexColumn(s.columns.size() - 1);
 }
 
