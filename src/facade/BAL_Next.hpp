@@ -81,7 +81,11 @@ class BAL_Next {
                                  bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
                                  Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                  automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
-  // ---- CF_DocGenAlterar ----
+  bool CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                        int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                        const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                        const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
