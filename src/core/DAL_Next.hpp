@@ -16,8 +16,12 @@
 
 namespace qvd {
 
+class cDocLotes;
 class coDoclPendentes;
 class DAL_NextTestAccess;
+namespace docbuild {
+struct DocumentRecipe;
+}
 
 // The private worker behind one facade: holds the ERP session, the caller's data-access object,
 // the switches that shape the next document operation and the open transaction's document list.
@@ -112,21 +116,105 @@ class DAL_Next {
                             automation::Currency dPrcCstMed, NextError& utNextError);
 
   // ---- array-driven document inserts (documents/) ----
-  // DocGenInserir, DocGenInserirAuto, DocNotaCreditoInserir, DocGenInserirTipoLinha.
+  // Shorthands for the caller's arrays in the long parameter lists of the document inserts.
+  using Texts = automation::SafeArray<std::string>;
+  using Numbers = automation::SafeArray<double>;
+  bool DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                     const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                     const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
+                     const std::string& sObs, const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor,
+                     Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                     KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                         const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                         const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
+                         const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                         const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                         Texts& sNotas, const std::string& sManualExternalSerie,
+                         const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey,
+                         NextError& utNextError);
+  bool DocNotaCreditoInserir(NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason,
+                             TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+                             int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                             const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                             const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo,
+                             Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey,
+                             NextError& utNextError);
+  bool DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                              const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                              const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
+                              const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                              const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                              Numbers& dPrUnit, Texts& sNotas, automation::SafeArray<int16_t>& iTipoLinha,
+                              KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
+ private:
+  // Builds, finalizes and, on failure, logs one document as `recipe` describes; a run-time error
+  // leaves with the source "DAL_Next: " followed by `operation` (documents/).
+  bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const docbuild::DocumentRecipe& recipe,
+                        KeyDocumNext& utNxtDocKey, NextError& utNextError);
+
+ public:
   // ---- alteration (documents/) ----
-  // DocGenAlterar.
+  bool DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                     int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                     const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                     const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                     Texts& sNotas, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- multi-warehouse document inserts (documents/) ----
-  // DocGenInserirMultiArm, DocGenInserirMultiArmAuto, DocGTInserirMultiArm,
-  // DocNotaCreditoInserirMultiArm, DocNotaCreditoInserirMultiArmAuto.
+  bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                             const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                             const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                             const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                             const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                             Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+                             Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                             NextError& utNextError);
+  bool DocGenInserirMultiArmAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                 const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                                 const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                                 const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
+                                 Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
+                                 Numbers& dDesc, Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes,
+                                 const std::string& sManualExternalSerie, const std::string& sManualExternalInvoiceNo,
+                                 KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool DocGTInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                            const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                            const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                            const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                            Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+                            Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga,
+                            const std::string& sHorasCarga, const std::string& sMoradaDsg, const std::string& sLocalDsg,
+                            const std::string& sCepDsg, const std::string& sPaisDsg, const std::string& sDataDsg,
+                            const std::string& sHorasDsg, const std::string& sLocalCarga,
+                            const std::string& sATDocCodeID, const std::string& sMatricula, KeyDocumNext& utNxtDocKey,
+                            NextError& utNextError);
+  bool DocNotaCreditoInserirMultiArm(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+      const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData,
+      const std::string& sObs, bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
+      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+      Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool DocNotaCreditoInserirMultiArmAuto(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+      const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData,
+      const std::string& sObs, bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
+      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+      Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, const std::string& sManualExternalSerie,
+      const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- transactions (core/) ----
   void TransaccaoIniciar();
   void TransaccaoTerminar();
 
   // ---- recordset insert (documents/) ----
-  // Inserir.
+  bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
+               automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- templates and the accounting request (core/) ----
   automation::db::RecordsetRef TemplateCabecalho();

@@ -17,6 +17,7 @@ namespace qvd {
 
 class DAL_Next;
 class NxDocComercial;
+class cDocLotes;
 
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
 // members that report through it, and adds the business logic of a few members. Members are
@@ -61,14 +62,17 @@ class BAL_Next {
 
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 
+  // Shorthands for the caller's arrays in the long parameter lists of the document members.
+  using Texts = automation::SafeArray<std::string>;
+  using Numbers = automation::SafeArray<double>;
+
   // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
   // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
   // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
   // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
   // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
   // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
-  // EP_MovEntradaProdMultiArmCriar, CF_DocGenInserir, CF_DocNotaCreditoInserir,
-  // CF_DocGenInserirTipoLinha, CF_DocGenAlterar, CF_DocGenRemover ----
+  // EP_MovEntradaProdMultiArmCriar ----
   bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
                                   automation::Currency& dPrcCstMed);
   bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
@@ -78,13 +82,65 @@ class BAL_Next {
   bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                        const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                        const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
+                        const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                        const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
+  bool CF_DocNotaCreditoInserir(NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason,
+                                TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+                                int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                                const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                                const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor,
+                                Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                KeyDocumNext& utNxtDocKey);
+  bool CF_DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                 const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                 const std::string& sData, const std::string& sObs, const std::string& sArm,
+                                 bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                                 Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                 automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
+  bool CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                        int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                        const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                        const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
   std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
-  // ---- multi-warehouse, clone and discount: DocGenInserirMultiArm, DocGTInserirMultiArm,
-  // DocNotaCreditoInserirMultiArm, DocGenClonarComo, DocGenCalculaDesconto ----
+  // ---- multi-warehouse inserts ----
+  bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                             const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                             const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                             const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                             const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                             Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+                             Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
+  bool DocGTInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                            const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                            const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                            const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                            Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+                            Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga,
+                            const std::string& sHorasCarga, const std::string& sMoradaDsg, const std::string& sLocalDsg,
+                            const std::string& sCepDsg, const std::string& sPaisDsg, const std::string& sDataDsg,
+                            const std::string& sHorasDsg, const std::string& sLocalCarga,
+                            const std::string& sATDocCodeID, const std::string& sMatricula, KeyDocumNext& utNxtDocKey);
+  bool DocNotaCreditoInserirMultiArm(NextOrigemDocumento Origem, const std::string& sReference,
+                                     const std::string& sReason, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                     const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                     const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                     double dDescCabecalho, const std::string& sData, const std::string& sObs,
+                                     bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
+                                     Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                     Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
+                                     KeyDocumNext& utNxtDocKey);
+  // ---- clone and discount: DocGenClonarComo, DocGenCalculaDesconto ----
   bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
                         const std::string& sData);
   automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
@@ -106,8 +162,9 @@ class BAL_Next {
   void TransaccaoIniciar();
   void TransaccaoTerminar();
 
-  // ---- TransaccaoCancelar; Inserir, MarcarTotalmenteConvertido ----
   void TransaccaoCancelar();
+  bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
+               automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
   bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   automation::db::RecordsetRef TemplateCabecalho();
@@ -126,11 +183,33 @@ class BAL_Next {
   std::string MoedaNacional() const;
   void UsaLogOstrel(bool vData);
 
-  // ---- CF_DocGenInserirAuto, DocGenInserirMultiArmAuto ----
+  bool CF_DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                            const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
+                            const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                            const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                            Numbers& dPrUnit, Texts& sNotas, const std::string& sManualExternalSerie,
+                            const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey);
+  bool DocGenInserirMultiArmAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                 const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
+                                 const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                                 const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
+                                 Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
+                                 Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
+                                 const std::string& sManualExternalSerie, const std::string& sManualExternalInvoiceNo,
+                                 KeyDocumNext& utNxtDocKey);
 
   automation::ObjectRef NxtAlloc_NumSerieLinha();
 
-  // ---- DocNotaCreditoInserirMultiArmAuto ----
+  bool DocNotaCreditoInserirMultiArmAuto(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      std::string& sTipoDoc, std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
+      const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData, const std::string& sObs,
+      bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+      Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc, Texts& sDescComp,
+      std::shared_ptr<cDocLotes>& oLotes, const std::string& sManualExternalSerie,
+      const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  private:
   // Runs `body`; a run-time error leaves it with its number and description and the source

@@ -1,0 +1,57 @@
+#include "documents/ArrayLines.hpp"
+
+#include "documents/LineIndex.hpp"
+#include "foundation/ErpClasses.hpp"
+#include "foundation/ObjectFactory.hpp"
+#include "oplog/LogErrosApi.hpp"
+
+namespace qvd::docbuild {
+
+using automation::ObjectRef;
+using automation::propPut;
+
+namespace {
+
+constexpr int16_t kArticleLine = 1;
+
+ObjectRef newLine(int16_t tipo) {
+  ObjectRef line = NxtObjectoCriar(erpclass::DocumentosGcLin);
+  propPut(line, "TipoDeLinha", tipo);
+  return line;
+}
+
+void addNoteLine(NewDocument& doc, const std::string& nota) {
+  ObjectRef line = newLine(kArticleLine);
+  propPut(line, "Descricao", nota);
+  doc.adicionaLinha(line);
+}
+
+}  // namespace
+
+void addArrayLine(NewDocument& doc, const LineArrays& lines, const LineSwitches& switches, int16_t i) {
+  if (lines.sNotas != nullptr && !(*lines.sNotas)(i).empty()) addNoteLine(doc, (*lines.sNotas)(i));
+
+  ObjectRef line = newLine(lines.iTipoLinha != nullptr ? (*lines.iTipoLinha)(i) : kArticleLine);
+  propPut(line, "Artigo", lines.sArtigo(i));
+  propPut(line, "Armazem", lines.armazens.of(i));
+  doc.sugereValoresLin(line, true);
+  if (switches.UsaDescricao && lines.sNome != nullptr) propPut(line, "Descricao", (*lines.sNome)(i));
+  if (switches.UsaPrecoUnitario && lines.dPrUnit != nullptr) {
+    propPut(line, "PrecoUnitario", (*lines.dPrUnit)(i));
+    propPut(line, "PrecoUnitarioIntroduzido", (*lines.dPrUnit)(i));
+  }
+  if (switches.UsaDescontoLinha && lines.dDesc != nullptr) propPut(line, "TaxaDesconto", (*lines.dDesc)(i));
+  if (switches.UsaDescontoLinhaComposto && lines.sDescComp != nullptr) propPut(line, "Desconto", (*lines.sDescComp)(i));
+  propPut(line, "Quantidade", lines.dQuant(i));
+  propPut(line, "QuantidadeOrigem", lines.dQuant(i));
+  doc.adicionaLinha(line);
+}
+
+void logArrayLines(LogErrosApi& log, const LineArrays& lines) {
+  forEachLine(lines.sArtigo.ubound(), [&](int16_t i) {
+    log.LinAdd(i, lines.sArtigo(i), lines.sNome != nullptr ? (*lines.sNome)(i) : std::string(),
+               lines.dPrUnit != nullptr ? (*lines.dPrUnit)(i) : 0.0, lines.dQuant(i), lines.armazens.of(i));
+  });
+}
+
+}  // namespace qvd::docbuild
