@@ -168,6 +168,22 @@ TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceA
   EXPECT_EQ(documents(), 0);
 }
 
+TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
+  DocumentArgs a;
+  a.sArtigo = Texts(1, 40000);
+  startJournal();
+  RaisedError raised = errorOf([&] { call(*bal, Member::CF_DocGenInserir, a); });
+  EXPECT_EQ(raised.number, 6);
+  EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
+  EXPECT_EQ(journalText().find("DocumentosGcLin"), std::string::npos);
+
+  a.sArtigo = Texts();  // never dimensioned: it has no upper bound
+  raised = errorOf([&] { call(*bal, Member::DocGenInserirMultiArm, a); });
+  EXPECT_EQ(raised.number, 9);
+  EXPECT_EQ(raised.source, "BAL_Next: DocGenInserirMultiArm");
+  EXPECT_EQ(documents(), 0);
+}
+
 TEST_F(DocumentInsertEndToEnd, ALogThatCannotReadTheNamesLeavesItsOwnErrorUnconverted) {
   // Without UsaDescricao a short name array is allowed, until a refusal is logged.
   DocumentArgs a;
