@@ -37,6 +37,12 @@ class DocumentInsertEndToEnd : public ErpTest {
                              a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.key, a.erro);
   }
   int documents() const { return std::stoi(scalar("SELECT COUNT(*) FROM DOCGCCAB")); }
+  std::string logText() const {
+    std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
   // Records in the operation log: each starts with a rule of 120 dashes.
   int logRecords() const {
     std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG");
@@ -64,7 +70,7 @@ std::pair<std::string, std::string> ownColumns(Member member) {
     case Member::DocNotaCreditoInserirMultiArm: return {"REFERENCIA||'/'||MOTIVO", "FA 1/2024/Devolução de material"};
     case Member::DocNotaCreditoInserirMultiArmAuto:
       return {"REFERENCIA||'/'||MANEXTSERIE||'/'||MANEXTNUM", "FA 1/2024/EXT/F-17"};
-    case Member::DocGTInserirMultiArm: return {"MORADADSG||'/'||CDPOSTDSG||'/'||DATADES", "Rua do Cais 4/4000-001/"};
+    case Member::DocGTInserirMultiArm: return {"MORADADSG||'/'||CDPOSTDSG||'/'||DATADES", "Rua do Cais 4/4000-001/2024-03-16"};
     default: return {"ORIGEM", "3"};
   }
 }
@@ -100,7 +106,8 @@ TEST_F(DocumentInsertEndToEnd, EveryMemberStoresTheDocumentMovesStockAndReturnsI
         "';')",
         "DOCGCLIN", a.key);
     if (multiWarehouse(member)) {
-      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/5.0/;A002/A2/3.0/10.0/Mesa lacada/0.0/10+5");
+      // The server turns the composed discount into its rate.
+      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/5.0/;A002/A2/3.0/10.0/Mesa lacada/14.5/10+5");
       EXPECT_EQ(ofDocument("CODLOT||'/'||ARMAZEM||'/'||QUANT||'/'||NUMLINHA", "LOTEMOVS", a.key), "L-A002-1/A2/3.0/2");
       EXPECT_DOUBLE_EQ(std::stod(stock("A002", "A2")), a002Before + sign * 3);
     } else {
@@ -112,7 +119,8 @@ TEST_F(DocumentInsertEndToEnd, EveryMemberStoresTheDocumentMovesStockAndReturnsI
 }
 
 TEST_F(DocumentInsertEndToEnd, AnErpRefusalReturnsFalseWithTheErpErrorAndOneLogRecord) {
-  for (Member member : {Member::CF_DocGenInserir, Member::DocGenInserirMultiArm}) {
+  for (Member member :
+       {Member::CF_DocGenInserir, Member::DocGenInserirMultiArm, Member::DocNotaCreditoInserirMultiArmAuto}) {
     SCOPED_TRACE(nameOf(member));
     DocumentArgs a;
     a.sArtigo = texts({"A001", "Z999"});
@@ -122,6 +130,14 @@ TEST_F(DocumentInsertEndToEnd, AnErpRefusalReturnsFalseWithTheErpErrorAndOneLogR
     EXPECT_NE(bal->ErroNumero(), -1);
     EXPECT_NE(bal->ErroDescricao().find("Z999"), std::string::npos) << bal->ErroDescricao();
     EXPECT_EQ(logRecords(), before + 1);
+    const std::string log = logText();
+    EXPECT_NE(log.find("Rotina DocGenInserir"), std::string::npos);
+    EXPECT_NE(log.find("sVossoNumDoc         = VN-12"), std::string::npos);
+    EXPECT_NE(log.find("Z999"), std::string::npos);
+    if (member == Member::DocNotaCreditoInserirMultiArmAuto) {
+      EXPECT_EQ(a.erro.lUltimoErro, bal->ErroNumero());
+      EXPECT_EQ(a.erro.sTextoErro, bal->ErroDescricao());
+    }
   }
   EXPECT_EQ(documents(), 0);
 }
@@ -149,6 +165,22 @@ TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceA
     EXPECT_EQ(e.number(), 9);
     EXPECT_EQ(e.source(), "DAL_Next: DocNotaCreditoInserirMultiArm");
   }
+  EXPECT_EQ(documents(), 0);
+}
+
+TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
+  DocumentArgs a;
+  a.sArtigo = Texts(1, 40000);
+  startJournal();
+  RaisedError raised = errorOf([&] { call(*bal, Member::CF_DocGenInserir, a); });
+  EXPECT_EQ(raised.number, 6);
+  EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
+  EXPECT_EQ(journalText().find("DocumentosGcLin"), std::string::npos);
+
+  a.sArtigo = Texts();  // never dimensioned: it has no upper bound
+  raised = errorOf([&] { call(*bal, Member::DocGenInserirMultiArm, a); });
+  EXPECT_EQ(raised.number, 9);
+  EXPECT_EQ(raised.source, "BAL_Next: DocGenInserirMultiArm");
   EXPECT_EQ(documents(), 0);
 }
 

@@ -21,7 +21,7 @@ bool multiWarehouse(Member member) { return member >= Member::DocGenInserirMulti
 
 bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a) {
   const qvd::NextOrigemDocumento origem = qvd::Preparacao;
-  const qvd::TipoPrecoNext preco = qvd::tpDefault;
+  const qvd::TipoPrecoNext preco = a.TipoPreco;
   switch (member) {
     case Member::CF_DocGenInserir:
       return bal.CF_DocGenInserir(origem, preco, a.sTipoDoc, a.sSector, a.iSerie, a.sTerceiro, a.sProcesso,

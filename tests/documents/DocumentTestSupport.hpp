@@ -22,6 +22,7 @@ inline Numbers numbers(std::initializer_list<double> items) { return Numbers(1, 
 // The arguments of a two-line sale to client C001 of the demo company, shared by every document
 // member; each test changes what it is about.
 struct DocumentArgs {
+  qvd::TipoPrecoNext TipoPreco = qvd::tpDefault;
   std::string sTipoDoc = "FA";
   std::string sSector = "S1";
   int16_t iSerie = 1;
