@@ -17,7 +17,9 @@ class CatalogTable {
 
   const std::string& Name() const { return name_; }
   // In column order, typed from the declared types, with their key and null constraints as attributes.
-  const std::vector<ColumnInfo>& Columns() const { return columns_; }
+  const std::vector<ColumnInfo>& Columns() const& { return columns_; }
+  // A table taken straight from Tables() hands its columns over, so that a loop over them outlives it.
+  std::vector<ColumnInfo> Columns() && { return std::move(columns_); }
 
  private:
   std::string name_;

@@ -1,0 +1,129 @@
+#include "dataaccess/SqliteDataAccess.hpp"
+
+#include <algorithm>
+
+#include "dataaccess/RowWriter.hpp"
+#include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
+#include "platform/db/Catalog.hpp"
+
+namespace dataaccess {
+
+using automation::db::AtomicScope;
+using automation::db::ConnectionRef;
+using automation::db::Recordset;
+using automation::db::RecordsetRef;
+
+namespace {
+
+[[noreturn]] void refuse(std::string message) {
+  automation::raise(automation::db::dberr::ProviderError, std::move(message), "SqliteDataAccess");
+}
+
+}  // namespace
+
+std::shared_ptr<SqliteDataAccess> SqliteDataAccess::open(const std::string& path) {
+  return std::shared_ptr<SqliteDataAccess>(new SqliteDataAccess(automation::db::Connection::open(path)));
+}
+
+template <class Body>
+bool SqliteDataAccess::attempt(Body&& body) {
+  lastError_.clear();
+  try {
+    body();
+    return true;
+  } catch (...) {
+    lastError_ = automation::currentError().description();
+    return false;
+  }
+}
+
+bool SqliteDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
+  return attempt([&] { connection_->Execute(sql); });
+}
+
+bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t,
+                                      int32_t) {
+  RecordsetRef opened;
+  bool ok = attempt([&] { opened = connection_->Execute(sql); });
+  rs = ok ? opened : std::make_shared<Recordset>();
+  return ok;
+}
+
+bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t,
+                                                  int32_t) {
+  RecordsetRef opened;
+  bool ok = attempt([&] {
+    opened = connection_->Execute(sql.toString());
+    makeUpdatable(*opened);
+  });
+  rs = ok ? opened : std::make_shared<Recordset>();
+  return ok;
+}
+
+// The table is the one every column read from the database comes from; the key is the table's
+// primary key when the query reads all of it.
+void SqliteDataAccess::makeUpdatable(Recordset& rs) const {
+  if (!rs.IsOpen()) refuse("The statement returns no rows to update.");
+  std::string table;
+  for (const automation::db::ColumnInfo& c : rs.columns()) {
+    if (c.baseTable.empty()) continue;
+    if (!table.empty() && !automation::text::equalsIgnoringCase(table, c.baseTable)) {
+      refuse("The query reads more than one table: its rows cannot be saved.");
+    }
+    table = c.baseTable;
+  }
+  if (table.empty()) refuse("The query reads no table: its rows cannot be saved.");
+
+  automation::db::Catalog catalog;
+  catalog.SetActiveConnection(connection_);
+  std::vector<std::string> keys;
+  for (const automation::db::ColumnInfo& column : catalog.Tables(table).Columns()) {
+    if (!(column.attributes & automation::db::fieldattr::KeyColumn)) continue;
+    auto read = [&column](const automation::db::ColumnInfo& c) {
+      return automation::text::equalsIgnoringCase(c.baseColumn, column.name);
+    };
+    if (std::none_of(rs.columns().begin(), rs.columns().end(), read)) {
+      keys.clear();
+      break;
+    }
+    keys.push_back(column.name);
+  }
+  rs.setUpdateTarget(Recordset::UpdateTarget{connection_, table, std::move(keys)});
+}
+
+bool SqliteDataAccess::EmTransaccao() const { return connection_->InTransaction(); }
+
+bool SqliteDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
+  return attempt([&] {
+    if (!rs) automation::raise(automation::errnum::ObjectNotSet);
+    const Recordset::UpdateTarget* target = rs->updateTarget();
+    if (!target) refuse("The record set was not opened for update.");
+    AtomicScope scope(*target->connection);
+    writeChangedRows(*rs);
+    scope.commit();
+    rs->markSaved();
+  });
+}
+
+bool SqliteDataAccess::CancelarTransaccao() {
+  return attempt([&] {
+    if (!connection_->InTransaction()) refuse("No transaction is open.");
+    connection_->RollbackTrans();
+  });
+}
+
+bool SqliteDataAccess::ObterLigacao(ConnectionRef& connection) {
+  connection = connection_;
+  return true;
+}
+
+bool SqliteDataAccess::IniciarTransaccao() {
+  return attempt([&] { connection_->BeginTrans(); });
+}
+
+bool SqliteDataAccess::TerminarTransaccao() {
+  return attempt([&] { connection_->CommitTrans(); });
+}
+
+}  // namespace dataaccess

@@ -1,0 +1,155 @@
+#include "erpserver/DocumentRules.hpp"
+
+#include <set>
+#include <tuple>
+
+#include "erpserver/DateText.hpp"
+#include "erpserver/DocumentStore.hpp"
+#include "erpserver/FieldIO.hpp"
+#include "erpserver/MasterData.hpp"
+#include "erpserver/Pricing.hpp"
+#include "erpserver/Refusal.hpp"
+#include "erpserver/Stock.hpp"
+
+namespace erpserver {
+namespace {
+
+std::string lineRef(std::size_t index) { return " (linha " + std::to_string(index + 1) + ")"; }
+
+void checkDates(const ServerObject& object) {
+  auto fields = object.info().fields();
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (fields[i].storage != Storage::DateText) continue;
+    std::string text = object.text(static_cast<int>(i));
+    if (!isoFromText(text))
+      refuseWith(refusal::InvalidValue, "Data inválida em '" + std::string(fields[i].name) + "': '" + text + "'");
+  }
+}
+
+void checkKnown(sql::Database& db, const char* table, const std::string& code, const std::string& what,
+                const std::string& where = {}) {
+  if (!code.empty() && !codeExists(db, table, code))
+    refuseWith(refusal::InvalidValue, what + " '" + code + "' não existe" + where);
+}
+
+void checkHeader(CabecDoc& cab, sql::Database& db, CheckedDocument& out) {
+  out.type = findDocType(db, cab.text(hdr::TipoDocumento));
+  auto series = db.query("SELECT 1 FROM SERIES WHERE TPDOC = ? AND SERIE = ?");
+  series->bind(1, out.type.code).bind(2, cab.number(hdr::Serie));
+  if (!series->step())
+    refuseWith(refusal::InvalidValue, "Série " + cab.text(hdr::Serie) + " do tipo de documento '" + out.type.code +
+                                          "' não existe");
+
+  defaultText(cab, hdr::Data, dateText(automation::Date::today()));
+  auto date = parseDateText(cab.text(hdr::Data));
+  if (!date) refuseWith(refusal::InvalidValue, "Data do documento inválida: '" + cab.text(hdr::Data) + "'");
+  if (cab.number(hdr::Ano) == 0) cab.setValue(hdr::Ano, Variant(static_cast<int16_t>(date->parts().year)));
+
+  std::optional<Party> party;
+  if (out.type.entity != 'N') {
+    const char* what = out.type.entity == 'C' ? "Cliente" : "Fornecedor";
+    std::string code = cab.text(hdr::Terceiro);
+    if (code.empty())
+      refuseWith(refusal::Required, "O tipo de documento '" + out.type.code + "' exige " +
+                                        (out.type.entity == 'C' ? "um cliente" : "um fornecedor"));
+    party = findParty(db, out.type.entity, code);
+    if (!party) refuseWith(refusal::InvalidValue, std::string(what) + " '" + code + "' não existe");
+  }
+  defaultText(cab, hdr::Moeda, party ? party->currency : companyParameter(db, "MOEDANAC"));
+  defaultText(cab, hdr::RegimeIva, party ? party->vatRegime : companyParameter(db, "REGIVANAC"));
+  if (party) {
+    defaultText(cab, hdr::Vendedor, party->salesperson);
+    defaultText(cab, hdr::NumeroContribuinte, party->taxNumber);
+  }
+  checkKnown(db, "MOEDAS", cab.text(hdr::Moeda), "Moeda");
+  checkKnown(db, "REGIVA", cab.text(hdr::RegimeIva), "Regime de IVA");
+  checkKnown(db, "VENDEDORES", cab.text(hdr::Vendedor), "Vendedor");
+  checkKnown(db, "SECTORES", cab.text(hdr::Sector), "Sector");
+  checkTextSizes(cab);
+  checkDates(cab);
+  out.vatExempt = isVatExempt(db, cab.text(hdr::RegimeIva));
+}
+
+void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocument& out) {
+  const CabecDoc& cab = doc.cab();
+  int32_t numero = cab.number(hdr::Numero);
+  if (numero < 0) refuseWith(refusal::InvalidValue, "Número de documento inválido: " + std::to_string(numero));
+  out.key = DocKey{out.type.code, cab.number(hdr::Serie), cab.number(hdr::Ano), numero};
+  // The document's own stored key is taken by itself: Alterar checks it, Inserir refuses it.
+  bool ownKey = doc.stored() && *doc.stored() == out.key;
+  if (numero > 0 && !ownKey && documentExists(db, out.key))
+    refuseWith(refusal::Duplicate, "O documento " + out.key.text() + " já existe");
+}
+
+void checkLine(LinhaDoc& line, std::size_t index, sql::Database& db, CheckedDocument& out) {
+  checkTextSizes(line);
+  std::string code = line.text(lin::Artigo);
+  std::optional<Article> article;
+  if (!code.empty()) {
+    article = findArticle(db, code);
+    if (!article) refuseWith(refusal::InvalidValue, "Artigo '" + code + "' não existe" + lineRef(index));
+    defaultText(line, lin::Descricao, article->name);
+    defaultText(line, lin::Unidade, out.type.sale ? article->saleUnit : article->baseUnit);
+    if (line.number(lin::IvaLinhas) == 0 && line.real(lin::TaxaIVA) == 0)
+      line.setValue(lin::IvaLinhas, Variant(int32_t{article->vat}));
+  }
+  std::string warehouse = line.text(lin::Armazem);
+  if (article && article->stock && out.type.stock != 'N' && warehouse.empty())
+    refuseWith(refusal::Required, "Armazém não indicado para o artigo '" + code + "'" + lineRef(index));
+  checkKnown(db, "ARMAZENS", warehouse, "Armazém", lineRef(index));
+  checkKnown(db, "UNIDADES", line.text(lin::Unidade), "Unidade", lineRef(index));
+  if (article || line.number(lin::IvaLinhas) != 0) {
+    auto rate = vatRate(db, line.number(lin::IvaLinhas));
+    if (!rate)
+      refuseWith(refusal::InvalidValue, "Código de IVA " + line.text(lin::IvaLinhas) + " não existe" + lineRef(index));
+    if (line.real(lin::TaxaIVA) == 0) line.setValue(lin::TaxaIVA, Variant(*rate));
+  }
+  auto discount = composedRate(line.text(lin::Desconto));
+  if (!discount) refuseWith(refusal::InvalidValue, "Desconto inválido '" + line.text(lin::Desconto) + "'" + lineRef(index));
+  if (!line.text(lin::Desconto).empty()) line.setValue(lin::TaxaDesconto, Variant(*discount));
+  if (line.real(lin::Factor) == 0) line.setValue(lin::Factor, Variant(1.0));
+  out.articles.push_back(std::move(article));
+}
+
+void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, const CheckedDocument& out,
+              std::set<std::tuple<int, std::string, std::string>>& seen) {
+  CamposLote& lot = lotLine.campos();
+  std::string code = lot.text(lot::Codigo);
+  if (code.empty()) refuseWith(refusal::InvalidLot, "Lote sem código");
+  int number = lotLine.number(lot::Linha);
+  if (number < 1 || static_cast<std::size_t>(number) > doc.lines().size())
+    refuseWith(refusal::InvalidLot, "O lote '" + code + "' refere a linha " + std::to_string(number) + ", que não existe");
+  const LinhaDoc& line = *doc.lines()[static_cast<std::size_t>(number - 1)];
+  const auto& article = out.articles[static_cast<std::size_t>(number - 1)];
+  defaultText(lot, lot::Artigo, line.text(lin::Artigo));
+  defaultText(lot, lot::Armazem, line.text(lin::Armazem));
+  std::string articleCode = lot.text(lot::Artigo), warehouse = lot.text(lot::Armazem);
+  if (!article || articleCode != article->code)
+    refuseWith(refusal::InvalidLot, "O lote '" + code + "' é do artigo '" + articleCode + "' e a linha " +
+                                        std::to_string(number) + " é do artigo '" + line.text(lin::Artigo) + "'");
+  if (!article->lots) refuseWith(refusal::InvalidLot, "O artigo '" + articleCode + "' não tem controlo de lotes");
+  checkKnown(db, "ARMAZENS", warehouse, "Armazém");
+  if (warehouse.empty()) refuseWith(refusal::InvalidLot, "O lote '" + code + "' não tem armazém");
+  if (!seen.emplace(number, code, warehouse).second)
+    refuseWith(refusal::InvalidLot, "O lote '" + code + "' está repetido na linha " + std::to_string(number));
+  checkTextSizes(lot);
+  checkDates(lot);
+  if ((out.type.stock == 'S' || out.type.stock == 'T') && !lotExists(db, articleCode, code, warehouse))
+    refuseWith(refusal::InvalidLot, "O lote '" + code + "' do artigo '" + articleCode + "' não existe no armazém '" +
+                                        warehouse + "'");
+}
+
+}  // namespace
+
+CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db) {
+  CheckedDocument out;
+  checkHeader(doc.cab(), db, out);
+  checkNumber(doc, db, out);
+  for (std::size_t i = 0; i < doc.lines().size(); ++i) checkLine(*doc.lines()[i], i, db, out);
+  std::set<std::tuple<int, std::string, std::string>> seen;
+  for (auto& lotLine : doc.lots()) checkLot(*lotLine, doc, db, out, seen);
+  computeTotals(doc, out.vatExempt);
+  return out;
+}
+
+}  // namespace erpserver

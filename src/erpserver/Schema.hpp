@@ -1,0 +1,31 @@
+#pragma once
+
+#include <sqlite3.h>
+
+// The company database: one SQLite file per company, "<folder>/<company>.db".
+//
+// Conventions of the schema:
+// - text columns are VARCHAR(n) with n in characters, 16-bit values SMALLINT, 32-bit INTEGER,
+//   amounts REAL, dates DATE holding ISO text "yyyy-mm-dd";
+// - "no value" is NULL, never the empty string, so that foreign keys hold;
+// - document lines and lot movements belong to their header (ON DELETE CASCADE), and the keys of
+//   DOCGCCAB, DOCGCLIN and LOTEMOVS make a duplicate document or an orphan line impossible.
+//
+// The stored procedures live in SYS_PROCEDURES (NAME, BODY): each BODY is one or more statements
+// separated by ";" with named parameters "@Name", run in order in one transaction; dates are
+// bound as ISO text. "sp_ost_Get_ARTIGOARMAZEM" (@Artigo, @Armazem) returns the stock row of an
+// article in a warehouse (column EXISTENC); "sp_ost_Get_ORDENSFABRICO" (@Tipo, @Data) returns the
+// manufacturing orders of a preselection filter dated up to @Data (all dates when @Data is NULL);
+// "SP_OST_ORDEMFABRICO_TROCASEQ" (@Ordem1, @Ordem2) swaps the sequence of two orders.
+namespace erpserver {
+
+inline constexpr int kSchemaVersion = 1;
+
+// Creates the tables, the procedures and the version row in an empty database; an existing
+// company database at the current version is left as it is. Raises sql::Error on failure.
+void ensureSchema(sqlite3* db);
+
+// The version recorded in the database, 0 when it has none.
+int schemaVersion(sqlite3* db);
+
+}  // namespace erpserver

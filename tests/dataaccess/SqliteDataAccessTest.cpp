@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "dataaccess/SqliteDataAccess.hpp"
+#include "platform/db/Catalog.hpp"
+#include "support/ErrorOf.hpp"
+#include "support/SampleTables.hpp"
+#include "support/TempFolder.hpp"
+
+using automation::Date;
+using automation::Variant;
+using automation::db::DataType;
+using automation::db::Recordset;
+using automation::db::RecordsetRef;
+using dataaccess::SqliteDataAccess;
+using testsupport::errorOf;
+
+namespace {
+
+const char* const kImpressa = "SELECT CHAVE, UTILIZ, TPDOC, ANO, SERIE, NUMDOC, NUMVIA FROM IMPRESSA";
+
+class DataAccess : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dao = SqliteDataAccess::open(folder.file("erp.db"));
+    ASSERT_TRUE(dao->ExecutarSQL("", testsupport::kSampleTables)) << dao->UltimoErroBD();
+  }
+
+  RecordsetRef query(SqliteDataAccess& on, const std::string& sql) {
+    RecordsetRef rs;
+    EXPECT_TRUE(on.AbrirRecordset("", sql, rs, -1, 0)) << on.UltimoErroBD();
+    return rs;
+  }
+  int32_t count(const std::string& table) { return query(*dao, "SELECT COUNT(*) AS N FROM " + table)->value("N").toLong(); }
+
+  // Copies of a printed document, as SetNumVias adds them.
+  void addCopies(Recordset& rs, std::initializer_list<int32_t> keys) {
+    for (int32_t key : keys) {
+      rs.AddNew();
+      rs.setValue("CHAVE", key);
+      rs.setValue("UTILIZ", "ana");
+      rs.setValue("TPDOC", "FT");
+      rs.setValue("ANO", int16_t{2024});
+      rs.setValue("SERIE", int16_t{1});
+      rs.setValue("NUMDOC", int32_t{17});
+      rs.setValue("NUMVIA", int16_t{1});
+      rs.Update();
+    }
+  }
+
+  static std::vector<std::string> names(const Recordset& rs) {
+    std::vector<std::string> out;
+    for (const auto& c : rs.columns()) out.push_back(c.name);
+    return out;
+  }
+
+  testsupport::TempFolder folder;
+  std::shared_ptr<SqliteDataAccess> dao;
+};
+
+}  // namespace
+
+TEST_F(DataAccess, TemplateQueriesReturnTheColumnsAndNoRows) {
+  ASSERT_TRUE(dao->ExecutarSQL("",
+                               "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC) VALUES ('', -1, -1, -1);"
+                               "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA) VALUES ('', -1, -1, -1, 1);"
+                               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, DTAENTRA) VALUES ('PARAF', 'L1', 'A1', '2024-01-02');"
+                               "INSERT INTO LOTEMOVS (ANO, TPDOCUM, SERIE, NNUMDOC, NUMLINHA, CODLOT, ARTIGO, VOSSLOTE) "
+                               "VALUES (-1, '', -1, -1, -1, 'L1', 'PARAF', 'X')"))
+      << dao->UltimoErroBD();
+
+  RecordsetRef lines;
+  ASSERT_TRUE(dao->AbrirRecordset(
+      "", "SELECT * FROM DOCGCLIN WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 AND NUMLINHA = -1 ", lines, -1, 0));
+  EXPECT_EQ(lines->RecordCount(), 0);
+  EXPECT_TRUE(lines->Eof());
+  EXPECT_EQ(names(*lines), (std::vector<std::string>{"TPDOCUM", "SERIE", "ANO", "NNUMDOC", "NUMLINHA", "ARTIGO", "QUANT",
+                                                     "PRUNIT", "FACTOR"}));
+  EXPECT_EQ(lines->GetFields()["ARTIGO"].DefinedSize(), 20);
+
+  RecordsetRef lots;
+  ASSERT_TRUE(dao->AbrirRecordset("",
+                                  "SELECT LOTEMOVS.*, ARTLOT.DTAENTRA  FROM LOTEMOVS LEFT OUTER JOIN ARTLOT ON "
+                                  "ARTLOT.ARTIGO=LOTEMOVS.ARTIGO WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 "
+                                  "AND NUMLINHA = -1 AND LOTEMOVS.CODLOT='' AND LOTEMOVS.VOSSLOTE='' ",
+                                  lots, -1, 0))
+      << dao->UltimoErroBD();
+  EXPECT_EQ(lots->RecordCount(), 0);
+  EXPECT_EQ(names(*lots), (std::vector<std::string>{"ANO", "TPDOCUM", "SERIE", "NNUMDOC", "NUMLINHA", "CODLOT", "ARTIGO",
+                                                    "VOSSLOTE", "ARMAZEM", "QUANT", "VALIDADE", "DTAENTRA"}));
+  EXPECT_EQ(lots->GetFields()["DTAENTRA"].Type(), DataType::Date);
+
+  // The header template is built from the catalog, on the connection the object works on.
+  automation::db::ConnectionRef connection;
+  ASSERT_TRUE(dao->ObterLigacao(connection));
+  automation::db::Catalog catalog;
+  catalog.SetActiveConnection(connection);
+  auto header = std::make_shared<Recordset>();
+  header->SetCursorLocation(automation::db::UseClientCursor);
+  for (const auto& c : catalog.Tables("DOCGCCAB").Columns()) header->GetFields().Append(c.name, c.type, c.definedSize, c.attributes);
+  header->Open();
+  EXPECT_EQ(header->RecordCount(), 0);
+  EXPECT_EQ(header->GetFields().Count(), 9);
+  EXPECT_EQ(header->GetFields()["DATA"].Type(), DataType::Date);
+}
+
+TEST_F(DataAccess, ValuesAndNullsMakeTheRoundTripThroughAnUpdatableRecordSet) {
+  RecordsetRef rs;
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT * FROM DOCGCCAB"), rs, 4, -1)) << dao->UltimoErroBD();
+  rs->AddNew();
+  rs->setValue("TPDOC", "FT");
+  rs->setValue("SERIE", int16_t{1});
+  rs->setValue("ANO", int16_t{2024});
+  rs->setValue("NNUMDOC", int32_t{17});
+  rs->setValue("TERCEIRO", Variant::null());
+  rs->setValue("DATA", Date::fromParts(2024, 5, 31, 14, 30, 0));
+  rs->setValue("OBSERV", "");
+  rs->setValue("TOTAL", 0.1 + 0.2);
+  rs->Update();
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+
+  RecordsetRef back = query(*dao, "SELECT * FROM DOCGCCAB");
+  ASSERT_EQ(back->RecordCount(), 1);
+  EXPECT_TRUE(back->value("TERCEIRO").isNull());
+  EXPECT_TRUE(back->value("IVAINC").isNull());  // never written
+  EXPECT_EQ(back->value("OBSERV"), Variant(""));
+  EXPECT_EQ(back->value("DATA"), Variant(Date::fromParts(2024, 5, 31, 14, 30, 0)));
+  EXPECT_EQ(back->value("TOTAL"), Variant(0.1 + 0.2));
+
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, TOTAL FROM DOCGCCAB"),
+                                              rs, 4, -1));
+  rs->setValue("TERCEIRO", "C1");
+  rs->setValue("TOTAL", Variant::null());
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  back = query(*dao, "SELECT * FROM DOCGCCAB");
+  EXPECT_EQ(back->value("TERCEIRO"), Variant("C1"));
+  EXPECT_TRUE(back->value("TOTAL").isNull());
+  EXPECT_EQ(back->value("OBSERV"), Variant(""));
+}
+
+TEST_F(DataAccess, AnUpdatableRecordSetIsSavedAllOrNothing) {
+  RecordsetRef rs;
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant(kImpressa), rs, 4, -1)) << dao->UltimoErroBD();
+  addCopies(*rs, {987655, 987656, 987657});
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  EXPECT_EQ(count("IMPRESSA"), 3);
+
+  addCopies(*rs, {987658, 987659, 987655});  // the last one is already there
+  EXPECT_FALSE(dao->GravarRecordset("", rs));
+  EXPECT_NE(dao->UltimoErroBD().find("UNIQUE constraint failed: IMPRESSA.CHAVE"), std::string::npos);
+  EXPECT_EQ(count("IMPRESSA"), 3);
+  EXPECT_FALSE(dao->EmTransaccao());
+  EXPECT_EQ(rs->rows().back().state, Recordset::RowState::Added);  // still to be saved
+
+  RecordsetRef readOnly = query(*dao, kImpressa);
+  readOnly->AddNew();
+  EXPECT_FALSE(dao->GravarRecordset("", readOnly));
+  EXPECT_FALSE(dao->UltimoErroBD().empty());
+}
+
+TEST_F(DataAccess, ChangedRowsAreFoundByKeyOrByTheValuesTheyWereReadWith) {
+  ASSERT_TRUE(dao->ExecutarSQL("",
+                               "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17), (2024, 'FT', 2, 5);"
+                               "INSERT INTO NOTAS VALUES ('igual', 1), ('igual', 1)"));
+  RecordsetRef rs;
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT ANO, DOC, SERIE, NUM FROM NUMDOC ORDER BY SERIE"), rs, 4, -1));
+  rs->MoveFirst();
+  rs->setValue("NUM", int32_t{18});
+  rs->setValue("SERIE", int16_t{3});  // a changed key: the row is found by its key as read
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  RecordsetRef back = query(*dao, "SELECT SERIE, NUM FROM NUMDOC ORDER BY SERIE");
+  EXPECT_EQ(back->value("SERIE"), Variant(int16_t{2}));
+  EXPECT_EQ(back->value("NUM"), Variant(int32_t{5}));
+  back->MoveNext();
+  EXPECT_EQ(back->value("SERIE"), Variant(int16_t{3}));
+  EXPECT_EQ(back->value("NUM"), Variant(int32_t{18}));
+
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT TEXTO, VALOR FROM NOTAS"), rs, 4, -1));
+  rs->MoveFirst();
+  rs->setValue("VALOR", 2.0);
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  EXPECT_EQ(query(*dao, "SELECT SUM(VALOR) AS S FROM NOTAS")->value("S"), Variant(3.0));
+
+  rs->setValue("VALOR", 4.0);
+  ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NOTAS SET VALOR = 7"));  // another writer in between
+  EXPECT_FALSE(dao->GravarRecordset("", rs));
+  EXPECT_NE(dao->UltimoErroBD().find("cannot be located"), std::string::npos);
+}
+
+TEST_F(DataAccess, CancellingTheCallersTransactionLeavesNoRow) {
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  EXPECT_TRUE(dao->EmTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('a', 1)"));
+  RecordsetRef rs;
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant(kImpressa), rs, 4, -1)) << dao->UltimoErroBD();
+  addCopies(*rs, {1, 2});
+  ASSERT_TRUE(dao->GravarRecordset("", rs));
+  EXPECT_TRUE(dao->EmTransaccao());
+  ASSERT_TRUE(dao->CancelarTransaccao());
+  EXPECT_FALSE(dao->EmTransaccao());
+  EXPECT_EQ(count("NOTAS"), 0);
+  EXPECT_EQ(count("IMPRESSA"), 0);
+  EXPECT_FALSE(dao->CancelarTransaccao());
+
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('b', 2)"));
+  ASSERT_TRUE(dao->TerminarTransaccao());
+  EXPECT_EQ(count("NOTAS"), 1);
+}
+
+TEST_F(DataAccess, ADatabaseOpenedAgainKeepsItsData) {
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('guardada', 1.5)"));
+  auto second = SqliteDataAccess::open(folder.file("erp.db"));
+  EXPECT_EQ(query(*second, "SELECT TEXTO FROM NOTAS")->value("TEXTO"), Variant("guardada"));
+  dao.reset();
+  second.reset();
+  auto third = SqliteDataAccess::open(folder.file("erp.db"));
+  RecordsetRef rs = query(*third, "SELECT TEXTO, VALOR FROM NOTAS");
+  ASSERT_EQ(rs->RecordCount(), 1);
+  EXPECT_EQ(rs->value("VALOR"), Variant(1.5));
+}
+
+TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('a', 1); UPDATE NAOHA SET X = 1"));
+  EXPECT_NE(dao->UltimoErroBD().find("no such table: NAOHA"), std::string::npos);
+  EXPECT_EQ(count("NOTAS"), 0);
+  EXPECT_TRUE(dao->UltimoErroBD().empty());
+
+  RecordsetRef rs;
+  EXPECT_FALSE(dao->AbrirRecordset("", "SELECT NADA FROM NOTAS", rs, -1, 0));
+  ASSERT_TRUE(rs);
+  EXPECT_FALSE(rs->IsOpen());
+  EXPECT_FALSE(dao->AbrirRecordsetActualizavel(
+      Variant("SELECT LOTEMOVS.*, ARTLOT.DTAENTRA FROM LOTEMOVS LEFT JOIN ARTLOT ON ARTLOT.ARTIGO = LOTEMOVS.ARTIGO"), rs,
+      4, -1));
+  EXPECT_NE(dao->UltimoErroBD().find("more than one table"), std::string::npos);
+
+  auto missingFolder = errorOf([&] { SqliteDataAccess::open(folder.file("nao/existe.db")); });
+  EXPECT_EQ(missingFolder.number, automation::db::dberr::ProviderError);
+  EXPECT_NE(missingFolder.description.find("nao/existe.db"), std::string::npos);
+  std::ofstream(folder.file("texto.db")) << "isto não é uma base de dados, mas tem texto bastante para o parecer.";
+  EXPECT_NE(errorOf([&] { SqliteDataAccess::open(folder.file("texto.db")); }).number, 0);
+}
+
+TEST_F(DataAccess, TheLibrarysOwnStatementsRunAsWritten) {
+  ASSERT_TRUE(dao->ExecutarSQL("",
+                               "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17);"
+                               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('PARAF', 'L1', 'A1', 10, 4)"));
+  RecordsetRef counter = query(*dao,
+                               "SELECT  ANO, DOC, SERIE, NUM From NUMDOC WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )");
+  EXPECT_EQ(counter->value("NUM").toLong(), 17);
+  ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 16 WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )"));
+
+  ASSERT_TRUE(dao->ExecutarSQL("", "Update ARTLOT SET QTDSID = QTDSID - '1.5' WHERE (ARTIGO = 'PARAF') AND (CODLOTE = 'L1') "
+                                   "AND (ARMAZEM = 'A1')"));
+  EXPECT_EQ(query(*dao, "SELECT QTDSID FROM ARTLOT")->value("QTDSID"), Variant(2.5));
+
+  RecordsetRef rs;
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant(kImpressa), rs, 4, -1)) << dao->UltimoErroBD();
+  addCopies(*rs, {987655, 987656});
+  ASSERT_TRUE(dao->GravarRecordset("", rs));
+  ASSERT_TRUE(dao->ExecutarSQL("", "DELETE FROM IMPRESSA WHERE (UTILIZ = 'ana') AND (TPDOC = 'FT') AND (ANO =2024) AND "
+                                   "(SERIE =1) AND (NUMDOC =17)"));
+  EXPECT_EQ(count("IMPRESSA"), 0);
+  EXPECT_EQ(query(*dao, "SELECT NUM FROM NUMDOC")->value("NUM"), Variant(int32_t{16}));
+}

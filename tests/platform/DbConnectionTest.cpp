@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "platform/db/Catalog.hpp"
+#include "platform/db/Connection.hpp"
+#include "support/ErrorOf.hpp"
+#include "support/SampleTables.hpp"
+#include "support/TempFolder.hpp"
+
+using automation::Date;
+using automation::Variant;
+using automation::db::Catalog;
+using automation::db::ConnectionRef;
+using automation::db::DataType;
+using automation::db::NamedValue;
+using automation::db::RecordsetRef;
+using testsupport::errorOf;
+namespace fieldattr = automation::db::fieldattr;
+
+namespace {
+
+class Database : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    connection = automation::db::Connection::open(folder.file("erp.db"));
+    connection->Execute(testsupport::kSampleTables);
+  }
+  int64_t count(const std::string& table) { return connection->Execute("SELECT COUNT(*) AS N FROM " + table)->value("N").toLong(); }
+
+  testsupport::TempFolder folder;
+  ConnectionRef connection;
+};
+
+}  // namespace
+
+TEST_F(Database, ColumnsAreTypedFromTheirDeclarationsAndValuesComeBackAsStored) {
+  NamedValue values[] = {{"@tp", Variant("FT")},         {"serie", Variant(int16_t{1})},
+                         {"ano", Variant(int16_t{2024})}, {"num", Variant(int32_t{17})},
+                         {"terceiro", Variant::null()},   {"data", Variant(Date::fromParts(2024, 2, 29))},
+                         {"total", Variant(12.75)},       {"obs", Variant("Cliente d'Ávila; \"urgente\"")}};
+  connection->Execute(
+      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, DATA, TOTAL, OBSERV) "
+      "VALUES (@TP, @Serie, @Ano, @Num, @Terceiro, @Data, @Total, @Obs)",
+      values);
+
+  RecordsetRef rs = connection->Execute("SELECT *, TOTAL * 2 AS DOBRO FROM DOCGCCAB");
+  ASSERT_EQ(rs->RecordCount(), 1);
+  auto fields = rs->GetFields();
+  EXPECT_EQ(fields["TPDOC"].Type(), DataType::VarWChar);
+  EXPECT_EQ(fields["TPDOC"].DefinedSize(), 5);
+  EXPECT_TRUE(fields["TPDOC"].Attributes() & fieldattr::KeyColumn);
+  EXPECT_FALSE(fields["TPDOC"].Attributes() & fieldattr::IsNullable);
+  EXPECT_TRUE(fields["TERCEIRO"].Attributes() & fieldattr::IsNullable);
+  EXPECT_EQ(fields["SERIE"].Type(), DataType::SmallInt);
+  EXPECT_EQ(fields["NNUMDOC"].Type(), DataType::Integer);
+  EXPECT_EQ(fields["DATA"].Type(), DataType::Date);
+  EXPECT_EQ(fields["TOTAL"].Type(), DataType::Double);
+  EXPECT_EQ(fields["OBSERV"].Type(), DataType::LongVarWChar);
+  EXPECT_EQ(fields["DOBRO"].Type(), DataType::Double);
+  EXPECT_FALSE(fields["DOBRO"].Attributes() & fieldattr::Updatable);
+
+  EXPECT_EQ(rs->value("SERIE"), Variant(int16_t{1}));
+  EXPECT_EQ(rs->value("NNUMDOC"), Variant(int32_t{17}));
+  EXPECT_EQ(rs->value("DATA"), Variant(Date::fromParts(2024, 2, 29)));
+  EXPECT_TRUE(rs->value("TERCEIRO").isNull());
+  EXPECT_TRUE(rs->value("IVAINC").isNull());
+  EXPECT_EQ(rs->value("OBSERV"), Variant("Cliente d'Ávila; \"urgente\""));
+  EXPECT_EQ(rs->value("DOBRO"), Variant(25.5));
+}
+
+TEST_F(Database, TheStatementsOfOneTextAllRunOrNoneDoEvenInsideAnOpenTransaction) {
+  auto failed = errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('a', 1); INSERT INTO NAOHA VALUES (2)"); });
+  EXPECT_EQ(failed.number, automation::db::dberr::ProviderError);
+  EXPECT_NE(failed.description.find("no such table: NAOHA"), std::string::npos);
+  EXPECT_EQ(connection->lastError(), failed.description);
+  EXPECT_EQ(count("NOTAS"), 0);
+  EXPECT_FALSE(connection->InTransaction());
+
+  connection->BeginTrans();
+  connection->Execute("INSERT INTO NOTAS VALUES ('kept', 1)");
+  EXPECT_NE(errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('b', 2); SELECT * FROM NAOHA"); }).number, 0);
+  EXPECT_TRUE(connection->InTransaction());
+  EXPECT_EQ(count("NOTAS"), 1);
+  connection->RollbackTrans();
+  EXPECT_EQ(count("NOTAS"), 0);
+
+  auto unbound = errorOf([&] { connection->Execute("SELECT * FROM NOTAS WHERE TEXTO = @Texto"); });
+  EXPECT_NE(unbound.description.find("@Texto"), std::string::npos);
+}
+
+TEST_F(Database, TheCatalogDescribesATableFromTheDatabaseItself) {
+  Catalog catalog;
+  EXPECT_EQ(errorOf([&] { (void)catalog.Tables("DOCGCCAB"); }).number, 3709);
+  catalog.SetActiveConnection(connection);
+
+  auto table = catalog.Tables("docgccab");
+  EXPECT_EQ(table.Name(), "DOCGCCAB");
+  std::vector<std::string> names;
+  for (const auto& c : table.Columns()) names.push_back(c.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO", "DATA", "TOTAL",
+                                             "IVAINC", "OBSERV"}));
+  const auto& terceiro = table.Columns()[4];
+  EXPECT_EQ(terceiro.type, DataType::VarWChar);
+  EXPECT_EQ(terceiro.definedSize, 15);
+  EXPECT_EQ(terceiro.attributes & (fieldattr::IsNullable | fieldattr::KeyColumn), fieldattr::IsNullable);
+  const auto& serie = table.Columns()[1];
+  EXPECT_EQ(serie.type, DataType::SmallInt);
+  EXPECT_EQ(serie.attributes & (fieldattr::IsNullable | fieldattr::KeyColumn | fieldattr::Fixed),
+            fieldattr::KeyColumn | fieldattr::Fixed);
+
+  EXPECT_FALSE(catalog.HasTable("DOCGCCABX"));
+  auto missing = errorOf([&] { (void)catalog.Tables("DOCGCCABX"); });
+  EXPECT_EQ(missing.number, 3265);
+  EXPECT_NE(missing.description.find("DOCGCCABX"), std::string::npos);
+}

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "platform/db/Recordset.hpp"
+#include "support/ErrorOf.hpp"
+
+using automation::Date;
+using automation::Variant;
+using automation::VarType;
+using automation::db::DataType;
+using automation::db::Recordset;
+using testsupport::errorOf;
+
+namespace {
+
+automation::db::RecordsetRef disconnected() {
+  auto rs = std::make_shared<Recordset>();
+  rs->GetFields().Append("CODIGO", DataType::VarWChar, 10);
+  rs->GetFields().Append("QUANT", DataType::Double, 8);
+  rs->GetFields().Append("LINHA", DataType::SmallInt, 2);
+  rs->GetFields().Append("DATA", DataType::Date, 8);
+  return rs;
+}
+
+}  // namespace
+
+TEST(Recordset, DisconnectedRowsTakeValuesConvertedToTheFieldTypes) {
+  auto holder = disconnected();
+  Recordset& rs = *holder;
+  EXPECT_EQ(errorOf([&] { (void)rs.Eof(); }).number, 3704);
+  rs.Open();
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_TRUE(rs.Bof());
+  EXPECT_EQ(rs.RecordCount(), 0);
+  EXPECT_EQ(errorOf([&] { rs.MoveFirst(); }).number, 3021);
+  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("MAIS", DataType::Integer); }).number, 3219);
+
+  rs.AddNew();
+  rs.setValue("codigo", "A-1");
+  rs.setValue("QUANT", "2.5");
+  rs.setValue("LINHA", int32_t{7});
+  rs.setValue("DATA", "2024-03-05");
+  rs.Update();
+  EXPECT_EQ(errorOf([&] { rs.setValue("LINHA", int32_t{40000}); }).number, 6);
+  EXPECT_EQ(errorOf([&] { rs.setValue("QUANT", "muito"); }).number, 13);
+  rs.AddNew();
+  rs.setValue("LINHA", Variant::null());
+  rs.Update();
+
+  EXPECT_EQ(rs.RecordCount(), 2);
+  rs.MoveFirst();
+  EXPECT_EQ(rs.value("CODIGO"), Variant("A-1"));
+  EXPECT_EQ(rs.value("QUANT"), Variant(2.5));
+  EXPECT_EQ(rs.value("LINHA"), Variant(int16_t{7}));
+  EXPECT_EQ(rs.value("DATA"), Variant(Date::fromParts(2024, 3, 5)));
+  rs.MoveNext();
+  EXPECT_TRUE(rs.value("LINHA").isNull());
+  EXPECT_TRUE(rs.value("CODIGO").isEmpty());
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_EQ(errorOf([&] { (void)rs.value("QUANT"); }).number, 3021);
+  EXPECT_EQ(errorOf([&] { rs.MoveNext(); }).number, 3021);
+  for (const Recordset::Row& row : rs.rows()) EXPECT_EQ(row.state, Recordset::RowState::Added);
+}
+
+TEST(Recordset, FieldsAreFoundByNameOrZeroBasedOrdinalAndAMissingOneIsNamed) {
+  auto holder = disconnected();
+  Recordset& rs = *holder;
+  EXPECT_EQ(rs.GetFields().Item(Variant(int32_t{1})).Name(), "QUANT");
+  EXPECT_EQ(rs.GetFields()["linha"].Type(), DataType::SmallInt);
+  EXPECT_EQ(rs.GetFields()["CODIGO"].DefinedSize(), 10);
+  EXPECT_EQ(errorOf([&] { (void)rs.GetFields().Item(Variant(int32_t{4})); }).number, 3265);
+  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("Quant", DataType::Double); }).number, 3367);
+
+  rs.Open();
+  auto missing = errorOf([&] { (void)rs.value("VOSSLOTE"); });  // at end of file: the name is checked first
+  EXPECT_EQ(missing.number, 3265);
+  EXPECT_NE(missing.description.find("VOSSLOTE"), std::string::npos);
+}
+
+TEST(Recordset, AChangedLoadedRowKeepsTheValuesItWasReadWithUntilSaved) {
+  auto holder = disconnected();
+  Recordset& rs = *holder;
+  rs.Open();
+  rs.appendLoadedRow({Variant("A"), Variant(1.0), Variant(int16_t{1}), Variant::null()});
+  rs.appendLoadedRow({Variant("B"), Variant(2.0), Variant(int16_t{2}), Variant::null()});
+  rs.MoveFirst();
+  rs.setValue("QUANT", 9.0);
+  rs.setValue("QUANT", 10.0);
+
+  const auto& rows = rs.rows();
+  EXPECT_EQ(rows[0].state, Recordset::RowState::Modified);
+  EXPECT_EQ(rows[0].original[1], Variant(1.0));
+  EXPECT_EQ(rows[0].values[1], Variant(10.0));
+  EXPECT_EQ(rows[1].state, Recordset::RowState::Unchanged);
+
+  rs.markSaved();
+  EXPECT_EQ(rows[0].state, Recordset::RowState::Unchanged);
+  rs.setValue("QUANT", 11.0);
+  EXPECT_EQ(rows[0].original[1], Variant(10.0));
+
+  rs.Close();
+  EXPECT_FALSE(rs.IsOpen());
+  rs.Open();
+  EXPECT_EQ(rs.RecordCount(), 0);
+  EXPECT_EQ(rs.GetFields().Count(), 4);
+}
