@@ -18,6 +18,21 @@ inline int32_t errorOf(const std::function<void()>& f) {
   return 0;
 }
 
+struct RaisedError {
+  int32_t number = 0;  // 0 when nothing was raised
+  std::string description;
+};
+
+// The number and description of the automation error that `f` raises.
+inline RaisedError raisedBy(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const automation::AutomationError& e) {
+    return RaisedError{e.number(), e.description()};
+  }
+  return {};
+}
+
 }  // namespace testing_support
 
 namespace testsupport {
