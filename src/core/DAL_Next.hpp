@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -58,9 +59,23 @@ class DAL_Next {
   automation::Variant DataAccess() const;
 
   // ---- articles, clients, suppliers and queries (masterdata/) ----
-  // ArtigoCriar, ArtigoGravar, ArtigoLer, ClienteLer, ClienteCriar, FornecedorCriar,
-  // FornecedorLer; GetArtigoArmazem; DocComercialCarregar, ArtigoCarregar, ClienteCarregar;
-  // GetPreSelecionadas, Ordens_TrocaSequencia.
+  bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  bool ArtigoGravar(automation::ObjectRef& oArtigo);
+  bool ArtigoLer(const std::string& sCodArt, automation::ObjectRef& oArtigo);
+  bool ClienteLer(const std::string& Scod, automation::ObjectRef& oCliente, NextError& utNextError);
+  bool ClienteCriar(automation::ObjectRef& oCliente, NextError& utNextError);
+  bool FornecedorCriar(automation::ObjectRef& oFornec, NextError& utNextError);
+  bool FornecedorLer(const std::string& Scod, automation::ObjectRef& oFornec);
+  bool GetArtigoArmazem(const std::string& sArtigo, const std::string& sArmazem,
+                        automation::db::RecordsetRef& rsArtArm);
+  bool DocComercialCarregar(KeyDocumNext& utNxtDocKey, const std::string& sQueryCab, const std::string& sQueryLin,
+                            automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin,
+                            NextError& utNextError);
+  bool ArtigoCarregar(const std::string& sQueryArt, automation::db::RecordsetRef& rsArt, NextError& utNextError);
+  bool ClienteCarregar(const std::string& sQueryCli, automation::db::RecordsetRef& rsCli, NextError& utNextError);
+  bool GetPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
+                          const std::optional<automation::Date>& DataIn = std::nullopt);
+  bool Ordens_TrocaSequencia(int32_t lOrdem1, int32_t lOrdem2);
 
   // ---- manufacturing movements (manufacturing/) ----
   // MovEntradaProducaoCriar, MovEntradaProdMultiArmCriar, MovEntradaFornecedorCriar,

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -34,9 +35,25 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
-  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
-  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
-  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
+  bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
+  bool GravarArtigo(automation::ObjectRef& oArtigo);
+  bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
+  bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  bool CriarArtigo(const std::string& sCodBase, const std::string& Scod, std::string& sDescr);
+  bool LerCliente(const std::string& Scod, automation::ObjectRef& oCliente);
+  bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome, std::string& sMorada,
+                    std::string& sNumCont, std::string& sLocalidade, std::string& sCodPostal);
+  bool ClienteCriar(automation::ObjectRef& oCliente);
+  // ---- SetNumVias ----
+  bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
+  bool CriarFornecedor(automation::ObjectRef& oFornec);
+  bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
+                       double& dQntExistente);
+  // ---- RemoverDocumento ----
+  bool LoadDocumento(KeyDocumNext& utNxtDocKey, std::string& sQueryCab, std::string& sQueryLin,
+                     automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin);
+  bool LoadArtigo(std::string& sQueryArt, automation::db::RecordsetRef& rsArt);
+  bool LoadCliente(std::string& sQueryCli, automation::db::RecordsetRef& rsCli);
 
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 
@@ -46,8 +63,13 @@ class BAL_Next {
 
   // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
   // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
-  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
+  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio ----
+
+  bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
+                             const std::optional<automation::Date>& DataIn = std::nullopt);
+  bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
+
+  // ---- INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
   // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
   // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
   // EP_MovEntradaProdMultiArmCriar ----
@@ -103,7 +125,13 @@ class BAL_Next {
                                      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                      Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
                                      KeyDocumNext& utNxtDocKey);
-  // ---- clone and discount: DocGenClonarComo, DocGenCalculaDesconto ----
+  // ---- clone: DocGenClonarComo ----
+
+  automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
+                                             const std::string& sSubFamilia, const std::string& sArtigo,
+                                             const std::string& sGrupoClientes, const std::string& sCliente,
+                                             const automation::Date& dtData, double dPrcUnit, double dQuantidade,
+                                             double dDescCabecalho, std::string& sDescComposto);
 
   automation::ObjectRef NxtAlloc_ParametrosAplicacao();
   automation::ObjectRef NxtAlloc_Artigos();
