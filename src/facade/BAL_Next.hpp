@@ -64,6 +64,22 @@ class BAL_Next {
   // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
   // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
   // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio ----
+  bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                  KeyDocumNext& utNxtDocKey);
+  bool MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sFornecedor,
+                                    std::string& sProcesso, std::string& sVossoNDoc, std::string& sComposto,
+                                    double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                    KeyDocumNext& utNxtDocKey);
+  bool MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sCliente,
+                              std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
+                              KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                    Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey);
+  bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
 
   bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
                              const std::optional<automation::Date>& DataIn = std::nullopt);
@@ -73,6 +89,22 @@ class BAL_Next {
   // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
   // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
   // EP_MovEntradaProdMultiArmCriar ----
+  bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
+                                std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
+                                const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
+                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes,
+                                Texts& sNome, Numbers& dDesconto, int32_t& lNumDoc);
+  bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
+                                 KeyDocumNext& utNxtDocKey);
+  bool EP_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, std::shared_ptr<cDocLotes>& oLotes,
+                                          KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  Texts& sArt, Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                      Texts& sArt, Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                      std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
                         const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
                         const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
