@@ -123,6 +123,7 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, co
   const auto& article = out.articles[static_cast<std::size_t>(number - 1)];
   defaultText(lot, lot::Artigo, line.text(lin::Artigo));
   defaultText(lot, lot::Armazem, line.text(lin::Armazem));
+  if (out.type.stock == 'E' || out.type.stock == 'T') defaultText(lot, lot::Entrada, doc.cab().text(hdr::Data));
   std::string articleCode = lot.text(lot::Artigo), warehouse = lot.text(lot::Armazem);
   if (!article || articleCode != article->code)
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' é do artigo '" + articleCode + "' e a linha " +

@@ -40,6 +40,7 @@ namespace testsupport {
 struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
+  std::string source;
 };
 
 // The automation error that `f` raises.
@@ -47,7 +48,7 @@ inline RaisedError errorOf(const std::function<void()>& f) {
   try {
     f();
   } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description()};
+    return RaisedError{e.number(), e.description(), e.source()};
   }
   return {};
 }

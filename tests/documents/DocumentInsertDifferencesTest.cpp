@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "documents/DocumentTestSupport.hpp"
+#include "erpserver/Journal.hpp"
+
+// What each document member puts beyond the base forms, asserted through the server's journal.
+namespace testsupport {
+namespace {
+
+using Sequence = std::vector<std::string>;
+
+const Sequence kFirstPuts = {"TipoDocumento", "Sector", "Serie", "Terceiro", "Data", "IvaIncluido", "TipoPreco"};
+const Sequence kCreditNote = {"Reference", "Reason"};
+const Sequence kExternal = {"ManualExternalSerie", "ManualExternalInvoiceNo"};
+// The loading data before the remarks, with seconds, as the generic family and credit notes put it.
+const Sequence kLoadingFirst = {"Processo", "DataVencimento", "DataCarga", "HoraCarga", "Observacoes",
+                                "VossoNoDocumento"};
+// The loading data after the header discount, as the other multi-warehouse members put it.
+const Sequence kLoadingLast = {"Processo",          "DataVencimento", "Observacoes", "VossoNoDocumento",
+                               "DescontoCabecalho", "DataCarga",      "HoraCarga"};
+const Sequence kUnloading = {"DataDescarga",  "HoraDescarga",         "LocalCarga",   "MoradaDescarga",
+                             "LocalDescarga", "CodigoPostalDescarga", "PaisDescarga", "Matricula"};
+
+Sequence join(std::initializer_list<Sequence> parts) {
+  Sequence all;
+  for (const Sequence& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+Sequence expectedHeader(Member member) {
+  switch (member) {
+    case Member::CF_DocGenInserir:
+    case Member::CF_DocGenInserirTipoLinha: return join({kFirstPuts, {"D.Validar", "Vendedor"}, kLoadingFirst});
+    case Member::CF_DocGenInserirAuto:
+      return join({kFirstPuts, kExternal, {"D.Validar", "Vendedor", "NossoNoDocumento"}, kLoadingFirst});
+    case Member::CF_DocNotaCreditoInserir:
+      return join({kFirstPuts, kCreditNote, {"D.Validar", "Vendedor"}, kLoadingFirst, {"D.Origem"}});
+    case Member::DocGenInserirMultiArm: return join({kFirstPuts, {"D.Validar", "RegimeIva", "Vendedor"}, kLoadingLast});
+    case Member::DocGenInserirMultiArmAuto:
+      return join({kFirstPuts, kExternal, {"D.Validar", "NossoNoDocumento", "RegimeIva", "Vendedor"}, kLoadingLast});
+    case Member::DocGTInserirMultiArm:
+      return join({kFirstPuts, {"D.Validar", "RegimeIva", "Vendedor"}, kLoadingLast, kUnloading});
+    case Member::DocNotaCreditoInserirMultiArm:
+      return join({kFirstPuts, kCreditNote, {"D.Validar", "RegimeIva", "Vendedor"}, kLoadingFirst,
+                   {"DescontoCabecalho", "D.Origem"}});
+    case Member::DocNotaCreditoInserirMultiArmAuto:
+      return join({kFirstPuts, kCreditNote, kExternal, {"D.Validar", "RegimeIva", "Vendedor"}, kLoadingFirst,
+                   {"DescontoCabecalho", "D.Origem"}});
+  }
+  return {};
+}
+
+bool withSeconds(Member member) {
+  return !multiWarehouse(member) || member == Member::DocNotaCreditoInserirMultiArm ||
+         member == Member::DocNotaCreditoInserirMultiArmAuto;
+}
+
+class DocumentInsertDifferences : public ErpTest {};
+
+TEST_F(DocumentInsertDifferences, EachMemberPutsItsOwnHeaderInItsOwnOrder) {
+  static const std::regex hhmmss(R"(\d\d:\d\d:\d\d)");
+  static const std::regex hhnn(R"(\d\d:\d\d)");
+  for (Member member : kAllMembers) {
+    SCOPED_TRACE(nameOf(member));
+    DocumentArgs a;
+    a.sRegimeIva = "NAC";
+    a.sManualExternalInvoiceNo = "17";
+    startJournal();
+    call(*bal, member, a);
+    EXPECT_EQ(headerSequence(), expectedHeader(member)) << journalText();
+    Sequence hora = headerPuts("HoraCarga");
+    ASSERT_EQ(hora.size(), 1u);
+    EXPECT_TRUE(std::regex_match(hora[0], withSeconds(member) ? hhmmss : hhnn)) << hora[0];
+  }
+}
+
+TEST_F(DocumentInsertDifferences, AnExternalInvoiceNumberThatIsNoNumberIsSkippedSilently) {
+  DocumentArgs a;
+  startJournal();
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, a)) << bal->ErroDescricao();
+  EXPECT_TRUE(headerPuts("NossoNoDocumento").empty());
+  EXPECT_EQ(headerPuts("ManualExternalInvoiceNo"), Sequence{"F-17"});
+
+  // A negative year puts the caller's number over the converted one.
+  DocumentArgs manual;
+  manual.sManualExternalInvoiceNo = "17";
+  manual.key = {-2024, "", 0, 55};
+  startJournal();
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, manual)) << bal->ErroDescricao();
+  EXPECT_EQ(headerPuts("NossoNoDocumento"), (Sequence{"17", "55"}));
+  EXPECT_EQ(manual.key.lNumDoc, 55);
+}
+
+TEST_F(DocumentInsertDifferences, TransportDataGivenIsPutUnchangedAndAnATCodeOnlyWhenGiven) {
+  DocumentArgs a;
+  a.sTipoDoc = "GT";
+  a.sDataCarga = "17-03-2024";
+  a.sHorasCarga = "08:15";
+  a.sATDocCodeID = "AT-991";
+  a.sMatricula = "12-AB-34";
+  startJournal();
+  ASSERT_TRUE(call(*bal, Member::DocGTInserirMultiArm, a)) << bal->ErroDescricao();
+  EXPECT_EQ(headerPuts("DataCarga"), Sequence{"17-03-2024"});
+  EXPECT_EQ(headerPuts("HoraCarga"), Sequence{"08:15"});
+  EXPECT_EQ(headerSequence().back(), "ATDocCodeID");
+  EXPECT_EQ(headerPuts("Matricula"), Sequence{"12-AB-34"});
+}
+
+TEST_F(DocumentInsertDifferences, LineTypesGoToArticleLinesOnlyAndNotesStayTypeOne) {
+  DocumentArgs a;
+  a.iTipoLinha = automation::SafeArray<int16_t>(1, {1, 60});
+  a.sNotas = texts({"", "Montar no local"});
+  startJournal();
+  call(*bal, Member::CF_DocGenInserirTipoLinha, a);
+  EXPECT_EQ(linePuts("TipoDeLinha"), (Sequence{"1", "1", "60"}));
+  EXPECT_EQ(linePuts("Artigo"), (Sequence{"A001", "P001"}));
+  EXPECT_EQ(linePuts("Descricao"), Sequence{"Montar no local"});
+}
+
+TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
+  DocumentArgs a;
+  a.sDescComp = Texts();  // never dimensioned: reading it would fail
+  bal->UsaDescontoLinha(true);
+  startJournal();
+  ASSERT_TRUE(call(*bal, Member::DocGenInserirMultiArm, a)) << bal->ErroDescricao();
+  EXPECT_EQ(linePuts("TaxaDesconto"), (Sequence{"5", "0"}));
+  EXPECT_TRUE(linePuts("Desconto").empty());
+  // No lots given: no lot object is made.
+  EXPECT_EQ(journalText().find("LotesLinha"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace testsupport

@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/DAL_Next.hpp"
+#include "documents/DocumentTestSupport.hpp"
+#include "erpserver/Journal.hpp"
+#include "support/ErrorOf.hpp"
+
+namespace testsupport {
+namespace {
+
+class DocumentInsertEndToEnd : public ErpTest {
+ protected:
+  std::string stock(const std::string& artigo, const std::string& armazem) const {
+    return scalar("SELECT EXISTENC FROM ARTARM WHERE ARTIGO='" + artigo + "' AND ARMAZEM='" + armazem + "'");
+  }
+  // One expression evaluated on the header, lines or lots of the document `key` names.
+  std::string ofDocument(const std::string& expression, const std::string& table, const qvd::KeyDocumNext& key) const {
+    const bool header = table == "DOCGCCAB";
+    return scalar("SELECT " + expression + " FROM " + table + " WHERE " + (header ? "TPDOC" : "TPDOCUM") + "='" +
+                  key.sTpDoc + "' AND SERIE=" + std::to_string(key.iSerie) + " AND ANO=" + std::to_string(key.iAno) +
+                  " AND NNUMDOC=" + std::to_string(key.lNumDoc));
+  }
+  // A worker of its own, with a session on the company.
+  std::unique_ptr<qvd::DAL_Next> worker() {
+    auto dal = std::make_unique<qvd::DAL_Next>();
+    dal->DataAccess(automation::Variant(dados));
+    EXPECT_TRUE(iniciar(*dal));
+    return dal;
+  }
+  bool docGenInserir(qvd::DAL_Next& dal, DocumentArgs& a) {
+    return dal.DocGenInserir(qvd::Preparacao, qvd::tpDefault, a.sTipoDoc, a.sSector, a.iSerie, a.sTerceiro,
+                             a.sProcesso, a.sVossoNumDoc, a.sData, a.sObs, a.sArmazem, a.bIvaIncluido, a.sVendedor,
+                             a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.key, a.erro);
+  }
+  int documents() const { return std::stoi(scalar("SELECT COUNT(*) FROM DOCGCCAB")); }
+  std::string logText() const {
+    std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG");
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  // Records in the operation log: each starts with a rule of 120 dashes.
+  int logRecords() const {
+    std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG");
+    int records = 0;
+    for (std::string line; std::getline(in, line);)
+      if (line.rfind(std::string(120, '-'), 0) == 0 && line.size() <= 121) ++records;
+    return records / 2;
+  }
+};
+
+std::string typeFor(Member member) {
+  if (member == Member::DocGTInserirMultiArm) return "GT";
+  if (member == Member::CF_DocNotaCreditoInserir || member == Member::DocNotaCreditoInserirMultiArm ||
+      member == Member::DocNotaCreditoInserirMultiArmAuto)
+    return "NC";
+  return "FA";
+}
+
+// What each member adds to the header or lines, as stored.
+std::pair<std::string, std::string> ownColumns(Member member) {
+  switch (member) {
+    case Member::CF_DocGenInserirAuto:
+    case Member::DocGenInserirMultiArmAuto: return {"MANEXTSERIE||'/'||MANEXTNUM", "EXT/F-17"};
+    case Member::CF_DocNotaCreditoInserir:
+    case Member::DocNotaCreditoInserirMultiArm: return {"REFERENCIA||'/'||MOTIVO", "FA 1/2024/Devolução de material"};
+    case Member::DocNotaCreditoInserirMultiArmAuto:
+      return {"REFERENCIA||'/'||MANEXTSERIE||'/'||MANEXTNUM", "FA 1/2024/EXT/F-17"};
+    case Member::DocGTInserirMultiArm: return {"MORADADSG||'/'||CDPOSTDSG||'/'||DATADES", "Rua do Cais 4/4000-001/2024-03-16"};
+    default: return {"ORIGEM", "3"};
+  }
+}
+
+TEST_F(DocumentInsertEndToEnd, EveryMemberStoresTheDocumentMovesStockAndReturnsItsKey) {
+  for (Member member : kAllMembers) {
+    SCOPED_TRACE(nameOf(member));
+    DocumentArgs a;
+    a.sTipoDoc = typeFor(member);
+    if (multiWarehouse(member)) {
+      a.sArtigo = texts({"A001", "A002"});
+      a.oLotes = oneLot(2, "A002", "L-A002-1", 3);
+      bal->UsaDescontoLinha(true);
+      bal->UsaDescontoLinhaComposto(true);
+    }
+    bal->UsaDescricao(true);
+    bal->UsaPrecoUnitario(true);
+    const double sign = a.sTipoDoc == "NC" ? 1 : -1;
+    const double a001Before = std::stod(stock("A001", "A1"));
+    const double a002Before = std::stod(stock("A002", "A2"));
+
+    ASSERT_TRUE(call(*bal, member, a)) << bal->ErroDescricao();
+
+    EXPECT_EQ(a.key.sTpDoc, a.sTipoDoc);
+    EXPECT_EQ(a.key.iSerie, 1);
+    EXPECT_EQ(a.key.iAno, 2024);
+    EXPECT_EQ(ofDocument("TERCEIRO||'|'||VNUMDOC||'|'||OBSERV||'|'||PROCESSO", "DOCGCCAB", a.key),
+              "C001|VN-12|Entrega urgente|PR-7");
+    auto [column, value] = ownColumns(member);
+    EXPECT_EQ(ofDocument(column, "DOCGCCAB", a.key), value);
+    const std::string lines = ofDocument(
+        "group_concat(ARTIGO||'/'||ARMAZEM||'/'||QUANT||'/'||PRUNIT||'/'||DESCR||'/'||TXDESC||'/'||IFNULL(DESCONTO,''),"
+        "';')",
+        "DOCGCLIN", a.key);
+    if (multiWarehouse(member)) {
+      // The server turns the composed discount into its rate.
+      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/5.0/;A002/A2/3.0/10.0/Mesa lacada/14.5/10+5");
+      EXPECT_EQ(ofDocument("CODLOT||'/'||ARMAZEM||'/'||QUANT||'/'||NUMLINHA", "LOTEMOVS", a.key), "L-A002-1/A2/3.0/2");
+      EXPECT_DOUBLE_EQ(std::stod(stock("A002", "A2")), a002Before + sign * 3);
+    } else {
+      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/0.0/;P001/A1/3.0/10.0/Mesa lacada/0.0/");
+    }
+    EXPECT_DOUBLE_EQ(std::stod(stock("A001", "A1")), a001Before + sign * 2);
+    EXPECT_EQ(bal->ErroNumero(), -1);
+  }
+}
+
+TEST_F(DocumentInsertEndToEnd, AnErpRefusalReturnsFalseWithTheErpErrorAndOneLogRecord) {
+  for (Member member :
+       {Member::CF_DocGenInserir, Member::DocGenInserirMultiArm, Member::DocNotaCreditoInserirMultiArmAuto}) {
+    SCOPED_TRACE(nameOf(member));
+    DocumentArgs a;
+    a.sArtigo = texts({"A001", "Z999"});
+    const int before = logRecords();
+    bal->UsaLogOstrel(true);
+    EXPECT_FALSE(call(*bal, member, a));
+    EXPECT_NE(bal->ErroNumero(), -1);
+    EXPECT_NE(bal->ErroDescricao().find("Z999"), std::string::npos) << bal->ErroDescricao();
+    EXPECT_EQ(logRecords(), before + 1);
+    const std::string log = logText();
+    EXPECT_NE(log.find("Rotina DocGenInserir"), std::string::npos);
+    EXPECT_NE(log.find("sVossoNumDoc         = VN-12"), std::string::npos);
+    EXPECT_NE(log.find("Z999"), std::string::npos);
+    if (member == Member::DocNotaCreditoInserirMultiArmAuto) {
+      EXPECT_EQ(a.erro.lUltimoErro, bal->ErroNumero());
+      EXPECT_EQ(a.erro.sTextoErro, bal->ErroDescricao());
+    }
+  }
+  EXPECT_EQ(documents(), 0);
+}
+
+TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceAndInsertsNothing) {
+  DocumentArgs a;
+  a.dQuant = numbers({2});
+  try {
+    call(*bal, Member::CF_DocGenInserir, a);
+    FAIL() << "a short quantity array must raise";
+  } catch (const automation::AutomationError& e) {
+    EXPECT_EQ(e.number(), 9);
+    EXPECT_EQ(e.source(), "BAL_Next: CF_DocGenInserir");
+  }
+
+  auto dal = worker();
+  qvd::NextError erro;
+  try {
+    dal->DocNotaCreditoInserirMultiArm(qvd::Preparacao, a.sReference, a.sReason, qvd::tpDefault, "NC", a.sSector,
+                                      a.iSerie, a.sTerceiro, a.sProcesso, a.sVossoNumDoc, 0, a.sData, a.sObs, false, "",
+                                      "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm, a.dDesc,
+                                      a.sDescComp, nullptr, a.key, erro);
+    FAIL() << "a short quantity array must raise";
+  } catch (const automation::AutomationError& e) {
+    EXPECT_EQ(e.number(), 9);
+    EXPECT_EQ(e.source(), "DAL_Next: DocNotaCreditoInserirMultiArm");
+  }
+  EXPECT_EQ(documents(), 0);
+}
+
+TEST_F(DocumentInsertEndToEnd, ALogThatCannotReadTheNamesLeavesItsOwnErrorUnconverted) {
+  // Without UsaDescricao a short name array is allowed, until a refusal is logged.
+  DocumentArgs a;
+  a.sArtigo = texts({"A001", "Z999"});
+  a.sNome = texts({"Parafuso"});
+  auto dal = worker();
+  EXPECT_FALSE(docGenInserir(*dal, a));
+
+  dal->UsaLogOstrel(true);
+  try {
+    docGenInserir(*dal, a);
+    FAIL() << "the failing log must raise";
+  } catch (const automation::AutomationError& e) {
+    EXPECT_EQ(e.number(), 9);
+    EXPECT_NE(e.source(), "DAL_Next: DocGenInserir");
+  }
+  EXPECT_EQ(documents(), 0);
+}
+
+TEST_F(DocumentInsertEndToEnd, ANegativeYearAsksForTheCallersNumber) {
+  DocumentArgs a;
+  a.key = {-2024, "", 0, 1234};
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, a)) << bal->ErroDescricao();
+  EXPECT_EQ(a.key.iAno, 2024);
+  EXPECT_EQ(a.key.lNumDoc, 1234);
+  EXPECT_EQ(ofDocument("COUNT(*)", "DOCGCCAB", a.key), "1");
+
+  // The same number again is refused, and the year stays corrected in the caller's record.
+  DocumentArgs again;
+  again.key = {-2024, "", 0, 1234};
+  EXPECT_FALSE(call(*bal, Member::CF_DocGenInserir, again));
+  EXPECT_EQ(again.key.iAno, 2024);
+}
+
+TEST_F(DocumentInsertEndToEnd, ANumericExternalInvoiceNumberNumbersTheGenericDocumentOnly) {
+  DocumentArgs a;
+  a.sManualExternalInvoiceNo = "17";
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, a)) << bal->ErroDescricao();
+  EXPECT_EQ(a.key.lNumDoc, 17);
+
+  DocumentArgs credit;
+  credit.sTipoDoc = "NC";
+  credit.sManualExternalInvoiceNo = "17";
+  ASSERT_TRUE(call(*bal, Member::DocNotaCreditoInserirMultiArmAuto, credit)) << bal->ErroDescricao();
+  EXPECT_NE(credit.key.lNumDoc, 17);
+  EXPECT_EQ(credit.erro.lUltimoErro, -1);
+}
+
+TEST_F(DocumentInsertEndToEnd, TheSwitchesHoldForOneCall) {
+  bal->UsaDescricao(true);
+  DocumentArgs first;
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, first));
+  DocumentArgs second;
+  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, second));
+  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", first.key), "Parafuso especial");
+  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", second.key), "Parafuso M6");
+}
+
+}  // namespace
+}  // namespace testsupport

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/Records.hpp"
+#include "manufacturing/cDocLotes.hpp"
+#include "platform/SafeArray.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testsupport {
+
+using Texts = automation::SafeArray<std::string>;
+using Numbers = automation::SafeArray<double>;
+
+// Arrays as callers pass them, from index 1.
+inline Texts texts(std::initializer_list<std::string> items) { return Texts(1, items); }
+inline Numbers numbers(std::initializer_list<double> items) { return Numbers(1, items); }
+
+// The arguments of a two-line sale to client C001 of the demo company, shared by every document
+// member; each test changes what it is about.
+struct DocumentArgs {
+  qvd::TipoPrecoNext TipoPreco = qvd::tpDefault;
+  std::string sTipoDoc = "FA";
+  std::string sSector = "S1";
+  int16_t iSerie = 1;
+  std::string sTerceiro = "C001";
+  std::string sProcesso = "PR-7";
+  std::string sVossoNumDoc = "VN-12";
+  std::string sData = "15-03-2024";
+  std::string sObs = "Entrega urgente";
+  std::string sArmazem = "A1";
+  bool bIvaIncluido = false;
+  std::string sVendedor = "V1";
+  std::string sRegimeIva;
+  double dDescCabecalho = 0;
+  Texts sArtigo = texts({"A001", "P001"});
+  Texts sNome = texts({"Parafuso especial", "Mesa lacada"});
+  Numbers dQuant = numbers({2, 3});
+  Numbers dPrUnit = numbers({1.5, 10});
+  Texts sNotas = texts({"", ""});
+  Texts sArm = texts({"A1", "A2"});
+  Numbers dDesc = numbers({5, 0});
+  Texts sDescComp = texts({"", "10+5"});
+  std::shared_ptr<qvd::cDocLotes> oLotes;
+  std::string sReference = "FA 1/2024";
+  std::string sReason = "Devolução de material";
+  std::string sManualExternalSerie = "EXT";
+  std::string sManualExternalInvoiceNo = "F-17";
+  automation::SafeArray<int16_t> iTipoLinha = automation::SafeArray<int16_t>(1, {1, 1});
+  std::string sDataCarga, sHorasCarga;
+  std::string sMoradaDsg = "Rua do Cais 4";
+  std::string sLocalDsg = "Porto";
+  std::string sCepDsg = "4000-001";
+  std::string sPaisDsg = "PT";
+  std::string sDataDsg = "16-03-2024";
+  std::string sHorasDsg = "10:30";
+  std::string sLocalCarga = "Armazém central";
+  std::string sATDocCodeID;
+  std::string sMatricula;
+  qvd::KeyDocumNext key;
+  qvd::NextError erro;  // the last argument of the one member that has its own
+};
+
+// The nine document members of the facade that build a document from arrays.
+enum class Member {
+  CF_DocGenInserir,
+  CF_DocGenInserirAuto,
+  CF_DocNotaCreditoInserir,
+  CF_DocGenInserirTipoLinha,
+  DocGenInserirMultiArm,
+  DocGenInserirMultiArmAuto,
+  DocGTInserirMultiArm,
+  DocNotaCreditoInserirMultiArm,
+  DocNotaCreditoInserirMultiArmAuto,
+};
+inline constexpr Member kAllMembers[] = {
+    Member::CF_DocGenInserir,          Member::CF_DocGenInserirAuto,          Member::CF_DocNotaCreditoInserir,
+    Member::CF_DocGenInserirTipoLinha, Member::DocGenInserirMultiArm,         Member::DocGenInserirMultiArmAuto,
+    Member::DocGTInserirMultiArm,      Member::DocNotaCreditoInserirMultiArm, Member::DocNotaCreditoInserirMultiArmAuto,
+};
+std::string nameOf(Member member);
+// Whether the member takes a warehouse, discounts and lots per line.
+bool multiWarehouse(Member member);
+
+// Calls `member` of `bal` with `a`; the key and error record are those of `a`.
+bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a);
+
+// One lot of `quantidade` of lot `lote` of `artigo` on document line `linha`.
+std::shared_ptr<qvd::cDocLotes> oneLot(int32_t linha, const std::string& artigo, const std::string& lote,
+                                       double quantidade, const std::string& vossoLote = "VL-1");
+
+// The journal since startJournal, one line per access, with object numbers counted from 1 in
+// order of appearance and clock times shown as their pattern ("hh:mm:ss", "hh:nn").
+std::vector<std::string> normalizedJournal();
+
+// What the operation did to the document before its first line object was touched: the puts on
+// the header (member names), and the calls and puts on the document itself ("D.<member>").
+std::vector<std::string> headerSequence();
+
+// Every put of `member` on a line object, as its value's text, in order.
+std::vector<std::string> linePuts(const std::string& member);
+
+// The values of the header put `member`, as text, in order.
+std::vector<std::string> headerPuts(const std::string& member);
+
+}  // namespace testsupport
