@@ -36,9 +36,6 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
-  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
-  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
-  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
   bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
   bool GravarArtigo(automation::ObjectRef& oArtigo);
   bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
@@ -66,13 +63,22 @@ class BAL_Next {
   using Texts = automation::SafeArray<std::string>;
   using Numbers = automation::SafeArray<double>;
 
-  // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
-  // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
-  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
-  // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
-  // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
-  // EP_MovEntradaProdMultiArmCriar ----
+  bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                  KeyDocumNext& utNxtDocKey);
+  bool MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sFornecedor,
+                                    std::string& sProcesso, std::string& sVossoNDoc, std::string& sComposto,
+                                    double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                    KeyDocumNext& utNxtDocKey);
+  bool MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sCliente,
+                              std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
+                              KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                    Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey);
+  bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
   bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
                                   automation::Currency& dPrcCstMed);
   bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
@@ -82,6 +88,22 @@ class BAL_Next {
   bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
+                                std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
+                                const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
+                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes,
+                                Texts& sNome, Numbers& dDesconto, int32_t& lNumDoc);
+  bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
+                                 KeyDocumNext& utNxtDocKey);
+  bool EP_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, std::shared_ptr<cDocLotes>& oLotes,
+                                          KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  Texts& sArt, Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                      Texts& sArt, Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                      std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
                         const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
                         const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
@@ -140,7 +162,6 @@ class BAL_Next {
                                      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                      Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
                                      KeyDocumNext& utNxtDocKey);
-  // ---- clone and discount: DocGenClonarComo, DocGenCalculaDesconto ----
   bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
                         const std::string& sData);
   automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
