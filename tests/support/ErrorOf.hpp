@@ -21,14 +21,15 @@ inline int32_t errorOf(const std::function<void()>& f) {
 struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
+  std::string source;
 };
 
-// The number and description of the automation error that `f` raises.
+// The number, description and source of the automation error that `f` raises.
 inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
   } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description()};
+    return RaisedError{e.number(), e.description(), e.source()};
   }
   return {};
 }
