@@ -24,7 +24,7 @@ struct RaisedError {
   std::string source;
 };
 
-// The number and description of the automation error that `f` raises.
+// The number, description and source of the automation error that `f` raises.
 inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
