@@ -101,15 +101,11 @@ TEST_F(Removal, AMissingDocumentGivesTheReadErrorAndANegativeKeyIsLoggedWithItsS
 TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   qvd::KeyDocumNext chave = inserir();
   Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
-  try {
-    qvd::NextError erro;
-    bal->CF_DocGenRemover(qvd::Preparacao, chave, erro);
-    ADD_FAILURE() << "no error raised";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.number(), 70);
-    EXPECT_EQ(e.source(), "BAL_Next: CF_DocGenRemover");
-    EXPECT_EQ(e.description(), "Permissão negada");
-  }
+  qvd::NextError erro;
+  RaisedError e = errorOf([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
+  EXPECT_EQ(e.number, 70);
+  EXPECT_EQ(e.source, "BAL_Next: CF_DocGenRemover");
+  EXPECT_EQ(e.description, "Permissão negada");
 
   qvd::DAL_Next dal;
   dal.DataAccess(automation::Variant(dados));
@@ -117,16 +113,8 @@ TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   Faults::clear();
   Faults::raiseError("DocumentoComercial", "Ler", 1, 91, "");
   Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
-  for (bool generico : {false, true}) {
-    try {
-      qvd::NextError erro;
-      generico ? dal.DocGenRemover(qvd::Preparacao, chave, erro) : dal.DocNextRemover(qvd::Preparacao, chave, erro);
-      ADD_FAILURE() << "no error raised";
-    } catch (const automation::AutomationError& e) {
-      EXPECT_EQ(e.number(), 91);
-      EXPECT_EQ(e.source(), generico ? "DAL_Next: DocGenRemover" : "DAL_Next: DocNextRemover");
-    }
-  }
+  EXPECT_EQ(errorOf([&] { dal.DocNextRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocNextRemover");
+  EXPECT_EQ(errorOf([&] { dal.DocGenRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocGenRemover");
   EXPECT_TRUE(existe(chave));
 }
 
