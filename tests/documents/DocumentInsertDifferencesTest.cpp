@@ -6,7 +6,7 @@
 #include "erpserver/Journal.hpp"
 
 // What each document member puts beyond the base forms, asserted through the server's journal.
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using Sequence = std::vector<std::string>;
@@ -132,4 +132,4 @@ TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -9,7 +9,7 @@
 #include "erpserver/Journal.hpp"
 #include "support/ErrorOf.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 class DocumentInsertEndToEnd : public ErpTest {
@@ -172,13 +172,13 @@ TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
   DocumentArgs a;
   a.sArtigo = Texts(1, 40000);
   startJournal();
-  RaisedError raised = errorOf([&] { call(*bal, Member::CF_DocGenInserir, a); });
+  RaisedError raised = raisedBy([&] { call(*bal, Member::CF_DocGenInserir, a); });
   EXPECT_EQ(raised.number, 6);
   EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
   EXPECT_EQ(journalText().find("DocumentosGcLin"), std::string::npos);
 
   a.sArtigo = Texts();  // never dimensioned: it has no upper bound
-  raised = errorOf([&] { call(*bal, Member::DocGenInserirMultiArm, a); });
+  raised = raisedBy([&] { call(*bal, Member::DocGenInserirMultiArm, a); });
   EXPECT_EQ(raised.number, 9);
   EXPECT_EQ(raised.source, "BAL_Next: DocGenInserirMultiArm");
   EXPECT_EQ(documents(), 0);
@@ -243,4 +243,4 @@ TEST_F(DocumentInsertEndToEnd, TheSwitchesHoldForOneCall) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -4,7 +4,7 @@
 
 // The whole conversation with the ERP of the two base forms, line by line in the journal's
 // words (objects numbered in order of appearance: the document is #1, its header #2).
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 class Conversation {
@@ -160,4 +160,4 @@ TEST_F(DocumentInsertSequence, DocGenInserirMultiArmWithANoteAndALot) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

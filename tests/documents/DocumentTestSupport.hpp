@@ -10,7 +10,7 @@
 #include "platform/SafeArray.hpp"
 #include "support/ErpFixture.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 using Texts = automation::SafeArray<std::string>;
 using Numbers = automation::SafeArray<double>;
@@ -106,4 +106,4 @@ std::vector<std::string> linePuts(const std::string& member);
 // The values of the header put `member`, as text, in order.
 std::vector<std::string> headerPuts(const std::string& member);
 
-}  // namespace testsupport
+}  // namespace testing_support

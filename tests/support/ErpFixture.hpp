@@ -10,8 +10,10 @@
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/DemoCompany.hpp"
 #include "facade/BAL_Next.hpp"
+#include "platform/Object.hpp"
+#include "support/TempFolder.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 // A test against the reference ERP server and a real company database:
 // - `folder`: a fresh temporary folder holding "DEMO.db", a copy of the demo company (see
@@ -37,6 +39,11 @@ class ErpTest : public ::testing::Test {
   // One value read with SQL from the company database ("" when no row).
   std::string scalar(const std::string& sql) const;
 
+  // A new, valid, unsaved invoice: type "FA", series 1, dated 15-03-2024, client `cliente`, one
+  // line of 2 x A001 from warehouse A1 at 10.
+  automation::ObjectRef novaFatura(const std::string& cliente = "C001") const;
+
+  std::unique_ptr<TempFolder> workFolder;
   std::filesystem::path folder;
   std::shared_ptr<dataaccess::SqliteDataAccess> dados;
   std::unique_ptr<qvd::BAL_Next> bal;
@@ -49,4 +56,4 @@ std::vector<std::string> journalMembers();
 // The journal's full lines (see erpserver::Journal::lines), for failure messages.
 std::string journalText();
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -1,0 +1,82 @@
+#include "ErpFixture.hpp"
+#include "platform/HostSettings.hpp"
+
+TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
+  startSession();
+  DocBuilder fa("FA", 1, "C001");
+  fa.line("A001", "A1", 10);
+  ObjectRef entry = erp("DocumentoContabilistico");
+  invoke(entry, "DocumentoComercial", fa.doc);
+  EXPECT_EQ(invoke(entry, "Validar").toLong(), 1030);
+  EXPECT_EQ(propGet(entry, "UltimaMensagem").toString(), "O documento comercial ainda não foi inserido");
+
+  ASSERT_EQ(fa.inserir(), 0) << fa.message();
+  ASSERT_EQ(invoke(entry, "Validar").toLong(), 0) << propGet(entry, "UltimaMensagem").toString();
+  ASSERT_EQ(invoke(entry, "Inserir").toLong(), 0) << propGet(entry, "UltimaMensagem").toString();
+  EXPECT_EQ(scalar("SELECT DIARIO || ' ' || DATA || ' ' || TOTDEB FROM MOVCTB WHERE TPDOC = 'FA' AND NNUMDOC = 1"),
+            "VND 2024-05-15 6.15");
+  EXPECT_EQ(scalar("SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM "
+                   "(SELECT * FROM MOVCTBLIN ORDER BY NUMLINHA)"),
+            "211C001 6.15 0.0; 711 0.0 5.0; 2433 0.0 1.15");
+  EXPECT_EQ(invoke(entry, "Inserir").toLong(), 1011);
+  EXPECT_EQ(propGet(entry, "UltimaMensagem").toString(), "O documento FA 1/2024 n.º 1 já tem lançamento contabilístico");
+
+  // A credit note credits the client; an exempt VAT regime posts no VAT.
+  DocBuilder nc("NC", 1, "C002");
+  nc.line("A001", "A1", 2, 10.0);
+  ASSERT_EQ(nc.inserir(), 0) << nc.message();
+  ObjectRef credit = erp("DocumentoContabilistico");
+  invoke(credit, "DocumentoComercial", nc.doc);
+  ASSERT_EQ(invoke(credit, "Inserir").toLong(), 0) << propGet(credit, "UltimaMensagem").toString();
+  EXPECT_EQ(scalar("SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM (SELECT L.* FROM MOVCTBLIN L "
+                   "JOIN MOVCTB M ON M.ID = L.ID WHERE M.TPDOC = 'NC' ORDER BY L.NUMLINHA)"),
+            "211C002 0.0 20.0; 711 20.0 0.0");
+
+  DocBuilder gr("GR", 1, "C001");
+  gr.line("A001", "A1", 1);
+  ASSERT_EQ(gr.inserir(), 0);
+  ObjectRef none = erp("DocumentoContabilistico");
+  invoke(none, "DocumentoComercial", gr.doc);
+  EXPECT_EQ(invoke(none, "Validar").toLong(), 1030);
+  EXPECT_EQ(propGet(none, "UltimaMensagem").toString(), "O tipo de documento 'GR' não tem diário contabilístico");
+
+  // Removing a document removes its entry.
+  ObjectRef stored = erp("DocumentoComercial");
+  ASSERT_EQ(invoke(stored, "Ler", "FA", 1, int16_t{1}, int16_t{2024}).toLong(), 0);
+  ASSERT_EQ(invoke(stored, "Remover").toLong(), 0);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM MOVCTB WHERE TPDOC = 'FA'"), "0");
+}
+
+TEST_F(ErpServerTest, DiscountRulesByArticleFamilyGroupAndClient) {
+  ObjectRef rules = erp("ExcepDescontosComissoes");
+  auto criteria = [](const std::string& group, const std::string& family, const std::string& article,
+                     const std::string& clientGroup, const std::string& client, const std::string& value,
+                     const std::string& quantity) {
+    automation::VariantArray a(0, 12);
+    a(1) = Variant(group), a(2) = Variant(family), a(4) = Variant(article), a(5) = Variant(clientGroup);
+    a(6) = Variant(client), a(7) = Variant("15-05-2024"), a(8) = Variant(value), a(9) = Variant(quantity);
+    a(10) = Variant("0"), a(11) = Variant("1");
+    return Variant(std::move(a));
+  };
+  auto calculate = [&](Variant array, bool discount = true) {
+    return invoke(rules, "CalcularDescontoComissao", array, discount ? int16_t{-1} : int16_t{0}).toCurrency().toDouble();
+  };
+  // Without a session nothing is found and the reason is kept.
+  EXPECT_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "100", "1")), 0);
+  EXPECT_EQ(propGet(rules, "UltimoErro").toLong(), 1001);
+  startSession();
+
+  EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "100", "1")), 14.5);
+  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "10+5");
+  EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G2", "C002", "200", "1")), 6);  // client group G2 on MP
+  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "3");
+  EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "100")), 5);  // article, from 100 units
+  EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "99")), 1);   // then the family's 2 %
+  EXPECT_DOUBLE_EQ(calculate(criteria("PA", "", "P001", "G1", "C009", "10", "1")), 0);
+  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "");
+  EXPECT_DOUBLE_EQ(calculate(criteria("PA", "", "P001", "G1", "C001", "10", "1"), false), 0.5);  // commission
+  {
+    automation::ScopedHostSettings comma({",", ".", "dd/mm/yyyy"});
+    EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "2,5", "1")), 0.36);
+  }
+}
