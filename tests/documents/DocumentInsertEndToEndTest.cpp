@@ -107,11 +107,11 @@ TEST_F(DocumentInsertEndToEnd, EveryMemberStoresTheDocumentMovesStockAndReturnsI
         "DOCGCLIN", a.key);
     if (multiWarehouse(member)) {
       // The server turns the composed discount into its rate.
-      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/5.0/;A002/A2/3.0/10.0/Mesa lacada/14.5/10+5");
+      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso longo/5.0/;A002/A2/3.0/10.0/Mesa lacada/14.5/10+5");
       EXPECT_EQ(ofDocument("CODLOT||'/'||ARMAZEM||'/'||QUANT||'/'||NUMLINHA", "LOTEMOVS", a.key), "L-A002-1/A2/3.0/2");
       EXPECT_DOUBLE_EQ(std::stod(stock("A002", "A2")), a002Before + sign * 3);
     } else {
-      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso especial/0.0/;P001/A1/3.0/10.0/Mesa lacada/0.0/");
+      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso longo/0.0/;P001/A1/3.0/10.0/Mesa lacada/0.0/");
     }
     EXPECT_DOUBLE_EQ(std::stod(stock("A001", "A1")), a001Before + sign * 2);
     EXPECT_EQ(bal->ErroNumero(), -1);
@@ -203,42 +203,13 @@ TEST_F(DocumentInsertEndToEnd, ALogThatCannotReadTheNamesLeavesItsOwnErrorUnconv
   EXPECT_EQ(documents(), 0);
 }
 
-TEST_F(DocumentInsertEndToEnd, ANegativeYearAsksForTheCallersNumber) {
-  DocumentArgs a;
-  a.key = {-2024, "", 0, 1234};
-  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, a)) << bal->ErroDescricao();
-  EXPECT_EQ(a.key.iAno, 2024);
-  EXPECT_EQ(a.key.lNumDoc, 1234);
-  EXPECT_EQ(ofDocument("COUNT(*)", "DOCGCCAB", a.key), "1");
-
-  // The same number again is refused, and the year stays corrected in the caller's record.
-  DocumentArgs again;
-  again.key = {-2024, "", 0, 1234};
-  EXPECT_FALSE(call(*bal, Member::CF_DocGenInserir, again));
-  EXPECT_EQ(again.key.iAno, 2024);
-}
-
-TEST_F(DocumentInsertEndToEnd, ANumericExternalInvoiceNumberNumbersTheGenericDocumentOnly) {
-  DocumentArgs a;
-  a.sManualExternalInvoiceNo = "17";
-  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, a)) << bal->ErroDescricao();
-  EXPECT_EQ(a.key.lNumDoc, 17);
-
-  DocumentArgs credit;
-  credit.sTipoDoc = "NC";
-  credit.sManualExternalInvoiceNo = "17";
-  ASSERT_TRUE(call(*bal, Member::DocNotaCreditoInserirMultiArmAuto, credit)) << bal->ErroDescricao();
-  EXPECT_NE(credit.key.lNumDoc, 17);
-  EXPECT_EQ(credit.erro.lUltimoErro, -1);
-}
-
 TEST_F(DocumentInsertEndToEnd, TheSwitchesHoldForOneCall) {
   bal->UsaDescricao(true);
   DocumentArgs first;
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, first));
   DocumentArgs second;
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, second));
-  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", first.key), "Parafuso especial");
+  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", first.key), "Parafuso longo");
   EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", second.key), "Parafuso M6");
 }
 

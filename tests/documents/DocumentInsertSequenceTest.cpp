@@ -80,7 +80,7 @@ TEST_F(DocumentInsertSequence, DocGenInserirWithANoteBeforeTheSecondLine) {
       .cab("put Observacoes = \"Entrega urgente\" (String)")
       .cab("put VossoNoDocumento = \"VN-12\" (String)")
       .articleLine("DocumentosGcLin#3", "A001", "A1")
-      .on("DocumentosGcLin#3", "put Descricao = \"Parafuso especial\" (String)")
+      .on("DocumentosGcLin#3", "put Descricao = \"Parafuso longo\" (String)")
       .on("DocumentosGcLin#3", "put PrecoUnitario = 1.5 (Double)")
       .on("DocumentosGcLin#3", "put PrecoUnitarioIntroduzido = 1.5 (Double)")
       .on("DocumentosGcLin#3", "put Quantidade = 2 (Double)")
