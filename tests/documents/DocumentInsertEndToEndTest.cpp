@@ -145,26 +145,19 @@ TEST_F(DocumentInsertEndToEnd, AnErpRefusalReturnsFalseWithTheErpErrorAndOneLogR
 TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceAndInsertsNothing) {
   DocumentArgs a;
   a.dQuant = numbers({2});
-  try {
-    call(*bal, Member::CF_DocGenInserir, a);
-    FAIL() << "a short quantity array must raise";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.number(), 9);
-    EXPECT_EQ(e.source(), "BAL_Next: CF_DocGenInserir");
-  }
+  RaisedError raised = raisedBy([&] { call(*bal, Member::CF_DocGenInserir, a); });
+  EXPECT_EQ(raised.number, 9);
+  EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
 
   auto dal = worker();
-  qvd::NextError erro;
-  try {
+  raised = raisedBy([&] {
     dal->DocNotaCreditoInserirMultiArm(qvd::Preparacao, a.sReference, a.sReason, qvd::tpDefault, "NC", a.sSector,
                                       a.iSerie, a.sTerceiro, a.sProcesso, a.sVossoNumDoc, 0, a.sData, a.sObs, false, "",
                                       "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm, a.dDesc,
-                                      a.sDescComp, nullptr, a.key, erro);
-    FAIL() << "a short quantity array must raise";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.number(), 9);
-    EXPECT_EQ(e.source(), "DAL_Next: DocNotaCreditoInserirMultiArm");
-  }
+                                      a.sDescComp, nullptr, a.key, a.erro);
+  });
+  EXPECT_EQ(raised.number, 9);
+  EXPECT_EQ(raised.source, "DAL_Next: DocNotaCreditoInserirMultiArm");
   EXPECT_EQ(documents(), 0);
 }
 
@@ -193,13 +186,9 @@ TEST_F(DocumentInsertEndToEnd, ALogThatCannotReadTheNamesLeavesItsOwnErrorUnconv
   EXPECT_FALSE(docGenInserir(*dal, a));
 
   dal->UsaLogOstrel(true);
-  try {
-    docGenInserir(*dal, a);
-    FAIL() << "the failing log must raise";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.number(), 9);
-    EXPECT_NE(e.source(), "DAL_Next: DocGenInserir");
-  }
+  RaisedError raised = raisedBy([&] { docGenInserir(*dal, a); });
+  EXPECT_EQ(raised.number, 9);
+  EXPECT_NE(raised.source, "DAL_Next: DocGenInserir");
   EXPECT_EQ(documents(), 0);
 }
 
