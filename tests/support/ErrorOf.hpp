@@ -35,23 +35,3 @@ inline RaisedError raisedBy(const std::function<void()>& f) {
 }
 
 }  // namespace testing_support
-
-namespace testsupport {
-
-struct RaisedError {
-  int32_t number = 0;  // 0 when nothing was raised
-  std::string description;
-  std::string source;
-};
-
-// The automation error that `f` raises.
-inline RaisedError errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description(), e.source()};
-  }
-  return {};
-}
-
-}  // namespace testsupport
