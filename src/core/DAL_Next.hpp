@@ -143,12 +143,37 @@ class DAL_Next {
  public:
 
   // ---- maintenance and document pass-throughs (documents/) ----
-  // DocNextRemover, DocComercialLer, DocComercialValidar, DocComercialInserir,
-  // DocComercialAlterar, SetNumVias, DocGenClonarComo, DocGenRemover, TransaccaoCancelar,
-  // SetTotalmenteConvertido.
+  bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool DocComercialLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc, int32_t lLastResult,
+                       NextError& utNextError);
+  int32_t DocComercialValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
+                              NextError& utNextError);
+  int32_t DocComercialInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
+                              NextError& utNextError);
+  int32_t DocComercialAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
+                              NextError& utNextError);
+  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
+                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
+  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtOrigDocKey, KeyDocumNext& utNxtDestDocKey,
+                        const std::string& sData, NextError& utNextError);
+  bool DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  void TransaccaoCancelar();
+  bool SetTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
+ private:
+  // Saves a document whose VAT regime is empty with the national one before it is removed or
+  // altered; `resultado` gets that save's result code and is left alone otherwise.
+  void DocComercialAcertaRegimeIva(NextOrigemDocumento& Origem, automation::ObjectRef& oDoc, int32_t& resultado,
+                                   NextError& utNextError);
+  void registarFalhaRemocao(const KeyDocumNext& utNxtDocKey, const NextError& utNextError) const;
+  // DocComercialFinalizar with the operation code given by value.
+  int32_t finalizar(NextOrigemDocumento Origem, int32_t lOperacao, automation::ObjectRef& oDoc, int32_t lLastResult,
+                    KeyDocumNext& utNxtDocKey, NextError& utNextError);
+
+ public:
   // ---- price update (documents/) ----
-  // DocNextAlteraPrcUnit.
+  bool DocNextAlteraPrcUnit(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, const std::string& sArtigo,
+                            automation::Currency dPrcCstMed, NextError& utNextError);
 
   // ---- array-driven document inserts (documents/) ----
   // Shorthands for the caller's arrays in the long parameter lists of the document inserts.

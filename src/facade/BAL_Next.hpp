@@ -16,6 +16,7 @@
 namespace qvd {
 
 class DAL_Next;
+class NxDocComercial;
 class cDocLotes;
 
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
@@ -35,6 +36,9 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
+  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
+  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
+  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
   bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
   bool GravarArtigo(automation::ObjectRef& oArtigo);
   bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
@@ -44,12 +48,13 @@ class BAL_Next {
   bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome, std::string& sMorada,
                     std::string& sNumCont, std::string& sLocalidade, std::string& sCodPostal);
   bool ClienteCriar(automation::ObjectRef& oCliente);
-  // ---- SetNumVias ----
+  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
+                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
   bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
   bool CriarFornecedor(automation::ObjectRef& oFornec);
   bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
                        double& dQntExistente);
-  // ---- RemoverDocumento ----
+  bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
   bool LoadDocumento(KeyDocumNext& utNxtDocKey, std::string& sQueryCab, std::string& sQueryLin,
                      automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin);
   bool LoadArtigo(std::string& sQueryArt, automation::db::RecordsetRef& rsArt);
@@ -63,7 +68,12 @@ class BAL_Next {
 
   // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
   // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio ----
+  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
+  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
+  // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
+  // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
+  // EP_MovEntradaProdMultiArmCriar, CF_DocGenInserir, CF_DocNotaCreditoInserir,
+  // CF_DocGenInserirTipoLinha, CF_DocGenAlterar, CF_DocGenRemover ----
   bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
                                   std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
                                   KeyDocumNext& utNxtDocKey);
@@ -80,15 +90,15 @@ class BAL_Next {
                                     Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey);
   bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
                                           Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
-
+  bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
+                                  automation::Currency& dPrcCstMed);
   bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
                              const std::optional<automation::Date>& DataIn = std::nullopt);
   bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
-
-  // ---- INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
-  // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
-  // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
-  // EP_MovEntradaProdMultiArmCriar ----
+  bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
   bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
                                 std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
                                 const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
@@ -125,11 +135,13 @@ class BAL_Next {
                                  bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
                                  Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                  automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
-  // ---- CF_DocGenAlterar, CF_DocGenRemover ----
+  bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
+  std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
-  // ---- multi-warehouse inserts ----
+  // ---- multi-warehouse, clone and discount: DocGenInserirMultiArm, DocGTInserirMultiArm,
+  // DocNotaCreditoInserirMultiArm, DocGenClonarComo, DocGenCalculaDesconto ----
   bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
                              const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
                              const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
@@ -157,8 +169,8 @@ class BAL_Next {
                                      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                      Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
                                      KeyDocumNext& utNxtDocKey);
-  // ---- clone: DocGenClonarComo ----
-
+  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
+                        const std::string& sData);
   automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
                                              const std::string& sSubFamilia, const std::string& sArtigo,
                                              const std::string& sGrupoClientes, const std::string& sCliente,
@@ -178,10 +190,11 @@ class BAL_Next {
   void TransaccaoIniciar();
   void TransaccaoTerminar();
 
-  // ---- TransaccaoCancelar ----
+  // ---- TransaccaoCancelar; Inserir, MarcarTotalmenteConvertido ----
+  void TransaccaoCancelar();
   bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
                automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  // ---- MarcarTotalmenteConvertido ----
+  bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   automation::db::RecordsetRef TemplateCabecalho();
   automation::db::RecordsetRef TemplateLinhas();

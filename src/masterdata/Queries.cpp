@@ -15,6 +15,11 @@ namespace {
 
 int32_t tamanhoDe(const std::string& s) { return static_cast<int32_t>(automation::text::length(s)); }
 
+// Opens a caller's query; the data-access object's own answer is not looked at.
+void abrirConsulta(IDataAccess& oDataAccess, const std::string& sSql, RecordsetRef& rs) {
+  oDataAccess.AbrirRecordset("", sSql, rs, -1, 0);
+}
+
 }  // namespace
 
 bool DAL_Next::GetArtigoArmazem(const std::string& sArtigo, const std::string& sArmazem, RecordsetRef& rsArtArm) {
@@ -54,22 +59,22 @@ bool DAL_Next::Ordens_TrocaSequencia(int32_t lOrdem1, int32_t lOrdem2) {
 bool DAL_Next::DocComercialCarregar(KeyDocumNext&, const std::string& sQueryCab, const std::string& sQueryLin,
                                     RecordsetRef& rsCab, RecordsetRef& rsLin, NextError&) {
   return trap("DocComercialCarregar", [&] {
-    dataAccess().AbrirRecordset("", sQueryCab, rsCab, -1, 0);
-    dataAccess().AbrirRecordset("", sQueryLin, rsLin, -1, 0);
+    abrirConsulta(dataAccess(), sQueryCab, rsCab);
+    abrirConsulta(dataAccess(), sQueryLin, rsLin);
     return true;
   });
 }
 
 bool DAL_Next::ArtigoCarregar(const std::string& sQueryArt, RecordsetRef& rsArt, NextError&) {
   return trap("ArtigoCarregar", [&] {
-    dataAccess().AbrirRecordset("", sQueryArt, rsArt, -1, 0);
+    abrirConsulta(dataAccess(), sQueryArt, rsArt);
     return true;
   });
 }
 
 bool DAL_Next::ClienteCarregar(const std::string& sQueryCli, RecordsetRef& rsCli, NextError&) {
   return trap("ClienteCarregar", [&] {
-    dataAccess().AbrirRecordset("", sQueryCli, rsCli, -1, 0);
+    abrirConsulta(dataAccess(), sQueryCli, rsCli);
     return true;
   });
 }

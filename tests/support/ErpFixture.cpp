@@ -37,7 +37,8 @@ fs::path demoCompany() {
 
 fs::path freshFolder() {
   static std::atomic<int> counter{0};
-  fs::path dir = fs::temp_directory_path() / ("qvd-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+  fs::path dir =
+      fs::temp_directory_path() / ("qvd-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
   fs::remove_all(dir);
   fs::create_directories(dir / "log");
   return dir;
@@ -78,6 +79,23 @@ std::string ErpTest::scalar(const std::string& sql) const {
   return rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
 }
 
+automation::ObjectRef ErpTest::novaFatura(const std::string& cliente) const {
+  using automation::propPut;
+  automation::ObjectRef doc = bal->NxtAlloc_DocumentoComercial();
+  automation::ObjectRef cab = automation::propGet(doc, "Cab").toObject();
+  propPut(cab, "TipoDocumento", "FA");
+  propPut(cab, "Serie", int16_t{1});
+  propPut(cab, "Data", "15-03-2024");
+  propPut(cab, "Terceiro", cliente);
+  automation::ObjectRef linha = bal->NxtAlloc_DocumentosGcLin();
+  propPut(linha, "Artigo", "A001");
+  propPut(linha, "Armazem", "A1");
+  propPut(linha, "Quantidade", 2.0);
+  propPut(linha, "PrecoUnitario", 10.0);
+  automation::invoke(doc, "AdicionaLinha", linha);
+  return doc;
+}
+
 void startJournal() {
   erpserver::Journal::clear();
   erpserver::Journal::enable(true);
@@ -85,7 +103,8 @@ void startJournal() {
 
 std::vector<std::string> journalMembers() {
   std::vector<std::string> members;
-  for (const erpserver::JournalEntry& e : erpserver::Journal::entries()) members.push_back(e.className + "." + e.member);
+  for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
+    members.push_back(e.className + "." + e.member);
   return members;
 }
 

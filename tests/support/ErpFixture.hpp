@@ -10,6 +10,7 @@
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/DemoCompany.hpp"
 #include "facade/BAL_Next.hpp"
+#include "platform/Object.hpp"
 
 namespace testsupport {
 
@@ -36,6 +37,10 @@ class ErpTest : public ::testing::Test {
 
   // One value read with SQL from the company database ("" when no row).
   std::string scalar(const std::string& sql) const;
+
+  // A new, valid, unsaved invoice: type "FA", series 1, dated 15-03-2024, client `cliente`, one
+  // line of 2 x A001 from warehouse A1 at 10.
+  automation::ObjectRef novaFatura(const std::string& cliente = "C001") const;
 
   std::filesystem::path folder;
   std::shared_ptr<dataaccess::SqliteDataAccess> dados;

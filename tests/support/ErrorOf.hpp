@@ -21,6 +21,7 @@ inline int32_t errorOf(const std::function<void()>& f) {
 struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
+  std::string source;
 };
 
 // The number and description of the automation error that `f` raises.
@@ -28,7 +29,7 @@ inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
   } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description()};
+    return RaisedError{e.number(), e.description(), e.source()};
   }
   return {};
 }

@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/DAL_Next.hpp"
+#include "erpserver/Faults.hpp"
+#include "erpserver/Registration.hpp"
+#include "platform/MessageBox.hpp"
+#include "platform/db/Recordset.hpp"
+#include "support/DalTestAccess.hpp"
+#include "support/ErpFixture.hpp"
+#include "support/ErrorOf.hpp"
+
+using qvd::DAL_NextTestAccess;
+using testsupport::errorOf;
+
+namespace {
+
+class WorkerSession : public testsupport::ErpTest {
+ protected:
+  qvd::DAL_Next dal;
+};
+
+}  // namespace
+
+TEST_F(WorkerSession, SecondApiIniciaKeepsTheFirstSessionAndCallsNothing) {
+  ASSERT_TRUE(iniciar(dal));
+  automation::ObjectRef first = DAL_NextTestAccess::oBaseNext(dal);
+  testsupport::startJournal();
+  EXPECT_TRUE(dal.ApiInicia("elsewhere", "otherlog", "OTHER", "nobody", "wrong"));
+  EXPECT_EQ(testsupport::journalMembers(), std::vector<std::string>{}) << testsupport::journalText();
+  EXPECT_EQ(DAL_NextTestAccess::oBaseNext(dal), first);
+  EXPECT_EQ(DAL_NextTestAccess::sPastaLog(dal), logFolder().string());
+  EXPECT_EQ(dal.MoedaNacional(), "EUR");
+}
+
+TEST_F(WorkerSession, ApiIniciaPutsTheCredentialsInOrderThenStarts) {
+  testsupport::startJournal();
+  ASSERT_TRUE(iniciar(dal));
+  std::vector<std::string> expected = {"BaseNext.PercLOG", "BaseNext.PercIni",  "BaseNext.Empresa",
+                                       "BaseNext.Login",   "BaseNext.PassWord", "BaseNext.Iniciar"};
+  EXPECT_EQ(testsupport::journalMembers(), expected) << testsupport::journalText();
+  EXPECT_TRUE(dal.TemLigacaoContabilidade());
+  EXPECT_EQ(dal.RegimeIVANacional(), "NAC");
+}
+
+TEST_F(WorkerSession, UsaLogOstrelIsClearedOnlyBySuccessfulApiInicia) {
+  dal.UsaLogOstrel(true);
+  EXPECT_FALSE(iniciar(dal, "wrong"));
+  EXPECT_TRUE(DAL_NextTestAccess::UsaLogOstrel(dal));
+  EXPECT_EQ(DAL_NextTestAccess::oBaseNext(dal), nullptr);
+  EXPECT_EQ(DAL_NextTestAccess::sPastaLog(dal), "");
+
+  ASSERT_TRUE(iniciar(dal));
+  EXPECT_FALSE(DAL_NextTestAccess::UsaLogOstrel(dal));
+  dal.UsaLogOstrel(true);
+  EXPECT_TRUE(iniciar(dal));
+  EXPECT_TRUE(DAL_NextTestAccess::UsaLogOstrel(dal));
+}
+
+TEST_F(WorkerSession, ApiTerminaEndsTheSessionAndWithoutOneCallsNothing) {
+  testsupport::startJournal();
+  EXPECT_TRUE(dal.ApiTermina());
+  EXPECT_EQ(testsupport::journalMembers(), std::vector<std::string>{}) << testsupport::journalText();
+
+  ASSERT_TRUE(iniciar(dal));
+  testsupport::startJournal();
+  EXPECT_TRUE(dal.ApiTermina());
+  EXPECT_EQ(testsupport::journalMembers(), std::vector<std::string>{"BaseNext.Terminar"}) << testsupport::journalText();
+
+  // Without a session the parameter getters fail on the unset object, with no source of theirs.
+  auto e = errorOf([&] { (void)dal.RegimeIVANacional(); });
+  EXPECT_EQ(e.number, 91);
+  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(errorOf([&] { (void)dal.TemLigacaoContabilidade(); }).number, 91);
+  EXPECT_TRUE(iniciar(dal));
+  EXPECT_EQ(dal.MoedaNacional(), "EUR");
+}
+
+TEST_F(WorkerSession, RunTimeErrorsLeaveWithTheOperationsName) {
+  erpserver::Faults::raiseError("BaseNext", "Iniciar", 1, 440, "servidor em baixo");
+  auto e = errorOf([&] { (void)iniciar(dal); });
+  EXPECT_EQ(e.number, 440);
+  EXPECT_EQ(e.description, "servidor em baixo");
+  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
+
+  erpserver::Faults::clear();
+  ASSERT_TRUE(iniciar(dal));
+  erpserver::Faults::raiseError("BaseNext", "Terminar", 1, 5, "");
+  e = errorOf([&] { (void)dal.ApiTermina(); });
+  EXPECT_EQ(e.number, 5);
+  EXPECT_EQ(e.source, "DAL_Next: ApiTermina");
+}
+
+TEST_F(WorkerSession, ApiIniciaWithoutTheServerShowsTheMessageAndRaisesUnsetObject) {
+  erpserver::unregisterServer();
+  std::vector<std::string> shown;
+  auto previous = automation::setMessageBoxHook([&](const std::string& text) { shown.push_back(text); });
+  auto e = errorOf([&] { (void)iniciar(dal); });
+  automation::setMessageBoxHook(previous);
+  EXPECT_EQ(e.number, 91);
+  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
+  EXPECT_EQ(shown, std::vector<std::string>{"Erro não conseguiu carregar nenhuma DLL da ERPAPI"});
+  EXPECT_EQ(DAL_NextTestAccess::oBaseNext(dal), nullptr);
+}
+
+TEST_F(WorkerSession, DataAccessKeepsOnlyDataAccessObjects) {
+  EXPECT_TRUE(dal.DataAccess().isObject());
+  EXPECT_EQ(dal.DataAccess().toObject(), nullptr);
+  dal.DataAccess(automation::Variant(dados));
+  EXPECT_EQ(dal.DataAccess().toObject(), dados);
+
+  for (const automation::Variant& wrong : {automation::Variant(std::make_shared<automation::db::Recordset>()),
+                                           automation::Variant("DEMO.db"), automation::Variant(int32_t{3})}) {
+    auto e = errorOf([&] { dal.DataAccess(wrong); });
+    EXPECT_EQ(e.number, 13);
+    EXPECT_EQ(e.source, "DAL_Next: DataAccess Property Set");
+    EXPECT_EQ(dal.DataAccess().toObject(), dados);
+  }
+  dal.DataAccess(automation::Variant::nothing());
+  EXPECT_EQ(dal.DataAccess().toObject(), nullptr);
+}

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "erpserver/Registration.hpp"
+#include "facade/BAL_Next.hpp"
+#include "platform/MessageBox.hpp"
+#include "support/ErpFixture.hpp"
+#include "support/ErrorOf.hpp"
+
+using qvd::BAL_Next;
+using testsupport::errorOf;
+
+namespace {
+
+void expectResetError(const BAL_Next& bal) {
+  EXPECT_EQ(bal.ErroNumero(), -1);
+  EXPECT_EQ(bal.ErroDescricao(), "");
+  int32_t number = 99;
+  std::string text = "before";
+  bal.UltimoErro(number, text);
+  EXPECT_EQ(number, -1);
+  EXPECT_EQ(text, "");
+}
+
+using Facade = testsupport::ErpTest;
+
+struct Allocator {
+  automation::ObjectRef (BAL_Next::*member)();
+  const char* serverClass;
+};
+
+const Allocator kAllocators[] = {
+    {&BAL_Next::NxtAlloc_ParametrosAplicacao, "ParametrosAplicacao"},
+    {&BAL_Next::NxtAlloc_Artigos, "Artigos"},
+    {&BAL_Next::NxtAlloc_Clientes, "Clientes"},
+    {&BAL_Next::NxtAlloc_Fornecedores, "Fornecedores"},
+    {&BAL_Next::NxtAlloc_DocumentoComercial, "DocumentoComercial"},
+    {&BAL_Next::NxtAlloc_DocumentosGcLin, "DocumentosGcLin"},
+    {&BAL_Next::NxtAlloc_LotesLinha, "LotesLinha"},
+    {&BAL_Next::NxtAlloc_NumSerieLinha, "NumSerieLinha"},
+    {&BAL_Next::NxtAlloc_DocumentoContabilistico, "DocumentoContabilistico"},
+    {&BAL_Next::NxtAlloc_DocumentoFinanceiro, "DocumentoFinanceiro"},
+    {&BAL_Next::NxtAlloc_DocumentosCcLin, "DocumentosCcLin"},
+};
+
+}  // namespace
+
+TEST_F(Facade, ErrorRecordStartsResetAndApiIniciaLeavesIt) {
+  BAL_Next fresh;
+  expectResetError(fresh);
+  fresh.DataAccess(automation::Variant(dados));
+  EXPECT_FALSE(iniciar(fresh, "wrong"));
+  expectResetError(fresh);
+  EXPECT_TRUE(iniciar(fresh));
+  expectResetError(fresh);
+}
+
+TEST_F(Facade, DataAccessHasItsOwnHandler) {
+  BAL_Next fresh;
+  EXPECT_EQ(fresh.DataAccess().toObject(), nullptr);
+  fresh.DataAccess(automation::Variant(dados));
+  EXPECT_EQ(fresh.DataAccess().toObject(), dados);
+  auto e = errorOf([&] { fresh.DataAccess(automation::Variant(fresh.NxtAlloc_Artigos())); });
+  EXPECT_EQ(e.number, 13);
+  EXPECT_EQ(e.source, "BAL_Next: DataAccess Property Set");
+  EXPECT_EQ(fresh.DataAccess().toObject(), dados);
+}
+
+TEST_F(Facade, MembersWithoutHandlerLetTheWorkersErrorThrough) {
+  BAL_Next fresh;
+  auto e = errorOf([&] { (void)fresh.MoedaNacional(); });
+  EXPECT_EQ(e.number, 91);
+  EXPECT_EQ(e.source, "");
+  e = errorOf([&] { (void)fresh.TemplateCabecalho(); });
+  EXPECT_EQ(e.number, 91);
+  EXPECT_EQ(e.source, "");
+
+  erpserver::unregisterServer();
+  auto previous = automation::setMessageBoxHook([](const std::string&) {});
+  e = errorOf([&] { (void)iniciar(fresh); });
+  automation::setMessageBoxHook(previous);
+  EXPECT_EQ(e.number, 91);
+  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
+}
+
+TEST_F(Facade, AllocatorsHandOutNewServerObjectsWithoutASession) {
+  BAL_Next fresh;
+  for (const Allocator& a : kAllocators) {
+    automation::ObjectRef first = (fresh.*a.member)();
+    automation::ObjectRef second = (fresh.*a.member)();
+    ASSERT_NE(first, nullptr) << a.serverClass;
+    EXPECT_EQ(first->className(), a.serverClass);
+    EXPECT_NE(first, second) << a.serverClass;
+  }
+  expectResetError(fresh);
+}
+
+TEST_F(Facade, AllocatorsWithoutTheServerShowTheMessageAndGiveNull) {
+  erpserver::unregisterServer();
+  int shown = 0;
+  auto previous = automation::setMessageBoxHook([&](const std::string&) { ++shown; });
+  for (const Allocator& a : kAllocators) EXPECT_EQ(((*bal).*a.member)(), nullptr) << a.serverClass;
+  automation::setMessageBoxHook(previous);
+  EXPECT_EQ(shown, static_cast<int>(std::size(kAllocators)));
+}
+
+TEST_F(Facade, TwoFacadesShareNothingButTheServersSession) {
+  BAL_Next other;
+  other.DataAccess(automation::Variant(dados));
+  ASSERT_TRUE(iniciar(other));
+
+  bal->LigacaoCtb(true);
+  bal->UsaDescricao(true);
+  EXPECT_TRUE(bal->LigaContabilidade());
+  EXPECT_FALSE(other.LigaContabilidade());
+
+  // Each facade's worker holds its own session object: ending one leaves the other working.
+  EXPECT_TRUE(bal->ApiTermina());
+  EXPECT_EQ(other.MoedaNacional(), "EUR");
+  EXPECT_TRUE(other.TemLigacaoContabilidade());
+  EXPECT_EQ(errorOf([&] { (void)bal->MoedaNacional(); }).number, 91);
+  EXPECT_EQ(other.DataAccess().toObject(), dados);
+  other.DataAccess(automation::Variant::nothing());
+  EXPECT_EQ(bal->DataAccess().toObject(), dados);
+}
