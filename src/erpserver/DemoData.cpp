@@ -17,12 +17,12 @@ INSERT INTO SECTORES VALUES ('S1', 'Comercial'), ('PROD', 'Produção');
 INSERT INTO VENDEDORES VALUES ('V1', 'Ana Sousa'), ('V2', 'Rui Lopes');
 
 INSERT INTO ARTIGOS (CODIGO, NOME, FAMILI, GRUPO, UNBASE, UNVND, UNCMP, TPBEM, IVA, CTRSTO, CTRLOTE,
-                     STDISP, ULTPMP, ULTPRC, PRSTND, PVPSIV, PVPCIV) VALUES
-  ('A001', 'Parafuso M6', 'F01', 'MERC', 'UN', 'UN', 'UN', 0, 3, -1, 0, 150, 0.2, 0.22, 0.25, 0.5, 0.615),
-  ('A002', 'Tinta branca', 'F01', 'MP', 'LT', 'LT', 'LT', 0, 3, -1, -1, 75, 4, 4.2, 4.1, 9.9, 12.177),
-  ('A003', 'Farinha tipo 65', 'F02', 'MP', 'KG', 'KG', 'KG', 0, 1, -1, -1, 300, 0.6, 0.65, 0.6, 1.2, 1.272),
-  ('P001', 'Mesa de pinho', 'F01', 'PA', 'UN', 'UN', 'UN', 0, 3, -1, 0, 12, 80, 0, 85, 199, 244.77),
-  ('S001', 'Montagem', NULL, NULL, 'UN', 'UN', NULL, 1, 3, 0, 0, 0, 0, 0, 0, 25, 30.75);
+                     ULTPMP, ULTPRC, PRSTND, PVPSIV, PVPCIV) VALUES
+  ('A001', 'Parafuso M6', 'F01', 'MERC', 'UN', 'UN', 'UN', 0, 3, -1, 0, 0.2, 0.22, 0.25, 0.5, 0.615),
+  ('A002', 'Tinta branca', 'F01', 'MP', 'LT', 'LT', 'LT', 0, 3, -1, -1, 4, 4.2, 4.1, 9.9, 12.177),
+  ('A003', 'Farinha tipo 65', 'F02', 'MP', 'KG', 'KG', 'KG', 0, 1, -1, -1, 0.6, 0.65, 0.6, 1.2, 1.272),
+  ('P001', 'Mesa de pinho', 'F01', 'PA', 'UN', 'UN', 'UN', 0, 3, -1, 0, 80, 0, 85, 199, 244.77),
+  ('S001', 'Montagem', NULL, NULL, 'UN', 'UN', NULL, 1, 3, 0, 0, 0, 0, 0, 25, 30.75);
 
 INSERT INTO ARTARM VALUES
   ('A001', 'A1', 100, 100, 0), ('A001', 'A2', 50, 50, 0),
@@ -44,17 +44,19 @@ INSERT INTO FORNECEDORES VALUES
   ('F001', 'Tintas do Norte, S.A.', 'Zona Industrial 3', 'Porto', '4100-100', 'PT', '502345678', 'NAC', 'EUR'),
   ('F002', 'Moagem do Vale, Lda.', 'Estrada Nacional 1', 'Coimbra', '3000-200', 'PT', '503456789', 'NAC', 'EUR');
 
-INSERT INTO TIPOSDOC (CODIGO, DESCR, ENTIDADE, MOVSTK, VENDA, ARMDESTINO, DIARIO, SINALCTB) VALUES
-  ('ORC', 'Orçamento de venda', 'C', 'N', -1, NULL, NULL, 1),
-  ('FA', 'Fatura', 'C', 'S', -1, NULL, 'VND', 1),
-  ('NC', 'Nota de crédito', 'C', 'E', -1, NULL, 'VND', -1),
-  ('GR', 'Guia de remessa', 'C', 'S', -1, NULL, NULL, 1),
-  ('GT', 'Guia de transporte', 'C', 'S', -1, NULL, NULL, 1),
-  ('GEF', 'Guia de entrada de fornecedor', 'F', 'E', 0, NULL, 'CMP', -1),
-  ('EP', 'Entrada de produção', 'N', 'E', 0, NULL, NULL, 1),
-  ('SC', 'Saída de consumo', 'N', 'S', 0, NULL, NULL, 1),
-  ('DC', 'Devolução de consumo', 'N', 'E', 0, NULL, NULL, 1),
-  ('TR', 'Transferência para fábrica', 'N', 'T', 0, 'A2', NULL, 1);
+-- A consumption return gives its lots back by lowering their issued quantity (QTDSID) directly, so
+-- the type itself leaves the lot table alone.
+INSERT INTO TIPOSDOC (CODIGO, DESCR, ENTIDADE, MOVSTK, MOVLOTE, VENDA, ARMDESTINO, DIARIO, SINALCTB) VALUES
+  ('ORC', 'Orçamento de venda', 'C', 'N', -1, -1, NULL, NULL, 1),
+  ('FA', 'Fatura', 'C', 'S', -1, -1, NULL, 'VND', 1),
+  ('NC', 'Nota de crédito', 'C', 'E', -1, -1, NULL, 'VND', -1),
+  ('GR', 'Guia de remessa', 'C', 'S', -1, -1, NULL, NULL, 1),
+  ('GT', 'Guia de transporte', 'C', 'S', -1, -1, NULL, NULL, 1),
+  ('GEF', 'Guia de entrada de fornecedor', 'F', 'E', -1, 0, NULL, 'CMP', -1),
+  ('EP', 'Entrada de produção', 'N', 'E', -1, 0, NULL, NULL, 1),
+  ('SC', 'Saída de consumo', 'N', 'S', -1, 0, NULL, NULL, 1),
+  ('DC', 'Devolução de consumo', 'N', 'E', 0, 0, NULL, NULL, 1),
+  ('TR', 'Transferência para fábrica', 'N', 'T', -1, 0, 'A2', NULL, 1);
 INSERT INTO SERIES VALUES ('ORC', 1, '2024'), ('FA', 1, 'Geral'), ('FA', 2, 'Exportação'), ('NC', 1, 'Geral'),
   ('GR', 1, 'Geral'), ('GT', 1, 'Geral'), ('GEF', 1, 'Geral'), ('EP', 1, 'Geral'), ('SC', 1, 'Geral'),
   ('DC', 1, 'Geral'), ('TR', 1, 'Geral');

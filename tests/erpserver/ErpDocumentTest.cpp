@@ -12,7 +12,9 @@ TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   EXPECT_EQ(fa.number(), 1);
   EXPECT_DOUBLE_EQ(stock("A001", "A1"), 90);
   EXPECT_DOUBLE_EQ(stock("A003", "A1"), 295);
-  EXPECT_DOUBLE_EQ(number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'A001'"), 140);
+  ObjectRef a001 = erp("Artigos");
+  ASSERT_EQ(invoke(a001, "Ler", "A001").toLong(), 0);
+  EXPECT_DOUBLE_EQ(propGet(a001, "StDisp").toDouble(), 140);
   // 10 x 0.50 at 23 % and 5 x 1.20 at 6 %.
   EXPECT_DOUBLE_EQ(propGet(fa.cab(), "TotalDocumento").toDouble(), 12.51);
   EXPECT_EQ(scalar("SELECT DATA || ' ' || TOTDOC FROM DOCGCCAB WHERE TPDOC = 'FA'"), "2024-05-15 12.51");
@@ -44,7 +46,8 @@ TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   ASSERT_EQ(invoke(doc, "Remover").toLong(), 0);
   EXPECT_DOUBLE_EQ(stock("A001", "A1"), 100);
   EXPECT_DOUBLE_EQ(stock("A003", "A1"), 300);
-  EXPECT_DOUBLE_EQ(number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'A001'"), 150);
+  ASSERT_EQ(invoke(a001, "Ler", "A001").toLong(), 0);
+  EXPECT_DOUBLE_EQ(propGet(a001, "StDisp").toDouble(), 150);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB") + scalar("SELECT COUNT(*) FROM DOCGCLIN"), "00");
   EXPECT_EQ(invoke(doc, "Remover").toLong(), 1020);
   EXPECT_EQ(invoke(erp("DocumentoComercial"), "Ler", "FA", 1, int16_t{1}, int16_t{2024}).toLong(), 1010);
@@ -117,6 +120,17 @@ TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {
   EXPECT_DOUBLE_EQ(stock("A002", "A2"), 20);
   EXPECT_EQ(scalar("SELECT group_concat(ARMAZEM || ':' || QTDENT || '/' || QTDSID) FROM ARTLOT WHERE CODLOTE = 'L-A002-2'"),
             "A1:20.0/5.0,A2:5.0/0.0");
+
+  // A consumption return records its lots but leaves the lot table to the caller.
+  DocBuilder back("DC", 1, "");
+  back.line("A003", "A1", 4).lot(1, "L-A003-2", "A003", "A1", 4);
+  ASSERT_EQ(back.inserir(), 0) << back.message();
+  EXPECT_EQ(scalar("SELECT QTDENT || '/' || QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-2'"), "100.0/0.0");
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM LOTEMOVS WHERE TPDOCUM = 'DC'"), "1");
+  EXPECT_DOUBLE_EQ(stock("A003", "A1"), 354);
+  DocBuilder backUnknown("DC", 1, "");
+  backUnknown.line("A003", "A1", 1).lot(1, "L-NOVO", "A003", "A1", 1);
+  EXPECT_EQ(backUnknown.validar(), 1022);
 
   DocBuilder bad("SC", 1, "");
   bad.line("A003", "A1", 1).lot(1, "L-NAO", "A003", "A1", 1);
@@ -206,6 +220,16 @@ TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
   EXPECT_DOUBLE_EQ(propGet(l, "TaxaDesconto").toDouble(), 14.5);
   propPut(sale.cab(), "IvaIncluido", int16_t{-1});
   EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.272);
+
+  // Prices changed by the server itself or by another connection are seen at once.
+  ObjectRef a = erp("Artigos");
+  ASSERT_EQ(invoke(a, "Ler", "A003").toLong(), 0);
+  propPut(a, "PvpSIV", 1.5);
+  ASSERT_EQ(invoke(a, "Alterar").toLong(), 0);
+  propPut(sale.cab(), "IvaIncluido", int16_t{0});
+  EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.5);
+  scalar("UPDATE ARTIGOS SET PVPSIV = 1.75 WHERE CODIGO = 'A003'");
+  EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.75);
 
   DocBuilder movement("EP", 1, "");
   EXPECT_DOUBLE_EQ(propGet(suggest(movement, "A002"), "PrecoUnitario").toDouble(), 4);  // average cost
