@@ -70,7 +70,8 @@ class Writer {
   std::string matching(const std::vector<std::size_t>& columns, const Recordset::Row& row, Values& values) const {
     std::string condition;
     for (std::size_t i : columns) {
-      condition += (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " IS " + values.add(row.original[i]);
+      condition +=
+          (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " IS " + values.add(row.original[i]);
     }
     return condition;
   }

@@ -42,16 +42,14 @@ bool SqliteDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
   return attempt([&] { connection_->Execute(sql); });
 }
 
-bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t,
-                                      int32_t) {
+bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
   bool ok = attempt([&] { opened = connection_->Execute(sql); });
   rs = ok ? opened : std::make_shared<Recordset>();
   return ok;
 }
 
-bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t,
-                                                  int32_t) {
+bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
   bool ok = attempt([&] {
     opened = connection_->Execute(sql.toString());

@@ -22,8 +22,8 @@ class SqliteDataAccess : public qvd::IDataAccess {
   bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
   // The query must read one table; its record set then knows that table and its key, so that
   // GravarRecordset can write the rows added and changed in it.
-  bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs,
-                                  int32_t lockType, int32_t options) override;
+  bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs, int32_t lockType,
+                                  int32_t options) override;
   bool AbrirRecordset(const std::string& connectionName, const std::string& sql, automation::db::RecordsetRef& rs,
                       int32_t cursorType, int32_t lockType) override;
   bool EmTransaccao() const override;

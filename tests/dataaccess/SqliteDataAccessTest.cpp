@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
+#include <thread>
 
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "platform/db/Catalog.hpp"
@@ -14,7 +16,8 @@ using automation::db::DataType;
 using automation::db::Recordset;
 using automation::db::RecordsetRef;
 using dataaccess::SqliteDataAccess;
-using testsupport::errorOf;
+using testing_support::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
@@ -24,7 +27,7 @@ class DataAccess : public ::testing::Test {
  protected:
   void SetUp() override {
     dao = SqliteDataAccess::open(folder.file("erp.db"));
-    ASSERT_TRUE(dao->ExecutarSQL("", testsupport::kSampleTables)) << dao->UltimoErroBD();
+    ASSERT_TRUE(dao->ExecutarSQL("", testing_support::kSampleTables)) << dao->UltimoErroBD();
   }
 
   RecordsetRef query(SqliteDataAccess& on, const std::string& sql) {
@@ -32,7 +35,9 @@ class DataAccess : public ::testing::Test {
     EXPECT_TRUE(on.AbrirRecordset("", sql, rs, -1, 0)) << on.UltimoErroBD();
     return rs;
   }
-  int32_t count(const std::string& table) { return query(*dao, "SELECT COUNT(*) AS N FROM " + table)->value("N").toLong(); }
+  int32_t count(const std::string& table) {
+    return query(*dao, "SELECT COUNT(*) AS N FROM " + table)->value("N").toLong();
+  }
 
   // Copies of a printed document, as SetNumVias adds them.
   void addCopies(Recordset& rs, std::initializer_list<int32_t> keys) {
@@ -55,40 +60,43 @@ class DataAccess : public ::testing::Test {
     return out;
   }
 
-  testsupport::TempFolder folder;
+  testing_support::TempFolder folder;
   std::shared_ptr<SqliteDataAccess> dao;
 };
 
 }  // namespace
 
 TEST_F(DataAccess, TemplateQueriesReturnTheColumnsAndNoRows) {
-  ASSERT_TRUE(dao->ExecutarSQL("",
-                               "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC) VALUES ('', -1, -1, -1);"
-                               "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA) VALUES ('', -1, -1, -1, 1);"
-                               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, DTAENTRA) VALUES ('PARAF', 'L1', 'A1', '2024-01-02');"
-                               "INSERT INTO LOTEMOVS (ANO, TPDOCUM, SERIE, NNUMDOC, NUMLINHA, CODLOT, ARTIGO, VOSSLOTE) "
-                               "VALUES (-1, '', -1, -1, -1, 'L1', 'PARAF', 'X')"))
+  ASSERT_TRUE(dao->ExecutarSQL(
+      "",
+      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC) VALUES ('', -1, -1, -1);"
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA) VALUES ('', -1, -1, -1, 1);"
+      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, DTAENTRA) VALUES ('PARAF', 'L1', 'A1', '2024-01-02');"
+      "INSERT INTO LOTEMOVS (ANO, TPDOCUM, SERIE, NNUMDOC, NUMLINHA, CODLOT, ARTIGO, VOSSLOTE) "
+      "VALUES (-1, '', -1, -1, -1, 'L1', 'PARAF', 'X')"))
       << dao->UltimoErroBD();
 
   RecordsetRef lines;
   ASSERT_TRUE(dao->AbrirRecordset(
-      "", "SELECT * FROM DOCGCLIN WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 AND NUMLINHA = -1 ", lines, -1, 0));
+      "", "SELECT * FROM DOCGCLIN WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 AND NUMLINHA = -1 ", lines,
+      -1, 0));
   EXPECT_EQ(lines->RecordCount(), 0);
   EXPECT_TRUE(lines->Eof());
-  EXPECT_EQ(names(*lines), (std::vector<std::string>{"TPDOCUM", "SERIE", "ANO", "NNUMDOC", "NUMLINHA", "ARTIGO", "QUANT",
-                                                     "PRUNIT", "FACTOR"}));
+  EXPECT_EQ(names(*lines), (std::vector<std::string>{"TPDOCUM", "SERIE", "ANO", "NNUMDOC", "NUMLINHA", "ARTIGO",
+                                                     "QUANT", "PRUNIT", "FACTOR"}));
   EXPECT_EQ(lines->GetFields()["ARTIGO"].DefinedSize(), 20);
 
   RecordsetRef lots;
-  ASSERT_TRUE(dao->AbrirRecordset("",
-                                  "SELECT LOTEMOVS.*, ARTLOT.DTAENTRA  FROM LOTEMOVS LEFT OUTER JOIN ARTLOT ON "
-                                  "ARTLOT.ARTIGO=LOTEMOVS.ARTIGO WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 "
-                                  "AND NUMLINHA = -1 AND LOTEMOVS.CODLOT='' AND LOTEMOVS.VOSSLOTE='' ",
-                                  lots, -1, 0))
+  ASSERT_TRUE(
+      dao->AbrirRecordset("",
+                          "SELECT LOTEMOVS.*, ARTLOT.DTAENTRA  FROM LOTEMOVS LEFT OUTER JOIN ARTLOT ON "
+                          "ARTLOT.ARTIGO=LOTEMOVS.ARTIGO WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 "
+                          "AND NUMLINHA = -1 AND LOTEMOVS.CODLOT='' AND LOTEMOVS.VOSSLOTE='' ",
+                          lots, -1, 0))
       << dao->UltimoErroBD();
   EXPECT_EQ(lots->RecordCount(), 0);
-  EXPECT_EQ(names(*lots), (std::vector<std::string>{"ANO", "TPDOCUM", "SERIE", "NNUMDOC", "NUMLINHA", "CODLOT", "ARTIGO",
-                                                    "VOSSLOTE", "ARMAZEM", "QUANT", "VALIDADE", "DTAENTRA"}));
+  EXPECT_EQ(names(*lots), (std::vector<std::string>{"ANO", "TPDOCUM", "SERIE", "NNUMDOC", "NUMLINHA", "CODLOT",
+                                                    "ARTIGO", "VOSSLOTE", "ARMAZEM", "QUANT", "VALIDADE", "DTAENTRA"}));
   EXPECT_EQ(lots->GetFields()["DTAENTRA"].Type(), DataType::Date);
 
   // The header template is built from the catalog, on the connection the object works on.
@@ -98,7 +106,8 @@ TEST_F(DataAccess, TemplateQueriesReturnTheColumnsAndNoRows) {
   catalog.SetActiveConnection(connection);
   auto header = std::make_shared<Recordset>();
   header->SetCursorLocation(automation::db::UseClientCursor);
-  for (const auto& c : catalog.Tables("DOCGCCAB").Columns()) header->GetFields().Append(c.name, c.type, c.definedSize, c.attributes);
+  for (const auto& c : catalog.Tables("DOCGCCAB").Columns())
+    header->GetFields().Append(c.name, c.type, c.definedSize, c.attributes);
   header->Open();
   EXPECT_EQ(header->RecordCount(), 0);
   EXPECT_EQ(header->GetFields().Count(), 9);
@@ -128,8 +137,8 @@ TEST_F(DataAccess, ValuesAndNullsMakeTheRoundTripThroughAnUpdatableRecordSet) {
   EXPECT_EQ(back->value("DATA"), Variant(Date::fromParts(2024, 5, 31, 14, 30, 0)));
   EXPECT_EQ(back->value("TOTAL"), Variant(0.1 + 0.2));
 
-  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, TOTAL FROM DOCGCCAB"),
-                                              rs, 4, -1));
+  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(
+      Variant("SELECT TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, TOTAL FROM DOCGCCAB"), rs, 4, -1));
   rs->setValue("TERCEIRO", "C1");
   rs->setValue("TOTAL", Variant::null());
   ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
@@ -164,7 +173,8 @@ TEST_F(DataAccess, ChangedRowsAreFoundByKeyOrByTheValuesTheyWereReadWith) {
                                "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17), (2024, 'FT', 2, 5);"
                                "INSERT INTO NOTAS VALUES ('igual', 1), ('igual', 1)"));
   RecordsetRef rs;
-  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant("SELECT ANO, DOC, SERIE, NUM FROM NUMDOC ORDER BY SERIE"), rs, 4, -1));
+  ASSERT_TRUE(
+      dao->AbrirRecordsetActualizavel(Variant("SELECT ANO, DOC, SERIE, NUM FROM NUMDOC ORDER BY SERIE"), rs, 4, -1));
   rs->MoveFirst();
   rs->setValue("NUM", int32_t{18});
   rs->setValue("SERIE", int16_t{3});  // a changed key: the row is found by its key as read
@@ -211,6 +221,7 @@ TEST_F(DataAccess, CancellingTheCallersTransactionLeavesNoRow) {
 
 TEST_F(DataAccess, ADatabaseOpenedAgainKeepsItsData) {
   ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('guardada', 1.5)"));
+  EXPECT_EQ(query(*dao, "PRAGMA journal_mode")->value("journal_mode"), Variant("wal"));
   auto second = SqliteDataAccess::open(folder.file("erp.db"));
   EXPECT_EQ(query(*second, "SELECT TEXTO FROM NOTAS")->value("TEXTO"), Variant("guardada"));
   dao.reset();
@@ -219,6 +230,19 @@ TEST_F(DataAccess, ADatabaseOpenedAgainKeepsItsData) {
   RecordsetRef rs = query(*third, "SELECT TEXTO, VALOR FROM NOTAS");
   ASSERT_EQ(rs->RecordCount(), 1);
   EXPECT_EQ(rs->value("VALOR"), Variant(1.5));
+}
+
+TEST_F(DataAccess, ASecondWriterWaitsForTheFirstToFinishInsteadOfFailing) {
+  auto second = SqliteDataAccess::open(folder.file("erp.db"));
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('primeiro', 1)"));
+  std::thread finisher([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    dao->TerminarTransaccao();
+  });
+  EXPECT_TRUE(second->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('segundo', 2)")) << second->UltimoErroBD();
+  finisher.join();
+  EXPECT_EQ(count("NOTAS"), 2);
 }
 
 TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
@@ -232,36 +256,40 @@ TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
   ASSERT_TRUE(rs);
   EXPECT_FALSE(rs->IsOpen());
   EXPECT_FALSE(dao->AbrirRecordsetActualizavel(
-      Variant("SELECT LOTEMOVS.*, ARTLOT.DTAENTRA FROM LOTEMOVS LEFT JOIN ARTLOT ON ARTLOT.ARTIGO = LOTEMOVS.ARTIGO"), rs,
-      4, -1));
+      Variant("SELECT LOTEMOVS.*, ARTLOT.DTAENTRA FROM LOTEMOVS LEFT JOIN ARTLOT ON ARTLOT.ARTIGO = LOTEMOVS.ARTIGO"),
+      rs, 4, -1));
   EXPECT_NE(dao->UltimoErroBD().find("more than one table"), std::string::npos);
 
-  auto missingFolder = errorOf([&] { SqliteDataAccess::open(folder.file("nao/existe.db")); });
+  auto missingFolder = raisedBy([&] { SqliteDataAccess::open(folder.file("nao/existe.db")); });
   EXPECT_EQ(missingFolder.number, automation::db::dberr::ProviderError);
   EXPECT_NE(missingFolder.description.find("nao/existe.db"), std::string::npos);
   std::ofstream(folder.file("texto.db")) << "isto não é uma base de dados, mas tem texto bastante para o parecer.";
-  EXPECT_NE(errorOf([&] { SqliteDataAccess::open(folder.file("texto.db")); }).number, 0);
+  EXPECT_NE(errorOf([&] { SqliteDataAccess::open(folder.file("texto.db")); }), 0);
 }
 
 TEST_F(DataAccess, TheLibrarysOwnStatementsRunAsWritten) {
-  ASSERT_TRUE(dao->ExecutarSQL("",
-                               "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17);"
-                               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('PARAF', 'L1', 'A1', 10, 4)"));
-  RecordsetRef counter = query(*dao,
-                               "SELECT  ANO, DOC, SERIE, NUM From NUMDOC WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )");
+  ASSERT_TRUE(dao->ExecutarSQL(
+      "",
+      "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17);"
+      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('PARAF', 'L1', 'A1', 10, 4)"));
+  RecordsetRef counter =
+      query(*dao, "SELECT  ANO, DOC, SERIE, NUM From NUMDOC WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )");
   EXPECT_EQ(counter->value("NUM").toLong(), 17);
   ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 16 WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )"));
 
-  ASSERT_TRUE(dao->ExecutarSQL("", "Update ARTLOT SET QTDSID = QTDSID - '1.5' WHERE (ARTIGO = 'PARAF') AND (CODLOTE = 'L1') "
-                                   "AND (ARMAZEM = 'A1')"));
+  ASSERT_TRUE(
+      dao->ExecutarSQL("",
+                       "Update ARTLOT SET QTDSID = QTDSID - '1.5' WHERE (ARTIGO = 'PARAF') AND (CODLOTE = 'L1') "
+                       "AND (ARMAZEM = 'A1')"));
   EXPECT_EQ(query(*dao, "SELECT QTDSID FROM ARTLOT")->value("QTDSID"), Variant(2.5));
 
   RecordsetRef rs;
   ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant(kImpressa), rs, 4, -1)) << dao->UltimoErroBD();
   addCopies(*rs, {987655, 987656});
   ASSERT_TRUE(dao->GravarRecordset("", rs));
-  ASSERT_TRUE(dao->ExecutarSQL("", "DELETE FROM IMPRESSA WHERE (UTILIZ = 'ana') AND (TPDOC = 'FT') AND (ANO =2024) AND "
-                                   "(SERIE =1) AND (NUMDOC =17)"));
+  ASSERT_TRUE(dao->ExecutarSQL("",
+                               "DELETE FROM IMPRESSA WHERE (UTILIZ = 'ana') AND (TPDOC = 'FT') AND (ANO =2024) AND "
+                               "(SERIE =1) AND (NUMDOC =17)"));
   EXPECT_EQ(count("IMPRESSA"), 0);
   EXPECT_EQ(query(*dao, "SELECT NUM FROM NUMDOC")->value("NUM"), Variant(int32_t{16}));
 }

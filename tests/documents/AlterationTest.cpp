@@ -5,8 +5,9 @@
 #include "support/ErrorOf.hpp"
 #include "support/RecordingDataAccess.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
+
 
 using erpserver::Faults;
 using Strings = std::vector<std::string>;
@@ -158,7 +159,7 @@ TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
 
   // No counter row for the series: the error trap ends it, the document is still not touched.
   qvd::KeyDocumNext semContador{2024, "FA", 2, alterado.lNumDoc};
-  RaisedError e = errorOf([&] { alterar(semContador); });
+  RaisedError e = raisedBy([&] { alterar(semContador); });
   EXPECT_EQ(e.source, "BAL_Next: CF_DocGenAlterar");
   EXPECT_NE(e.number, 0);
   EXPECT_TRUE(documentCalls().empty());
@@ -167,4 +168,4 @@ TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -59,8 +59,9 @@ TEST(DocumentObjects, LinesAreNumberedByCountPlusOneAndKeyedByTheirNumber) {
 
 }  // namespace
 
-namespace testsupport {
+namespace testing_support {
 namespace {
+
 
 using automation::Currency;
 using automation::Variant;
@@ -173,7 +174,7 @@ TEST_F(DocumentObjectsOnTheErp, ARefusedReadLeavesHeaderAndLinesAndTheNextCallSt
 TEST_F(DocumentObjectsOnTheErp, RunTimeErrorsCarryThePublicMembersName) {
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 440, "Servidor ocupado");
   auto doc = novo();
-  RaisedError e = errorOf([&] { doc->Inserir(); });
+  RaisedError e = raisedBy([&] { doc->Inserir(); });
   EXPECT_EQ(e.number, 440);
   EXPECT_EQ(e.source, "NxDocComercial::Inserir");
   EXPECT_EQ(e.description, "Servidor ocupado");
@@ -182,8 +183,8 @@ TEST_F(DocumentObjectsOnTheErp, RunTimeErrorsCarryThePublicMembersName) {
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("CabecDoc", "Moeda", 1, 13, "");
   NxDocComercial lido;
-  EXPECT_EQ(errorOf([&] { lido.Ler("FA", doc->Cab()->NossoNumeroDocumento, 1, 2024); }).source, "NxDocComercial::Ler");
+  EXPECT_EQ(raisedBy([&] { lido.Ler("FA", doc->Cab()->NossoNumeroDocumento, 1, 2024); }).source, "NxDocComercial::Ler");
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

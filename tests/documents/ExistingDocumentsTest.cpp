@@ -2,7 +2,7 @@
 
 #include "documents/MaintenanceFixture.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using automation::ObjectRef;
@@ -67,4 +67,4 @@ TEST_F(ExistingDocuments, PassThroughsValidateInsertReadAndAlterTheCallersDocume
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -8,8 +8,9 @@
 #include "platform/db/Recordset.hpp"
 #include "support/ErrorOf.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
+
 
 using automation::Currency;
 using automation::Variant;
@@ -96,7 +97,7 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
   rs = movimentos({{"A001", chave}});
-  EXPECT_EQ(errorOf([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).source,
+  EXPECT_EQ(raisedBy([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).source,
             "BAL_Next: MF_ActualizarPrcCustoMedio");
   qvd::DAL_Next dal;
   dal.DataAccess(automation::Variant(dados));
@@ -104,10 +105,10 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
   qvd::NextError erro;
-  RaisedError e = errorOf([&] { dal.DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); });
+  RaisedError e = raisedBy([&] { dal.DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); });
   EXPECT_EQ(e.number, 13);
   EXPECT_EQ(e.source, "DAL_Next: DocNextAltPCMArtigo");
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

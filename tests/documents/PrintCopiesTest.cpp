@@ -3,7 +3,7 @@
 #include "documents/MaintenanceFixture.hpp"
 #include "support/RecordingDataAccess.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 class PrintCopies : public MaintenanceTest {
@@ -50,4 +50,4 @@ TEST_F(PrintCopies, QuotesInTheUserOrTypeCannotWidenTheDeletion) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

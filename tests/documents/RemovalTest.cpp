@@ -5,8 +5,9 @@
 #include "erpserver/Faults.hpp"
 #include "support/ErrorOf.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
+
 
 using erpserver::Faults;
 using Strings = std::vector<std::string>;
@@ -74,7 +75,7 @@ TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   qvd::KeyDocumNext chave = inserir();
   Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
   qvd::NextError erro;
-  RaisedError e = errorOf([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
+  RaisedError e = raisedBy([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
   EXPECT_EQ(e.number, 70);
   EXPECT_EQ(e.source, "BAL_Next: CF_DocGenRemover");
   EXPECT_EQ(e.description, "Permissão negada");
@@ -85,10 +86,10 @@ TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   Faults::clear();
   Faults::raiseError("DocumentoComercial", "Ler", 1, 91, "");
   Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
-  EXPECT_EQ(errorOf([&] { dal.DocNextRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocNextRemover");
-  EXPECT_EQ(errorOf([&] { dal.DocGenRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocGenRemover");
+  EXPECT_EQ(raisedBy([&] { dal.DocNextRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocNextRemover");
+  EXPECT_EQ(raisedBy([&] { dal.DocGenRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocGenRemover");
   EXPECT_TRUE(existe(chave));
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -13,7 +13,8 @@ using automation::db::ConnectionRef;
 using automation::db::DataType;
 using automation::db::NamedValue;
 using automation::db::RecordsetRef;
-using testsupport::errorOf;
+using testing_support::errorOf;
+using testing_support::raisedBy;
 namespace fieldattr = automation::db::fieldattr;
 
 namespace {
@@ -22,18 +23,20 @@ class Database : public ::testing::Test {
  protected:
   void SetUp() override {
     connection = automation::db::Connection::open(folder.file("erp.db"));
-    connection->Execute(testsupport::kSampleTables);
+    connection->Execute(testing_support::kSampleTables);
   }
-  int64_t count(const std::string& table) { return connection->Execute("SELECT COUNT(*) AS N FROM " + table)->value("N").toLong(); }
+  int64_t count(const std::string& table) {
+    return connection->Execute("SELECT COUNT(*) AS N FROM " + table)->value("N").toLong();
+  }
 
-  testsupport::TempFolder folder;
+  testing_support::TempFolder folder;
   ConnectionRef connection;
 };
 
 }  // namespace
 
 TEST_F(Database, ColumnsAreTypedFromTheirDeclarationsAndValuesComeBackAsStored) {
-  NamedValue values[] = {{"@tp", Variant("FT")},         {"serie", Variant(int16_t{1})},
+  NamedValue values[] = {{"@tp", Variant("FT")},          {"serie", Variant(int16_t{1})},
                          {"ano", Variant(int16_t{2024})}, {"num", Variant(int32_t{17})},
                          {"terceiro", Variant::null()},   {"data", Variant(Date::fromParts(2024, 2, 29))},
                          {"total", Variant(12.75)},       {"obs", Variant("Cliente d'Ávila; \"urgente\"")}};
@@ -68,7 +71,8 @@ TEST_F(Database, ColumnsAreTypedFromTheirDeclarationsAndValuesComeBackAsStored) 
 }
 
 TEST_F(Database, TheStatementsOfOneTextAllRunOrNoneDoEvenInsideAnOpenTransaction) {
-  auto failed = errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('a', 1); INSERT INTO NAOHA VALUES (2)"); });
+  auto failed =
+      raisedBy([&] { connection->Execute("INSERT INTO NOTAS VALUES ('a', 1); INSERT INTO NAOHA VALUES (2)"); });
   EXPECT_EQ(failed.number, automation::db::dberr::ProviderError);
   EXPECT_NE(failed.description.find("no such table: NAOHA"), std::string::npos);
   EXPECT_EQ(connection->lastError(), failed.description);
@@ -77,27 +81,27 @@ TEST_F(Database, TheStatementsOfOneTextAllRunOrNoneDoEvenInsideAnOpenTransaction
 
   connection->BeginTrans();
   connection->Execute("INSERT INTO NOTAS VALUES ('kept', 1)");
-  EXPECT_NE(errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('b', 2); SELECT * FROM NAOHA"); }).number, 0);
+  EXPECT_NE(errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('b', 2); SELECT * FROM NAOHA"); }), 0);
   EXPECT_TRUE(connection->InTransaction());
   EXPECT_EQ(count("NOTAS"), 1);
   connection->RollbackTrans();
   EXPECT_EQ(count("NOTAS"), 0);
 
-  auto unbound = errorOf([&] { connection->Execute("SELECT * FROM NOTAS WHERE TEXTO = @Texto"); });
+  auto unbound = raisedBy([&] { connection->Execute("SELECT * FROM NOTAS WHERE TEXTO = @Texto"); });
   EXPECT_NE(unbound.description.find("@Texto"), std::string::npos);
 }
 
 TEST_F(Database, TheCatalogDescribesATableFromTheDatabaseItself) {
   Catalog catalog;
-  EXPECT_EQ(errorOf([&] { (void)catalog.Tables("DOCGCCAB"); }).number, 3709);
+  EXPECT_EQ(errorOf([&] { (void)catalog.Tables("DOCGCCAB"); }), 3709);
   catalog.SetActiveConnection(connection);
 
   auto table = catalog.Tables("docgccab");
   EXPECT_EQ(table.Name(), "DOCGCCAB");
   std::vector<std::string> names;
   for (const auto& c : table.Columns()) names.push_back(c.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO", "DATA", "TOTAL",
-                                             "IVAINC", "OBSERV"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO", "DATA", "TOTAL", "IVAINC",
+                                             "OBSERV"}));
   const auto& terceiro = table.Columns()[4];
   EXPECT_EQ(terceiro.type, DataType::VarWChar);
   EXPECT_EQ(terceiro.definedSize, 15);
@@ -108,7 +112,7 @@ TEST_F(Database, TheCatalogDescribesATableFromTheDatabaseItself) {
             fieldattr::KeyColumn | fieldattr::Fixed);
 
   EXPECT_FALSE(catalog.HasTable("DOCGCCABX"));
-  auto missing = errorOf([&] { (void)catalog.Tables("DOCGCCABX"); });
+  auto missing = raisedBy([&] { (void)catalog.Tables("DOCGCCABX"); });
   EXPECT_EQ(missing.number, 3265);
   EXPECT_NE(missing.description.find("DOCGCCABX"), std::string::npos);
 }

@@ -8,7 +8,8 @@ using automation::Variant;
 using automation::VarType;
 using automation::db::DataType;
 using automation::db::Recordset;
-using testsupport::errorOf;
+using testing_support::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
@@ -26,13 +27,13 @@ automation::db::RecordsetRef disconnected() {
 TEST(Recordset, DisconnectedRowsTakeValuesConvertedToTheFieldTypes) {
   auto holder = disconnected();
   Recordset& rs = *holder;
-  EXPECT_EQ(errorOf([&] { (void)rs.Eof(); }).number, 3704);
+  EXPECT_EQ(errorOf([&] { (void)rs.Eof(); }), 3704);
   rs.Open();
   EXPECT_TRUE(rs.Eof());
   EXPECT_TRUE(rs.Bof());
   EXPECT_EQ(rs.RecordCount(), 0);
-  EXPECT_EQ(errorOf([&] { rs.MoveFirst(); }).number, 3021);
-  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("MAIS", DataType::Integer); }).number, 3219);
+  EXPECT_EQ(errorOf([&] { rs.MoveFirst(); }), 3021);
+  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("MAIS", DataType::Integer); }), 3219);
 
   rs.AddNew();
   rs.setValue("codigo", "A-1");
@@ -40,8 +41,8 @@ TEST(Recordset, DisconnectedRowsTakeValuesConvertedToTheFieldTypes) {
   rs.setValue("LINHA", int32_t{7});
   rs.setValue("DATA", "2024-03-05");
   rs.Update();
-  EXPECT_EQ(errorOf([&] { rs.setValue("LINHA", int32_t{40000}); }).number, 6);
-  EXPECT_EQ(errorOf([&] { rs.setValue("QUANT", "muito"); }).number, 13);
+  EXPECT_EQ(errorOf([&] { rs.setValue("LINHA", int32_t{40000}); }), 6);
+  EXPECT_EQ(errorOf([&] { rs.setValue("QUANT", "muito"); }), 13);
   rs.AddNew();
   rs.setValue("LINHA", Variant::null());
   rs.Update();
@@ -57,8 +58,8 @@ TEST(Recordset, DisconnectedRowsTakeValuesConvertedToTheFieldTypes) {
   EXPECT_TRUE(rs.value("CODIGO").isEmpty());
   rs.MoveNext();
   EXPECT_TRUE(rs.Eof());
-  EXPECT_EQ(errorOf([&] { (void)rs.value("QUANT"); }).number, 3021);
-  EXPECT_EQ(errorOf([&] { rs.MoveNext(); }).number, 3021);
+  EXPECT_EQ(errorOf([&] { (void)rs.value("QUANT"); }), 3021);
+  EXPECT_EQ(errorOf([&] { rs.MoveNext(); }), 3021);
   for (const Recordset::Row& row : rs.rows()) EXPECT_EQ(row.state, Recordset::RowState::Added);
 }
 
@@ -68,11 +69,11 @@ TEST(Recordset, FieldsAreFoundByNameOrZeroBasedOrdinalAndAMissingOneIsNamed) {
   EXPECT_EQ(rs.GetFields().Item(Variant(int32_t{1})).Name(), "QUANT");
   EXPECT_EQ(rs.GetFields()["linha"].Type(), DataType::SmallInt);
   EXPECT_EQ(rs.GetFields()["CODIGO"].DefinedSize(), 10);
-  EXPECT_EQ(errorOf([&] { (void)rs.GetFields().Item(Variant(int32_t{4})); }).number, 3265);
-  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("Quant", DataType::Double); }).number, 3367);
+  EXPECT_EQ(errorOf([&] { (void)rs.GetFields().Item(Variant(int32_t{4})); }), 3265);
+  EXPECT_EQ(errorOf([&] { rs.GetFields().Append("Quant", DataType::Double); }), 3367);
 
   rs.Open();
-  auto missing = errorOf([&] { (void)rs.value("VOSSLOTE"); });  // at end of file: the name is checked first
+  auto missing = raisedBy([&] { (void)rs.value("VOSSLOTE"); });  // at end of file: the name is checked first
   EXPECT_EQ(missing.number, 3265);
   EXPECT_NE(missing.description.find("VOSSLOTE"), std::string::npos);
 }

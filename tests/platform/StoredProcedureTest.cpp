@@ -14,7 +14,8 @@ using automation::db::ConnectionRef;
 using automation::db::DataType;
 using automation::db::ParameterDirection;
 using automation::db::RecordsetRef;
-using testsupport::errorOf;
+using testing_support::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
@@ -22,7 +23,7 @@ class StoredProcedure : public ::testing::Test {
  protected:
   void SetUp() override {
     connection = automation::db::Connection::open(folder.file("erp.db"));
-    connection->Execute(testsupport::kSampleTables);
+    connection->Execute(testing_support::kSampleTables);
     connection->Execute(
         "INSERT INTO ARTARM VALUES ('PARAF', 'A1', 40), ('PARAF', 'A2', 5), ('TINTA', 'A1', 3);"
         "INSERT INTO ORDENSFAB VALUES (1, 1, '2024-01-10', 10), (2, 2, '2024-02-10', 20), (3, 1, '2024-03-10', 30)");
@@ -51,8 +52,8 @@ class StoredProcedure : public ::testing::Test {
   }
 
   std::vector<int32_t> orders(int32_t filter, const Variant& date) {
-    RecordsetRef rs = procedure("sp_ost_Get_ORDENSFABRICO", {{"Tipo", DataType::Integer, 0, Variant(filter)},
-                                                             {"Data", DataType::Date, 0, date}})
+    RecordsetRef rs = procedure("sp_ost_Get_ORDENSFABRICO",
+                                {{"Tipo", DataType::Integer, 0, Variant(filter)}, {"Data", DataType::Date, 0, date}})
                           ->Execute();
     std::vector<int32_t> numbers;
     for (; !rs->Eof(); rs->MoveNext()) numbers.push_back(rs->value("NUMERO").toLong());
@@ -65,7 +66,7 @@ class StoredProcedure : public ::testing::Test {
         ->Execute();
   }
 
-  testsupport::TempFolder folder;
+  testing_support::TempFolder folder;
   ConnectionRef connection;
 };
 
@@ -84,14 +85,14 @@ TEST_F(StoredProcedure, TextParametersAreBoundByNameWithinTheirSize) {
   EXPECT_EQ(command->GetParameters()["artigo"].Value(), Variant("TINTA"));
   EXPECT_EQ(command->Execute()->value("EXISTENC"), Variant(3.0));
   command->GetParameters()["Artigo"].SetValue("TINTAS");
-  auto tooLong = errorOf([&] { command->Execute(); });
+  auto tooLong = raisedBy([&] { command->Execute(); });
   EXPECT_NE(tooLong.description.find("size of 5"), std::string::npos);
 
-  EXPECT_EQ(errorOf([&] { (void)command->GetParameters()["Lote"]; }).number, 3265);
+  EXPECT_EQ(errorOf([&] { (void)command->GetParameters()["Lote"]; }), 3265);
   EXPECT_EQ(errorOf([&] {
               command->GetParameters().Append(
                   command->CreateParameter("ARMAZEM", DataType::VarChar, ParameterDirection::Input, 2));
-            }).number,
+            }),
             3367);
 }
 
@@ -107,7 +108,7 @@ TEST_F(StoredProcedure, AManyStatementBodyRunsAllOrNothingAndReturnsAClosedRecor
   EXPECT_FALSE(result->IsOpen());
   EXPECT_EQ(orders(0, Variant::null()), (std::vector<int32_t>{3, 2, 1}));
 
-  auto failed = errorOf([&] { swap(3, 99); });  // the last statement cannot find order 99
+  auto failed = raisedBy([&] { swap(3, 99); });  // the last statement cannot find order 99
   EXPECT_EQ(failed.number, automation::db::dberr::ProviderError);
   EXPECT_EQ(orders(0, Variant::null()), (std::vector<int32_t>{3, 2, 1}));
 
@@ -119,12 +120,12 @@ TEST_F(StoredProcedure, AManyStatementBodyRunsAllOrNothingAndReturnsAClosedRecor
 }
 
 TEST_F(StoredProcedure, AnUnknownProcedureOrAMissingConnectionIsRefused) {
-  auto unknown = errorOf([&] { procedure("sp_nao_existe", {})->Execute(); });
+  auto unknown = raisedBy([&] { procedure("sp_nao_existe", {})->Execute(); });
   EXPECT_EQ(unknown.number, automation::db::dberr::ProviderError);
   EXPECT_NE(unknown.description.find("sp_nao_existe"), std::string::npos);
 
   Command command;
   command.SetCommandText("sp_ost_Get_ORDENSFABRICO");
   command.SetCommandType(CommandType::StoredProc);
-  EXPECT_EQ(errorOf([&] { command.Execute(); }).number, 3709);
+  EXPECT_EQ(errorOf([&] { command.Execute(); }), 3709);
 }

@@ -18,18 +18,14 @@ inline int32_t errorOf(const std::function<void()>& f) {
   return 0;
 }
 
-}  // namespace testing_support
-
-namespace testsupport {
-
 struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
   std::string source;
 };
 
-// The automation error that `f` raises.
-inline RaisedError errorOf(const std::function<void()>& f) {
+// The number, description and source of the automation error that `f` raises.
+inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
   } catch (const automation::AutomationError& e) {
@@ -38,4 +34,4 @@ inline RaisedError errorOf(const std::function<void()>& f) {
   return {};
 }
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -2,7 +2,7 @@
 
 // Small copies of the shapes of the ERP tables the library reads and writes directly, the stored
 // procedures' tables, and the procedures themselves, for tests of the data-access layer.
-namespace testsupport {
+namespace testing_support {
 
 inline constexpr const char* kSampleTables = R"SQL(
 CREATE TABLE DOCGCCAB (
@@ -45,4 +45,4 @@ INSERT INTO SYS_PROCEDURES VALUES ('SP_OST_ORDEMFABRICO_TROCASEQ',
    UPDATE ORDENSFAB SET SEQ = -SEQ - (SELECT SEQ FROM ORDENSFAB WHERE NUMERO = @Ordem2) WHERE NUMERO = @Ordem1');
 )SQL";
 
-}  // namespace testsupport
+}  // namespace testing_support

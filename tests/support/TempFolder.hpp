@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace testsupport {
+namespace testing_support {
 
 // A new, empty folder under the system's temporary folder, removed with its contents at the end.
 class TempFolder {
@@ -30,4 +30,4 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -1,6 +1,7 @@
 #include "platform/db/Catalog.hpp"
 
 #include "platform/AutomationError.hpp"
+#include "platform/db/ItemNotFound.hpp"
 #include "platform/db/SqlTypes.hpp"
 
 namespace automation::db {
@@ -18,15 +19,12 @@ bool Catalog::HasTable(std::string_view name) const { return !lookUp(name)->Eof(
 CatalogTable Catalog::Tables(std::string_view name) const {
   RecordsetRef found = lookUp(name);
   if (found->Eof()) {
-    raise(dberr::ItemNotFound,
-          "Item cannot be found in the collection corresponding to the requested name or ordinal (table \"" +
-              std::string(name) + "\").",
-          "Tables");
+    raiseItemNotFound("table", std::string(name), "Tables");
   }
   NamedValue table{"table", found->value("name")};
-  RecordsetRef info = connection_->Execute(
-      "SELECT name, type, \"notnull\", pk FROM pragma_table_info(@table) ORDER BY cid",
-      std::span<const NamedValue>(&table, 1));
+  RecordsetRef info =
+      connection_->Execute("SELECT name, type, \"notnull\", pk FROM pragma_table_info(@table) ORDER BY cid",
+                           std::span<const NamedValue>(&table, 1));
   std::vector<ColumnInfo> columns;
   for (; !info->Eof(); info->MoveNext()) {
     DeclaredType type = parseDeclaredType(info->value("type").toString());

@@ -13,7 +13,8 @@ namespace automation::db {
 // A table as the database itself describes it.
 class CatalogTable {
  public:
-  CatalogTable(std::string name, std::vector<ColumnInfo> columns) : name_(std::move(name)), columns_(std::move(columns)) {}
+  CatalogTable(std::string name, std::vector<ColumnInfo> columns)
+      : name_(std::move(name)), columns_(std::move(columns)) {}
 
   const std::string& Name() const { return name_; }
   // In column order, typed from the declared types, with their key and null constraints as attributes.

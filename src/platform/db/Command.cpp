@@ -3,15 +3,12 @@
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
 #include "platform/db/FieldValues.hpp"
+#include "platform/db/ItemNotFound.hpp"
 
 namespace automation::db {
 namespace {
 
 std::string_view withoutAt(std::string_view name) { return name.starts_with('@') ? name.substr(1) : name; }
-
-bool isText(DataType type) {
-  return type == DataType::VarChar || type == DataType::VarWChar || type == DataType::LongVarWChar;
-}
 
 }  // namespace
 
@@ -45,10 +42,7 @@ Parameter& Parameters::Item(const Variant& nameOrOrdinal) const {
   } else if (Parameter* p = find(nameOrOrdinal.toString())) {
     return *p;
   }
-  raise(dberr::ItemNotFound,
-        "Item cannot be found in the collection corresponding to the requested name or ordinal (parameter \"" +
-            nameOrOrdinal.toString() + "\").",
-        "Parameters");
+  raiseItemNotFound("parameter", nameOrOrdinal.toString(), "Parameters");
 }
 
 ParameterRef Command::CreateParameter(std::string name, DataType type, ParameterDirection direction, int32_t size,
@@ -75,11 +69,10 @@ RecordsetRef Command::Execute() {
 
 std::string Command::procedureBody() const {
   NamedValue name{"name", Variant(text_)};
-  RecordsetRef found = connection_->Execute("SELECT BODY FROM SYS_PROCEDURES WHERE NAME = @name",
-                                            std::span<const NamedValue>(&name, 1));
+  RecordsetRef found =
+      connection_->Execute("SELECT BODY FROM SYS_PROCEDURES WHERE NAME = @name", std::span<const NamedValue>(&name, 1));
   if (found->Eof()) connection_->fail("Could not find the stored procedure \"" + text_ + "\".");
   return found->value("BODY").toString();
 }
 
 }  // namespace automation::db
-

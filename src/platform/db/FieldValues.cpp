@@ -33,4 +33,8 @@ bool isFixedLength(DataType type) {
   }
 }
 
+bool isText(DataType type) {
+  return type == DataType::VarChar || type == DataType::VarWChar || type == DataType::LongVarWChar;
+}
+
 }  // namespace automation::db

@@ -12,4 +12,6 @@ Variant asFieldValue(DataType type, const Variant& value);
 // Types whose values take the same room whatever they hold.
 bool isFixedLength(DataType type);
 
+bool isText(DataType type);
+
 }  // namespace automation::db

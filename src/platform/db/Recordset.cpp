@@ -6,10 +6,14 @@
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
 #include "platform/db/FieldValues.hpp"
+#include "platform/db/ItemNotFound.hpp"
 
 namespace automation::db {
+namespace {
 
-inline constexpr int32_t kUseServerCursor = 2;
+constexpr int32_t kUseServerCursor = 2;
+
+}  // namespace
 
 struct Recordset::State {
   std::vector<ColumnInfo> columns;
@@ -47,10 +51,7 @@ struct Recordset::State {
     } else if (auto found = byName.find(text::foldCase(nameOrOrdinal.toString())); found != byName.end()) {
       return found->second;
     }
-    raise(dberr::ItemNotFound,
-          "Item cannot be found in the collection corresponding to the requested name or ordinal (field \"" +
-              nameOrOrdinal.toString() + "\").",
-          "Fields");
+    raiseItemNotFound("field", nameOrOrdinal.toString(), "Fields");
   }
 };
 
@@ -82,18 +83,15 @@ Field Fields::Item(const Variant& nameOrOrdinal) const {
   return Field(*owner_, owner_->state_->columnOf(nameOrOrdinal));
 }
 
-bool Fields::Contains(std::string_view name) const {
-  return owner_->state_->byName.contains(text::foldCase(name));
-}
+bool Fields::Contains(std::string_view name) const { return owner_->state_->byName.contains(text::foldCase(name)); }
 
 void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_t attributes) {
   Recordset::State& s = *owner_->state_;
   if (s.open) raise(dberr::NotAllowed, "Fields cannot be appended to an open record set.", "Fields");
   if (Contains(name)) {
-    raise(dberr::AlreadyInCollection, "Cannot append: the record set already has a field \"" + name + "\".",
-          "Fields");
+    raise(dberr::AlreadyInCollection, "Cannot append: the record set already has a field \"" + name + "\".", "Fields");
   }
-  s.columns.push_back(ColumnInfo{std::move(name), type, definedSize, attributes, {}, {}});
+  s.columns.push_back(ColumnInfo{std::move(name), type, definedSize, attributes});
   s.indexColumn(s.columns.size() - 1);
 }
 

@@ -21,9 +21,10 @@ struct ColumnInfo {
   DataType type = DataType::VarWChar;
   int32_t definedSize = 0;
   int32_t attributes = 0;
-  // Where a column read from the database comes from; empty for computed columns.
-  std::string baseTable;
-  std::string baseColumn;
+  // Where a column read from the database comes from; empty for computed columns. Initialised here
+  // so that braces naming only the first four members stay free of warnings.
+  std::string baseTable = {};
+  std::string baseColumn = {};
 };
 
 // One column of a record set, seen through its current row.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "platform/AutomationError.hpp"
 #include "platform/db/FieldValues.hpp"
@@ -12,10 +13,6 @@ namespace automation::db {
 namespace {
 
 inline constexpr int32_t kLongTextSize = 1073741823;
-
-bool isText(DataType type) {
-  return type == DataType::VarWChar || type == DataType::LongVarWChar || type == DataType::VarChar;
-}
 
 int32_t fixedSize(DataType type) {
   switch (type) {
@@ -74,20 +71,21 @@ DeclaredType parseDeclaredType(std::string_view declared) {
   std::string upper(declared);
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   auto has = [&upper](std::string_view part) { return upper.find(part) != std::string::npos; };
-  DataType type = DataType::Variant;
   if (has("CHAR") || has("TEXT") || has("CLOB")) {
     int32_t size = sizeInParentheses(upper);
     return size > 0 ? DeclaredType{DataType::VarWChar, size} : DeclaredType{DataType::LongVarWChar, kLongTextSize};
   }
-  if (has("BIGINT")) type = DataType::BigInt;
-  else if (has("SMALLINT") || has("TINYINT")) type = DataType::SmallInt;
-  else if (has("INT")) type = DataType::Integer;
-  else if (has("BOOL") || has("BIT")) type = DataType::Boolean;
-  else if (has("DATE") || has("TIME")) type = DataType::Date;
-  else if (has("MONEY") || has("CURRENCY")) type = DataType::Currency;
-  else if (has("REAL") || has("DOUB") || has("FLOA") || has("NUMERIC") || has("DECIMAL")) type = DataType::Double;
-  else return DeclaredType{};
-  return DeclaredType{type, fixedSize(type)};
+  // The first part found decides: BIGINT and SMALLINT before INT.
+  static constexpr std::pair<std::string_view, DataType> kParts[] = {
+      {"BIGINT", DataType::BigInt},     {"SMALLINT", DataType::SmallInt}, {"TINYINT", DataType::SmallInt},
+      {"INT", DataType::Integer},       {"BOOL", DataType::Boolean},      {"BIT", DataType::Boolean},
+      {"DATE", DataType::Date},         {"TIME", DataType::Date},         {"MONEY", DataType::Currency},
+      {"CURRENCY", DataType::Currency}, {"REAL", DataType::Double},       {"DOUB", DataType::Double},
+      {"FLOA", DataType::Double},       {"NUMERIC", DataType::Double},    {"DECIMAL", DataType::Double}};
+  for (const auto& [part, type] : kParts) {
+    if (has(part)) return DeclaredType{type, fixedSize(type)};
+  }
+  return DeclaredType{};
 }
 
 DeclaredType typeOfStorage(int storageClass) {

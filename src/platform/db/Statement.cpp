@@ -49,7 +49,8 @@ RecordsetRef Statement::readAll() {
   for (; onRow; onRow = step()) {
     std::vector<Variant> values;
     values.reserve(columns.size());
-    for (std::size_t i = 0; i < columns.size(); ++i) values.push_back(readColumn(handle_, static_cast<int>(i), columns[i].type));
+    for (std::size_t i = 0; i < columns.size(); ++i)
+      values.push_back(readColumn(handle_, static_cast<int>(i), columns[i].type));
     rs->appendLoadedRow(std::move(values));
   }
   return rs;
@@ -64,8 +65,8 @@ std::vector<ColumnInfo> Statement::describeColumns(bool onRow) const {
     ColumnInfo c;
     c.name = sqlite3_column_name(handle_, i);
     const char* declared = sqlite3_column_decltype(handle_, i);
-    DeclaredType type = declared ? parseDeclaredType(declared)
-                                 : typeOfStorage(onRow ? sqlite3_column_type(handle_, i) : SQLITE_NULL);
+    DeclaredType type =
+        declared ? parseDeclaredType(declared) : typeOfStorage(onRow ? sqlite3_column_type(handle_, i) : SQLITE_NULL);
     c.type = type.type;
     c.definedSize = type.definedSize;
     const char* table = sqlite3_column_table_name(handle_, i);
@@ -74,8 +75,8 @@ std::vector<ColumnInfo> Statement::describeColumns(bool onRow) const {
     if (table && origin) {
       c.baseTable = table;
       c.baseColumn = origin;
-      sqlite3_table_column_metadata(sqlite3_db_handle(handle_), sqlite3_column_database_name(handle_, i), table,
-                                    origin, nullptr, nullptr, &notNull, &primaryKey, nullptr);
+      sqlite3_table_column_metadata(sqlite3_db_handle(handle_), sqlite3_column_database_name(handle_, i), table, origin,
+                                    nullptr, nullptr, &notNull, &primaryKey, nullptr);
     }
     c.attributes = columnAttributes(c.type, notNull != 0, primaryKey != 0);
     if (!table) c.attributes &= ~fieldattr::Updatable;
