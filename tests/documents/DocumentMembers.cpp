@@ -1,6 +1,6 @@
 #include "documents/DocumentTestSupport.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 std::string nameOf(Member member) {
   switch (member) {
@@ -21,7 +21,7 @@ bool multiWarehouse(Member member) { return member >= Member::DocGenInserirMulti
 
 bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a) {
   const qvd::NextOrigemDocumento origem = qvd::Preparacao;
-  const qvd::TipoPrecoNext preco = qvd::tpDefault;
+  const qvd::TipoPrecoNext preco = a.TipoPreco;
   switch (member) {
     case Member::CF_DocGenInserir:
       return bal.CF_DocGenInserir(origem, preco, a.sTipoDoc, a.sSector, a.iSerie, a.sTerceiro, a.sProcesso,
@@ -75,4 +75,4 @@ bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a) {
   return false;
 }
 
-}  // namespace testsupport
+}  // namespace testing_support
