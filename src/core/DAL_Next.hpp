@@ -215,7 +215,11 @@ class DAL_Next {
 
  public:
   // ---- alteration (documents/) ----
-  // DocGenAlterar.
+  bool DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                     int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                     const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                     const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                     Texts& sNotas, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- multi-warehouse document inserts (documents/) ----
   bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,

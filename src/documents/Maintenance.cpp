@@ -2,6 +2,7 @@
 
 #include "core/DAL_Next.hpp"
 #include "documents/ErpDocument.hpp"
+#include "documents/FailureLog.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 #include "manufacturing/coDoclPendentes.hpp"
@@ -94,17 +95,15 @@ bool DAL_Next::DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocK
 
 void DAL_Next::registarFalhaRemocao(const KeyDocumNext& utNxtDocKey, const NextError& utNextError) const {
   if (!opcoes.UsaLogOstrel) return;
-  LogErrosApi log;
-  log.ErroModulo("DAL_Next: ");
-  log.ErroRotina("DocGenRemover");
-  log.ErroOperacao("Remoção");
-  log.ErroNum(utNextError.lUltimoErro);
-  log.ErroTxt(utNextError.sTextoErro);
-  log.HdrAdd(utNxtDocKey.sTpDoc, "utNxtDocKey.sTpDoc");
-  log.HdrAdd(comSinal(utNxtDocKey.lNumDoc), "utNxtDocKey.lNumDoc");
-  log.HdrAdd(comSinal(utNxtDocKey.iSerie), "utNxtDocKey.iSerie");
-  log.HdrAdd(comSinal(utNxtDocKey.iAno), "utNxtDocKey.iAno");
-  log.Save(sPastaLog);
+  docbuild::writeFailureLog(
+      sPastaLog, "DocGenRemover", utNextError.lUltimoErro, utNextError.sTextoErro,
+      [&](LogErrosApi& log) {
+        log.HdrAdd(utNxtDocKey.sTpDoc, "utNxtDocKey.sTpDoc");
+        log.HdrAdd(comSinal(utNxtDocKey.lNumDoc), "utNxtDocKey.lNumDoc");
+        log.HdrAdd(comSinal(utNxtDocKey.iSerie), "utNxtDocKey.iSerie");
+        log.HdrAdd(comSinal(utNxtDocKey.iAno), "utNxtDocKey.iAno");
+      },
+      "Remoção");
 }
 
 bool DAL_Next::DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtOrigDocKey,

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "core/DAL_Next.hpp"
-#include "platform/Text.hpp"
+#include "documents/SqlText.hpp"
 
 // The print-copies register: one IMPRESSA row per printed copy of a document and user.
 namespace qvd {
@@ -11,8 +11,6 @@ namespace {
 // Each copy's row key: a fixed base plus its copy number, whatever the document.
 constexpr int32_t kChaveBase = 987654;
 
-std::string quoted(const std::string& value) { return "'" + automation::text::sqlQuoted(value) + "'"; }
-
 }  // namespace
 
 bool DAL_Next::SetNumVias(bool bCriar, int32_t /*lKey*/, const std::string& sUt, const std::string& sTpDoc,
@@ -20,8 +18,8 @@ bool DAL_Next::SetNumVias(bool bCriar, int32_t /*lKey*/, const std::string& sUt,
   // Every run-time error is reported as false, and only so; rows already saved stay.
   try {
     if (!bCriar) {
-      dataAccess().ExecutarSQL("", "DELETE FROM IMPRESSA WHERE (UTILIZ = " + quoted(sUt) + ") AND (TPDOC = " +
-                                       quoted(sTpDoc) + ") AND (ANO =" + std::to_string(iAno) + ") AND (SERIE =" +
+      dataAccess().ExecutarSQL("", "DELETE FROM IMPRESSA WHERE (UTILIZ = " + sqlText(sUt) + ") AND (TPDOC = " +
+                                       sqlText(sTpDoc) + ") AND (ANO =" + std::to_string(iAno) + ") AND (SERIE =" +
                                        std::to_string(iSerie) + ") AND (NUMDOC =" + std::to_string(lNumDoc) + ")");
       return true;
     }

@@ -36,9 +36,6 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
-  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
-  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
-  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
   bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
   bool GravarArtigo(automation::ObjectRef& oArtigo);
   bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
@@ -66,14 +63,6 @@ class BAL_Next {
   using Texts = automation::SafeArray<std::string>;
   using Numbers = automation::SafeArray<double>;
 
-  // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
-  // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
-  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
-  // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
-  // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
-  // EP_MovEntradaProdMultiArmCriar, CF_DocGenInserir, CF_DocNotaCreditoInserir,
-  // CF_DocGenInserirTipoLinha, CF_DocGenAlterar, CF_DocGenRemover ----
   bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
                                   std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
                                   KeyDocumNext& utNxtDocKey);
@@ -135,13 +124,17 @@ class BAL_Next {
                                  bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
                                  Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                  automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
+  bool CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                        int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                        const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                        const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
+                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
   std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
-  // ---- multi-warehouse, clone and discount: DocGenInserirMultiArm, DocGTInserirMultiArm,
-  // DocNotaCreditoInserirMultiArm, DocGenClonarComo, DocGenCalculaDesconto ----
+  // ---- multi-warehouse inserts ----
   bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
                              const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
                              const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
@@ -190,7 +183,6 @@ class BAL_Next {
   void TransaccaoIniciar();
   void TransaccaoTerminar();
 
-  // ---- TransaccaoCancelar; Inserir, MarcarTotalmenteConvertido ----
   void TransaccaoCancelar();
   bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
                automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);

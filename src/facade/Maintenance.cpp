@@ -45,6 +45,18 @@ bool BAL_Next::CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtD
   });
 }
 
+bool BAL_Next::CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                                int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                                const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                                const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                                Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey) {
+  return trap("CF_DocGenAlterar", [&] {
+    LimparErro();
+    return oDAL->DocGenAlterar(Origem, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso, sVossoNumDoc, sData, sObs, sArm,
+                               sArtigo, sNome, dQuant, dPrUnit, sNotas, utNxtDocKey, utErro);
+  });
+}
+
 std::shared_ptr<NxDocComercial> BAL_Next::NxtDocComercialCriar() {
   return trap("NxtDocComercialCriar", [] { return std::make_shared<NxDocComercial>(); });
 }

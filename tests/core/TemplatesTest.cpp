@@ -10,30 +10,32 @@
 #include "support/ErrorOf.hpp"
 
 using automation::db::RecordsetRef;
-using testsupport::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
-class Templates : public testsupport::ErpTest {
+// Each column as "name type size attributes".
+std::vector<std::string> described(const std::vector<automation::db::ColumnInfo>& columns) {
+  std::vector<std::string> out;
+  for (const auto& c : columns)
+    out.push_back(c.name + " " + std::to_string(static_cast<int>(c.type)) + " " + std::to_string(c.definedSize) + " " +
+                  std::to_string(c.attributes));
+  return out;
+}
+
+class Templates : public testing_support::ErpTest {
  protected:
   void SetUp() override {
     ErpTest::SetUp();
     dal.DataAccess(automation::Variant(dados));
   }
 
-  // The table's columns as the database describes them.
-  std::vector<automation::db::ColumnInfo> tableColumns(const std::string& table) {
+  std::vector<std::string> tableColumns(const std::string& table) {
     automation::db::ConnectionRef connection;
     dados->ObterLigacao(connection);
     automation::db::Catalog catalog;
     catalog.SetActiveConnection(connection);
-    return catalog.Tables(table).Columns();
-  }
-
-  static std::vector<std::string> names(const RecordsetRef& rs) {
-    std::vector<std::string> out;
-    for (const auto& c : rs->columns()) out.push_back(c.name);
-    return out;
+    return described(catalog.Tables(table).Columns());
   }
 
   qvd::DAL_Next dal;
@@ -48,15 +50,7 @@ TEST_F(Templates, HeaderIsAnEmptyDisconnectedRecordSetWithTheTablesColumns) {
   EXPECT_TRUE(rs->Eof());
   EXPECT_EQ(rs->CursorLocation(), automation::db::UseClientCursor);
   EXPECT_EQ(rs->updateTarget(), nullptr);
-
-  std::vector<automation::db::ColumnInfo> expected = tableColumns("DOCGCCAB");
-  ASSERT_EQ(rs->columns().size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(rs->columns()[i].name, expected[i].name);
-    EXPECT_EQ(rs->columns()[i].type, expected[i].type) << expected[i].name;
-    EXPECT_EQ(rs->columns()[i].definedSize, expected[i].definedSize) << expected[i].name;
-    EXPECT_EQ(rs->columns()[i].attributes, expected[i].attributes) << expected[i].name;
-  }
+  EXPECT_EQ(described(rs->columns()), tableColumns("DOCGCCAB"));
 
   // The caller fills it; each call gives a new one.
   rs->AddNew();
@@ -67,34 +61,31 @@ TEST_F(Templates, HeaderIsAnEmptyDisconnectedRecordSetWithTheTablesColumns) {
 }
 
 TEST_F(Templates, LinesAndLotsComeFromQueriesThatMatchNoRow) {
-  // Real rows that the queries must not pick up.
-  ASSERT_GT(std::stoi(scalar("SELECT COUNT(*) FROM ARTLOT")), 0);
-
+  ASSERT_NE(scalar("SELECT COUNT(*) FROM ARTLOT"), "0");
   RecordsetRef lines = dal.TemplateLinhas();
   ASSERT_NE(lines, nullptr);
   EXPECT_TRUE(lines->Eof());
-  std::vector<std::string> expected;
-  for (const auto& c : tableColumns("DOCGCLIN")) expected.push_back(c.name);
-  EXPECT_EQ(names(lines), expected);
+  EXPECT_EQ(described(lines->columns()), tableColumns("DOCGCLIN"));
 
   RecordsetRef lots = dal.TemplateLotes();
   ASSERT_NE(lots, nullptr);
   EXPECT_TRUE(lots->Eof());
-  expected.clear();
-  for (const auto& c : tableColumns("LOTEMOVS")) expected.push_back(c.name);
+  std::vector<std::string> names;
+  for (const auto& c : lots->columns()) names.push_back(c.name);
+  std::vector<std::string> expected;
+  for (const auto& c : tableColumns("LOTEMOVS")) expected.push_back(c.substr(0, c.find(' ')));
   expected.push_back("DTAENTRA");
-  EXPECT_EQ(names(lots), expected);
+  EXPECT_EQ(names, expected);
 }
 
 TEST_F(Templates, FailuresReachTheCallerUnchanged) {
   RecordsetRef rs;
-  auto e = errorOf([&] { qvd::DAL_NextTestAccess::TemplateTabela(dal, "NAOEXISTE", rs); });
+  auto e = raisedBy([&] { qvd::DAL_NextTestAccess::TemplateTabela(dal, "NAOEXISTE", rs); });
   EXPECT_EQ(e.number, 3265);
   EXPECT_EQ(e.source, "Tables");
   EXPECT_EQ(rs, nullptr);
 
-  qvd::DAL_Next without;
-  e = errorOf([&] { (void)without.TemplateLinhas(); });
+  e = raisedBy([&] { (void)qvd::DAL_Next().TemplateLinhas(); });
   EXPECT_EQ(e.number, 91);
   EXPECT_EQ(e.source, "");
 }

@@ -12,7 +12,7 @@ using qvd::DAL_NextTestAccess;
 
 namespace {
 
-class Transactions : public testsupport::ErpTest {
+class Transactions : public testing_support::ErpTest {
  protected:
   void SetUp() override {
     ErpTest::SetUp();

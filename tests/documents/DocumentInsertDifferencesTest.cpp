@@ -6,7 +6,7 @@
 #include "erpserver/Journal.hpp"
 
 // What each document member puts beyond the base forms, asserted through the server's journal.
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using Sequence = std::vector<std::string>;
@@ -76,7 +76,7 @@ TEST_F(DocumentInsertDifferences, EachMemberPutsItsOwnHeaderInItsOwnOrder) {
   }
 }
 
-TEST_F(DocumentInsertDifferences, AnExternalInvoiceNumberThatIsNoNumberIsSkippedSilently) {
+TEST_F(DocumentInsertDifferences, AnInvoiceNumberThatIsNoNumberIsSkippedAndANegativeYearPutsTheCallersNumber) {
   DocumentArgs a;
   startJournal();
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, a)) << bal->ErroDescricao();
@@ -91,6 +91,12 @@ TEST_F(DocumentInsertDifferences, AnExternalInvoiceNumberThatIsNoNumberIsSkipped
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, manual)) << bal->ErroDescricao();
   EXPECT_EQ(headerPuts("NossoNoDocumento"), (Sequence{"17", "55"}));
   EXPECT_EQ(manual.key.lNumDoc, 55);
+
+  // A refused number still leaves the year corrected in the caller's record.
+  DocumentArgs again;
+  again.key = {-2024, "", 0, 55};
+  EXPECT_FALSE(call(*bal, Member::CF_DocGenInserir, again));
+  EXPECT_EQ(again.key.iAno, 2024);
 }
 
 TEST_F(DocumentInsertDifferences, TransportDataGivenIsPutUnchangedAndAnATCodeOnlyWhenGiven) {
@@ -132,4 +138,4 @@ TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -4,7 +4,7 @@
 
 // The whole conversation with the ERP of the two base forms, line by line in the journal's
 // words (objects numbered in order of appearance: the document is #1, its header #2).
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 class Conversation {
@@ -23,6 +23,13 @@ class Conversation {
     lines_.push_back(object + " " + access);
     return *this;
   }
+  // The first header puts of every member, the same arguments in both tests, and the early validation.
+  Conversation& firstPutsAndValidar(const std::string& ivaIncluido, const std::string& tipoPreco) {
+    cab("put TipoDocumento = \"FA\" (String)").cab("put Sector = \"S1\" (String)").cab("put Serie = 1 (Integer)");
+    cab("put Terceiro = \"C001\" (String)").cab("put Data = \"15-03-2024\" (String)");
+    cab("put IvaIncluido = " + ivaIncluido + " (Integer)").cab("put TipoPreco = " + tipoPreco + " (Long)");
+    return doc("call Validar() -> 0 (Long)");
+  }
   // An article line: type 1, article, warehouse, then the ERP's suggestion.
   Conversation& articleLine(const std::string& line, const std::string& artigo, const std::string& armazem) {
     on(line, "put TipoDeLinha = 1 (Integer)");
@@ -31,6 +38,16 @@ class Conversation {
     return doc("call SugereValoresLin(" + line +
                ", True (Boolean), True (Boolean), True (Boolean), False (Boolean), True (Boolean), False (Boolean), "
                "True (Boolean)) -> 0 (Long)");
+  }
+  // The caller's quantity into both quantities, then the line goes into the document as `number`.
+  Conversation& quantityAndAdd(const std::string& line, const std::string& quantity, int number) {
+    on(line, "put Quantidade = " + quantity + " (Double)");
+    on(line, "put QuantidadeOrigem = " + quantity + " (Double)");
+    return doc("call AdicionaLinha(" + line + ") -> " + std::to_string(number) + " (Long)");
+  }
+  Conversation& price(const std::string& line, const std::string& value) {
+    on(line, "put PrecoUnitario = " + value + " (Double)");
+    return on(line, "put PrecoUnitarioIntroduzido = " + value + " (Double)");
   }
   Conversation& noteLine(const std::string& line, const std::string& nota, int number) {
     on(line, "put TipoDeLinha = 1 (Integer)");
@@ -62,14 +79,7 @@ TEST_F(DocumentInsertSequence, DocGenInserirWithANoteBeforeTheSecondLine) {
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, a)) << bal->ErroDescricao();
 
   Conversation expected;
-  expected.cab("put TipoDocumento = \"FA\" (String)")
-      .cab("put Sector = \"S1\" (String)")
-      .cab("put Serie = 1 (Integer)")
-      .cab("put Terceiro = \"C001\" (String)")
-      .cab("put Data = \"15-03-2024\" (String)")
-      .cab("put IvaIncluido = -1 (Integer)")
-      .cab("put TipoPreco = 6 (Long)")
-      .doc("call Validar() -> 0 (Long)")
+  expected.firstPutsAndValidar("-1", "6")
       .cab("put Vendedor = \"V1\" (String)")
       .cab("put Processo = \"PR-7\" (String)")
       .cab("get Data -> \"15-03-2024\" (String)")
@@ -80,20 +90,14 @@ TEST_F(DocumentInsertSequence, DocGenInserirWithANoteBeforeTheSecondLine) {
       .cab("put Observacoes = \"Entrega urgente\" (String)")
       .cab("put VossoNoDocumento = \"VN-12\" (String)")
       .articleLine("DocumentosGcLin#3", "A001", "A1")
-      .on("DocumentosGcLin#3", "put Descricao = \"Parafuso especial\" (String)")
-      .on("DocumentosGcLin#3", "put PrecoUnitario = 1.5 (Double)")
-      .on("DocumentosGcLin#3", "put PrecoUnitarioIntroduzido = 1.5 (Double)")
-      .on("DocumentosGcLin#3", "put Quantidade = 2 (Double)")
-      .on("DocumentosGcLin#3", "put QuantidadeOrigem = 2 (Double)")
-      .doc("call AdicionaLinha(DocumentosGcLin#3) -> 1 (Long)")
+      .on("DocumentosGcLin#3", "put Descricao = \"Parafuso longo\" (String)")
+      .price("DocumentosGcLin#3", "1.5")
+      .quantityAndAdd("DocumentosGcLin#3", "2", 1)
       .noteLine("DocumentosGcLin#4", "Montar no local", 2)
       .articleLine("DocumentosGcLin#5", "P001", "A1")
       .on("DocumentosGcLin#5", "put Descricao = \"Mesa lacada\" (String)")
-      .on("DocumentosGcLin#5", "put PrecoUnitario = 10 (Double)")
-      .on("DocumentosGcLin#5", "put PrecoUnitarioIntroduzido = 10 (Double)")
-      .on("DocumentosGcLin#5", "put Quantidade = 3 (Double)")
-      .on("DocumentosGcLin#5", "put QuantidadeOrigem = 3 (Double)")
-      .doc("call AdicionaLinha(DocumentosGcLin#5) -> 3 (Long)")
+      .price("DocumentosGcLin#5", "10")
+      .quantityAndAdd("DocumentosGcLin#5", "3", 3)
       .inserted("FA");
   EXPECT_EQ(normalizedJournal(), expected.lines());
 }
@@ -112,14 +116,7 @@ TEST_F(DocumentInsertSequence, DocGenInserirMultiArmWithANoteAndALot) {
   ASSERT_TRUE(call(*bal, Member::DocGenInserirMultiArm, a)) << bal->ErroDescricao();
 
   Conversation expected;
-  expected.cab("put TipoDocumento = \"FA\" (String)")
-      .cab("put Sector = \"S1\" (String)")
-      .cab("put Serie = 1 (Integer)")
-      .cab("put Terceiro = \"C001\" (String)")
-      .cab("put Data = \"15-03-2024\" (String)")
-      .cab("put IvaIncluido = 0 (Integer)")
-      .cab("put TipoPreco = 0 (Long)")
-      .doc("call Validar() -> 0 (Long)")
+  expected.firstPutsAndValidar("0", "0")
       .cab("put RegimeIva = \"NAC\" (String)")
       .cab("put Vendedor = \"V1\" (String)")
       .cab("put Processo = \"PR-7\" (String)")
@@ -134,16 +131,12 @@ TEST_F(DocumentInsertSequence, DocGenInserirMultiArmWithANoteAndALot) {
       .articleLine("DocumentosGcLin#3", "A002", "A2")
       .on("DocumentosGcLin#3", "put TaxaDesconto = 5 (Double)")
       .on("DocumentosGcLin#3", "put Desconto = \"\" (String)")
-      .on("DocumentosGcLin#3", "put Quantidade = 2 (Double)")
-      .on("DocumentosGcLin#3", "put QuantidadeOrigem = 2 (Double)")
-      .doc("call AdicionaLinha(DocumentosGcLin#3) -> 1 (Long)")
+      .quantityAndAdd("DocumentosGcLin#3", "2", 1)
       .noteLine("DocumentosGcLin#4", "Montar no local", 2)
       .articleLine("DocumentosGcLin#5", "A001", "A1")
       .on("DocumentosGcLin#5", "put TaxaDesconto = 0 (Double)")
       .on("DocumentosGcLin#5", "put Desconto = \"10+5\" (String)")
-      .on("DocumentosGcLin#5", "put Quantidade = 3 (Double)")
-      .on("DocumentosGcLin#5", "put QuantidadeOrigem = 3 (Double)")
-      .doc("call AdicionaLinha(DocumentosGcLin#5) -> 3 (Long)")
+      .quantityAndAdd("DocumentosGcLin#5", "3", 3)
       .on("LotesLinha#6", "get Campos -> CamposLote#7")
       .on("CamposLote#7", "put CodigoLote = \"L-A002-1\" (String)")
       .on("LotesLinha#6", "get Campos -> CamposLote#7")
@@ -160,4 +153,4 @@ TEST_F(DocumentInsertSequence, DocGenInserirMultiArmWithANoteAndALot) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

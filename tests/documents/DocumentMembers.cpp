@@ -1,6 +1,6 @@
 #include "documents/DocumentTestSupport.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 std::string nameOf(Member member) {
   switch (member) {
@@ -75,4 +75,4 @@ bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a) {
   return false;
 }
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "documents/MaintenanceFixture.hpp"
 #include "documents/NxDocComercial.hpp"
+#include "erpserver/Faults.hpp"
+#include "erpserver/Journal.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/Date.hpp"
 #include "support/ErrorOf.hpp"
@@ -76,3 +81,142 @@ TEST(DocumentObjects, AnOmittedNumberIsCountPlusOneAndMayCollide) {
 }
 
 }  // namespace
+
+namespace testsupport {
+namespace {
+
+using automation::Currency;
+using automation::Variant;
+using qvd::NxDocComercial;
+
+class DocumentObjectsOnTheErp : public MaintenanceTest {
+ protected:
+  static Currency money(double value) { return Currency::fromDouble(value); }
+
+  std::shared_ptr<NxDocComercial> novo() {
+    auto doc = bal->NxtDocComercialCriar();
+    auto cab = doc->Cab();
+    cab->TipoDocumento = "FA";
+    cab->Serie = 1;
+    cab->Terceiro = "C001";
+    cab->Data = "15-03-2024";
+    cab->Observacoes = "Por objeto";
+    cab->Origem = qvd::Finalizado;
+    doc->Linhas()->Add("A1", "A001", money(10), money(2));
+    doc->Linhas()->Add("A2", "P001", money(20.5), money(1));
+    return doc;
+  }
+
+  static std::pair<int32_t, std::string> erroDe(const NxDocComercial& doc) {
+    std::pair<int32_t, std::string> erro;
+    doc.UltimoErro(erro.first, erro.second);
+    return erro;
+  }
+
+  // The members put on objects of `classe` since startJournal, in order.
+  static std::vector<std::string> puts(const std::string& classe) {
+    std::vector<std::string> members;
+    for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
+      if (e.className == classe && e.kind == erpserver::AccessKind::Put) members.push_back(e.member);
+    return members;
+  }
+};
+
+TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
+  double a001 = stock("A001"), p001 = stock("P001", "A2");
+  auto doc = novo();
+  startJournal();
+  ASSERT_TRUE(doc->Inserir()) << erroDe(*doc).second;
+  EXPECT_EQ(puts("CabecDoc"),
+            (std::vector<std::string>{"Ano", "Data", "DataAprovacao", "DataCarga", "DataDescarga", "DataVencimento",
+                                      "DescontoCabecalho", "DescontoCabValor", "HoraCarga", "HoraDescarga", "LocalCarga",
+                                      "LocalDescarga", "Moeda", "NossoNoDocumento", "NumeroContribuinte", "Observacoes",
+                                      "Processo", "Sector", "Serie", "Terceiro", "TipoDocumento", "TipoPreco",
+                                      "Vendedor", "VossoNoDocumento", "IvaIncluido"}));
+  EXPECT_EQ(puts("DocumentoComercial"), (std::vector<std::string>{"Origem"}));
+  EXPECT_EQ(puts("DocumentosGcLin").size(), 36u);
+  std::vector<std::string> calls = documentCalls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "AdicionaLinha"), 2);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "SugereValoresLin"), 0);
+
+  int32_t numero = doc->Cab()->NossoNumeroDocumento;
+  qvd::KeyDocumNext chave{2024, "FA", 1, numero};
+  EXPECT_GT(numero, 0);
+  EXPECT_EQ(doc->Cab()->Ano, 0);  // not refreshed from the ERP
+  EXPECT_EQ(linhas(chave), "A001 2.0 10.0; P001 1.0 20.5");
+  EXPECT_EQ(cabecalho("ORIGEM", chave), "2");
+  EXPECT_EQ(cabecalho("OBSERV", chave), "Por objeto");
+  EXPECT_EQ(stock("A001"), a001 - 2);
+  EXPECT_EQ(stock("P001", "A2"), p001 - 1);
+
+  NxDocComercial lido;
+  ASSERT_TRUE(lido.Ler("FA", numero, 1, 2024));
+  EXPECT_EQ(erroDe(lido).first, -1);
+  EXPECT_EQ(lido.Cab()->Ano, 2024);
+  EXPECT_EQ(lido.Cab()->NossoNumeroDocumento, numero);
+  EXPECT_EQ(lido.Cab()->Terceiro, "C001");
+  EXPECT_EQ(lido.Cab()->Data, "15-03-2024");
+  EXPECT_EQ(lido.Cab()->Observacoes, "Por objeto");
+  EXPECT_EQ(lido.Cab()->Origem, qvd::NaoIndicado);
+  EXPECT_FALSE(lido.Cab()->IvaIncluido);
+  ASSERT_EQ(lido.Linhas()->Count(), 2);
+  auto segunda = lido.Linhas()->Item(Variant("2"));
+  EXPECT_EQ(segunda->Artigo, "P001");
+  EXPECT_EQ(segunda->Armazem, "A2");
+  EXPECT_EQ(segunda->PrecoUnitario, money(20.5));
+  EXPECT_EQ(segunda->Quantidade, money(1));
+  EXPECT_EQ(segunda->Factor, money(1));
+  EXPECT_EQ(segunda->TaxaIVA, money(23));
+
+  // Removing goes by the header as the caller holds it: year 0 names no document.
+  EXPECT_FALSE(doc->Remover());
+  EXPECT_EQ(erroDe(*doc).first, 1010);
+  EXPECT_TRUE(existe(chave));
+  doc->Cab()->Ano = 2024;
+  auto cabAntigo = doc->Cab();
+  EXPECT_TRUE(doc->Remover());
+  EXPECT_FALSE(existe(chave));
+  EXPECT_EQ(stock("A001"), a001);
+  EXPECT_NE(doc->Cab(), cabAntigo);
+  EXPECT_EQ(doc->Cab()->TipoDocumento, "");
+  EXPECT_EQ(doc->Linhas()->Count(), 0);
+}
+
+TEST_F(DocumentObjectsOnTheErp, RefusalsFillTheErrorStateAndLeaveTheDocumentAsItWas) {
+  NxDocComercial doc;
+  auto cab = doc.Cab();
+  auto linhasAntes = doc.Linhas();
+  EXPECT_FALSE(doc.Ler("FA", 999, 1, 2024));
+  EXPECT_EQ(erroDe(doc).first, 1010);
+  EXPECT_EQ(doc.Cab(), cab);
+  EXPECT_EQ(doc.Linhas(), linhasAntes);
+
+  auto semCliente = novo();
+  semCliente->Cab()->Terceiro = "";
+  EXPECT_FALSE(semCliente->Inserir());
+  EXPECT_EQ(erroDe(*semCliente).first, 1012);
+  EXPECT_EQ(semCliente->Cab()->NossoNumeroDocumento, 0);
+
+  // The next call starts with no error.
+  semCliente->Cab()->Terceiro = "C001";
+  EXPECT_TRUE(semCliente->Inserir());
+  EXPECT_EQ(erroDe(*semCliente), (std::pair<int32_t, std::string>{-1, ""}));
+}
+
+TEST_F(DocumentObjectsOnTheErp, RunTimeErrorsCarryThePublicMembersName) {
+  erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 440, "Servidor ocupado");
+  auto doc = novo();
+  RaisedError e = errorOf([&] { doc->Inserir(); });
+  EXPECT_EQ(e.number, 440);
+  EXPECT_EQ(e.source, "NxDocComercial::Inserir");
+  EXPECT_EQ(e.description, "Servidor ocupado");
+
+  ASSERT_TRUE(doc->Inserir());
+  erpserver::Faults::clear();
+  erpserver::Faults::raiseError("CabecDoc", "Moeda", 1, 13, "");
+  NxDocComercial lido;
+  EXPECT_EQ(errorOf([&] { lido.Ler("FA", doc->Cab()->NossoNumeroDocumento, 1, 2024); }).source, "NxDocComercial::Ler");
+}
+
+}  // namespace
+}  // namespace testsupport

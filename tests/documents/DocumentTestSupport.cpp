@@ -5,7 +5,7 @@
 
 #include "erpserver/Journal.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 using erpserver::AccessKind;
 using erpserver::Journal;
@@ -68,4 +68,4 @@ std::vector<std::string> linePuts(const std::string& member) { return putsOn("Do
 
 std::vector<std::string> headerPuts(const std::string& member) { return putsOn("CabecDoc", member); }
 
-}  // namespace testsupport
+}  // namespace testing_support

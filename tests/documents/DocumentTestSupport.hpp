@@ -10,7 +10,7 @@
 #include "platform/SafeArray.hpp"
 #include "support/ErpFixture.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 using Texts = automation::SafeArray<std::string>;
 using Numbers = automation::SafeArray<double>;
@@ -37,7 +37,7 @@ struct DocumentArgs {
   std::string sRegimeIva;
   double dDescCabecalho = 0;
   Texts sArtigo = texts({"A001", "P001"});
-  Texts sNome = texts({"Parafuso especial", "Mesa lacada"});
+  Texts sNome = texts({"Parafuso longo", "Mesa lacada"});
   Numbers dQuant = numbers({2, 3});
   Numbers dPrUnit = numbers({1.5, 10});
   Texts sNotas = texts({"", ""});
@@ -50,16 +50,9 @@ struct DocumentArgs {
   std::string sManualExternalSerie = "EXT";
   std::string sManualExternalInvoiceNo = "F-17";
   automation::SafeArray<int16_t> iTipoLinha = automation::SafeArray<int16_t>(1, {1, 1});
-  std::string sDataCarga, sHorasCarga;
-  std::string sMoradaDsg = "Rua do Cais 4";
-  std::string sLocalDsg = "Porto";
-  std::string sCepDsg = "4000-001";
-  std::string sPaisDsg = "PT";
-  std::string sDataDsg = "16-03-2024";
-  std::string sHorasDsg = "10:30";
-  std::string sLocalCarga = "Armazém central";
-  std::string sATDocCodeID;
-  std::string sMatricula;
+  std::string sDataCarga, sHorasCarga, sMoradaDsg = "Rua do Cais 4", sLocalDsg = "Porto", sCepDsg = "4000-001",
+      sPaisDsg = "PT", sDataDsg = "16-03-2024", sHorasDsg = "10:30", sLocalCarga = "Armazém central", sATDocCodeID,
+      sMatricula;
   qvd::KeyDocumNext key;
   qvd::NextError erro;  // the last argument of the one member that has its own
 };
@@ -106,4 +99,4 @@ std::vector<std::string> linePuts(const std::string& member);
 // The values of the header put `member`, as text, in order.
 std::vector<std::string> headerPuts(const std::string& member);
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -6,7 +6,7 @@
 #include "erpserver/Journal.hpp"
 #include "support/ErrorOf.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using automation::Variant;
@@ -59,7 +59,7 @@ class RecordsetInsert : public ErpTest {
       rs->setValue("DESCR", "Linha " + std::to_string(i));
       rs->setValue("PRUNIT", double(i));
       rs->setValue("QUANT", 2.0);
-      rs->setValue("IVA", int16_t{i == 5 ? 1 : 3});
+      rs->setValue("IVA", static_cast<int16_t>(i == 5 ? 1 : 3));
       rs->setValue("TXDESC", 0.0);
       rs->setValue("UNIDADE", unidade);
     }
@@ -129,7 +129,7 @@ TEST_F(RecordsetInsert, AMissingHeaderColumnRaisesUnchangedAndInsertsNothing) {
   RecordsetRef lotes = lots();
   qvd::KeyDocumNext key;
   qvd::NextError erro;
-  RaisedError raised = errorOf([&] { bal->Inserir(qvd::Finalizado, docs, linhas, lotes, key, erro); });
+  RaisedError raised = raisedBy([&] { bal->Inserir(qvd::Finalizado, docs, linhas, lotes, key, erro); });
   EXPECT_EQ(raised.number, 3265);
   EXPECT_EQ(raised.source, "Fields");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB"), "0");
@@ -150,4 +150,4 @@ TEST_F(RecordsetInsert, ARefusedDocumentLeavesTheCallersNumberAlone) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -12,11 +12,11 @@
 using automation::ObjectRef;
 using automation::propGet;
 using automation::propPut;
-using testsupport::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
-using MasterData = testsupport::ErpTest;
+using MasterData = testing_support::ErpTest;
 
 // The members put on server objects since the journal started, in order.
 std::vector<std::string> puts() {
@@ -27,7 +27,7 @@ std::vector<std::string> puts() {
 }
 
 bool called(const std::string& classMember) {
-  for (const std::string& m : testsupport::journalMembers())
+  for (const std::string& m : testing_support::journalMembers())
     if (m == classMember) return true;
   return false;
 }
@@ -41,7 +41,7 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
   ASSERT_NE(artigo, nullptr);
   EXPECT_NE(artigo, passed);
 
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_TRUE(bal->ArtigoDuplicar("A002", "A002-KG", "KG"));
   EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "UnBase", "TpBem", "IVA", "Nome"}));
   EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || IFNULL(GRUPO, '-') || '|' || "
@@ -52,7 +52,7 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM ARTIGOS"), before);
 
   std::string descr = "Tinta azul";
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_TRUE(bal->CriarArtigo("A002", "A010", descr));
   EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "Nome", "UnBase", "TpBem", "IVA", "Grupo", "CtrSto", "UnVnd"}));
   EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || GRUPO || '|' || CTRSTO || "
@@ -65,7 +65,7 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
 TEST_F(MasterData, ClientCreatedFromModelAndSupplierCreatedAndRead) {
   std::string nome = "Padaria Nova", morada = "Rua Alta 1", contribuinte = "509999999", localidade = "Guimarães",
               postal = "4800-001";
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_TRUE(bal->CriarCliente("C002", "C010", nome, morada, contribuinte, localidade, postal));
   EXPECT_EQ(puts(), (std::vector<std::string>{"Nome", "REGIVA", "Moeda", "VENDED", "ZONAGE", "Pais", "Codigo", "Nome",
                                               "Morada", "NCONTR", "LOCAL_", "CDPOST"}));
@@ -97,16 +97,16 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
   ObjectRef artigo;
   ASSERT_TRUE(bal->LerArtigo("A001", artigo));
   erpserver::Faults::returnCode("Artigos", "Validar", 1, 71, "Artigo recusado");
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_FALSE(bal->GravarArtigo(artigo));
-  EXPECT_TRUE(called("Artigos.Alterar")) << testsupport::journalText();
+  EXPECT_TRUE(called("Artigos.Alterar")) << testing_support::journalText();
 
   ObjectRef novo = bal->NxtAlloc_Artigos();
   propPut(novo, "Codigo", "A020");
   propPut(novo, "Nome", "Anilha");
   propPut(novo, "UnBase", "UN");
   erpserver::Faults::returnCode("Artigos", "Validar", 2, 72, "Unidade recusada");
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_FALSE(bal->ArtigoCriar(novo));
   EXPECT_FALSE(called("Artigos.Inserir"));
   EXPECT_EQ(bal->ErroNumero(), 72);
@@ -118,7 +118,7 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
   propPut(cliente, "Codigo", "C020");
   propPut(cliente, "Nome", "Mercearia");
   erpserver::Faults::returnCode("Clientes", "Validar", 1, 73, "Cliente recusado");
-  testsupport::startJournal();
+  testing_support::startJournal();
   EXPECT_FALSE(bal->ClienteCriar(cliente));
   EXPECT_FALSE(called("Clientes.Inserir"));
   EXPECT_EQ(bal->ErroNumero(), 73);
@@ -128,7 +128,7 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
 TEST_F(MasterData, RunTimeErrorsCarryTheOperationsName) {
   erpserver::Faults::raiseError("Artigos", "Ler", 1, 5, "Falha ao ler o artigo");
   ObjectRef artigo;
-  auto e = errorOf([&] { bal->LerArtigo("A001", artigo); });
+  auto e = raisedBy([&] { bal->LerArtigo("A001", artigo); });
   EXPECT_EQ(e.number, 5);
   EXPECT_EQ(e.description, "Falha ao ler o artigo");
   EXPECT_EQ(e.source, "BAL_Next: LerArtigo");
@@ -136,7 +136,7 @@ TEST_F(MasterData, RunTimeErrorsCarryTheOperationsName) {
 
   qvd::DAL_Next dal;
   ObjectRef nenhum;
-  e = errorOf([&] { dal.FornecedorLer("F001", nenhum); });
+  e = raisedBy([&] { dal.FornecedorLer("F001", nenhum); });
   EXPECT_EQ(e.number, 91);
   EXPECT_EQ(e.source, "DAL_Next: FornecedorLer");
   qvd::NextError erro{7, "antes"};

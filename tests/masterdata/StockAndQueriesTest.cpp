@@ -13,11 +13,11 @@
 
 using automation::Date;
 using automation::db::RecordsetRef;
-using testsupport::errorOf;
+using testing_support::raisedBy;
 
 namespace {
 
-using StockAndQueries = testsupport::ErpTest;
+using StockAndQueries = testing_support::ErpTest;
 
 std::string column(const RecordsetRef& rs, const char* field) {
   std::string out;
@@ -86,7 +86,7 @@ TEST_F(StockAndQueries, PreselectedOrdersForEachFilterWithAndWithoutDate) {
             "2:5,5:2");
 
   qvd::BAL_Next semDados;
-  auto e = errorOf([&] { semDados.VT_Ordens_TrocaSequencia(2, 5); });
+  auto e = raisedBy([&] { semDados.VT_Ordens_TrocaSequencia(2, 5); });
   EXPECT_EQ(e.number, 91);
   EXPECT_EQ(e.source, "BAL_Next: VT_Ordens_TrocaSequencia");
 }
@@ -121,7 +121,7 @@ TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
 TEST_F(StockAndQueries, DiscountRuleFoundThroughTheErp) {
   automation::ScopedHostSettings virgula({",", ".", "dd/mm/yyyy"});
   std::string composto = "antes";
-  testsupport::startJournal();
+  testing_support::startJournal();
   automation::Currency desconto = bal->DocGenCalculaDesconto("MP", "F02", "", "A003", "G1", "C001",
                                                              Date::fromParts(2024, 3, 15), 2.5, 4.0, 1.5, composto);
   EXPECT_EQ(composto, "10+5");
@@ -146,7 +146,7 @@ TEST_F(StockAndQueries, DiscountRuleFoundThroughTheErp) {
   erpserver::unregisterServer();
   int shown = 0;
   auto previous = automation::setMessageBoxHook([&](const std::string&) { ++shown; });
-  auto e = errorOf([&] { bal->DocGenCalculaDesconto("", "", "", "", "", "", Date{}, 1, 1, 0, composto); });
+  auto e = raisedBy([&] { bal->DocGenCalculaDesconto("", "", "", "", "", "", Date{}, 1, 1, 0, composto); });
   automation::setMessageBoxHook(previous);
   EXPECT_EQ(shown, 1);
   EXPECT_EQ(e.number, 91);

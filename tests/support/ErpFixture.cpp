@@ -1,8 +1,5 @@
 #include "support/ErpFixture.hpp"
 
-#include <unistd.h>
-
-#include <atomic>
 #include <sstream>
 
 #include "erpserver/Faults.hpp"
@@ -11,44 +8,27 @@
 #include "erpserver/Session.hpp"
 #include "platform/Variant.hpp"
 
-namespace testsupport {
+namespace testing_support {
 namespace {
 
-namespace fs = std::filesystem;
-
-// The demo company is built once per test binary, and removed at its exit; each test works on
-// its own copy.
+// The demo company, built once per test binary; each test works on its own copy of its file.
 struct DemoCompany {
-  fs::path dir = fs::temp_directory_path() / ("qvd-demo-" + std::to_string(::getpid()));
-  DemoCompany() {
-    fs::create_directories(dir);
-    erpserver::createDemoCompany(dir.string(), "DEMO");
-  }
-  ~DemoCompany() {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
+  TempFolder folder;
+  DemoCompany() { erpserver::createDemoCompany(folder.path().string(), "DEMO"); }
 };
 
-fs::path demoCompany() {
+std::string demoCompanyFile() {
   static const DemoCompany company;
-  return company.dir / "DEMO.db";
-}
-
-fs::path freshFolder() {
-  static std::atomic<int> counter{0};
-  fs::path dir =
-      fs::temp_directory_path() / ("qvd-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-  fs::remove_all(dir);
-  fs::create_directories(dir / "log");
-  return dir;
+  return company.folder.file("DEMO.db");
 }
 
 }  // namespace
 
 void ErpTest::SetUp() {
-  folder = freshFolder();
-  fs::copy_file(demoCompany(), folder / "DEMO.db");
+  workFolder = std::make_unique<TempFolder>();
+  folder = workFolder->path();
+  std::filesystem::create_directories(logFolder());
+  std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
   erpserver::registerServer();
   erpserver::Journal::enable(false);
   dados = dataaccess::SqliteDataAccess::open((folder / "DEMO.db").string());
@@ -69,8 +49,7 @@ void ErpTest::TearDown() {
   dados.reset();
   erpserver::Session::close();
   erpserver::unregisterServer();
-  std::error_code ignored;
-  fs::remove_all(folder, ignored);
+  workFolder.reset();
 }
 
 std::string ErpTest::scalar(const std::string& sql) const {
@@ -114,4 +93,4 @@ std::string journalText() {
   return out.str();
 }
 
-}  // namespace testsupport
+}  // namespace testing_support

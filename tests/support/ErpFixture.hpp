@@ -11,8 +11,9 @@
 #include "erpserver/DemoCompany.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/Object.hpp"
+#include "support/TempFolder.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 // A test against the reference ERP server and a real company database:
 // - `folder`: a fresh temporary folder holding "DEMO.db", a copy of the demo company (see
@@ -42,6 +43,7 @@ class ErpTest : public ::testing::Test {
   // line of 2 x A001 from warehouse A1 at 10.
   automation::ObjectRef novaFatura(const std::string& cliente = "C001") const;
 
+  std::unique_ptr<TempFolder> workFolder;
   std::filesystem::path folder;
   std::shared_ptr<dataaccess::SqliteDataAccess> dados;
   std::unique_ptr<qvd::BAL_Next> bal;
@@ -54,4 +56,4 @@ std::vector<std::string> journalMembers();
 // The journal's full lines (see erpserver::Journal::lines), for failure messages.
 std::string journalText();
 
-}  // namespace testsupport
+}  // namespace testing_support

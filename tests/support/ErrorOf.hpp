@@ -24,7 +24,7 @@ struct RaisedError {
   std::string source;
 };
 
-// The number and description of the automation error that `f` raises.
+// The number, description and source of the automation error that `f` raises.
 inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
@@ -35,23 +35,3 @@ inline RaisedError raisedBy(const std::function<void()>& f) {
 }
 
 }  // namespace testing_support
-
-namespace testsupport {
-
-struct RaisedError {
-  int32_t number = 0;  // 0 when nothing was raised
-  std::string description;
-  std::string source;
-};
-
-// The automation error that `f` raises.
-inline RaisedError errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description(), e.source()};
-  }
-  return {};
-}
-
-}  // namespace testsupport

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "core/DAL_Next.hpp"
+#include "documents/MaintenanceFixture.hpp"
+#include "erpserver/Faults.hpp"
+#include "support/ErrorOf.hpp"
+#include "support/RecordingDataAccess.hpp"
+
+namespace testsupport {
+namespace {
+
+using erpserver::Faults;
+using Strings = std::vector<std::string>;
+
+class Alteration : public MaintenanceTest {
+ protected:
+  void SetUp() override {
+    MaintenanceTest::SetUp();
+    alterado = inserir({{"A001", 2}, {"P001", 3}});
+    ultimo = inserir({{"A001", 1}});
+    gravador = std::make_shared<RecordingDataAccess>(dados);
+    bal->DataAccess(automation::Variant(gravador));
+    Faults::clear();
+  }
+
+  // Replaces the document `chave` names with one line per (article, quantity) from A1.
+  bool alterar(qvd::KeyDocumNext& chave, const Linhas& novas = {{"A001", 5}}) {
+    auto n = static_cast<int32_t>(novas.size());
+    automation::SafeArray<std::string> sArtigo(1, n), sNome(1, n), sNotas(1, n);
+    automation::SafeArray<double> dQuant(1, n), dPrUnit(1, n);
+    for (int32_t i = 1; i <= n; ++i) {
+      sArtigo(i) = novas[static_cast<std::size_t>(i - 1)].first;
+      dQuant(i) = novas[static_cast<std::size_t>(i - 1)].second;
+    }
+    return bal->CF_DocGenAlterar(qvd::NaoAplicavel, "FA", "S1", 1, "C001", "PR-2", "VN-2", "16-03-2024", "Alterado",
+                                 "A1", sArtigo, sNome, dQuant, dPrUnit, sNotas, chave);
+  }
+
+  std::size_t vezes(const std::string& texto) const {
+    std::string log = logEscrito();
+    std::size_t n = 0;
+    for (auto at = log.find(texto); at != std::string::npos; at = log.find(texto, at + 1)) ++n;
+    return n;
+  }
+
+  qvd::KeyDocumNext alterado, ultimo;
+  std::shared_ptr<RecordingDataAccess> gravador;
+};
+
+TEST_F(Alteration, ReplacesTheContentsUnderTheSameNumberKeepingPriceTypeVatFlagAndCounter) {
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET TPPRECO = 3, IVAINC = -1, VENDEDOR = 'V2' WHERE NNUMDOC = " +
+                                         std::to_string(alterado.lNumDoc)));
+  double a001 = stock("A001"), p001 = stock("P001");
+  std::string numero = std::to_string(alterado.lNumDoc);
+  std::string contadorAntes = contador("FA");
+  ASSERT_EQ(contadorAntes, std::to_string(ultimo.lNumDoc));
+
+  qvd::KeyDocumNext chave = alterado;
+  EXPECT_TRUE(alterar(chave, {{"A001", 5}}));
+  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(chave.iAno, 2024);
+  EXPECT_EQ(chave.sTpDoc, "FA");
+  EXPECT_EQ(chave.iSerie, 1);
+  EXPECT_EQ(chave.lNumDoc, alterado.lNumDoc);
+  EXPECT_EQ(linhas(chave).rfind("A001 5.0 ", 0), 0u) << linhas(chave);
+  EXPECT_EQ(cabecalho("TPPRECO", chave), "3");
+  EXPECT_EQ(cabecalho("IVAINC", chave), "-1");
+  EXPECT_EQ(cabecalho("VENDEDOR", chave), "V1");  // the client's, as nobody passed one
+  EXPECT_EQ(cabecalho("OBSERV", chave), "Alterado");
+  EXPECT_EQ(cabecalho("DATA", chave), "16-03-2024");
+  EXPECT_EQ(stock("A001"), a001 + 2 - 5);
+  EXPECT_EQ(stock("P001"), p001 + 3);
+  EXPECT_EQ(contador("FA"), contadorAntes);
+
+  ASSERT_EQ(gravador->sql.size(), 4u);
+  EXPECT_EQ(gravador->sql[0], "SELECT  ANO, DOC, SERIE, NUM From NUMDOC WHERE (DOC = 'FA') AND (SERIE =1) AND (ANO =2024 )");
+  EXPECT_EQ(gravador->sql[1],
+            "DELETE FROM DOCGCCAB WHERE (TPDOC = 'FA') AND (NNUMDOC =" + numero + ") AND (SERIE =1) AND (ANO =2024 )");
+  EXPECT_EQ(gravador->sql[2],
+            "DELETE FROM DOCGCLIN WHERE (TPDOCUM = 'FA') AND (NNUMDOC =" + numero + ") AND (SERIE =1) AND (ANO =2024 )");
+  EXPECT_EQ(gravador->sql[3].rfind("UPDATE NUMDOC SET NUM = " + contadorAntes +
+                                       " WHERE (DOC = 'FA') AND (SERIE =1) AND (ANO =2024 )",
+                                   0),
+            0u)
+      << gravador->sql[3];
+}
+
+TEST_F(Alteration, TheCounterIsPutBackButAnotherWritersNumberIsNeverUndone) {
+  std::string N = contador("FA");
+  // A server that lowered the counter on the removal gets it back.
+  Faults::hook("DocumentoComercial", "Remover", 1, [&] { dados->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 1"); });
+  qvd::KeyDocumNext chave = alterado;
+  ASSERT_TRUE(alterar(chave));
+  EXPECT_EQ(contador("FA"), N);
+
+  // Another writer takes the next number while the document is out.
+  qvd::KeyDocumNext outro;
+  Faults::hook("DocumentoComercial", "Remover", 2, [&] {
+    automation::ObjectRef fatura = novaFatura();
+    ASSERT_EQ(automation::invoke(fatura, "Inserir").toLong(), 0);
+    outro = {2024, "FA", 1, automation::propGet(automation::propGet(fatura, "Cab").toObject(), "NossoNoDocumento").toLong()};
+  });
+  chave = alterado;
+  ASSERT_TRUE(alterar(chave));
+  ASSERT_EQ(outro.lNumDoc, std::stoi(N) + 1);
+  EXPECT_TRUE(existe(outro));
+  EXPECT_EQ(contador("FA"), std::to_string(outro.lNumDoc));
+  EXPECT_EQ(chave.lNumDoc, alterado.lNumDoc);
+}
+
+TEST_F(Alteration, ARefusedReinsertLosesTheOldDocumentAndWritesBothLogs) {
+  bal->UsaLogOstrel(true);
+  double a001 = stock("A001"), p001 = stock("P001");
+  std::string N = contador("FA");
+  Faults::returnCode("DocumentoComercial", "Inserir", 1, 1013, "Cliente bloqueado");
+
+  qvd::KeyDocumNext chave = alterado;
+  EXPECT_FALSE(alterar(chave));
+  EXPECT_EQ(bal->ErroNumero(), 1013);
+  EXPECT_EQ(bal->ErroDescricao(), "Cliente bloqueado");
+  EXPECT_FALSE(existe(alterado));
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCLIN WHERE NNUMDOC = " + std::to_string(alterado.lNumDoc)), "0");
+  EXPECT_EQ(stock("A001"), a001 + 2);
+  EXPECT_EQ(stock("P001"), p001 + 3);
+  EXPECT_EQ(contador("FA"), N);
+  EXPECT_EQ(vezes("Rotina DocGenInserir"), 1u);
+  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Inserção"), 1u) << logEscrito();
+  EXPECT_EQ(vezes("Cliente bloqueado"), 2u);
+  EXPECT_EQ(vezes("sObs                 = Alterado"), 2u);
+}
+
+TEST_F(Alteration, ARefusedRemovalLeavesTheDocumentAndWritesNoLog) {
+  bal->UsaLogOstrel(true);
+  std::string antes = linhas(alterado);
+  Faults::returnCode("DocumentoComercial", "Remover", 1, 1021, "Documento liquidado");
+  qvd::KeyDocumNext chave = alterado;
+  EXPECT_FALSE(alterar(chave));
+  EXPECT_EQ(bal->ErroNumero(), 1021);
+  EXPECT_EQ(linhas(alterado), antes);
+  EXPECT_EQ(logEscrito(), "");
+  ASSERT_EQ(gravador->sql.size(), 2u);
+  EXPECT_EQ(gravador->sql[1].rfind("UPDATE NUMDOC", 0), 0u);
+}
+
+TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
+  bal->UsaLogOstrel(true);
+  qvd::KeyDocumNext ausente{2024, "FA", 1, 999};
+  EXPECT_FALSE(alterar(ausente));
+  EXPECT_EQ(bal->ErroNumero(), 1010);
+  EXPECT_EQ(gravador->sql.size(), 1u);
+  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Remoção"), 1u) << logEscrito();
+
+  // The counter query itself fails: the operation stops before reading the document.
+  gravador->sql.clear();
+  gravador->refuse = [](const std::string& sql) { return sql.find("From NUMDOC") != std::string::npos; };
+  startJournal();
+  qvd::KeyDocumNext chave = alterado;
+  EXPECT_FALSE(alterar(chave));
+  EXPECT_EQ(gravador->sql.size(), 1u);
+  EXPECT_TRUE(documentCalls().empty());
+  EXPECT_TRUE(existe(alterado));
+  gravador->refuse = [](const std::string&) { return false; };
+
+  // No counter row for the series: the error trap ends it, the document is still not touched.
+  qvd::KeyDocumNext semContador{2024, "FA", 2, alterado.lNumDoc};
+  RaisedError e = errorOf([&] { alterar(semContador); });
+  EXPECT_EQ(e.source, "BAL_Next: CF_DocGenAlterar");
+  EXPECT_NE(e.number, 0);
+  EXPECT_TRUE(documentCalls().empty());
+  EXPECT_EQ(vezes("Operação ErrorHandler"), 1u);
+  EXPECT_TRUE(existe(alterado));
+}
+
+TEST_F(Alteration, AQuoteInTheDocumentTypeStaysInsideItsValue) {
+  qvd::KeyDocumNext chave{2024, "FA') OR ('1'='1", 1, alterado.lNumDoc};
+  qvd::DAL_Next dal;
+  dal.DataAccess(automation::Variant(gravador));
+  ASSERT_TRUE(iniciar(dal));
+  automation::SafeArray<std::string> sArtigo(1, {"A001"}), sNome(1, {""}), sNotas(1, {""});
+  automation::SafeArray<double> dQuant(1, {1.0}), dPrUnit(1, {0.0});
+  qvd::NextError erro;
+  RaisedError e = errorOf([&] {
+    dal.DocGenAlterar(qvd::NaoAplicavel, "FA", "S1", 1, "C001", "", "", "16-03-2024", "", "A1", sArtigo, sNome, dQuant,
+                      dPrUnit, sNotas, chave, erro);
+  });
+  EXPECT_EQ(e.source, "DAL_Next: DocGenAlterar");  // no counter row for that literal type
+  ASSERT_EQ(gravador->sql.size(), 1u);
+  EXPECT_NE(gravador->sql[0].find("(DOC = 'FA'') OR (''1''=''1')"), std::string::npos) << gravador->sql[0];
+  EXPECT_TRUE(existe(alterado));
+}
+
+}  // namespace
+}  // namespace testsupport

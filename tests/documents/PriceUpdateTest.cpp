@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "core/DAL_Next.hpp"
+#include "documents/MaintenanceFixture.hpp"
+#include "erpserver/Faults.hpp"
+#include "platform/db/Recordset.hpp"
+#include "support/ErrorOf.hpp"
+
+namespace testsupport {
+namespace {
+
+using automation::Currency;
+using automation::Variant;
+using automation::db::DataType;
+
+class PriceUpdate : public MaintenanceTest {
+ protected:
+  struct Movimento {
+    std::string artigo;
+    std::optional<qvd::KeyDocumNext> documento;  // none: a null DN_NumDoc
+  };
+
+  // The manufacturing movements of an order, shaped as the caller's query returns them.
+  static automation::db::RecordsetRef movimentos(const std::vector<Movimento>& linhas) {
+    auto rs = std::make_shared<automation::db::Recordset>();
+    rs->GetFields().Append("OrdemId", DataType::VarWChar, 20);
+    rs->GetFields().Append("DN_Ano", DataType::SmallInt);
+    rs->GetFields().Append("DN_Serie", DataType::SmallInt);
+    rs->GetFields().Append("DN_NumDoc", DataType::Integer);
+    rs->GetFields().Append("DN_TPDoc", DataType::VarWChar, 5);
+    rs->Open();
+    for (const Movimento& m : linhas) {
+      rs->AddNew();
+      rs->setValue("OrdemId", m.artigo);
+      qvd::KeyDocumNext chave = m.documento.value_or(qvd::KeyDocumNext{2024, "FA", 1, 0});
+      rs->setValue("DN_Ano", chave.iAno);
+      rs->setValue("DN_Serie", chave.iSerie);
+      rs->setValue("DN_NumDoc", m.documento ? Variant(chave.lNumDoc) : Variant::null());
+      rs->setValue("DN_TPDoc", chave.sTpDoc);
+      rs->Update();
+    }
+    return rs;
+  }
+
+  Currency custo = Currency::fromDouble(7.25);
+};
+
+TEST_F(PriceUpdate, EveryLineOfTheArticleInEveryListedDocumentTakesTheAverageCost) {
+  qvd::KeyDocumNext primeiro = inserir({{"A001", 2}, {"P001", 3}, {"A001", 1}});
+  qvd::KeyDocumNext segundo = inserir({{"A001", 5}});
+  qvd::KeyDocumNext intacto = inserir({{"A001", 4}});
+  std::string linhasIntactas = linhas(intacto);
+  std::string precoP001 = scalar("SELECT '' || PRUNIT FROM DOCGCLIN WHERE ARTIGO = 'P001'");
+
+  auto rs = movimentos({{"A001", primeiro}, {"A001", std::nullopt}, {"a001", segundo}, {"A001", segundo}});
+  EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
+  EXPECT_TRUE(rs->Eof());
+  EXPECT_EQ(linhas(primeiro), "A001 2.0 7.25; P001 3.0 " + precoP001 + "; A001 1.0 7.25");
+  EXPECT_EQ(linhas(segundo), "A001 5.0 7.25");
+  EXPECT_EQ(cabecalho("ORIGEM", segundo), "2");
+  EXPECT_EQ(linhas(intacto), linhasIntactas);
+  EXPECT_EQ(bal->ErroNumero(), -1);
+}
+
+TEST_F(PriceUpdate, AnArticleDifferingOnlyInLetterCaseChangesNothingButTheDocumentIsSaved) {
+  qvd::KeyDocumNext chave = inserir({{"A001", 2}});
+  std::string antes = linhas(chave);
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET ORIGEM = 0"));
+  auto rs = movimentos({{"a001", chave}});
+  EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
+  EXPECT_EQ(linhas(chave), antes);
+  EXPECT_EQ(cabecalho("ORIGEM", chave), "2");
+}
+
+TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
+  qvd::KeyDocumNext primeiro = inserir({{"A001", 2}});
+  qvd::KeyDocumNext ultimo = inserir({{"A001", 3}});
+  std::string antes = linhas(ultimo);
+  auto rs = movimentos({{"A001", primeiro}, {"A001", qvd::KeyDocumNext{2024, "FA", 1, 999}}, {"A001", ultimo}});
+  EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
+  EXPECT_EQ(bal->ErroNumero(), 1010);
+  EXPECT_EQ(rs->value("DN_NumDoc"), Variant(ultimo.lNumDoc));
+  EXPECT_EQ(linhas(primeiro), "A001 2.0 7.25");
+  EXPECT_EQ(linhas(ultimo), antes);
+
+  // An empty record set changes nothing and is not a success; rows without documents are.
+  auto vazio = movimentos({});
+  EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, vazio, custo));
+  auto semDocumentos = movimentos({{"A001", std::nullopt}});
+  EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, semDocumentos, custo));
+}
+
+TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOperation) {
+  qvd::KeyDocumNext chave = inserir({{"A001", 2}});
+  std::string antes = linhas(chave);
+  erpserver::Faults::returnCode("DocumentoComercial", "Alterar", 1, 88, "Período fechado");
+  auto rs = movimentos({{"A001", chave}});
+  EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
+  EXPECT_EQ(bal->ErroNumero(), 88);
+  EXPECT_EQ(bal->ErroDescricao(), "Período fechado");
+  EXPECT_EQ(linhas(chave), antes);
+
+  erpserver::Faults::clear();
+  erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
+  rs = movimentos({{"A001", chave}});
+  EXPECT_EQ(errorOf([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).source,
+            "BAL_Next: MF_ActualizarPrcCustoMedio");
+
+  qvd::DAL_Next dal;
+  dal.DataAccess(automation::Variant(dados));
+  ASSERT_TRUE(iniciar(dal));
+  erpserver::Faults::clear();
+  erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
+  qvd::NextError erro;
+  RaisedError e = errorOf([&] { dal.DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); });
+  EXPECT_EQ(e.number, 13);
+  EXPECT_EQ(e.source, "DAL_Next: DocNextAltPCMArtigo");
+}
+
+}  // namespace
+}  // namespace testsupport

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "documents/MaintenanceFixture.hpp"
+#include "erpserver/Faults.hpp"
+#include "erpserver/Journal.hpp"
+#include "support/ErrorOf.hpp"
+
+namespace testsupport {
+namespace {
+
+using TransactionCancel = MaintenanceTest;
+
+// The numbers of the documents removed since startJournal, in order.
+std::vector<int32_t> removidos() {
+  std::vector<int32_t> numeros;
+  int32_t lido = 0;
+  for (const erpserver::JournalEntry& e : erpserver::Journal::entries()) {
+    if (e.className != "DocumentoComercial") continue;
+    if (e.member == "Ler") lido = e.args[1].toLong();
+    if (e.member == "Remover" && e.error == 0) numeros.push_back(lido);
+  }
+  return numeros;
+}
+
+TEST_F(TransactionCancel, RemovesTheDocumentsOfTheTransactionInInsertionOrderAndRestoresStock) {
+  qvd::KeyDocumNext antes = inserir({{"P001", 1}});
+  double a001 = stock("A001"), p001 = stock("P001");
+
+  bal->TransaccaoIniciar();
+  qvd::KeyDocumNext primeiro = inserir({{"A001", 2}});
+  qvd::KeyDocumNext segundo = inserir({{"P001", 3}, {"A001", 1}});
+  qvd::KeyDocumNext terceiro = inserir({{"A001", 4}});
+  ASSERT_EQ(stock("A001"), a001 - 7);
+
+  startJournal();
+  bal->TransaccaoCancelar();
+  EXPECT_EQ(removidos(), (std::vector<int32_t>{primeiro.lNumDoc, segundo.lNumDoc, terceiro.lNumDoc}));
+  for (const auto& chave : {primeiro, segundo, terceiro}) EXPECT_FALSE(existe(chave));
+  EXPECT_TRUE(existe(antes));
+  EXPECT_EQ(stock("A001"), a001);
+  EXPECT_EQ(stock("P001"), p001);
+
+  // The transaction has ended: what comes next is not tracked.
+  qvd::KeyDocumNext depois = inserir();
+  bal->TransaccaoCancelar();
+  EXPECT_TRUE(existe(depois));
+}
+
+TEST_F(TransactionCancel, OnlyTheLatestTransactionIsCancelled) {
+  bal->TransaccaoIniciar();
+  qvd::KeyDocumNext anterior = inserir();
+  bal->TransaccaoIniciar();
+  qvd::KeyDocumNext ultimo = inserir();
+  bal->TransaccaoCancelar();
+  EXPECT_TRUE(existe(anterior));
+  EXPECT_FALSE(existe(ultimo));
+}
+
+TEST_F(TransactionCancel, ARemovalThatRaisesStopsTheCancelAndKeepsTheList) {
+  bal->TransaccaoIniciar();
+  qvd::KeyDocumNext primeiro = inserir({{"A001", 1}});
+  qvd::KeyDocumNext segundo = inserir({{"A001", 2}});
+  qvd::KeyDocumNext terceiro = inserir({{"A001", 3}});
+
+  erpserver::Faults::raiseError("DocumentoComercial", "Remover", 2, 3001, "Disco cheio");
+  RaisedError e = errorOf([&] { bal->TransaccaoCancelar(); });
+  EXPECT_EQ(e.number, 3001);
+  EXPECT_EQ(e.source, "DAL_Next: DocNextRemover");
+  EXPECT_EQ(e.description, "Disco cheio");
+  EXPECT_FALSE(existe(primeiro));
+  EXPECT_TRUE(existe(segundo));
+  EXPECT_TRUE(existe(terceiro));
+
+  // The list is still there: cancelling again reaches the rest (the first cannot be read and is passed over).
+  erpserver::Faults::clear();
+  bal->TransaccaoCancelar();
+  EXPECT_FALSE(existe(segundo));
+  EXPECT_FALSE(existe(terceiro));
+}
+
+}  // namespace
+}  // namespace testsupport
