@@ -18,7 +18,9 @@ constexpr FieldSpec kFields[] = {
     {"IVA", VarType::Integer, "IVA"},
     {"CtrSto", VarType::Integer, "CTRSTO"},
     {"CtrLote", VarType::Integer, "CTRLOTE"},
-    {"StDisp", VarType::Double, "STDISP", 0, Storage::Plain, true},
+    // Stock of all warehouses, computed from ARTARM.
+    {"StDisp", VarType::Double, "(SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTARM.ARTIGO = ARTIGOS.CODIGO)", 0,
+     Storage::Plain, true},
     {"UltPmp", VarType::Double, "ULTPMP"},
     {"UltPrc", VarType::Double, "ULTPRC"},
     {"Prstnd", VarType::Double, "PRSTND"},

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "erpserver/Sqlite.hpp"
 
-// Master data the document rules look up.
 namespace erpserver {
 
 struct DocType {
@@ -31,13 +32,39 @@ struct Party {
   std::string currency, vatRegime, salesperson, taxNumber, group;
 };
 
-// Refuses an unknown document type.
-DocType findDocType(sql::Database& db, const std::string& code);
-std::optional<Article> findArticle(sql::Database& db, const std::string& code);
-// A client ('C') or supplier ('F'), none when the code is unknown.
-std::optional<Party> findParty(sql::Database& db, char entity, const std::string& code);
-// The rate of a VAT code, none when the code is unknown.
-std::optional<double> vatRate(sql::Database& db, int64_t code);
-bool isVatExempt(sql::Database& db, const std::string& regime);
+// The master data that document rules look up, read once and kept while the database does not
+// change under it: refresh() drops everything when another connection has committed since the
+// last look (PRAGMA data_version), and the server calls invalidate() after its own master-data
+// writes. Found and missing codes are both kept.
+class Catalog {
+ public:
+  explicit Catalog(sql::Database& db) : db_(db) {}
+
+  void refresh();
+  void invalidate();
+
+  // Refuses an unknown (or empty) document type.
+  const DocType& docType(const std::string& code);
+  const Article* article(const std::string& code);
+  // A client ('C') or supplier ('F').
+  const Party* party(char entity, const std::string& code);
+  std::optional<double> vatRate(int64_t code);
+  bool vatExempt(const std::string& regime);
+  bool seriesExists(const std::string& type, int32_t series);
+  // True when `table` has the CODIGO `code` (false for empty text).
+  bool exists(const char* table, const std::string& code);
+  // A column of the company's parameters (MOEDANAC, REGIVANAC, ...).
+  const std::string& parameter(const char* column);
+
+ private:
+  sql::Database& db_;
+  int64_t dataVersion_ = -1;
+  std::unordered_map<std::string, DocType> types_;
+  std::unordered_map<std::string, std::optional<Article>> articles_;
+  std::unordered_map<std::string, std::optional<Party>> parties_;
+  std::unordered_map<int64_t, std::optional<double>> vatRates_;
+  std::unordered_map<std::string, bool> codes_;  // "<table>\n<code>", series as "SERIES\n<type>\n<n>"
+  std::unordered_map<std::string, std::string> parameters_;
+};
 
 }  // namespace erpserver

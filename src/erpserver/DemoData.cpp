@@ -17,12 +17,12 @@ INSERT INTO SECTORES VALUES ('S1', 'Comercial'), ('PROD', 'Produção');
 INSERT INTO VENDEDORES VALUES ('V1', 'Ana Sousa'), ('V2', 'Rui Lopes');
 
 INSERT INTO ARTIGOS (CODIGO, NOME, FAMILI, GRUPO, UNBASE, UNVND, UNCMP, TPBEM, IVA, CTRSTO, CTRLOTE,
-                     STDISP, ULTPMP, ULTPRC, PRSTND, PVPSIV, PVPCIV) VALUES
-  ('A001', 'Parafuso M6', 'F01', 'MERC', 'UN', 'UN', 'UN', 0, 3, -1, 0, 150, 0.2, 0.22, 0.25, 0.5, 0.615),
-  ('A002', 'Tinta branca', 'F01', 'MP', 'LT', 'LT', 'LT', 0, 3, -1, -1, 75, 4, 4.2, 4.1, 9.9, 12.177),
-  ('A003', 'Farinha tipo 65', 'F02', 'MP', 'KG', 'KG', 'KG', 0, 1, -1, -1, 300, 0.6, 0.65, 0.6, 1.2, 1.272),
-  ('P001', 'Mesa de pinho', 'F01', 'PA', 'UN', 'UN', 'UN', 0, 3, -1, 0, 12, 80, 0, 85, 199, 244.77),
-  ('S001', 'Montagem', NULL, NULL, 'UN', 'UN', NULL, 1, 3, 0, 0, 0, 0, 0, 0, 25, 30.75);
+                     ULTPMP, ULTPRC, PRSTND, PVPSIV, PVPCIV) VALUES
+  ('A001', 'Parafuso M6', 'F01', 'MERC', 'UN', 'UN', 'UN', 0, 3, -1, 0, 0.2, 0.22, 0.25, 0.5, 0.615),
+  ('A002', 'Tinta branca', 'F01', 'MP', 'LT', 'LT', 'LT', 0, 3, -1, -1, 4, 4.2, 4.1, 9.9, 12.177),
+  ('A003', 'Farinha tipo 65', 'F02', 'MP', 'KG', 'KG', 'KG', 0, 1, -1, -1, 0.6, 0.65, 0.6, 1.2, 1.272),
+  ('P001', 'Mesa de pinho', 'F01', 'PA', 'UN', 'UN', 'UN', 0, 3, -1, 0, 80, 0, 85, 199, 244.77),
+  ('S001', 'Montagem', NULL, NULL, 'UN', 'UN', NULL, 1, 3, 0, 0, 0, 0, 0, 25, 30.75);
 
 INSERT INTO ARTARM VALUES
   ('A001', 'A1', 100, 100, 0), ('A001', 'A2', 50, 50, 0),

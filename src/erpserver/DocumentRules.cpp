@@ -26,17 +26,15 @@ void checkDates(const ServerObject& object) {
   }
 }
 
-void checkKnown(sql::Database& db, const char* table, const std::string& code, const std::string& what,
+void checkKnown(Catalog& catalog, const char* table, const std::string& code, const std::string& what,
                 const std::string& where = {}) {
-  if (!code.empty() && !codeExists(db, table, code))
+  if (!code.empty() && !catalog.exists(table, code))
     refuseWith(refusal::InvalidValue, what + " '" + code + "' não existe" + where);
 }
 
-void checkHeader(CabecDoc& cab, sql::Database& db, CheckedDocument& out) {
-  out.type = findDocType(db, cab.text(hdr::TipoDocumento));
-  auto series = db.query("SELECT 1 FROM SERIES WHERE TPDOC = ? AND SERIE = ?");
-  series->bind(1, out.type.code).bind(2, cab.number(hdr::Serie));
-  if (!series->step())
+void checkHeader(CabecDoc& cab, Catalog& catalog, CheckedDocument& out) {
+  out.type = catalog.docType(cab.text(hdr::TipoDocumento));
+  if (!catalog.seriesExists(out.type.code, cab.number(hdr::Serie)))
     refuseWith(refusal::InvalidValue, "Série " + cab.text(hdr::Serie) + " do tipo de documento '" + out.type.code +
                                           "' não existe");
 
@@ -45,29 +43,29 @@ void checkHeader(CabecDoc& cab, sql::Database& db, CheckedDocument& out) {
   if (!date) refuseWith(refusal::InvalidValue, "Data do documento inválida: '" + cab.text(hdr::Data) + "'");
   if (cab.number(hdr::Ano) == 0) cab.setValue(hdr::Ano, Variant(static_cast<int16_t>(date->parts().year)));
 
-  std::optional<Party> party;
+  const Party* party = nullptr;
   if (out.type.entity != 'N') {
     const char* what = out.type.entity == 'C' ? "Cliente" : "Fornecedor";
     std::string code = cab.text(hdr::Terceiro);
     if (code.empty())
       refuseWith(refusal::Required, "O tipo de documento '" + out.type.code + "' exige " +
                                         (out.type.entity == 'C' ? "um cliente" : "um fornecedor"));
-    party = findParty(db, out.type.entity, code);
+    party = catalog.party(out.type.entity, code);
     if (!party) refuseWith(refusal::InvalidValue, std::string(what) + " '" + code + "' não existe");
   }
-  defaultText(cab, hdr::Moeda, party ? party->currency : companyParameter(db, "MOEDANAC"));
-  defaultText(cab, hdr::RegimeIva, party ? party->vatRegime : companyParameter(db, "REGIVANAC"));
+  defaultText(cab, hdr::Moeda, party ? party->currency : catalog.parameter("MOEDANAC"));
+  defaultText(cab, hdr::RegimeIva, party ? party->vatRegime : catalog.parameter("REGIVANAC"));
   if (party) {
     defaultText(cab, hdr::Vendedor, party->salesperson);
     defaultText(cab, hdr::NumeroContribuinte, party->taxNumber);
   }
-  checkKnown(db, "MOEDAS", cab.text(hdr::Moeda), "Moeda");
-  checkKnown(db, "REGIVA", cab.text(hdr::RegimeIva), "Regime de IVA");
-  checkKnown(db, "VENDEDORES", cab.text(hdr::Vendedor), "Vendedor");
-  checkKnown(db, "SECTORES", cab.text(hdr::Sector), "Sector");
+  checkKnown(catalog, "MOEDAS", cab.text(hdr::Moeda), "Moeda");
+  checkKnown(catalog, "REGIVA", cab.text(hdr::RegimeIva), "Regime de IVA");
+  checkKnown(catalog, "VENDEDORES", cab.text(hdr::Vendedor), "Vendedor");
+  checkKnown(catalog, "SECTORES", cab.text(hdr::Sector), "Sector");
   checkTextSizes(cab);
   checkDates(cab);
-  out.vatExempt = isVatExempt(db, cab.text(hdr::RegimeIva));
+  out.vatExempt = catalog.vatExempt(cab.text(hdr::RegimeIva));
 }
 
 void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocument& out) {
@@ -81,12 +79,12 @@ void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocume
     refuseWith(refusal::Duplicate, "O documento " + out.key.text() + " já existe");
 }
 
-void checkLine(LinhaDoc& line, std::size_t index, sql::Database& db, CheckedDocument& out) {
+void checkLine(LinhaDoc& line, std::size_t index, Catalog& catalog, CheckedDocument& out) {
   checkTextSizes(line);
   std::string code = line.text(lin::Artigo);
-  std::optional<Article> article;
+  const Article* article = nullptr;
   if (!code.empty()) {
-    article = findArticle(db, code);
+    article = catalog.article(code);
     if (!article) refuseWith(refusal::InvalidValue, "Artigo '" + code + "' não existe" + lineRef(index));
     defaultText(line, lin::Descricao, article->name);
     defaultText(line, lin::Unidade, out.type.sale ? article->saleUnit : article->baseUnit);
@@ -96,10 +94,10 @@ void checkLine(LinhaDoc& line, std::size_t index, sql::Database& db, CheckedDocu
   std::string warehouse = line.text(lin::Armazem);
   if (article && article->stock && out.type.stock != 'N' && warehouse.empty())
     refuseWith(refusal::Required, "Armazém não indicado para o artigo '" + code + "'" + lineRef(index));
-  checkKnown(db, "ARMAZENS", warehouse, "Armazém", lineRef(index));
-  checkKnown(db, "UNIDADES", line.text(lin::Unidade), "Unidade", lineRef(index));
+  checkKnown(catalog, "ARMAZENS", warehouse, "Armazém", lineRef(index));
+  checkKnown(catalog, "UNIDADES", line.text(lin::Unidade), "Unidade", lineRef(index));
   if (article || line.number(lin::IvaLinhas) != 0) {
-    auto rate = vatRate(db, line.number(lin::IvaLinhas));
+    auto rate = catalog.vatRate(line.number(lin::IvaLinhas));
     if (!rate)
       refuseWith(refusal::InvalidValue, "Código de IVA " + line.text(lin::IvaLinhas) + " não existe" + lineRef(index));
     if (line.real(lin::TaxaIVA) == 0) line.setValue(lin::TaxaIVA, Variant(*rate));
@@ -108,10 +106,11 @@ void checkLine(LinhaDoc& line, std::size_t index, sql::Database& db, CheckedDocu
   if (!discount) refuseWith(refusal::InvalidValue, "Desconto inválido '" + line.text(lin::Desconto) + "'" + lineRef(index));
   if (!line.text(lin::Desconto).empty()) line.setValue(lin::TaxaDesconto, Variant(*discount));
   if (line.real(lin::Factor) == 0) line.setValue(lin::Factor, Variant(1.0));
-  out.articles.push_back(std::move(article));
+  out.articles.push_back(article ? std::optional<Article>(*article) : std::nullopt);
 }
 
-void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, const CheckedDocument& out,
+void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, Catalog& catalog,
+              const CheckedDocument& out,
               std::set<std::tuple<int, std::string, std::string>>& seen) {
   CamposLote& lot = lotLine.campos();
   std::string code = lot.text(lot::Codigo);
@@ -129,7 +128,7 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, co
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' é do artigo '" + articleCode + "' e a linha " +
                                         std::to_string(number) + " é do artigo '" + line.text(lin::Artigo) + "'");
   if (!article->lots) refuseWith(refusal::InvalidLot, "O artigo '" + articleCode + "' não tem controlo de lotes");
-  checkKnown(db, "ARMAZENS", warehouse, "Armazém");
+  checkKnown(catalog, "ARMAZENS", warehouse, "Armazém");
   if (warehouse.empty()) refuseWith(refusal::InvalidLot, "O lote '" + code + "' não tem armazém");
   if (!seen.emplace(number, code, warehouse).second)
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' está repetido na linha " + std::to_string(number));
@@ -142,13 +141,13 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, co
 
 }  // namespace
 
-CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db) {
+CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog) {
   CheckedDocument out;
-  checkHeader(doc.cab(), db, out);
+  checkHeader(doc.cab(), catalog, out);
   checkNumber(doc, db, out);
-  for (std::size_t i = 0; i < doc.lines().size(); ++i) checkLine(*doc.lines()[i], i, db, out);
+  for (std::size_t i = 0; i < doc.lines().size(); ++i) checkLine(*doc.lines()[i], i, catalog, out);
   std::set<std::tuple<int, std::string, std::string>> seen;
-  for (auto& lotLine : doc.lots()) checkLot(*lotLine, doc, db, out, seen);
+  for (auto& lotLine : doc.lots()) checkLot(*lotLine, doc, db, catalog, out, seen);
   computeTotals(doc, out.vatExempt);
   return out;
 }

@@ -21,6 +21,6 @@ struct CheckedDocument {
 // description, unit and VAT, and the totals. Refuses with a message that names the offending value:
 // unknown type or series, counterpart missing for the type's entity, unknown article, warehouse or
 // unit, a lot that does not fit its line, a manual number in use, a text too long.
-CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db);
+CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog);
 
 }  // namespace erpserver

@@ -66,6 +66,7 @@ Variant DocumentoComercial::ler(std::span<Variant> args) {
   DocKey key{args[0].toString(), args[2].toInteger(), args[3].toInteger(), args[1].toLong()};
   return act(*this, [&] {
     Session::Use session(Session::instance());
+    sql::Transaction read(session.db(), sql::Transaction::Read);
     if (!loadDocument(session.db(), *this, key)) refuseMissing(key);
     stored_ = key;
   });
@@ -74,7 +75,8 @@ Variant DocumentoComercial::ler(std::span<Variant> args) {
 Variant DocumentoComercial::validar(std::span<Variant>) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
-    checkDocument(*this, session.db());
+    sql::Transaction read(session.db(), sql::Transaction::Read);
+    checkDocument(*this, session.db(), session.catalog());
   });
 }
 
@@ -82,9 +84,9 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
     sql::Database& db = session.db();
-    CheckedDocument checked = checkDocument(*this, db);
-    DocKey key = checked.key;
     sql::Transaction tx(db);
+    CheckedDocument checked = checkDocument(*this, db, session.catalog());
+    DocKey key = checked.key;
     bool automatic = key.numero == 0;
     if (automatic)
       key.numero = nextNumber(db, key);
@@ -93,7 +95,7 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
     cab_->setValue(hdr::Numero, Variant(key.numero));
     try {
       writeHeaderAndLines(db, *this, key, session.user(), false);
-      applyStock(db, checked.type, movesOf(*this, checked), 1);
+      applyStock(db, session.catalog(), checked.type, movesOf(*this, checked), 1);
       writeLots(db, *this, key);
       advanceCounter(db, key);
       tx.commit();
@@ -110,15 +112,15 @@ Variant DocumentoComercial::alterar(std::span<Variant>) {
     Session::Use session(Session::instance());
     sql::Database& db = session.db();
     requireStored(stored_, "alterado");
-    CheckedDocument checked = checkDocument(*this, db);
+    sql::Transaction tx(db);
+    CheckedDocument checked = checkDocument(*this, db, session.catalog());
     if (checked.key != *stored_)
       refuseWith(refusal::KeyChanged, "O documento " + stored_->text() + " não pode mudar para " + checked.key.text());
-    sql::Transaction tx(db);
     if (!documentExists(db, *stored_)) refuseMissing(*stored_);
-    applyStock(db, checked.type, storedMoves(db, *stored_), -1);
+    applyStock(db, session.catalog(), checked.type, storedMoves(db, *stored_), -1);
     removeLines(db, *stored_);
     writeHeaderAndLines(db, *this, *stored_, session.user(), true);
-    applyStock(db, checked.type, movesOf(*this, checked), 1);
+    applyStock(db, session.catalog(), checked.type, movesOf(*this, checked), 1);
     writeLots(db, *this, *stored_);
     tx.commit();
   });
@@ -129,10 +131,10 @@ Variant DocumentoComercial::remover(std::span<Variant>) {
     Session::Use session(Session::instance());
     sql::Database& db = session.db();
     requireStored(stored_, "removido");
-    DocType type = findDocType(db, stored_->tipo);
     sql::Transaction tx(db);
+    DocType type = session.catalog().docType(stored_->tipo);
     if (!documentExists(db, *stored_)) refuseMissing(*stored_);
-    applyStock(db, type, storedMoves(db, *stored_), -1);
+    applyStock(db, session.catalog(), type, storedMoves(db, *stored_), -1);
     removeDocument(db, *stored_);
     tx.commit();
     stored_.reset();
@@ -146,20 +148,21 @@ Variant DocumentoComercial::sugereValoresLin(std::span<Variant> args) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
     sql::Database& db = session.db();
+    Catalog& catalog = session.catalog();
     std::string code = line->text(lin::Artigo);
     if (code.empty()) return;
-    auto article = findArticle(db, code);
+    const Article* article = catalog.article(code);
     if (!article) refuseWith(refusal::InvalidValue, "Artigo '" + code + "' não existe");
-    DocType type = findDocType(db, cab_->text(hdr::TipoDocumento));
+    const DocType& type = catalog.docType(cab_->text(hdr::TipoDocumento));
     if (wants[0]) line->setValue(lin::Descricao, Variant(article->name));
     if (wants[1]) line->setValue(lin::Unidade, Variant(type.sale ? article->saleUnit : article->baseUnit));
     if (wants[2]) {
       line->setValue(lin::IvaLinhas, Variant(int32_t{article->vat}));
-      line->setValue(lin::TaxaIVA, Variant(vatRate(db, article->vat).value_or(0)));
+      line->setValue(lin::TaxaIVA, Variant(catalog.vatRate(article->vat).value_or(0)));
     }
     if (wants[3]) {
       std::string client = type.entity == 'C' ? cab_->text(hdr::Terceiro) : std::string();
-      auto party = findParty(db, 'C', client);
+      const Party* party = catalog.party('C', client);
       DiscountCriteria criteria{article->group, article->family, article->subfamily, article->code,
                                 party ? party->group : std::string(), client,
                                 isoFromText(cab_->text(hdr::Data)).value_or(""), line->real(lin::Quantidade), false};

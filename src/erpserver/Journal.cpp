@@ -72,22 +72,33 @@ std::string Journal::render(const automation::Variant& value) {
       if (!array->isDimensioned()) return "Variant()";
       return "Variant(" + std::to_string(array->lbound()) + " To " + std::to_string(array->ubound()) + ")";
     }
-    case VarType::String: return "\"" + value.toString() + "\" (String)";
+    case VarType::String: {
+      std::string out(1, '"');
+      out += value.toString();
+      return out += "\" (String)";
+    }
     default: return value.toString() + " (" + value.typeName() + ")";
   }
 }
 
 std::string Journal::render(const JournalEntry& e) {
-  std::string head = e.className + "#" + std::to_string(e.objectId) + " ";
+  std::string out = e.className + "#" + std::to_string(e.objectId) + " ";
   switch (e.kind) {
     case AccessKind::Put:
-      return head + "put " + e.member + " = " + (e.args.empty() ? "Empty" : render(e.args.front())) +
-             (e.error ? " -> error " + std::to_string(e.error) : "");
+      out += "put " + e.member + " = ";
+      out += e.args.empty() ? "Empty" : render(e.args.front());
+      if (e.error) out += " -> " + outcome(e);
+      return out;
     case AccessKind::Get:
-      return head + "get " + e.member + (e.args.empty() ? "" : "(" + renderArgs(e.args) + ")") + " -> " + outcome(e);
-    case AccessKind::Call: return head + "call " + e.member + "(" + renderArgs(e.args) + ") -> " + outcome(e);
+      out += "get " + e.member;
+      if (!e.args.empty()) (out += '(') += renderArgs(e.args) += ')';
+      return out += " -> " + outcome(e);
+    case AccessKind::Call:
+      out += "call " + e.member;
+      (out += '(') += renderArgs(e.args) += ')';
+      return out += " -> " + outcome(e);
   }
-  return head;
+  return out;
 }
 
 }  // namespace erpserver

@@ -57,6 +57,7 @@ void MasterRecord::validate(sql::Database& db) {
 Variant MasterRecord::ler(std::span<Variant> args) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
+    sql::Transaction read(session.db(), sql::Transaction::Read);
     std::string code = args[0].toString();
     std::vector<int> slots;
     auto q = session.db().query("SELECT " + columnList(table_.fields, true, slots) + " FROM " + table_.table +
@@ -70,6 +71,7 @@ Variant MasterRecord::ler(std::span<Variant> args) {
 Variant MasterRecord::validar(std::span<Variant>) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
+    sql::Transaction read(session.db(), sql::Transaction::Read);
     validate(session.db());
   });
 }
@@ -77,20 +79,26 @@ Variant MasterRecord::validar(std::span<Variant>) {
 Variant MasterRecord::inserir(std::span<Variant>) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
+    sql::Transaction tx(session.db());
     validate(session.db());
     if (exists(session.db(), text(kCodigo)))
       refuseWith(refusal::Duplicate, std::string(table_.entity) + " '" + text(kCodigo) + "' já existe");
     write(session.db(), true);
+    tx.commit();
+    session.catalog().invalidate();
   });
 }
 
 Variant MasterRecord::alterar(std::span<Variant>) {
   return act(*this, [&] {
     Session::Use session(Session::instance());
+    sql::Transaction tx(session.db());
     validate(session.db());
     if (!exists(session.db(), text(kCodigo)))
       refuseWith(refusal::NotFound, std::string(table_.entity) + " '" + text(kCodigo) + "' não existe");
     write(session.db(), false);
+    tx.commit();
+    session.catalog().invalidate();
   });
 }
 

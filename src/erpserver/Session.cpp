@@ -52,6 +52,7 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
   }
   if (opened) {
     db_ = std::move(opened);
+    catalog_ = std::make_unique<Catalog>(*db_);
     path_ = file.string();
     ++generation_;
   }
@@ -64,12 +65,16 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
 void Session::leave(uint64_t generation) {
   std::lock_guard lock(mutex_);
   if (generation != generation_ || members_ == 0) return;
-  if (--members_ == 0) db_.reset();
+  if (--members_ == 0) {
+    catalog_.reset();
+    db_.reset();
+  }
 }
 
 void Session::close() {
   Session& s = instance();
   std::lock_guard lock(s.mutex_);
+  s.catalog_.reset();
   s.db_.reset();
   s.members_ = 0;
   ++s.generation_;
@@ -80,8 +85,15 @@ bool Session::isOpen() {
   return db_ != nullptr;
 }
 
-Session::Use::Use(Session& session) : lock_(session.mutex_), db_(session.db_.get()), user_(session.user_) {
+Session::Use::Use(Session& session)
+    : lock_(session.mutex_), db_(session.db_.get()), catalog_(session.catalog_.get()), user_(session.user_) {
   if (!db_) refuseWith(refusal::NoSession, "Sessão não iniciada");
+}
+
+Catalog& Session::Use::catalog() {
+  if (!refreshed_) catalog_->refresh();
+  refreshed_ = true;
+  return *catalog_;
 }
 
 }  // namespace erpserver

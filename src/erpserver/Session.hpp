@@ -5,6 +5,7 @@
 #include <mutex>
 #include <string>
 
+#include "erpserver/Catalog.hpp"
 #include "erpserver/Sqlite.hpp"
 
 namespace erpserver {
@@ -28,21 +29,27 @@ class Session {
   bool isOpen();
 
   // The open session's database with the session locked; refuses with "Sessão não iniciada".
+  // One Use serves one action: its catalog is refreshed on the action's first look at it, so an
+  // action that opens a transaction first sees the catalog of its own snapshot.
   class Use {
    public:
     explicit Use(Session& session);
     sql::Database& db() const { return *db_; }
+    Catalog& catalog();
     const std::string& user() const { return user_; }
 
    private:
     std::unique_lock<std::recursive_mutex> lock_;
     sql::Database* db_;
+    Catalog* catalog_;
+    bool refreshed_ = false;
     std::string user_;
   };
 
  private:
   std::recursive_mutex mutex_;
   std::unique_ptr<sql::Database> db_;
+  std::unique_ptr<Catalog> catalog_;
   std::string path_;
   std::string user_;
   int members_ = 0;

@@ -46,8 +46,6 @@ Statement& Statement::bind(int index, std::string_view value) {
   return *this;
 }
 
-int Statement::parameterIndex(const char* name) const { return sqlite3_bind_parameter_index(stmt_, name); }
-
 bool Statement::step() {
   int rc = sqlite3_step(stmt_);
   if (rc == SQLITE_ROW) return true;
@@ -65,8 +63,6 @@ void Statement::reset() {
   sqlite3_clear_bindings(stmt_);
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
-std::string Statement::columnName(int column) const { return sqlite3_column_name(stmt_, column); }
 bool Statement::isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
 int64_t Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 double Statement::real(int column) const { return sqlite3_column_double(stmt_, column); }
@@ -79,7 +75,7 @@ std::string Statement::text(int column) const {
 
 std::unique_ptr<Database> Database::open(const std::string& path, bool create) {
   sqlite3* handle = nullptr;
-  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
   int rc = sqlite3_open_v2(path.c_str(), &handle, flags, nullptr);
   if (rc != SQLITE_OK) {
     std::string message = handle ? sqlite3_errmsg(handle) : sqlite3_errstr(rc);
@@ -117,13 +113,11 @@ void Database::exec(std::string_view sql) {
   }
 }
 
-int64_t Database::changes() const { return sqlite3_changes64(db_); }
-
-Transaction::Transaction(Database& db) : db_(db) {
+Transaction::Transaction(Database& db, Kind kind) : db_(db) {
   // The busy handler waits inside each attempt; the loop covers a writer that holds on longer.
   for (int attempt = 1;; ++attempt) {
     try {
-      db_.exec("BEGIN IMMEDIATE");
+      db_.exec(kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
       return;
     } catch (const Error& e) {
       if (e.primary() != SQLITE_BUSY || attempt == kBeginAttempts) throw;

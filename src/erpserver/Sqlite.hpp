@@ -40,7 +40,6 @@ class Statement {
   Statement& bind(int index, std::string_view value);
   Statement& bind(int index, const char* value) { return bind(index, std::string_view(value)); }
   Statement& bind(int index, const std::string& value) { return bind(index, std::string_view(value)); }
-  int parameterIndex(const char* name) const;  // 0 when the statement has no such parameter
 
   // True when a row is available; false when the statement is done.
   bool step();
@@ -48,14 +47,10 @@ class Statement {
   void run();
   void reset();
 
-  int columnCount() const;
-  std::string columnName(int column) const;
   bool isNull(int column) const;
   int64_t integer(int column) const;
   double real(int column) const;
   std::string text(int column) const;
-
-  sqlite3_stmt* handle() const noexcept { return stmt_; }
 
  private:
   sqlite3* db_;
@@ -80,6 +75,7 @@ class Query {
 class Database {
  public:
   // Opens an existing file (or creates it when `create`); WAL journal, busy timeout, foreign keys.
+  // The connection has no mutex of its own: its owner serialises its use.
   static std::unique_ptr<Database> open(const std::string& path, bool create);
   // `owned`: the connection is closed with this object; a borrowed one is left open.
   explicit Database(sqlite3* handle, bool owned = true);
@@ -92,7 +88,6 @@ class Database {
   Query query(const std::string& sql);
   // Runs one or more statements without parameters.
   void exec(std::string_view sql);
-  int64_t changes() const;
 
  private:
   sqlite3* db_;
@@ -100,10 +95,13 @@ class Database {
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
-// BEGIN IMMEDIATE (waiting while another writer holds the database); rolled back unless committed.
+// A transaction, rolled back unless committed. A write transaction begins IMMEDIATE (waiting while
+// another writer holds the database); a read transaction gives one snapshot and one lock to all
+// the reads of an action instead of one per statement.
 class Transaction {
  public:
-  explicit Transaction(Database& db);
+  enum Kind { Read, Write };
+  explicit Transaction(Database& db, Kind kind = Write);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;

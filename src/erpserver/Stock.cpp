@@ -14,8 +14,6 @@ void moveArticle(sql::Database& db, const std::string& article, const std::strin
       "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = EXISTENC + excluded.EXISTENC, "
       "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
   q->bind(1, article).bind(2, warehouse).bind(3, quantity).bind(4, in).bind(5, out).run();
-  auto total = db.query("UPDATE ARTIGOS SET STDISP = STDISP + ? WHERE CODIGO = ?");
-  total->bind(1, quantity).bind(2, article).run();
 }
 
 // `entered` and `issued` are added to the lot's QTDENT and QTDSID; a new lot row takes the dates.
@@ -29,7 +27,8 @@ void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& w
 }
 
 void updateCosts(sql::Database& db, const StockMoves::Line& line) {
-  auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
+  auto q = db.query(
+      "SELECT (SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTIGO = CODIGO), ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
   q->bind(1, line.article);
   if (!q->step()) return;
   double stock = q->real(0), average = q->real(1);
@@ -76,11 +75,14 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key) {
   return moves;
 }
 
-void applyStock(sql::Database& db, const DocType& type, const StockMoves& moves, int sign) {
+void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign) {
   if (type.stock == 'N') return;
   for (const auto& line : moves.lines) {
     double q = sign * line.quantity;
-    if (type.stock == 'E' && type.entity == 'F' && sign > 0) updateCosts(db, line);
+    if (type.stock == 'E' && type.entity == 'F' && sign > 0) {
+      updateCosts(db, line);
+      catalog.invalidate();
+    }
     if (type.stock == 'E') moveArticle(db, line.article, line.warehouse, q);
     if (type.stock == 'S' || type.stock == 'T') moveArticle(db, line.article, line.warehouse, -q);
     if (type.stock == 'T') moveArticle(db, line.article, type.destination, q);

@@ -31,9 +31,9 @@ StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked
 StockMoves storedMoves(sql::Database& db, const DocKey& key);
 
 // Applies the moves as the type says (sign 1) or takes them back (sign -1): stock per article
-// and warehouse (ARTARM, ARTIGOS.STDISP) and per lot (ARTLOT: QTDENT for entries, QTDSID for
-// exits). A supplier entry also sets the article's last cost and average cost.
-void applyStock(sql::Database& db, const DocType& type, const StockMoves& moves, int sign);
+// and warehouse (ARTARM) and per lot (ARTLOT: QTDENT for entries, QTDSID for exits). A supplier
+// entry also sets the article's last cost and average cost (and so invalidates the catalog).
+void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign);
 
 bool lotExists(sql::Database& db, const std::string& article, const std::string& lot, const std::string& warehouse);
 

@@ -12,7 +12,9 @@ TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   EXPECT_EQ(fa.number(), 1);
   EXPECT_DOUBLE_EQ(stock("A001", "A1"), 90);
   EXPECT_DOUBLE_EQ(stock("A003", "A1"), 295);
-  EXPECT_DOUBLE_EQ(number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'A001'"), 140);
+  ObjectRef a001 = erp("Artigos");
+  ASSERT_EQ(invoke(a001, "Ler", "A001").toLong(), 0);
+  EXPECT_DOUBLE_EQ(propGet(a001, "StDisp").toDouble(), 140);
   // 10 x 0.50 at 23 % and 5 x 1.20 at 6 %.
   EXPECT_DOUBLE_EQ(propGet(fa.cab(), "TotalDocumento").toDouble(), 12.51);
   EXPECT_EQ(scalar("SELECT DATA || ' ' || TOTDOC FROM DOCGCCAB WHERE TPDOC = 'FA'"), "2024-05-15 12.51");
@@ -44,7 +46,8 @@ TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   ASSERT_EQ(invoke(doc, "Remover").toLong(), 0);
   EXPECT_DOUBLE_EQ(stock("A001", "A1"), 100);
   EXPECT_DOUBLE_EQ(stock("A003", "A1"), 300);
-  EXPECT_DOUBLE_EQ(number("SELECT STDISP FROM ARTIGOS WHERE CODIGO = 'A001'"), 150);
+  ASSERT_EQ(invoke(a001, "Ler", "A001").toLong(), 0);
+  EXPECT_DOUBLE_EQ(propGet(a001, "StDisp").toDouble(), 150);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB") + scalar("SELECT COUNT(*) FROM DOCGCLIN"), "00");
   EXPECT_EQ(invoke(doc, "Remover").toLong(), 1020);
   EXPECT_EQ(invoke(erp("DocumentoComercial"), "Ler", "FA", 1, int16_t{1}, int16_t{2024}).toLong(), 1010);
@@ -206,6 +209,16 @@ TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
   EXPECT_DOUBLE_EQ(propGet(l, "TaxaDesconto").toDouble(), 14.5);
   propPut(sale.cab(), "IvaIncluido", int16_t{-1});
   EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.272);
+
+  // Prices changed by the server itself or by another connection are seen at once.
+  ObjectRef a = erp("Artigos");
+  ASSERT_EQ(invoke(a, "Ler", "A003").toLong(), 0);
+  propPut(a, "PvpSIV", 1.5);
+  ASSERT_EQ(invoke(a, "Alterar").toLong(), 0);
+  propPut(sale.cab(), "IvaIncluido", int16_t{0});
+  EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.5);
+  scalar("UPDATE ARTIGOS SET PVPSIV = 1.75 WHERE CODIGO = 'A003'");
+  EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.75);
 
   DocBuilder movement("EP", 1, "");
   EXPECT_DOUBLE_EQ(propGet(suggest(movement, "A002"), "PrecoUnitario").toDouble(), 4);  // average cost

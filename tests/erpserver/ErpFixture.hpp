@@ -74,7 +74,10 @@ class ErpServerTest : public ::testing::Test {
     return out;
   }
 
-  double number(const std::string& sql) const { return std::stod("0" + scalar(sql)); }
+  double number(const std::string& sql) const {
+    std::string text = scalar(sql);
+    return text.empty() ? 0 : std::stod(text);
+  }
 
   double stock(const std::string& article, const std::string& warehouse) const {
     return number("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = '" + article + "' AND ARMAZEM = '" + warehouse + "'");
