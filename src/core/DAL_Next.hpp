@@ -101,11 +101,11 @@ class DAL_Next {
                                  automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
                                  automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
                                  NextError& utNextError);
-  bool MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                              const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                              automation::SafeArray<std::string>& sArtigos, automation::SafeArray<double>& dQuant,
-                              automation::SafeArray<double>& dPrUni, const std::shared_ptr<cDocLotes>& oLotes,
-                              KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+                              const std::string& sProcesso, automation::SafeArray<std::string>& sArtigos,
+                              automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
+                              const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                              NextError& utNextError);
   bool MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
                                  const TipificacaoArmazem& uArm, const std::string& sProcesso,
                                  automation::SafeArray<std::string>& sArtigos, automation::SafeArray<double>& dQuant,
@@ -141,7 +141,6 @@ class DAL_Next {
                       const std::shared_ptr<cDocLotes>* oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  public:
-
   // ---- maintenance and document pass-throughs (documents/) ----
   bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
   bool DocComercialLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc, int32_t lLastResult,

@@ -91,8 +91,8 @@ class BAL_Next {
   bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
                                 std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
                                 const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
-                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes,
-                                Texts& sNome, Numbers& dDesconto, int32_t& lNumDoc);
+                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes, Texts& sNome,
+                                Numbers& dDesconto, int32_t& lNumDoc);
   bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
                                  Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
                                  KeyDocumNext& utNxtDocKey);

@@ -32,8 +32,8 @@ bool BAL_Next::MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, Tipificacao
   return trap("MF_MovEntradaFornecedorCriar", [&] {
     LimparErro();
     ComposedLine line = composedLine(*oDAL, sComposto, dQuantidade, sElementos, dPercent);
-    return oDAL->MovEntradaFornecedorCriar(TipoPreco, utTipif, utTipif.ArmAcabados, sFornecedor, sProcesso,
-                                           sVossoNDoc, line.sArt, line.dQuant, line.dPrUni, utNxtDocKey, utErro);
+    return oDAL->MovEntradaFornecedorCriar(TipoPreco, utTipif, utTipif.ArmAcabados, sFornecedor, sProcesso, sVossoNDoc,
+                                           line.sArt, line.dQuant, line.dPrUni, utNxtDocKey, utErro);
   });
 }
 
@@ -44,8 +44,8 @@ bool BAL_Next::MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf
     LimparErro();
     Numbers dPrUni;
     articlePrices(*oDAL, sArt, "PvpSIV", dPrUni);
-    return oDAL->MovGuiaRemessaCriar(TipoPreco, utTipif, utTipif.ArmAcabados, sCliente, sProcesso, sArt, sSerie,
-                                     dQuant, dPrUni, utNxtDocKey, utErro);
+    return oDAL->MovGuiaRemessaCriar(TipoPreco, utTipif, utTipif.ArmAcabados, sCliente, sProcesso, sArt, sSerie, dQuant,
+                                     dPrUni, utNxtDocKey, utErro);
   });
 }
 
@@ -61,16 +61,15 @@ bool BAL_Next::MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTra
   });
 }
 
-bool BAL_Next::MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
-                                            std::string& sProcesso, Texts& sArtigos, Numbers& dQuant, Texts& sArm,
-                                            KeyDocumNext& utNxtDocKey) {
+bool BAL_Next::MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                            Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey) {
   return trap("MF_MovSaidaConsMultiArmCriar", [&] {
     LimparErro();
     auto oLotes = std::make_shared<cDocLotes>();
     Numbers dPrUni;
     articlePrices(*oDAL, sArtigos, "UltPmp", dPrUni);
-    return oDAL->MovSaidaConsMultiArmCriar(TipoPreco, utTipif, utTipif.ArmMatPrima, sProcesso, sArtigos, dQuant,
-                                           dPrUni, sArm, oLotes, utNxtDocKey, utErro);
+    return oDAL->MovSaidaConsMultiArmCriar(TipoPreco, utTipif, utTipif.ArmMatPrima, sProcesso, sArtigos, dQuant, dPrUni,
+                                           sArm, oLotes, utNxtDocKey, utErro);
   });
 }
 
@@ -97,9 +96,9 @@ bool BAL_Next::EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNex
   LimparErro();
   KeyDocumNext chave;
   LimparChave(chave);
-  bool ok = oDAL->MovOrcamentoVendaInserir(Origem, TipoPreco, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso, sComplem,
-                                           sVossoNumDoc, sObs, sArm, sArt, dQnt, dPrc, sDes, sNome, dDesconto, chave,
-                                           utErro);
+  bool ok =
+      oDAL->MovOrcamentoVendaInserir(Origem, TipoPreco, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso, sComplem,
+                                     sVossoNumDoc, sObs, sArm, sArt, dQnt, dPrc, sDes, sNome, dDesconto, chave, utErro);
   lNumDoc = chave.lNumDoc;
   return ok;
 }

@@ -16,21 +16,24 @@ namespace qvd::movement {
 using Step = HeaderStep;
 
 // Production entry: the early validation before the date.
-inline constexpr HeaderStep kValidarAntesDaData[] = {Step::TipoDocumento, Step::Sector, Step::Serie, Step::Terceiro, Step::Moeda,
-                                                     Step::TipoPreco,     Step::Validar, Step::Data,  Step::Datas,    Step::Processo};
+inline constexpr HeaderStep kValidarAntesDaData[] = {
+    Step::TipoDocumento, Step::Sector,  Step::Serie, Step::Terceiro, Step::Moeda,
+    Step::TipoPreco,     Step::Validar, Step::Data,  Step::Datas,    Step::Processo};
 // Multi-warehouse production entry and the consumption movements: the validation after the date.
-inline constexpr HeaderStep kValidarAposData[] = {Step::TipoDocumento, Step::Sector, Step::Serie,   Step::Terceiro, Step::Moeda,
-                                                  Step::TipoPreco,     Step::Data,   Step::Validar, Step::Datas,    Step::Processo};
-inline constexpr HeaderStep kCabecalhoFornecedor[] = {Step::TipoDocumento, Step::Sector,  Step::Serie, Step::Terceiro,
-                                                    Step::Moeda,         Step::TipoPreco, Step::Data, Step::Validar,
-                                                    Step::Datas,         Step::VossoNoDocumento, Step::Processo};
+inline constexpr HeaderStep kValidarAposData[] = {Step::TipoDocumento, Step::Sector,    Step::Serie, Step::Terceiro,
+                                                  Step::Moeda,         Step::TipoPreco, Step::Data,  Step::Validar,
+                                                  Step::Datas,         Step::Processo};
+inline constexpr HeaderStep kCabecalhoFornecedor[] = {
+    Step::TipoDocumento, Step::Sector,  Step::Serie, Step::Terceiro,         Step::Moeda,   Step::TipoPreco,
+    Step::Data,          Step::Validar, Step::Datas, Step::VossoNoDocumento, Step::Processo};
 // No early validation.
-inline constexpr HeaderStep kCabecalhoGuiaRemessa[] = {Step::TipoDocumento, Step::Sector,    Step::Serie, Step::Processo, Step::Terceiro,
-                                              Step::Moeda,         Step::TipoPreco, Step::Data,  Step::Datas};
+inline constexpr HeaderStep kCabecalhoGuiaRemessa[] = {Step::TipoDocumento, Step::Sector,   Step::Serie,
+                                                       Step::Processo,      Step::Terceiro, Step::Moeda,
+                                                       Step::TipoPreco,     Step::Data,     Step::Datas};
 // No currency.
-inline constexpr HeaderStep kCabecalhoOrcamento[] = {Step::TipoDocumento, Step::Sector,  Step::Serie,       Step::Processo,
-                                                 Step::Terceiro,      Step::TipoPreco, Step::Data,      Step::Validar,
-                                                 Step::Datas,         Step::Observacoes, Step::VossoNoDocumento};
+inline constexpr HeaderStep kCabecalhoOrcamento[] = {
+    Step::TipoDocumento, Step::Sector,  Step::Serie, Step::Processo,    Step::Terceiro,        Step::TipoPreco,
+    Step::Data,          Step::Validar, Step::Datas, Step::Observacoes, Step::VossoNoDocumento};
 
 enum class FailureLog { None, Lines, LinesAndLots };
 
@@ -63,19 +66,19 @@ struct RoleMovement {
 };
 
 using docbuild::VossoLote;
-inline constexpr RoleMovement kMovEntradaProducao{"MovEntradaProducaoCriar", kEntProd, kValidarAntesDaData,
-                                                  VossoLote::NotPut, FailureLog::Lines, false};
-inline constexpr RoleMovement kMovEntradaProdMultiArm{"MovEntradaProdMultiArmCriar", kEntProd, kValidarAposData,
-                                                      VossoLote::BeforeWarehouse, FailureLog::Lines, false};
-inline constexpr RoleMovement kMovSaidaDeConsumo{"MovSaidaDeConsumoCriar", kSaidaCons, kValidarAposData,
-                                                 VossoLote::AfterWarehouse, FailureLog::LinesAndLots, false};
-inline constexpr RoleMovement kMovSaidaConsMultiArm{"MovSaidaConsMultiArmCriar", kSaidaCons, kValidarAposData,
-                                                    VossoLote::NotPut, FailureLog::LinesAndLots, false};
-inline constexpr RoleMovement kMovDevolucaoSaidaDeConsumo{"MovDevolucaoSaidaDeConsumoCriar", kDevolConsumo,
-                                                          kValidarAposData, VossoLote::NotPut, FailureLog::None, true};
-inline constexpr RoleMovement kMovEntradaFornecedor{"MovEntradaFornecedorCriar", kGuiaEntFornecedor,
-                                                    kCabecalhoFornecedor, VossoLote::NotPut, FailureLog::None, false};
-inline constexpr RoleMovement kMovGuiaRemessa{"MovGuiaRemessaCriar", kGuiaRemessa, kCabecalhoGuiaRemessa,
-                                              VossoLote::NotPut, FailureLog::None, false};
+inline constexpr RoleMovement kMovEntradaProducao{"MovEntradaProducaoCriar", kEntProd,          kValidarAntesDaData,
+                                                  VossoLote::NotPut,         FailureLog::Lines, false};
+inline constexpr RoleMovement kMovEntradaProdMultiArm{
+    "MovEntradaProdMultiArmCriar", kEntProd, kValidarAposData, VossoLote::BeforeWarehouse, FailureLog::Lines, false};
+inline constexpr RoleMovement kMovSaidaDeConsumo{
+    "MovSaidaDeConsumoCriar", kSaidaCons, kValidarAposData, VossoLote::AfterWarehouse, FailureLog::LinesAndLots, false};
+inline constexpr RoleMovement kMovSaidaConsMultiArm{
+    "MovSaidaConsMultiArmCriar", kSaidaCons, kValidarAposData, VossoLote::NotPut, FailureLog::LinesAndLots, false};
+inline constexpr RoleMovement kMovDevolucaoSaidaDeConsumo{
+    "MovDevolucaoSaidaDeConsumoCriar", kDevolConsumo, kValidarAposData, VossoLote::NotPut, FailureLog::None, true};
+inline constexpr RoleMovement kMovEntradaFornecedor{
+    "MovEntradaFornecedorCriar", kGuiaEntFornecedor, kCabecalhoFornecedor, VossoLote::NotPut, FailureLog::None, false};
+inline constexpr RoleMovement kMovGuiaRemessa{"MovGuiaRemessaCriar", kGuiaRemessa,     kCabecalhoGuiaRemessa,
+                                              VossoLote::NotPut,     FailureLog::None, false};
 
 }  // namespace qvd::movement

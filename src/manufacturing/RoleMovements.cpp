@@ -22,10 +22,9 @@ LineArrays movementLines(const DAL_Next::Texts& sArt, const DAL_Next::Numbers& d
 
 bool DAL_Next::criarMovimento(const movement::RoleMovement& kind, TipoPrecoNext TipoPreco,
                               const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
-                              const std::string& sTerceiro, const std::string& sProcesso,
-                              const std::string& sVossoNDoc, const LineArrays& lines,
-                              const std::shared_ptr<cDocLotes>* oLotes, KeyDocumNext& utNxtDocKey,
-                              NextError& utNextError) {
+                              const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNDoc,
+                              const LineArrays& lines, const std::shared_ptr<cDocLotes>* oLotes,
+                              KeyDocumNext& utNxtDocKey, NextError& utNextError) {
   movement::MovementHeader header =
       movement::roleHeader(kind, TipoPreco, utTipif, uArm, sTerceiro, sProcesso, sVossoNDoc);
   docbuild::DocumentRecipe recipe = movement::roleMovementRecipe(kind, header, lines, oLotes);
@@ -67,13 +66,12 @@ bool DAL_Next::MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const Tipificacao
 }
 
 bool DAL_Next::MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                                         const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                                         Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                         const TipificacaoArmazem& uArm, const std::string& sProcesso, Texts& sArtigos,
+                                         Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
                                          const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
                                          NextError& utNextError) {
   return criarMovimento(movement::kMovSaidaConsMultiArm, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
-                        movementLines(sArtigos, dQuant, Warehouses(sArm), dPrUni), &oLotes, utNxtDocKey,
-                        utNextError);
+                        movementLines(sArtigos, dQuant, Warehouses(sArm), dPrUni), &oLotes, utNxtDocKey, utNextError);
 }
 
 bool DAL_Next::MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,

@@ -6,7 +6,6 @@
 // No lots and no failure log; the caller's origin goes to the finalization.
 namespace qvd {
 
-
 bool DAL_Next::MovOrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
                                         const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
                                         const std::string& sTerceiro, const std::string& sProcesso,
