@@ -22,68 +22,46 @@ Currency money(double value) { return Currency::fromDouble(value); }
 TEST(DocumentObjects, NewDocumentStartsWithoutErrorAndWithTodaysHeader) {
   qvd::BAL_Next facade;
   auto doc = facade.NxtDocComercialCriar();
-  ASSERT_TRUE(doc);
-  EXPECT_NE(doc, facade.NxtDocComercialCriar());
-
   int32_t numero = 0;
   std::string texto = "x";
   doc->UltimoErro(numero, texto);
   EXPECT_EQ(numero, -1);
   EXPECT_EQ(texto, "");
-
   auto cab = doc->Cab();
   EXPECT_EQ(cab->Moeda, "EUR");
   EXPECT_EQ(cab->TipoPreco, 1);
-  EXPECT_EQ(cab->Origem, qvd::NaoIndicado);
   EXPECT_EQ(cab->Data, automation::Date::now().format("dd-mm-yyyy"));
   for (const std::string& data : {cab->DataVencimento, cab->DataDescarga, cab->DataCarga, cab->DataAprovacao})
     EXPECT_EQ(data, cab->Data);
-  EXPECT_EQ(cab->HoraCarga.size(), 8u);
   EXPECT_EQ(cab->HoraDescarga, cab->HoraCarga);
-  EXPECT_EQ(doc->Linhas()->Count(), 0);
 }
 
-TEST(DocumentObjects, LinesAreNumberedByCountAndKeyedByTheirNumber) {
+TEST(DocumentObjects, LinesAreNumberedByCountPlusOneAndKeyedByTheirNumber) {
   NxDocComercial doc;
   auto linhas = doc.Linhas();
   auto primeira = linhas->Add("A1", "ART1", money(2.5), money(3));
-  linhas->Add("A1", "ART2", money(1), money(1));
+  linhas->Add("A1", "ART2", money(1), money(1), 5);
   linhas->Add("A1", "ART3", money(1), money(1));
-
   EXPECT_EQ(primeira->NumeroDaLinha, 1);
-  EXPECT_EQ(primeira->Armazem, "A1");
   EXPECT_EQ(primeira->PrecoUnitario, money(2.5));
-  EXPECT_EQ(primeira->Quantidade, money(3));
   EXPECT_EQ(primeira->Factor, money(1));
-  EXPECT_EQ(linhas->Item(Variant("2")), linhas->Item(Variant(int32_t{2})));
-  EXPECT_EQ(linhas->Item(Variant("3"))->Artigo, "ART3");
+  EXPECT_EQ(linhas->Item(Variant("3")), linhas->Item(Variant(int32_t{3})));
+  EXPECT_EQ(linhas->Item(Variant("5"))->Artigo, "ART2");
 
+  // Count + 1 is 4 now, then 4 again after a removal: the collection refuses the second.
+  linhas->Add("A1", "ART4", money(1), money(1));
+  linhas->Remove(Variant("1"));
+  EXPECT_EQ(errorOf([&] { linhas->Add("A1", "ART5", money(1), money(1)); }), automation::errnum::DuplicateKey);
   std::vector<std::string> artigos;
   for (const auto& linha : *linhas) artigos.push_back(linha->Artigo);
-  EXPECT_EQ(artigos, (std::vector<std::string>{"ART1", "ART2", "ART3"}));
-
-  linhas->Remove(Variant("1"));
-  EXPECT_EQ(linhas->Count(), 2);
-  EXPECT_EQ(errorOf([&] { linhas->Item(Variant("1")); }), automation::errnum::InvalidArgument);
-}
-
-TEST(DocumentObjects, AnOmittedNumberIsCountPlusOneAndMayCollide) {
-  NxDocComercial doc;
-  auto linhas = doc.Linhas();
-  linhas->Add("A1", "ART1", money(1), money(1), 5);
-  EXPECT_EQ(linhas->Add("A1", "ART2", money(1), money(1))->NumeroDaLinha, 2);
-  EXPECT_EQ(linhas->Item(Variant("5"))->Artigo, "ART1");
-
-  NxDocComercial outro;
-  outro.Linhas()->Add("A1", "ART1", money(1), money(1), 2);
-  EXPECT_EQ(errorOf([&] { outro.Linhas()->Add("A1", "ART2", money(1), money(1)); }), automation::errnum::DuplicateKey);
-  EXPECT_EQ(outro.Linhas()->Count(), 1);
+  EXPECT_EQ(artigos, (std::vector<std::string>{"ART2", "ART3", "ART4"}));
 }
 
 }  // namespace
 
-namespace testsupport {
+namespace testing_support {
 namespace {
+
 
 using automation::Currency;
 using automation::Variant;
@@ -182,31 +160,21 @@ TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
   EXPECT_EQ(doc->Linhas()->Count(), 0);
 }
 
-TEST_F(DocumentObjectsOnTheErp, RefusalsFillTheErrorStateAndLeaveTheDocumentAsItWas) {
-  NxDocComercial doc;
-  auto cab = doc.Cab();
-  auto linhasAntes = doc.Linhas();
-  EXPECT_FALSE(doc.Ler("FA", 999, 1, 2024));
-  EXPECT_EQ(erroDe(doc).first, 1010);
-  EXPECT_EQ(doc.Cab(), cab);
-  EXPECT_EQ(doc.Linhas(), linhasAntes);
-
-  auto semCliente = novo();
-  semCliente->Cab()->Terceiro = "";
-  EXPECT_FALSE(semCliente->Inserir());
-  EXPECT_EQ(erroDe(*semCliente).first, 1012);
-  EXPECT_EQ(semCliente->Cab()->NossoNumeroDocumento, 0);
-
-  // The next call starts with no error.
-  semCliente->Cab()->Terceiro = "C001";
-  EXPECT_TRUE(semCliente->Inserir());
-  EXPECT_EQ(erroDe(*semCliente), (std::pair<int32_t, std::string>{-1, ""}));
+TEST_F(DocumentObjectsOnTheErp, ARefusedReadLeavesHeaderAndLinesAndTheNextCallStartsWithoutError) {
+  auto doc = novo();
+  auto cab = doc->Cab();
+  EXPECT_FALSE(doc->Ler("FA", 999, 1, 2024));
+  EXPECT_EQ(erroDe(*doc).first, 1010);
+  EXPECT_EQ(doc->Cab(), cab);
+  EXPECT_EQ(doc->Linhas()->Count(), 2);
+  EXPECT_TRUE(doc->Inserir());
+  EXPECT_EQ(erroDe(*doc), (std::pair<int32_t, std::string>{-1, ""}));
 }
 
 TEST_F(DocumentObjectsOnTheErp, RunTimeErrorsCarryThePublicMembersName) {
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 440, "Servidor ocupado");
   auto doc = novo();
-  RaisedError e = errorOf([&] { doc->Inserir(); });
+  RaisedError e = raisedBy([&] { doc->Inserir(); });
   EXPECT_EQ(e.number, 440);
   EXPECT_EQ(e.source, "NxDocComercial::Inserir");
   EXPECT_EQ(e.description, "Servidor ocupado");
@@ -215,8 +183,8 @@ TEST_F(DocumentObjectsOnTheErp, RunTimeErrorsCarryThePublicMembersName) {
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("CabecDoc", "Moeda", 1, 13, "");
   NxDocComercial lido;
-  EXPECT_EQ(errorOf([&] { lido.Ler("FA", doc->Cab()->NossoNumeroDocumento, 1, 2024); }).source, "NxDocComercial::Ler");
+  EXPECT_EQ(raisedBy([&] { lido.Ler("FA", doc->Cab()->NossoNumeroDocumento, 1, 2024); }).source, "NxDocComercial::Ler");
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -6,7 +6,7 @@
 #include "erpserver/Journal.hpp"
 #include "facade/BAL_Next.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 namespace {
 
@@ -68,4 +68,4 @@ std::vector<std::string> documentCalls() {
   return calls;
 }
 
-}  // namespace testsupport
+}  // namespace testing_support

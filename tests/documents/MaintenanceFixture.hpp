@@ -7,7 +7,7 @@
 #include "foundation/Records.hpp"
 #include "support/ErpFixture.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 // Existing documents to work on, and what the company database says about them.
 class MaintenanceTest : public ErpTest {
@@ -35,4 +35,4 @@ class MaintenanceTest : public ErpTest {
 // document object itself only), in order.
 std::vector<std::string> documentCalls();
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -7,7 +7,7 @@
 
 #include "foundation/DataAccessContract.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 // A data-access object that hands every operation to `inner` and keeps the SQL texts it was
 // given, in order. `refuse` makes the operations whose SQL it accepts return false without
@@ -50,4 +50,4 @@ class RecordingDataAccess : public qvd::IDataAccess {
   std::shared_ptr<qvd::IDataAccess> inner_;
 };
 
-}  // namespace testsupport
+}  // namespace testing_support
