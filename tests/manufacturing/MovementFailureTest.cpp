@@ -10,7 +10,7 @@
 #include "support/ErrorOf.hpp"
 
 // Refusals and run-time errors of the movements: what is logged, raised and left behind.
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using automation::text::fit;
@@ -82,7 +82,7 @@ TEST_F(MovementFailure, ARunTimeErrorLeavesNoDocumentAndTheSwitchesAsTheyWere) {
   Numbers dPrecos = numbers({7, 8});
   erpserver::Faults::raiseError("DocumentosGcLin", "Quantidade", 2, 1001, "Linha recusada");
 
-  RaisedError e = errorOf(
+  RaisedError e = raisedBy(
       [&] { bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrecos, key); });
   EXPECT_EQ(e.number, 1001);
   EXPECT_EQ(e.description, "Linha recusada");
@@ -99,7 +99,7 @@ TEST_F(MovementFailure, ARunTimeErrorLeavesNoDocumentAndTheSwitchesAsTheyWere) {
   std::shared_ptr<qvd::cDocLotes> semLotes;
   EXPECT_EQ(errorOf([&] {
               bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrUni, semLotes, key);
-            }).number,
+            }),
             automation::errnum::ObjectNotSet);
 }
 
@@ -108,7 +108,7 @@ TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
   int16_t iSerie = 1;
   int32_t lNumDoc = 0;
   Texts shortDes = texts({""});
-  RaisedError e = errorOf([&] {
+  RaisedError e = raisedBy([&] {
     bal->EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso,
                                   "", "", "", sArm, sArtigos, dQuant, dPrUni, shortDes, sArtigos, dPrUni, lNumDoc);
   });
@@ -118,4 +118,4 @@ TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

@@ -7,7 +7,7 @@
 
 // What each movement does to its document, in order: where its early validation stands among
 // the header puts, and which of the lot's own fields it puts.
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using Sequence = std::vector<std::string>;
@@ -106,4 +106,4 @@ TEST_F(MovementSequence, LotsCarryTheSupplierLotWhereTheMovementPutsIt) {
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support

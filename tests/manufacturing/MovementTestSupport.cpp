@@ -1,6 +1,6 @@
 #include "manufacturing/MovementTestSupport.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 qvd::TipificacaoTransf movementSetting() {
   qvd::TipificacaoTransf tipif;
@@ -40,4 +40,4 @@ std::vector<std::string> MovementTest::linesOf(const qvd::KeyDocumNext& key) {
               " AND NNUMDOC = " + std::to_string(key.lNumDoc) + " ORDER BY NUMLINHA");
 }
 
-}  // namespace testsupport
+}  // namespace testing_support

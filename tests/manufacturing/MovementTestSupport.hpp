@@ -5,7 +5,7 @@
 
 #include "documents/DocumentTestSupport.hpp"
 
-namespace testsupport {
+namespace testing_support {
 
 // A movement setting of the demo company: finished goods in A1 under sector PROD with the
 // production, supplier and delivery documents; raw materials in A2 under sector S1 with the
@@ -25,4 +25,4 @@ class MovementTest : public ErpTest {
   qvd::KeyDocumNext key;
 };
 
-}  // namespace testsupport
+}  // namespace testing_support

@@ -5,7 +5,7 @@
 
 // Movements and quotes through the facade against the reference server, judged by what the
 // company database holds afterwards.
-namespace testsupport {
+namespace testing_support {
 namespace {
 
 using Rows = std::vector<std::string>;
@@ -125,4 +125,4 @@ TEST_F(MovementsEndToEnd, SalesQuoteHandsBackOnlyItsNumberAndTheDiscountSwitchHo
 }
 
 }  // namespace
-}  // namespace testsupport
+}  // namespace testing_support
