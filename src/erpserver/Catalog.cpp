@@ -33,11 +33,11 @@ void Catalog::invalidate() {
 const DocType& Catalog::docType(const std::string& code) {
   if (code.empty()) refuseWith(refusal::Required, "Tipo de documento não indicado");
   if (auto it = types_.find(code); it != types_.end()) return it->second;
-  auto q = db_.query("SELECT ENTIDADE, MOVSTK, VENDA, ARMDESTINO, DIARIO, SINALCTB FROM TIPOSDOC WHERE CODIGO = ?");
+  auto q = db_.query("SELECT ENTIDADE, MOVSTK, MOVLOTE, VENDA, ARMDESTINO, DIARIO, SINALCTB FROM TIPOSDOC WHERE CODIGO = ?");
   q->bind(1, code);
   if (!q->step()) refuseWith(refusal::InvalidValue, "Tipo de documento '" + code + "' não existe");
-  DocType type{code,         q->text(0)[0], q->text(1)[0], q->integer(2) != 0, q->text(3), q->text(4),
-               static_cast<int>(q->integer(5))};
+  DocType type{code,       q->text(0)[0], q->text(1)[0], q->integer(2) != 0, q->integer(3) != 0,
+               q->text(4), q->text(5),    static_cast<int>(q->integer(6))};
   return types_.emplace(code, std::move(type)).first->second;
 }
 

@@ -11,9 +11,10 @@ namespace erpserver {
 
 struct DocType {
   std::string code;
-  char entity;  // 'C' client, 'F' supplier, 'N' none
-  char stock;   // 'E' entry, 'S' exit, 'N' none, 'T' transfer into `destination`
-  bool sale;    // priced at sale prices
+  char entity;     // 'C' client, 'F' supplier, 'N' none
+  char stock;      // 'E' entry, 'S' exit, 'N' none, 'T' transfer into `destination`
+  bool movesLots;  // the lots of its lines move the lot table
+  bool sale;       // priced at sale prices
   std::string destination;
   std::string journal;  // accounting journal, empty when the type is not posted
   int sign;             // 1: the counterpart is debited, -1: credited

@@ -44,17 +44,19 @@ INSERT INTO FORNECEDORES VALUES
   ('F001', 'Tintas do Norte, S.A.', 'Zona Industrial 3', 'Porto', '4100-100', 'PT', '502345678', 'NAC', 'EUR'),
   ('F002', 'Moagem do Vale, Lda.', 'Estrada Nacional 1', 'Coimbra', '3000-200', 'PT', '503456789', 'NAC', 'EUR');
 
-INSERT INTO TIPOSDOC (CODIGO, DESCR, ENTIDADE, MOVSTK, VENDA, ARMDESTINO, DIARIO, SINALCTB) VALUES
-  ('ORC', 'Orçamento de venda', 'C', 'N', -1, NULL, NULL, 1),
-  ('FA', 'Fatura', 'C', 'S', -1, NULL, 'VND', 1),
-  ('NC', 'Nota de crédito', 'C', 'E', -1, NULL, 'VND', -1),
-  ('GR', 'Guia de remessa', 'C', 'S', -1, NULL, NULL, 1),
-  ('GT', 'Guia de transporte', 'C', 'S', -1, NULL, NULL, 1),
-  ('GEF', 'Guia de entrada de fornecedor', 'F', 'E', 0, NULL, 'CMP', -1),
-  ('EP', 'Entrada de produção', 'N', 'E', 0, NULL, NULL, 1),
-  ('SC', 'Saída de consumo', 'N', 'S', 0, NULL, NULL, 1),
-  ('DC', 'Devolução de consumo', 'N', 'E', 0, NULL, NULL, 1),
-  ('TR', 'Transferência para fábrica', 'N', 'T', 0, 'A2', NULL, 1);
+-- A consumption return gives its lots back by lowering their issued quantity (QTDSID) directly, so
+-- the type itself leaves the lot table alone.
+INSERT INTO TIPOSDOC (CODIGO, DESCR, ENTIDADE, MOVSTK, MOVLOTE, VENDA, ARMDESTINO, DIARIO, SINALCTB) VALUES
+  ('ORC', 'Orçamento de venda', 'C', 'N', -1, -1, NULL, NULL, 1),
+  ('FA', 'Fatura', 'C', 'S', -1, -1, NULL, 'VND', 1),
+  ('NC', 'Nota de crédito', 'C', 'E', -1, -1, NULL, 'VND', -1),
+  ('GR', 'Guia de remessa', 'C', 'S', -1, -1, NULL, NULL, 1),
+  ('GT', 'Guia de transporte', 'C', 'S', -1, -1, NULL, NULL, 1),
+  ('GEF', 'Guia de entrada de fornecedor', 'F', 'E', -1, 0, NULL, 'CMP', -1),
+  ('EP', 'Entrada de produção', 'N', 'E', -1, 0, NULL, NULL, 1),
+  ('SC', 'Saída de consumo', 'N', 'S', -1, 0, NULL, NULL, 1),
+  ('DC', 'Devolução de consumo', 'N', 'E', 0, 0, NULL, NULL, 1),
+  ('TR', 'Transferência para fábrica', 'N', 'T', -1, 0, 'A2', NULL, 1);
 INSERT INTO SERIES VALUES ('ORC', 1, '2024'), ('FA', 1, 'Geral'), ('FA', 2, 'Exportação'), ('NC', 1, 'Geral'),
   ('GR', 1, 'Geral'), ('GT', 1, 'Geral'), ('GEF', 1, 'Geral'), ('EP', 1, 'Geral'), ('SC', 1, 'Geral'),
   ('DC', 1, 'Geral'), ('TR', 1, 'Geral');

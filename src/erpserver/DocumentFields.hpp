@@ -59,7 +59,7 @@ inline constexpr FieldSpec kHeaderFields[] = {
     {"ManualExternalInvoiceNo", VarType::String, "MANEXTNUM", 20},
     {"ATDocCodeID", VarType::String, "ATDOCCODEID", 60},
     {"ComissaoVendedor", VarType::Double, "COMISSAO"},
-    {"DescontoCabValor", VarType::Double, "DESCCABVAL", 0, Storage::Plain, true},
+    {"DescontoCabValor", VarType::Double, "DESCCABVAL"},  // recomputed with the totals
     {"TotalMercadoria", VarType::Double, "TOTMERC", 0, Storage::Plain, true},
     {"TotalDescontos", VarType::Double, "TOTDESC", 0, Storage::Plain, true},
     {"TotalIva", VarType::Double, "TOTIVA", 0, Storage::Plain, true},

@@ -134,7 +134,9 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, Ca
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' está repetido na linha " + std::to_string(number));
   checkTextSizes(lot);
   checkDates(lot);
-  if ((out.type.stock == 'S' || out.type.stock == 'T') && !lotExists(db, articleCode, code, warehouse))
+  // A lot must be in the warehouse already unless this document brings it in.
+  bool entersLot = out.type.movesLots && out.type.stock == 'E';
+  if (!entersLot && !lotExists(db, articleCode, code, warehouse))
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' do artigo '" + articleCode + "' não existe no armazém '" +
                                         warehouse + "'");
 }

@@ -87,6 +87,7 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
     if (type.stock == 'S' || type.stock == 'T') moveArticle(db, line.article, line.warehouse, -q);
     if (type.stock == 'T') moveArticle(db, line.article, type.destination, q);
   }
+  if (!type.movesLots) return;
   for (const auto& lot : moves.lots) {
     double q = sign * lot.quantity;
     if (type.stock == 'E') moveLot(db, lot, lot.warehouse, q, 0);

@@ -121,6 +121,17 @@ TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {
   EXPECT_EQ(scalar("SELECT group_concat(ARMAZEM || ':' || QTDENT || '/' || QTDSID) FROM ARTLOT WHERE CODLOTE = 'L-A002-2'"),
             "A1:20.0/5.0,A2:5.0/0.0");
 
+  // A consumption return records its lots but leaves the lot table to the caller.
+  DocBuilder back("DC", 1, "");
+  back.line("A003", "A1", 4).lot(1, "L-A003-2", "A003", "A1", 4);
+  ASSERT_EQ(back.inserir(), 0) << back.message();
+  EXPECT_EQ(scalar("SELECT QTDENT || '/' || QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-2'"), "100.0/0.0");
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM LOTEMOVS WHERE TPDOCUM = 'DC'"), "1");
+  EXPECT_DOUBLE_EQ(stock("A003", "A1"), 354);
+  DocBuilder backUnknown("DC", 1, "");
+  backUnknown.line("A003", "A1", 1).lot(1, "L-NOVO", "A003", "A1", 1);
+  EXPECT_EQ(backUnknown.validar(), 1022);
+
   DocBuilder bad("SC", 1, "");
   bad.line("A003", "A1", 1).lot(1, "L-NAO", "A003", "A1", 1);
   EXPECT_EQ(bad.validar(), 1022);
