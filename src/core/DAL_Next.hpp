@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,10 @@ class coDoclPendentes;
 class DAL_NextTestAccess;
 namespace docbuild {
 struct DocumentRecipe;
+struct LineArrays;
+}  // namespace docbuild
+namespace movement {
+struct RoleMovement;
 }
 
 // The private worker behind one facade: holds the ERP session, the caller's data-access object,
@@ -58,15 +63,82 @@ class DAL_Next {
   automation::Variant DataAccess() const;
 
   // ---- articles, clients, suppliers and queries (masterdata/) ----
-  // ArtigoCriar, ArtigoGravar, ArtigoLer, ClienteLer, ClienteCriar, FornecedorCriar,
-  // FornecedorLer; GetArtigoArmazem; DocComercialCarregar, ArtigoCarregar, ClienteCarregar;
-  // GetPreSelecionadas, Ordens_TrocaSequencia.
+  bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  bool ArtigoGravar(automation::ObjectRef& oArtigo);
+  bool ArtigoLer(const std::string& sCodArt, automation::ObjectRef& oArtigo);
+  bool ClienteLer(const std::string& Scod, automation::ObjectRef& oCliente, NextError& utNextError);
+  bool ClienteCriar(automation::ObjectRef& oCliente, NextError& utNextError);
+  bool FornecedorCriar(automation::ObjectRef& oFornec, NextError& utNextError);
+  bool FornecedorLer(const std::string& Scod, automation::ObjectRef& oFornec);
+  bool GetArtigoArmazem(const std::string& sArtigo, const std::string& sArmazem,
+                        automation::db::RecordsetRef& rsArtArm);
+  bool DocComercialCarregar(KeyDocumNext& utNxtDocKey, const std::string& sQueryCab, const std::string& sQueryLin,
+                            automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin,
+                            NextError& utNextError);
+  bool ArtigoCarregar(const std::string& sQueryArt, automation::db::RecordsetRef& rsArt, NextError& utNextError);
+  bool ClienteCarregar(const std::string& sQueryCli, automation::db::RecordsetRef& rsCli, NextError& utNextError);
+  bool GetPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
+                          const std::optional<automation::Date>& DataIn = std::nullopt);
+  bool Ordens_TrocaSequencia(int32_t lOrdem1, int32_t lOrdem2);
 
   // ---- manufacturing movements (manufacturing/) ----
-  // MovEntradaProducaoCriar, MovEntradaProdMultiArmCriar, MovEntradaFornecedorCriar,
-  // MovSaidaDeConsumoCriar, MovSaidaConsMultiArmCriar, MovGuiaRemessaCriar,
-  // MovOrcamentoVendaInserir, MovDevolucaoSaidaDeConsumoCriar.
+  bool MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                               const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                               automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
+                               automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
+                               NextError& utNextError);
+  bool MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                   const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                   automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
+                                   automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
+                                   const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                   NextError& utNextError);
+  bool MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                 const TipificacaoArmazem& uArm, const std::string& sFornecedor,
+                                 const std::string& sProcesso, const std::string& sVossoNDoc,
+                                 automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
+                                 automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
+                                 NextError& utNextError);
+  bool MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+                              const std::string& sProcesso, automation::SafeArray<std::string>& sArtigos,
+                              automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
+                              const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                              NextError& utNextError);
+  bool MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                 const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                 automation::SafeArray<std::string>& sArtigos, automation::SafeArray<double>& dQuant,
+                                 automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
+                                 const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                 NextError& utNextError);
+  bool MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+                           const std::string& sCliente, const std::string& sProcesso,
+                           automation::SafeArray<std::string>& sArt, automation::SafeArray<std::string>& sSerie,
+                           automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
+                           KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool MovOrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                const std::string& sProcesso, const std::string& sComplem,
+                                const std::string& sVossoNumDoc, const std::string& sObs, const std::string& sArm,
+                                automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQnt,
+                                automation::SafeArray<double>& dPrc, automation::SafeArray<std::string>& sDes,
+                                automation::SafeArray<std::string>& sNome, automation::SafeArray<double>& dDesconto,
+                                KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  bool MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                       const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                       automation::SafeArray<std::string>& sArtigos,
+                                       automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
+                                       const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                       NextError& utNextError);
 
+ private:
+  // One movement of a warehouse role as `kind` describes it, with the lots of `oLotes` when the
+  // operation takes lots (null: it does not); inserted as NaoAplicavel (manufacturing/).
+  bool criarMovimento(const movement::RoleMovement& kind, TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                      const TipificacaoArmazem& uArm, const std::string& sTerceiro, const std::string& sProcesso,
+                      const std::string& sVossoNDoc, const docbuild::LineArrays& lines,
+                      const std::shared_ptr<cDocLotes>* oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+
+ public:
   // ---- maintenance and document pass-throughs (documents/) ----
   bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
   bool DocComercialLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc, int32_t lLastResult,

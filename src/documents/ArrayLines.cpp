@@ -26,15 +26,20 @@ void addNoteLine(NewDocument& doc, const std::string& nota) {
   doc.adicionaLinha(line);
 }
 
-}  // namespace
+void describeSuggested(NewDocument& doc, ObjectRef& line, const std::string& texto) {
+  doc.sugereValoresLin(line, true);
+  propPut(line, "Descricao", texto);
+}
 
-void addArrayLine(NewDocument& doc, const LineArrays& lines, const LineSwitches& switches, int16_t i) {
-  if (lines.sNotas != nullptr && !(*lines.sNotas)(i).empty()) addNoteLine(doc, (*lines.sNotas)(i));
-
-  ObjectRef line = newLine(lines.iTipoLinha != nullptr ? (*lines.iTipoLinha)(i) : kArticleLine);
+void putArticle(NewDocument& doc, ObjectRef& line, const LineArrays& lines, int16_t i) {
+  if (lines.artigoOpcional && lines.sArtigo(i).empty()) return;
   propPut(line, "Artigo", lines.sArtigo(i));
   propPut(line, "Armazem", lines.armazens.of(i));
   doc.sugereValoresLin(line, true);
+}
+
+// The caller's values over the suggested ones, as the switches say; the quantity always.
+void putCallerValues(const ObjectRef& line, const LineArrays& lines, const LineSwitches& switches, int16_t i) {
   if (switches.UsaDescricao && lines.sNome != nullptr) propPut(line, "Descricao", (*lines.sNome)(i));
   if (switches.UsaPrecoUnitario && lines.dPrUnit != nullptr) {
     propPut(line, "PrecoUnitario", (*lines.dPrUnit)(i));
@@ -44,6 +49,28 @@ void addArrayLine(NewDocument& doc, const LineArrays& lines, const LineSwitches&
   if (switches.UsaDescontoLinhaComposto && lines.sDescComp != nullptr) propPut(line, "Desconto", (*lines.sDescComp)(i));
   propPut(line, "Quantidade", lines.dQuant(i));
   propPut(line, "QuantidadeOrigem", lines.dQuant(i));
+}
+
+}  // namespace
+
+void addArrayLine(NewDocument& doc, const LineArrays& lines, const LineSwitches& switches, int16_t i) {
+  if (lines.sNotas != nullptr && !(*lines.sNotas)(i).empty()) addNoteLine(doc, (*lines.sNotas)(i));
+
+  ObjectRef line = newLine(lines.iTipoLinha != nullptr ? (*lines.iTipoLinha)(i) : kArticleLine);
+  if (lines.sDes != nullptr && !(*lines.sDes)(i).empty()) {
+    describeSuggested(doc, line, (*lines.sDes)(i));
+  } else {
+    putArticle(doc, line, lines, i);
+    putCallerValues(line, lines, switches, i);
+  }
+  doc.adicionaLinha(line);
+
+  if (lines.sTextoApos != nullptr && !(*lines.sTextoApos)(i).empty()) addNoteLine(doc, (*lines.sTextoApos)(i));
+}
+
+void addSuggestedTextLine(NewDocument& doc, const std::string& texto) {
+  ObjectRef line = newLine(kArticleLine);
+  describeSuggested(doc, line, texto);
   doc.adicionaLinha(line);
 }
 

@@ -30,6 +30,9 @@ struct LineArrays {
   const Texts* sDescComp = nullptr;    // put as the composed discount under UsaDescontoLinhaComposto
   const Texts* sNotas = nullptr;       // a note line before the article line where not empty
   const Shorts* iTipoLinha = nullptr;  // the article line's type; 1 without it
+  const Texts* sTextoApos = nullptr;   // a text line after the article line where not empty
+  const Texts* sDes = nullptr;         // where not empty, a suggested text line instead of the article line
+  bool artigoOpcional = false;         // an empty article: no article, warehouse or suggested values
 };
 
 // The worker's one-shot switches as they stand while the lines are built.
@@ -41,8 +44,12 @@ struct LineSwitches {
 };
 
 // Adds line `i`: its note line first when it has one, then the article line, with the ERP's
-// suggested values and the caller's values put over them as the switches say.
+// suggested values and the caller's values put over them as the switches say, then the text
+// line that follows it when it has one.
 void addArrayLine(NewDocument& doc, const LineArrays& lines, const LineSwitches& switches, int16_t i);
+
+// Adds a line that carries only `texto`, after the ERP has suggested its values.
+void addSuggestedTextLine(NewDocument& doc, const std::string& texto);
 
 // The line part of a failure log: every line's article, name, price, quantity and warehouse,
 // whatever the switches were (an operation without names logs them empty).

@@ -27,6 +27,7 @@ bool DAL_Next::inserirDocumento(const char* operation, NextOrigemDocumento Orige
     int32_t lOperacao = 0;
     int32_t r = DocComercialFinalizar(Origem, lOperacao, doc.object(), 0, utNxtDocKey, utNextError);
     if (r != 0) logFailure(utNextError.lUltimoErro, utNextError.sTextoErro);
+    if (r == 0 && recipe.afterInsert) recipe.afterInsert();
     doc.release();
     return r == 0;
   } catch (...) {

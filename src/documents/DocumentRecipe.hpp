@@ -17,8 +17,9 @@ class LogErrosApi;
 // Every array-driven operation runs one sequence, DAL_Next::inserirDocumento: create the ERP
 // document; fill its header (early validation included); build lines 1 to the upper bound of the
 // article array under the 16-bit line index; reset the four line switches; attach the lots;
-// DocComercialFinalizar with the insert operation; on a refusal write the failure log. Its trap
-// writes the same log and raises the error again with "DAL_Next: " and the operation's name.
+// DocComercialFinalizar with the insert operation; on a refusal write the failure log, on success
+// run what follows an insert. Its trap writes the same log and raises the error again with
+// "DAL_Next: " and the operation's name.
 //
 // A new operation plugs in by describing only what differs, in a DocumentRecipe:
 // - header: fillCommercialHeader with a CommercialHeader whose options say what the operation
@@ -36,6 +37,7 @@ struct DocumentRecipe {
   std::function<int32_t()> upperBound;
   std::function<void(NewDocument&, const LineSwitches&, int16_t)> line;
   std::function<void(NewDocument&)> lots;  // empty: no lot step
+  std::function<void()> afterInsert;       // run once the ERP has inserted the document; empty: nothing
   std::string logRoutine;                  // empty: no failure log
   std::function<void(LogErrosApi&, NewDocument&)> logContents;
 };

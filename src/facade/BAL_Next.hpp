@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -35,12 +36,26 @@ class BAL_Next {
                  const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
-  // ---- master data: LerArtigo, GravarArtigo, ArtigoDuplicar, ArtigoCriar, CriarArtigo,
-  // LerCliente, CriarCliente, ClienteCriar, SetNumVias, LerFornecedor, CriarFornecedor,
-  // HaStockDoArtigo, RemoverDocumento, LoadDocumento, LoadArtigo, LoadCliente ----
+  bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
+  bool GravarArtigo(automation::ObjectRef& oArtigo);
+  bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
+  bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  bool CriarArtigo(const std::string& sCodBase, const std::string& Scod, std::string& sDescr);
+  bool LerCliente(const std::string& Scod, automation::ObjectRef& oCliente);
+  bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome, std::string& sMorada,
+                    std::string& sNumCont, std::string& sLocalidade, std::string& sCodPostal);
+  bool ClienteCriar(automation::ObjectRef& oCliente);
   bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
                   int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
+  bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
+  bool CriarFornecedor(automation::ObjectRef& oFornec);
+  bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
+                       double& dQntExistente);
   bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
+  bool LoadDocumento(KeyDocumNext& utNxtDocKey, std::string& sQueryCab, std::string& sQueryLin,
+                     automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin);
+  bool LoadArtigo(std::string& sQueryArt, automation::db::RecordsetRef& rsArt);
+  bool LoadCliente(std::string& sQueryCli, automation::db::RecordsetRef& rsCli);
 
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 
@@ -48,19 +63,47 @@ class BAL_Next {
   using Texts = automation::SafeArray<std::string>;
   using Numbers = automation::SafeArray<double>;
 
-  // ---- movements and documents: MF_MovEntradaProducaoCriar, MF_MovEntradaFornecedorCriar,
-  // MF_MovGuiaRemessaCriar, MF_MovSaidaDeConsumoCriar, MF_MovSaidaConsMultiArmCriar,
-  // MF_MovDevolucaoSaidaDeConsumoCriar, MF_ActualizarPrcCustoMedio, VT_LerPreSelecionadas,
-  // VT_Ordens_TrocaSequencia, INEMER_DocValidar, INEMER_DocInserir, INEMER_DocAlterar,
-  // INEMER_DocLer, EP_OrcamentoVendaInserir, EP_MovSaidaDeConsumoCriar,
-  // EP_MovDevolucaoSaidaDeConsumoCriar, EP_MovEntradaProducaoCriar,
-  // EP_MovEntradaProdMultiArmCriar ----
+  bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                  KeyDocumNext& utNxtDocKey);
+  bool MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sFornecedor,
+                                    std::string& sProcesso, std::string& sVossoNDoc, std::string& sComposto,
+                                    double& dQuantidade, Texts& sElementos, Numbers& dPercent,
+                                    KeyDocumNext& utNxtDocKey);
+  bool MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sCliente,
+                              std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
+                              KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
+  bool MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                    Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey);
+  bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
   bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
                                   automation::Currency& dPrcCstMed);
+  bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
+                             const std::optional<automation::Date>& DataIn = std::nullopt);
+  bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
   bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
   bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
+                                std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
+                                const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
+                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes, Texts& sNome,
+                                Numbers& dDesconto, int32_t& lNumDoc);
+  bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                 Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
+                                 KeyDocumNext& utNxtDocKey);
+  bool EP_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                          Texts& sArtigos, Numbers& dQuant, std::shared_ptr<cDocLotes>& oLotes,
+                                          KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                  Texts& sArt, Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey);
+  bool EP_MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
+                                      Texts& sArt, Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                      std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
   bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
                         const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
                         const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
@@ -119,9 +162,13 @@ class BAL_Next {
                                      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
                                      Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
                                      KeyDocumNext& utNxtDocKey);
-  // ---- clone and discount: DocGenClonarComo, DocGenCalculaDesconto ----
   bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
                         const std::string& sData);
+  automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
+                                             const std::string& sSubFamilia, const std::string& sArtigo,
+                                             const std::string& sGrupoClientes, const std::string& sCliente,
+                                             const automation::Date& dtData, double dPrcUnit, double dQuantidade,
+                                             double dDescCabecalho, std::string& sDescComposto);
 
   automation::ObjectRef NxtAlloc_ParametrosAplicacao();
   automation::ObjectRef NxtAlloc_Artigos();

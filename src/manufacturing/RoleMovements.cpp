@@ -1,0 +1,108 @@
+#include "core/DAL_Next.hpp"
+#include "manufacturing/LotRelease.hpp"
+#include "manufacturing/MovementRecipe.hpp"
+#include "manufacturing/cDocLotes.hpp"
+
+// The stock movements of a warehouse role: production entries, consumption exits and returns,
+// supplier entries and delivery notes. Each member names its kind (see MovementKinds.hpp) and
+// the arrays it takes; everything else is the one movement sequence.
+namespace qvd {
+
+using docbuild::LineArrays;
+using docbuild::Warehouses;
+
+namespace {
+
+LineArrays movementLines(const DAL_Next::Texts& sArt, const DAL_Next::Numbers& dQuant, Warehouses armazens,
+                         const DAL_Next::Numbers& dPrUni) {
+  return LineArrays{.sArtigo = sArt, .dQuant = dQuant, .armazens = armazens, .dPrUnit = &dPrUni};
+}
+
+}  // namespace
+
+bool DAL_Next::criarMovimento(const movement::RoleMovement& kind, TipoPrecoNext TipoPreco,
+                              const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+                              const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNDoc,
+                              const LineArrays& lines, const std::shared_ptr<cDocLotes>* oLotes,
+                              KeyDocumNext& utNxtDocKey, NextError& utNextError) {
+  movement::MovementHeader header =
+      movement::roleHeader(kind, TipoPreco, utTipif, uArm, sTerceiro, sProcesso, sVossoNDoc);
+  docbuild::DocumentRecipe recipe = movement::roleMovementRecipe(kind, header, lines, oLotes);
+  if (kind.releasesLots) {
+    // Not part of the transaction's list: cancelling the return leaves the lot table as it is.
+    recipe.afterInsert = [&] {
+      for (const auto& linha : **oLotes)
+        for (const auto& lote : *linha) dataAccess().ExecutarSQL("", movement::artlotUpdate(*lote, uArm.Armazem));
+    };
+  }
+  return inserirDocumento(kind.operation, NaoAplicavel, recipe, utNxtDocKey, utNextError);
+}
+
+bool DAL_Next::MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                       const TipificacaoArmazem& uArm, const std::string& sProcesso, Texts& sArt,
+                                       Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey,
+                                       NextError& utNextError) {
+  return criarMovimento(movement::kMovEntradaProducao, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
+                        movementLines(sArt, dQuant, Warehouses(uArm.Armazem), dPrUni), nullptr, utNxtDocKey,
+                        utNextError);
+}
+
+bool DAL_Next::MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                           const TipificacaoArmazem& uArm, const std::string& sProcesso, Texts& sArt,
+                                           Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                           const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                           NextError& utNextError) {
+  return criarMovimento(movement::kMovEntradaProdMultiArm, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
+                        movementLines(sArt, dQuant, Warehouses(sArm), dPrUni), &oLotes, utNxtDocKey, utNextError);
+}
+
+bool DAL_Next::MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                      const TipificacaoArmazem& uArm, const std::string& sProcesso, Texts& sArtigos,
+                                      Numbers& dQuant, Numbers& dPrUni, const std::shared_ptr<cDocLotes>& oLotes,
+                                      KeyDocumNext& utNxtDocKey, NextError& utNextError) {
+  return criarMovimento(movement::kMovSaidaDeConsumo, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
+                        movementLines(sArtigos, dQuant, Warehouses(uArm.Armazem), dPrUni), &oLotes, utNxtDocKey,
+                        utNextError);
+}
+
+bool DAL_Next::MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                         const TipificacaoArmazem& uArm, const std::string& sProcesso, Texts& sArtigos,
+                                         Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
+                                         const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                         NextError& utNextError) {
+  return criarMovimento(movement::kMovSaidaConsMultiArm, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
+                        movementLines(sArtigos, dQuant, Warehouses(sArm), dPrUni), &oLotes, utNxtDocKey, utNextError);
+}
+
+bool DAL_Next::MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                               const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                               Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni,
+                                               const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                               NextError& utNextError) {
+  return criarMovimento(movement::kMovDevolucaoSaidaDeConsumo, TipoPreco, utTipif, uArm, uArm.Sector, sProcesso, "",
+                        movementLines(sArtigos, dQuant, Warehouses(uArm.Armazem), dPrUni), &oLotes, utNxtDocKey,
+                        utNextError);
+}
+
+bool DAL_Next::MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                         const TipificacaoArmazem& uArm, const std::string& sFornecedor,
+                                         const std::string& sProcesso, const std::string& sVossoNDoc, Texts& sArt,
+                                         Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey,
+                                         NextError& utNextError) {
+  return criarMovimento(movement::kMovEntradaFornecedor, TipoPreco, utTipif, uArm, sFornecedor, sProcesso, sVossoNDoc,
+                        movementLines(sArt, dQuant, Warehouses(uArm.Armazem), dPrUni), nullptr, utNxtDocKey,
+                        utNextError);
+}
+
+// Under each article line, the text of its `sSerie` element where not empty.
+bool DAL_Next::MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                   const TipificacaoArmazem& uArm, const std::string& sCliente,
+                                   const std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
+                                   Numbers& dPrUni, KeyDocumNext& utNxtDocKey, NextError& utNextError) {
+  LineArrays lines = movementLines(sArt, dQuant, Warehouses(uArm.Armazem), dPrUni);
+  lines.sTextoApos = &sSerie;
+  return criarMovimento(movement::kMovGuiaRemessa, TipoPreco, utTipif, uArm, sCliente, sProcesso, "", lines, nullptr,
+                        utNxtDocKey, utNextError);
+}
+
+}  // namespace qvd

@@ -1,0 +1,31 @@
+#include "masterdata/StoredProcedure.hpp"
+
+#include <memory>
+
+#include "platform/db/Command.hpp"
+
+namespace qvd {
+
+using namespace automation::db;
+
+void executarProcedimento(IDataAccess& oDataAccess, const std::string& sProcedimento,
+                          std::initializer_list<ParametroEntrada> parametros, RecordsetRef& rsResultado) {
+  // The connection's own answer is not looked at: a missing one fails when the command runs.
+  ConnectionRef ligacao;
+  oDataAccess.ObterLigacao(ligacao);
+
+  auto comando = std::make_shared<Command>();
+  comando->SetCommandText(sProcedimento);
+  comando->SetCommandType(CommandType::StoredProc);
+  comando->SetActiveConnection(ligacao);
+  // All the parameters exist before any of them gets its value.
+  for (const ParametroEntrada& p : parametros)
+    comando->GetParameters().Append(comando->CreateParameter(p.nome, p.tipo, ParameterDirection::Input, p.tamanho));
+  for (const ParametroEntrada& p : parametros) comando->GetParameters()[p.nome].SetValue(p.valor);
+
+  // A run that fails leaves the caller a new, unopened record set, not the one it passed.
+  rsResultado = std::make_shared<Recordset>();
+  rsResultado = comando->Execute();
+}
+
+}  // namespace qvd

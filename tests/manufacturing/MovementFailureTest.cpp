@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "erpserver/Faults.hpp"
+#include "manufacturing/MovementTestSupport.hpp"
+#include "platform/Date.hpp"
+#include "platform/Text.hpp"
+#include "support/ErrorOf.hpp"
+
+// Refusals and run-time errors of the movements: what is logged, raised and left behind.
+namespace testing_support {
+namespace {
+
+using automation::text::fit;
+
+class MovementFailure : public MovementTest {
+ protected:
+  std::string logText() {
+    std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG", std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+  }
+  int documents(const std::string& tipo) {
+    return std::stoi(scalar("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = '" + tipo + "'"));
+  }
+
+  Texts sArtigos = texts({"A002", "A001"});
+  Numbers dQuant = numbers({2, 3});
+  Numbers dPrUni = numbers({0, 0});
+};
+
+TEST_F(MovementFailure, ARefusedConsumptionExitLogsItsHeaderLinesAndLots) {
+  bal->UsaLogOstrel(true);
+  erpserver::Faults::returnCode("DocumentoComercial", "Inserir", 1, 4711, "Stock insuficiente");
+  auto oLotes = oneLot(1, "A002", "L-A002-1", 2);
+  key.lNumDoc = 5;
+
+  EXPECT_FALSE(bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrUni, oLotes, key));
+  EXPECT_EQ(bal->ErroNumero(), 4711);
+  EXPECT_EQ(bal->ErroDescricao(), "Stock insuficiente");
+  EXPECT_EQ(key.lNumDoc, 0) << "the caller's key is cleared first";
+  EXPECT_EQ(documents("SC"), 0);
+
+  std::string text = logText();
+  std::size_t stamp = text.find("\r\n") + 2;  // the line with the time of the save
+  text.erase(stamp, text.find("\r\n", stamp) + 2 - stamp);
+  const std::string rule(120, '-');
+  EXPECT_EQ(text, rule + "\r\n" + rule +
+                      "\r\n"
+                      "Stock insuficiente\r\n"
+                      "\r\n"
+                      "No Modulo DAL_Next:      Rotina MovSaidaDeConsumoCriar         Operação " +
+                      fit("Inserção", 30) +
+                      "\r\n"
+                      "\r\n"
+                      "uArm.DocSaidaCons    = SC\r\n"
+                      "uArm.Sector          = S1\r\n"
+                      "uArm.SerieSaidaCons  = 1\r\n"
+                      "sTerceiro            = S1\r\n"
+                      "sProcesso            = PRC-9\r\n"
+                      "utTipif.Moeda        = EUR\r\n"
+                      "sData NOW()          = " +
+                      automation::Date::now().format("dd-mm-yyyy") +
+                      "\r\n"
+                      "\r\n"
+                      "Linha Artigo               Pr.Un        Qnt Arm\r\n"
+                      "    1 A002                     4          2 A2\r\n"
+                      "    2 A001                                3 A2\r\n"
+                      "\r\n"
+                      "Lotes\r\n"
+                      "Lote            Artigo                 Qnt      Linha\r\n"
+                      "L-A002-1        A002                     2          1 \r\n"
+                      "\r\n");
+}
+
+TEST_F(MovementFailure, ARunTimeErrorLeavesNoDocumentAndTheSwitchesAsTheyWere) {
+  bal->UsaLogOstrel(true);
+  bal->UsaPrecoUnitario(true);
+  Numbers dPrecos = numbers({7, 8});
+  erpserver::Faults::raiseError("DocumentosGcLin", "Quantidade", 2, 1001, "Linha recusada");
+
+  RaisedError e = raisedBy(
+      [&] { bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrecos, key); });
+  EXPECT_EQ(e.number, 1001);
+  EXPECT_EQ(e.description, "Linha recusada");
+  EXPECT_EQ(e.source, "BAL_Next: EP_MovEntradaProducaoCriar");
+  EXPECT_EQ(documents("EP"), 0);
+  EXPECT_NE(logText().find("Rotina MovEntradaProducaoCriar"), std::string::npos);
+
+  // The switch was not reset by the failed call: the next one still puts the caller's prices.
+  erpserver::Faults::clear();
+  ASSERT_TRUE(bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrecos, key));
+  EXPECT_EQ(linesOf(key), (std::vector<std::string>{"1|A002|Tinta branca|7|2|0", "2|A001|Parafuso M6|8|3|0"}));
+
+  // A movement that takes lots needs an object for them, even an empty one.
+  std::shared_ptr<qvd::cDocLotes> semLotes;
+  EXPECT_EQ(errorOf([&] {
+              bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrUni, semLotes, key);
+            }),
+            automation::errnum::ObjectNotSet);
+}
+
+TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
+  std::string sTipoDoc = "ORC", sSector = "S1", sTerceiro = "C001", sArm = "A1";
+  int16_t iSerie = 1;
+  int32_t lNumDoc = 0;
+  Texts shortDes = texts({""});
+  RaisedError e = raisedBy([&] {
+    bal->EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso,
+                                  "", "", "", sArm, sArtigos, dQuant, dPrUni, shortDes, sArtigos, dPrUni, lNumDoc);
+  });
+  EXPECT_EQ(e.number, automation::errnum::SubscriptOutOfRange);
+  EXPECT_EQ(e.source, "DAL_Next: MovOrcamentoVendaInserir");
+  EXPECT_EQ(documents("ORC"), 0);
+}
+
+}  // namespace
+}  // namespace testing_support
