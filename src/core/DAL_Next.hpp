@@ -21,12 +21,10 @@ class coDoclPendentes;
 class DAL_NextTestAccess;
 namespace docbuild {
 struct DocumentRecipe;
-}
+struct LineArrays;
+}  // namespace docbuild
 namespace movement {
 struct RoleMovement;
-}
-namespace docbuild {
-struct LineArrays;
 }
 
 // The private worker behind one facade: holds the ERP session, the caller's data-access object,

@@ -10,7 +10,8 @@ using automation::ObjectRef;
 
 namespace {
 
-// Calls `read` with the ERP article of every element 1 to `upperBound` that the worker can read.
+// Calls `read` with the ERP article of each of the elements 1 to the upper bound that the worker
+// can read.
 template <class Read>
 void forEachReadable(DAL_Next& dal, const Texts& sArtigos, Read&& read) {
   ObjectRef artigo = NxtObjectoCriar(erpclass::Artigos);

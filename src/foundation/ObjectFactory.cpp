@@ -9,8 +9,10 @@
 namespace qvd {
 namespace {
 
-// Create-by-name with the error read and cleared: the error number, 0 on success.
+// Create-by-name with the error read and cleared: the error number, 0 on success. A name that is
+// not registered fails without raising, as the fallback prefix makes that the common case.
 int32_t tryCreate(const std::string& progId, automation::ObjectRef& out) {
+  if (!automation::ComponentRegistry::instance().contains(progId)) return automation::errnum::CannotCreateObject;
   return automation::ignoreError([&] { out = automation::createObject(progId); });
 }
 
