@@ -121,6 +121,15 @@ TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {
   EXPECT_EQ(scalar("SELECT group_concat(ARMAZEM || ':' || QTDENT || '/' || QTDSID) FROM ARTLOT WHERE CODLOTE = 'L-A002-2'"),
             "A1:20.0/5.0,A2:5.0/0.0");
 
+  // Rewriting a document with lots takes its lot moves back and makes them again.
+  ObjectRef read = erp("DocumentoComercial");
+  ASSERT_EQ(invoke(read, "Ler", "EP", entry.number(), int16_t{1}, int16_t{2024}).toLong(), 0);
+  propPut(propGet(read, "Linhas", 1).toObject(), "PrecoUnitario", 0.7);
+  ASSERT_EQ(invoke(read, "Alterar").toLong(), 0) << propGet(read, "UltimaMensagem").toString();
+  EXPECT_EQ(scalar("SELECT QTDENT || '/' || QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-9'"), "50.0/0.0");
+  EXPECT_EQ(scalar("SELECT CODLOT || ':' || QUANT FROM LOTEMOVS WHERE TPDOCUM = 'EP'"), "L-A003-9:50.0");
+  EXPECT_DOUBLE_EQ(stock("A003", "A1"), 350);
+
   // A consumption return records its lots but leaves the lot table to the caller.
   DocBuilder back("DC", 1, "");
   back.line("A003", "A1", 4).lot(1, "L-A003-2", "A003", "A1", 4);
@@ -160,6 +169,38 @@ TEST_F(ErpServerTest, SupplierEntryUpdatesTheArticleCosts) {
   EXPECT_DOUBLE_EQ(propGet(a, "UltPrc").toDouble(), 6);
   EXPECT_DOUBLE_EQ(propGet(a, "UltPmp").toDouble(), (75 * 4 + 25 * 6) / 100.0);
   EXPECT_DOUBLE_EQ(propGet(a, "StDisp").toDouble(), 100);
+}
+
+TEST_F(ErpServerTest, TotalsApplyLineAndHeaderDiscountsAndTheVatRegime) {
+  startSession();
+  DocBuilder fa("FA", 1, "C001");
+  fa.line("A001", "A1", 10, 2.0).line("A003", "A1", 10, 1.0);  // 20 at 23 %, 10 at 6 %
+  ObjectRef second = propGet(fa.doc, "Linhas", 2).toObject();
+  propPut(second, "Desconto", "10+5");
+  propPut(fa.cab(), "DescontoCabecalho", 10.0);
+  ASSERT_EQ(fa.validar(), 0) << fa.message();
+  EXPECT_DOUBLE_EQ(propGet(second, "TaxaDesconto").toDouble(), 14.5);
+  EXPECT_DOUBLE_EQ(propGet(second, "DescontoValor").toDouble(), 1.45);
+  ObjectRef cab = fa.cab();
+  // Net 20 + 8.55, header discount 2 + 0.86 (rounded per line), VAT on what is left.
+  EXPECT_DOUBLE_EQ(propGet(cab, "TotalMercadoria").toDouble(), 30);
+  EXPECT_DOUBLE_EQ(propGet(cab, "DescontoCabValor").toDouble(), 2.86);
+  EXPECT_DOUBLE_EQ(propGet(cab, "TotalDescontos").toDouble(), 4.31);
+  EXPECT_DOUBLE_EQ(propGet(cab, "TotalIva").toDouble(), 4.14 + 0.46);
+  EXPECT_DOUBLE_EQ(propGet(cab, "TotalDocumento").toDouble(), 30.29);
+
+  // Prices with VAT included; a client of an exempt regime pays none.
+  DocBuilder inclusive("FA", 1, "C001");
+  propPut(inclusive.cab(), "IvaIncluido", int16_t{-1});
+  inclusive.line("A001", "A1", 1, 12.3);
+  ASSERT_EQ(inclusive.validar(), 0);
+  EXPECT_DOUBLE_EQ(propGet(inclusive.cab(), "TotalMercadoria").toDouble(), 10);
+  EXPECT_DOUBLE_EQ(propGet(inclusive.cab(), "TotalDocumento").toDouble(), 12.3);
+  DocBuilder exempt("FA", 1, "C002");
+  exempt.line("A001", "A1", 1, 10.0);
+  ASSERT_EQ(exempt.validar(), 0);
+  EXPECT_EQ(propGet(exempt.cab(), "RegimeIva").toString(), "CEE");
+  EXPECT_DOUBLE_EQ(propGet(exempt.cab(), "TotalIva").toDouble(), 0);
 }
 
 TEST_F(ErpServerTest, RefusalsNameTheOffendingValueAndStoreNothing) {
