@@ -37,9 +37,7 @@ constexpr FieldSpec kFields[] = {
     {"MedVer", VarType::String, "MEDVER", 10},
     {"UltPrc", VarType::Double, "ULTPRC"},
     {"Prstnd", VarType::Double, "PRSTND"},
-    // Stock of all warehouses, computed from ARTARM.
-    {"StDisp", VarType::Double, "(SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTARM.ARTIGO = ARTIGOS.CODIGO)", 0,
-     Storage::Plain, true},
+    {"StDisp", VarType::Double, "STDISP", 0, Storage::Plain, true},  // kept from ARTARM by the database
     {"UltPmp", VarType::Double, "ULTPMP"},
     {"StMin", VarType::Double, "STMIN"},
     {"StMax", VarType::Double, "STMAX"},

@@ -27,8 +27,7 @@ void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& w
 }
 
 void updateCosts(sql::Database& db, const StockMoves::Line& line) {
-  auto q = db.query(
-      "SELECT (SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTIGO = CODIGO), ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
+  auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
   q->bind(1, line.article);
   if (!q->step()) return;
   double stock = q->real(0), average = q->real(1);

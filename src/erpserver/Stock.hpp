@@ -31,7 +31,7 @@ StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked
 StockMoves storedMoves(sql::Database& db, const DocKey& key);
 
 // Applies the moves as the type says (sign 1) or takes them back (sign -1): stock per article
-// and warehouse (ARTARM) and, when the type moves lots, per lot (ARTLOT: QTDENT for entries, QTDSID
+// and warehouse (ARTARM, whose triggers keep ARTIGOS.STDISP) and, when the type moves lots, per lot (ARTLOT: QTDENT for entries, QTDSID
 // for exits). A supplier
 // entry also sets the article's last cost and average cost (and so invalidates the catalog).
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign);
