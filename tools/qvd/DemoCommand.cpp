@@ -1,0 +1,4 @@
+#include "Verbs.hpp"
+namespace qvdtool {
+int runDemo(const Words&) { return 0; }
+}
