@@ -42,13 +42,18 @@ void printLines(Recordset& lin, std::ostream& out) {
       << format::cell("Wareh.", 7) << format::cell("Quantity", 10, true) << " " << format::cell("Unit", 4)
       << format::cell("Price", 10, true) << "  " << format::cell("Disc.", 6) << format::cell("Total", 10, true)
       << "\n";
-  for (; !lin.Eof(); lin.MoveNext())
-    out << format::cell(text(lin, "NUMLINHA"), 5) << format::cell(text(lin, "ARTIGO"), 9)
-        << format::cell(text(lin, "DESCR"), 24) << format::cell(text(lin, "ARMAZEM"), 7)
+  for (; !lin.Eof(); lin.MoveNext()) {
+    out << format::cell(text(lin, "NUMLINHA"), 5) << format::cell(text(lin, "ARTIGO"), 9);
+    if (text(lin, "ARTIGO").empty()) {  // a text line: only its words
+      out << text(lin, "DESCR") << "\n";
+      continue;
+    }
+    out << format::cell(text(lin, "DESCR"), 24) << format::cell(text(lin, "ARMAZEM"), 7)
         << format::cell(text(lin, "QUANT"), 10, true) << " " << format::cell(text(lin, "UNIDADE"), 4)
         << format::cell(format::money(lin.value("PRUNIT").toDouble()), 10, true) << "  "
         << format::cell(text(lin, "DESCONTO"), 6)
         << format::cell(format::money(lin.value("TOTLIN").toDouble()), 10, true) << "\n";
+  }
 }
 
 void printLots(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
@@ -69,14 +74,24 @@ void printTotals(const Recordset& cab, std::ostream& out) {
       << "   total " << format::money(cab.value("TOTDOC").toDouble()) << " " << text(cab, "MOEDA") << "\n";
 }
 
-}  // namespace
-
-bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
+// The header and lines of a stored document, through the facade; false when there is none.
+bool load(CompanySession& session, const qvd::KeyDocumNext& key, RecordsetRef& cab, RecordsetRef& lin) {
   qvd::KeyDocumNext wanted = key;
   std::string queryCab = "SELECT * FROM DOCGCCAB" + whereKey(key, "TPDOC");
   std::string queryLin = "SELECT * FROM DOCGCLIN" + whereKey(key, "TPDOCUM") + " ORDER BY NUMLINHA";
+  return session.facade().LoadDocumento(wanted, queryCab, queryLin, cab, lin) && cab && !cab->Eof();
+}
+
+}  // namespace
+
+bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key) {
   RecordsetRef cab, lin;
-  if (!session.facade().LoadDocumento(wanted, queryCab, queryLin, cab, lin) || !cab || cab->Eof()) return false;
+  return load(session, key, cab, lin);
+}
+
+bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
+  RecordsetRef cab, lin;
+  if (!load(session, key, cab, lin)) return false;
   out << heading(session, *cab) << "\n";
   if (!text(*cab, "VNUMDOC").empty()) out << "Their number " << text(*cab, "VNUMDOC") << "\n";
   if (!text(*cab, "OBSERV").empty()) out << "Remarks " << text(*cab, "OBSERV") << "\n";

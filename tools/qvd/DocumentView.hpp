@@ -11,4 +11,6 @@ namespace qvdtool {
 // the lots of its lines and its totals. False when there is no document with that key.
 bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out);
 
+bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key);
+
 }  // namespace qvdtool
