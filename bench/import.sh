@@ -36,11 +36,13 @@ run() {  # $1: documents
   "$qvd" init "$work/co" >/dev/null
   generate "$1" "$work"
   bytes=$(cat "$work"/*.csv | wc -c)
-  /usr/bin/time -f "%e %M" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" "$work/LOT.csv" \
-    >"$work/out" 2>/dev/null || true
-  read -r seconds kbytes <"$work/time"
-  tail -n 2 "$work/out" | head -n 1
-  echo "$1 documents ($((bytes / 1024)) KiB of CSV): $seconds s, $(awk -v d="$1" -v s="$seconds" 'BEGIN { printf "%.0f", d / s }') documents/s, peak memory $((kbytes / 1024)) MiB"
+  /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" \
+    "$work/LOT.csv" >"$work/out" 2>/dev/null || true
+  read -r seconds user system kbytes <"$work/time"
+  grep '^Imported' "$work/out"
+  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" 'BEGIN {
+    printf "%d documents (%.1f MiB of CSV): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); peak memory %.1f MiB\n",
+           d, b / 1048576, s, d / s, u + y, d / (u + y), k / 1024 }'
 }
 
 run $((docs / 10))

@@ -119,6 +119,10 @@ TEST(QvdImport, ThousandDocumentsWithAFewBadRowsGoInWholeOrNotAtAll) {
   EXPECT_EQ(count(log, "\n----- "), 7u);
   EXPECT_NE(log.find("Operação REF S123"), std::string::npos);
   EXPECT_NE(log.find("Artigo 'ZZ99' não existe (linha 3)"), std::string::npos);
+  EXPECT_NE(log.find("Lotes\r\nLote            Artigo                 Qnt      Linha\r\nL-S777          "
+                     "                         2          5 \r\n"),
+            std::string::npos)
+      << log;
 }
 
 }  // namespace

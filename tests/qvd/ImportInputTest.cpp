@@ -85,6 +85,10 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   ASSERT_EQ(stock.exitCode, 0) << stock.err;
   EXPECT_NE(stock.out.find("A2                  27.5"), std::string::npos) << stock.out;
   EXPECT_NE(stock.out.find("L-NEW                   12.5  31-12-2026"), std::string::npos) << stock.out;
+  Outcome everywhere = company.run({"stock", "co", "A002"});
+  EXPECT_NE(everywhere.out.find("A1                    60\nA2                  27.5\nTotal               87.5\n"),
+            std::string::npos)
+      << everywhere.out;
   EXPECT_EQ(company.run({"show", "co", "GEF", "1", "2024", "2"}).exitCode, 1);
   EXPECT_EQ(company.run({"stock", "co", "NOPE"}).exitCode, 1);
 }
