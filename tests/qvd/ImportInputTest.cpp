@@ -66,7 +66,7 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
                 "E-1;1;L-NEW;12,5;31-12-2026;THEIRS-1\r\n");
   Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv", "LOT.csv"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("Imported 1 of 1 documents"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Imported 1 of 1 document in"), std::string::npos) << run.out;
 
   EXPECT_EQ(company.value("SELECT OBSERV FROM DOCGCCAB"), "Paint; \"white\"\r\nsecond line");
   EXPECT_EQ(company.value("SELECT DATA FROM DOCGCCAB"), "05-04-2024");

@@ -99,4 +99,11 @@ bool CsvTable::readRecord(std::vector<std::string>& fields, long& start) {
   }
 }
 
+std::string csvField(std::string_view text) {
+  if (text.find_first_of(",;\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return quoted + "\"";
+}
+
 }  // namespace qvdtool

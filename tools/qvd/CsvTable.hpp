@@ -47,4 +47,8 @@ class CsvTable {
   std::vector<std::string> columns_;
 };
 
+// `text` as a field of a CSV file that this class reads back: in double quotes, its quotes
+// doubled, when it holds a separator, a quote or a line break.
+std::string csvField(std::string_view text);
+
 }  // namespace qvdtool

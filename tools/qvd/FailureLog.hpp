@@ -3,17 +3,10 @@
 #include <cstdint>
 #include <string>
 
-#include "CsvTable.hpp"
 #include "DocumentStream.hpp"
+#include "ImportFiles.hpp"
 
 namespace qvdtool {
-
-// The import files, to read a document's values by column name.
-struct ImportFiles {
-  CsvTable& headers;
-  CsvTable& lines;
-  CsvTable* lots;
-};
 
 // Appends a document that did not go in to the operation log in `folder`, as the library's own
 // operations do: the error, the header values as given, the lines and their lots.

@@ -44,6 +44,8 @@ std::string cell(std::string_view s, std::size_t width, bool right) {
   return text::fit(s, width);
 }
 
+std::string count(long n, const std::string& noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
+
 std::string key(std::string_view type, int series, int year, int number) {
   return std::string(type) + " " + std::to_string(series) + "/" + std::to_string(year) + " no. " +
          std::to_string(number);

@@ -17,6 +17,8 @@ std::string money(double value);
 std::string value(const automation::Variant& value);
 // `text` cut or padded to `width` characters, or right-aligned in `width` when `right`.
 std::string cell(std::string_view text, std::size_t width, bool right = false);
+// "1 document", "3 documents".
+std::string count(long n, const std::string& noun);
 // "FA 1/2024 no. 7".
 std::string key(const qvd::KeyDocumNext& key);
 std::string key(std::string_view type, int series, int year, int number);

@@ -10,94 +10,20 @@
 #include "Arguments.hpp"
 #include "CommandError.hpp"
 #include "Company.hpp"
-#include "DocumentRecords.hpp"
-#include "DocumentStream.hpp"
+#include "DocumentImport.hpp"
 #include "FailureLog.hpp"
+#include "Format.hpp"
 #include "ImportHelp.hpp"
-#include "ImportLayout.hpp"
 #include "Progress.hpp"
 #include "Verbs.hpp"
-#include "platform/AutomationError.hpp"
 
 namespace qvdtool {
 namespace {
 
-// The three input files, opened afresh for each pass over them.
-struct InputFiles {
-  std::string headers, lines;
-  std::optional<std::string> lots;
-};
-
-struct OpenFiles {
-  CsvTable headers, lines;
-  std::optional<CsvTable> lots;
-
-  explicit OpenFiles(const InputFiles& files) : headers(files.headers), lines(files.lines) {
-    if (files.lots) lots.emplace(*files.lots);
-  }
-  CsvTable* lotTable() { return lots ? &*lots : nullptr; }
-  ImportFiles view() { return {headers, lines, lotTable()}; }
-};
-
-// What became of one document.
-struct Outcome {
-  bool inserted = false;
-  int32_t number = 0;
-  std::string message;
-  qvd::KeyDocumNext key;
-};
-
-Outcome refused(int32_t number, std::string message) { return {false, number, std::move(message), {}}; }
-
-Outcome importDocument(qvd::BAL_Next& facade, const ImportLayout& layout, const ImportFiles& files,
-                       const InputDocument& document) {
-  if (!document.header) return refused(0, "there is no row for it in " + files.headers.name());
-  DocumentRecords records;
-  std::vector<std::string> problems = fillRecords(facade, layout, document, records);
-  if (!problems.empty()) {
-    std::string message = problems.front();
-    for (std::size_t i = 1; i < problems.size(); ++i) message += "; " + problems[i];
-    return refused(0, message);
-  }
-  Outcome outcome;
-  qvd::NextError error{-1, {}};
-  try {
-    outcome.inserted = facade.Inserir(qvd::NaoIndicado, records.header, records.lines, records.lots, outcome.key, error);
-  } catch (const automation::AutomationError& e) {
-    return refused(e.number(), e.description());
-  }
-  if (!outcome.inserted) return refused(error.lUltimoErro, error.sTextoErro);
-  return outcome;
-}
-
-std::string span(const std::string& file, const std::vector<InputRow>& rows) {
-  if (rows.empty()) return {};
-  std::string text = ", " + file + " line";
-  if (rows.size() == 1) return text + " " + std::to_string(rows.front().line);
-  return text + "s " + std::to_string(rows.front().line) + "-" + std::to_string(rows.back().line);
-}
-
-std::string failureLine(const ImportFiles& files, const InputDocument& document, const Outcome& outcome) {
-  std::string where = document.header ? files.headers.name() + " line " + std::to_string(document.header->line) : "";
-  where += span(files.lines.name(), document.lines);
-  if (files.lots) where += span(files.lots->name(), document.lots);
-  if (where.compare(0, 2, ", ") == 0) where.erase(0, 2);
-  std::string reason = outcome.number > 0 ? "error " + std::to_string(outcome.number) + ": " + outcome.message
-                                           : outcome.message;
-  return kRefColumn + std::string(" ") + document.ref + " not imported (" + where + "): " + reason;
-}
-
-std::string csvField(const std::string& text) {
-  if (text.find_first_of(",\";\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return quoted + "\"";
-}
-
 // Reads every document once, without creating any: checks the columns against the templates and
 // the order of the files, and counts the documents.
-long checkFiles(qvd::BAL_Next& facade, const InputFiles& input, std::optional<ImportLayout>& layout) {
-  OpenFiles files(input);
+long checkFiles(qvd::BAL_Next& facade, const ImportPaths& paths, std::optional<ImportLayout>& layout) {
+  ImportFiles files(paths);
   layout.emplace(*facade.TemplateCabecalho(), files.headers, *facade.TemplateLinhas(), files.lines,
                  *facade.TemplateLotes(), files.lotTable());
   DocumentStream stream(files.headers, files.lines, files.lotTable());
@@ -105,6 +31,21 @@ long checkFiles(qvd::BAL_Next& facade, const InputFiles& input, std::optional<Im
   long count = 0;
   while (stream.next(document)) ++count;
   return count;
+}
+
+// The file --keys names, with its first row written; none without the option.
+std::unique_ptr<std::ofstream> keysFile(const Arguments& arguments) {
+  auto path = arguments.option("keys");
+  if (!path) return nullptr;
+  auto keys = std::make_unique<std::ofstream>(*path);
+  if (!*keys) usageError("cannot write '" + *path + "'");
+  *keys << "REF,TPDOC,SERIE,ANO,NNUMDOC\n";
+  return keys;
+}
+
+void writeKey(std::ostream& keys, const std::string& ref, const qvd::KeyDocumNext& key) {
+  keys << csvField(ref) << "," << csvField(key.sTpDoc) << "," << key.iSerie << "," << key.iAno << "," << key.lNumDoc
+       << "\n";
 }
 
 }  // namespace
@@ -117,46 +58,43 @@ int runImport(const Words& words) {
   }
   arguments.expectPositional(3, 4);
   const auto& p = arguments.positional();
-  InputFiles input{p[1], p[2], p.size() > 3 ? std::optional<std::string>(p[3]) : std::nullopt};
-  OpenFiles{input};  // unreadable files are reported before the login
+  ImportPaths paths{p[1], p[2], p.size() > 3 ? std::optional<std::string>(p[3]) : std::nullopt};
+  ImportFiles{paths};  // unreadable files are reported before the login
   CompanySession session(CompanyLogin::from(arguments));
   qvd::BAL_Next& facade = session.facade();
 
   std::optional<ImportLayout> layout;
-  long total = checkFiles(facade, input, layout);
-  std::unique_ptr<std::ofstream> keys;
-  if (auto path = arguments.option("keys")) {
-    keys = std::make_unique<std::ofstream>(*path);
-    if (!*keys) usageError("cannot write '" + *path + "'");
-    *keys << "REF,TPDOC,SERIE,ANO,NNUMDOC\n";
-  }
-  std::cout << "Importing " << total << " documents into company " << session.login().company << "\n" << std::flush;
+  long total = checkFiles(facade, paths, layout);
+  auto keys = keysFile(arguments);
+  std::cout << "Importing " << format::count(total, "document") << " into company " << session.login().company
+            << "\n"
+            << std::flush;
 
   auto start = std::chrono::steady_clock::now();
-  OpenFiles files(input);
+  ImportFiles files(paths);
   DocumentStream stream(files.headers, files.lines, files.lotTable());
   Progress progress(std::cerr, Progress::styleFor(STDERR_FILENO), total);
   long done = 0, failed = 0;
   InputDocument document;
   while (stream.next(document)) {
-    Outcome outcome = importDocument(facade, *layout, files.view(), document);
+    ImportOutcome outcome = importDocument(facade, *layout, files, document);
     ++done;
     if (!outcome.inserted) {
       ++failed;
-      progress.message(std::cout, failureLine(files.view(), document, outcome));
-      logFailure(session.logFolder(), files.view(), document, outcome.number, outcome.message);
+      progress.message(std::cout, failureLine(files, document, outcome));
+      logFailure(session.logFolder(), files, document, outcome.number, outcome.message);
     } else if (keys) {
-      *keys << csvField(document.ref) << "," << csvField(outcome.key.sTpDoc) << "," << outcome.key.iSerie << ","
-            << outcome.key.iAno << "," << outcome.key.lNumDoc << "\n";
+      writeKey(*keys, document.ref, outcome.key);
     }
     progress.update(done, failed);
   }
   progress.finish(done, failed);
+
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char rate[64];
   std::snprintf(rate, sizeof rate, "%.1f s (%.0f documents/s)", seconds, seconds > 0 ? done / seconds : 0.0);
-  std::cout << "Imported " << done - failed << " of " << done << " documents in " << rate << "; " << failed
-            << " failed.\n";
+  std::cout << "Imported " << done - failed << " of " << format::count(done, "document") << " in " << rate << "; "
+            << failed << " failed.\n";
   if (failed > 0)
     std::cout << "The failed documents are also in " << (session.login().folder / "OST_LOGNXTAPI.LOG").string() << "\n";
   return failed > 0 ? exitcode::NotAllDone : exitcode::Ok;
