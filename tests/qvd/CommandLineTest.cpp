@@ -76,6 +76,11 @@ TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
 
   Outcome badName = qvd(temp.path(), {"init", "data", "--company", "../up"});
   EXPECT_EQ(badName.exitCode, 2);
+  qvdtest::writeFile(temp.path() / "data/NOTES.db", "minutes of the meeting");
+  Outcome notACompany = qvd(temp.path(), {"init", "data", "--company", "NOTES"});
+  EXPECT_EQ(notACompany.exitCode, 3);
+  EXPECT_NE(notACompany.err.find("exists and is not a company database"), std::string::npos) << notACompany.err;
+  EXPECT_EQ(qvdtest::readFile(temp.path() / "data/NOTES.db"), "minutes of the meeting");
 }
 
 }  // namespace

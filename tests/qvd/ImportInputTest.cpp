@@ -45,6 +45,10 @@ TEST(QvdImportInput, UnusableFilesStopBeforeAnythingIsCreated) {
   Outcome missing = company.run({"import", "co", "CAB.csv", "LIN.csv", "NOLOTS.csv"});
   EXPECT_EQ(missing.exitCode, 2);
   EXPECT_NE(missing.err.find("cannot read 'NOLOTS.csv'"), std::string::npos) << missing.err;
+  company.write("LIN.csv", kLines);
+  Outcome keys = company.run({"import", "co", "CAB.csv", "LIN.csv", "--keys", "co"});
+  EXPECT_EQ(keys.exitCode, 2);
+  EXPECT_NE(keys.err.find("cannot write 'co'"), std::string::npos) << keys.err;
   EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 0);
   EXPECT_FALSE(std::filesystem::exists(company.file("co/OST_LOGNXTAPI.LOG")));
 }
@@ -89,6 +93,7 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   EXPECT_NE(everywhere.out.find("A1                    60\nA2                  27.5\nTotal               87.5\n"),
             std::string::npos)
       << everywhere.out;
+  EXPECT_NE(company.run({"stock", "co", "A002", "A3"}).out.find("A3                  none\n"), std::string::npos);
   EXPECT_EQ(company.run({"show", "co", "GEF", "1", "2024", "2"}).exitCode, 1);
   EXPECT_EQ(company.run({"stock", "co", "NOPE"}).exitCode, 1);
 }
