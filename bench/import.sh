@@ -1,0 +1,49 @@
+#!/bin/sh
+# Measures `qvd import` on generated input: DOCS documents of ten lines each (default 100000),
+# half of them invoices, half supplier entries whose paint line carries a new lot. Prints the
+# documents per second and the peak memory, first for a tenth of the documents and then for all
+# of them, so that the two peaks show whether memory grows with the files.
+# usage: bench/import.sh [DOCS] [QVD]   (QVD: the program, default build/qvd)
+set -e
+docs=${1:-100000}
+qvd=${2:-build/qvd}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+generate() {  # $1: documents, $2: folder
+  awk -v docs="$1" -v dir="$2" 'BEGIN {
+    cab = dir "/CAB.csv"; lin = dir "/LIN.csv"; lot = dir "/LOT.csv"
+    print "REF,TPDOC,SERIE,TERCEIRO,DATA,VNUMDOC,OBSERV" > cab
+    print "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT,DESCR" > lin
+    print "REF,NUMLINHA,CODLOT,QUANT,VALIDADE" > lot
+    split("A001 A003 P001 S001 A001 A003 P001 A001 A003 A002", article, " ")
+    for (d = 1; d <= docs; d++) {
+      entry = d % 2 == 0
+      printf "D%d,%s,1,%s,2024-%02d-%02d,V%d,generated\n", d, entry ? "GEF" : "FA", entry ? "F001" : "C001",
+             d % 12 + 1, d % 28 + 1, d >> cab
+      for (l = 1; l <= 10; l++) {
+        a = article[l]
+        if (a == "A002" && !entry) a = "A001"
+        printf "D%d,%s,%s,%d,%.2f,line %d of D%d\n", d, a, a == "S001" ? "" : "A1", l, l * 1.25, l, d >> lin
+      }
+      if (entry) printf "D%d,10,L-%d,10,2026-12-31\n", d, d >> lot
+    }
+  }'
+}
+
+run() {  # $1: documents
+  rm -rf "$work/co" "$work"/*.csv
+  "$qvd" init "$work/co" >/dev/null
+  generate "$1" "$work"
+  bytes=$(cat "$work"/*.csv | wc -c)
+  /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" \
+    "$work/LOT.csv" >"$work/out" 2>/dev/null || true
+  read -r seconds user system kbytes <"$work/time"
+  grep '^Imported' "$work/out"
+  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" 'BEGIN {
+    printf "%d documents (%.1f MiB of CSV): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); peak memory %.1f MiB\n",
+           d, b / 1048576, s, d / s, u + y, d / (u + y), k / 1024 }'
+}
+
+run $((docs / 10))
+run "$docs"

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include "QvdProgram.hpp"
+
+namespace {
+
+using qvdtest::Company;
+using qvdtest::qvd;
+using qvdtest::Outcome;
+
+TEST(QvdCommandLine, EveryVerbExplainsItselfAndWrongUsageSaysWhere) {
+  testing_support::TempFolder temp;
+  for (const char* verb : {"init", "demo", "import", "show", "stock"}) {
+    Outcome help = qvd(temp.path(), {verb, "--help"});
+    EXPECT_EQ(help.exitCode, 0) << verb;
+    EXPECT_NE(help.out.find(std::string("usage: qvd ") + verb), std::string::npos) << verb;
+  }
+  Outcome overview = qvd(temp.path(), {"--help"});
+  EXPECT_EQ(overview.exitCode, 0);
+  for (const char* verb : {"init", "demo", "import", "show", "stock"})
+    EXPECT_NE(overview.out.find(std::string("  ") + verb + " "), std::string::npos) << verb;
+
+  Outcome unknown = qvd(temp.path(), {"frobnicate"});
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_NE(unknown.err.find("unknown verb 'frobnicate'"), std::string::npos);
+  Outcome missing = qvd(temp.path(), {"show", "co", "FA", "1"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_NE(missing.err.find("missing arguments"), std::string::npos);
+  Outcome option = qvd(temp.path(), {"stock", "co", "A001", "--colour", "red"});
+  EXPECT_EQ(option.exitCode, 2);
+  EXPECT_NE(option.err.find("unknown option --colour"), std::string::npos);
+  Outcome number = qvd(temp.path(), {"show", "co", "FA", "one", "2024", "1"});
+  EXPECT_EQ(number.exitCode, 2);
+  EXPECT_NE(number.err.find("series 'one' is not a whole number"), std::string::npos);
+}
+
+TEST(QvdCommandLine, WrongFolderCompanyUserOrPasswordAreToldApart) {
+  Company company;
+  Outcome folder = company.run({"stock", "nowhere", "A001"});
+  EXPECT_EQ(folder.exitCode, 3);
+  EXPECT_NE(folder.err.find("folder 'nowhere' does not exist"), std::string::npos) << folder.err;
+  Outcome name = company.run({"stock", "co", "A001", "--company", "ACME"});
+  EXPECT_EQ(name.exitCode, 3);
+  EXPECT_NE(name.err.find("there is no company 'ACME' in 'co'"), std::string::npos) << name.err;
+  EXPECT_FALSE(std::filesystem::exists(company.file("co/ACME.db")));
+  Outcome user = company.run({"stock", "co", "A001", "--user", "mallory"});
+  EXPECT_EQ(user.exitCode, 3);
+  EXPECT_NE(user.err.find("wrong user 'mallory' or password"), std::string::npos) << user.err;
+  Outcome password = company.run({"stock", "co", "A001", "--password", "secret"});
+  EXPECT_EQ(password.exitCode, 3);
+  EXPECT_NE(password.err.find("wrong user 'admin' or password"), std::string::npos) << password.err;
+  company.write("co/JUNK.db", "not a database at all, just text");
+  Outcome junk = company.run({"stock", "co", "A001", "--company", "JUNK"});
+  EXPECT_EQ(junk.exitCode, 3);
+  EXPECT_NE(junk.err.find("is not a company database"), std::string::npos) << junk.err;
+}
+
+TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
+  testing_support::TempFolder temp;
+  Outcome first = qvd(temp.path(), {"init", "data/shop", "--company", "SHOP"});
+  ASSERT_EQ(first.exitCode, 0) << first.err;
+  EXPECT_NE(first.out.find("Created company SHOP"), std::string::npos);
+  EXPECT_NE(first.out.find("user admin with password admin"), std::string::npos);
+  EXPECT_NE(first.out.find("qvd stock data/shop --company SHOP A001"), std::string::npos) << first.out;
+  ASSERT_TRUE(std::filesystem::exists(temp.path() / "data/shop/SHOP.db"));
+
+  // The login it prints works, and a document created then survives a second init.
+  qvdtest::writeFile(temp.path() / "CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nX,ORC,1,C001,2024-05-01\n");
+  qvdtest::writeFile(temp.path() / "LIN.csv", "REF,ARTIGO,QUANT,PRUNIT\nX,A001,1,1\n");
+  ASSERT_EQ(qvd(temp.path(), {"import", "data/shop", "CAB.csv", "LIN.csv", "--company", "SHOP"}).exitCode, 0);
+  Outcome again = qvd(temp.path(), {"init", "data/shop", "--company", "SHOP"});
+  EXPECT_EQ(again.exitCode, 0);
+  EXPECT_NE(again.out.find("Company SHOP exists in data/shop: Empresa de demonstração"), std::string::npos) << again.out;
+  EXPECT_EQ(qvd(temp.path(), {"show", "data/shop", "ORC", "1", "2024", "1", "--company", "SHOP"}).exitCode, 0)
+      << "the quote is gone";
+
+  Outcome badName = qvd(temp.path(), {"init", "data", "--company", "../up"});
+  EXPECT_EQ(badName.exitCode, 2);
+  qvdtest::writeFile(temp.path() / "data/NOTES.db", "minutes of the meeting");
+  Outcome notACompany = qvd(temp.path(), {"init", "data", "--company", "NOTES"});
+  EXPECT_EQ(notACompany.exitCode, 3);
+  EXPECT_NE(notACompany.err.find("exists and is not a company database"), std::string::npos) << notACompany.err;
+  EXPECT_EQ(qvdtest::readFile(temp.path() / "data/NOTES.db"), "minutes of the meeting");
+}
+
+}  // namespace

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <fcntl.h>
+#include <pty.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "dataaccess/SqliteDataAccess.hpp"
+#include "support/TempFolder.hpp"
+
+// Runs the built qvd program as a user would, in a folder of its own, and reads the company
+// database it leaves behind.
+namespace qvdtest {
+
+struct Outcome {
+  int exitCode = -1;
+  std::string out, err;
+};
+
+inline std::string readFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void writeFile(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::vector<char*> argv(std::vector<std::string>& words) {
+  static std::string program = QVD_PROGRAM;
+  std::vector<char*> result{program.data()};
+  for (std::string& word : words) result.push_back(word.data());
+  result.push_back(nullptr);
+  return result;
+}
+
+inline int exitCodeOf(pid_t child) {
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Runs qvd with `words` in `folder`, its output and errors going to files there.
+inline Outcome qvd(const std::filesystem::path& folder, std::vector<std::string> words) {
+  auto outFile = folder / ".qvd-out", errFile = folder / ".qvd-err";
+  auto args = argv(words);
+  pid_t child = fork();
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (out < 0 || err < 0 || dup2(out, STDOUT_FILENO) < 0 || dup2(err, STDERR_FILENO) < 0) _exit(127);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  Outcome run;
+  run.exitCode = exitCodeOf(child);
+  run.out = readFile(outFile);
+  run.err = readFile(errFile);
+  return run;
+}
+
+// Runs qvd with `words` in `folder` on a terminal of its own; what it wrote there, both streams.
+inline Outcome qvdOnTerminal(const std::filesystem::path& folder, std::vector<std::string> words) {
+  auto args = argv(words);
+  int terminal = -1;
+  pid_t child = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (child == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  Outcome run;
+  char buffer[4096];
+  for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;) run.out.append(buffer, static_cast<std::size_t>(n));
+  close(terminal);
+  run.exitCode = exitCodeOf(child);
+  return run;
+}
+
+// A company made by `qvd init` in a fresh temporary folder.
+class Company {
+ public:
+  Company() {
+    Outcome init = qvd(temp_.path(), {"init", "co"});
+    if (init.exitCode != 0) throw std::runtime_error("qvd init failed: " + init.err);
+  }
+
+  const std::filesystem::path& folder() const { return temp_.path(); }
+  std::filesystem::path file(const std::string& name) const { return temp_.path() / name; }
+  void write(const std::string& name, const std::string& text) const { writeFile(file(name), text); }
+  Outcome run(std::vector<std::string> words) const { return qvd(temp_.path(), std::move(words)); }
+
+  // The first column of the first row of a query on the company database, as text.
+  std::string value(const std::string& sql) const {
+    auto data = dataaccess::SqliteDataAccess::open(file("co/DEMO.db").string());
+    automation::db::RecordsetRef rs;
+    if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
+    return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
+  }
+  double number(const std::string& sql) const { return std::stod(value(sql)); }
+
+ private:
+  testing_support::TempFolder temp_;
+};
+
+}  // namespace qvdtest

@@ -1,0 +1,70 @@
+#include "DocumentRecords.hpp"
+
+#include "InputValues.hpp"
+#include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
+
+namespace qvdtool {
+
+using automation::db::Recordset;
+
+namespace {
+
+std::string place(const TableLayout& layout, const InputRow& row) {
+  return layout.file + " line " + std::to_string(row.line) + ": ";
+}
+
+void fillRow(Recordset& rs, const TableLayout& layout, const InputRow& row, std::vector<std::string>& problems) {
+  std::string where = place(layout, row);
+  if (row.fields.size() != layout.width) {
+    problems.push_back(where + std::to_string(row.fields.size()) + " fields where the first row names " +
+                       std::to_string(layout.width) + " columns");
+    return;
+  }
+  rs.AddNew();
+  for (const ColumnFill& fill : layout.fills) {
+    std::string text = automation::text::trim(row.fields[fill.position]);
+    if (text.empty()) continue;
+    automation::Variant value;
+    std::string problem;
+    if (!inputValue(fill.type, text, value, problem)) {
+      problems.push_back(where + fill.field + " '" + text + "' " + problem);
+      continue;
+    }
+    try {
+      rs.setValue(fill.field, value);
+    } catch (const automation::AutomationError& e) {
+      problems.push_back(where + fill.field + " '" + text + "': " + e.description());
+    }
+  }
+  for (const ColumnFill& fill : layout.required)
+    if (automation::text::trim(row.fields[fill.position]).empty()) problems.push_back(where + fill.field + " is empty");
+  rs.Update();
+}
+
+// A line with an article must say how much of it.
+void checkQuantity(const Recordset& lines, const TableLayout& layout, const InputRow& row,
+                   std::vector<std::string>& problems) {
+  if (!lines.value("ARTIGO").isEmpty() && lines.value("QUANT").isEmpty())
+    problems.push_back(place(layout, row) + "QUANT is empty on a line with an article");
+}
+
+}  // namespace
+
+std::vector<std::string> fillRecords(qvd::BAL_Next& facade, const ImportLayout& layout, const InputDocument& document,
+                                     DocumentRecords& records) {
+  records.header = facade.TemplateCabecalho();
+  records.lines = facade.TemplateLinhas();
+  records.lots = facade.TemplateLotes();
+  std::vector<std::string> problems;
+  fillRow(*records.header, layout.headers, *document.header, problems);
+  for (const InputRow& row : document.lines) {
+    std::size_t before = problems.size();
+    fillRow(*records.lines, layout.lines, row, problems);
+    if (problems.size() == before) checkQuantity(*records.lines, layout.lines, row, problems);
+  }
+  for (const InputRow& row : document.lots) fillRow(*records.lots, layout.lots, row, problems);
+  return problems;
+}
+
+}  // namespace qvdtool

@@ -1,0 +1,56 @@
+#include "Format.hpp"
+
+#include <cmath>
+#include <cstdio>
+
+#include "platform/Text.hpp"
+
+namespace qvdtool::format {
+
+namespace text = automation::text;
+
+namespace {
+
+std::string fixed(double value, int decimals) {
+  if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;  // no "-0.00"
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
+}  // namespace
+
+std::string quantity(double value) {
+  std::string s = fixed(value, 3);
+  while (s.back() == '0') s.pop_back();
+  if (s.back() == '.') s.pop_back();
+  return s;
+}
+
+std::string money(double value) { return fixed(value, 2); }
+
+std::string value(const automation::Variant& v) {
+  switch (v.type()) {
+    case automation::VarType::Empty:
+    case automation::VarType::Null: return {};
+    case automation::VarType::Date: return v.toDate().format("dd-mm-yyyy");
+    case automation::VarType::String: return v.toString();
+    default: return v.isNumeric() ? quantity(v.toDouble()) : v.toString();
+  }
+}
+
+std::string cell(std::string_view s, std::size_t width, bool right) {
+  if (right && text::length(s) <= width) return text::alignRight(s, width);
+  return text::fit(s, width);
+}
+
+std::string count(long n, const std::string& noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
+
+std::string key(std::string_view type, int series, int year, int number) {
+  return std::string(type) + " " + std::to_string(series) + "/" + std::to_string(year) + " no. " +
+         std::to_string(number);
+}
+
+std::string key(const qvd::KeyDocumNext& k) { return key(k.sTpDoc, k.iSerie, k.iAno, k.lNumDoc); }
+
+}  // namespace qvdtool::format

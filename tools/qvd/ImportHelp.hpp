@@ -1,0 +1,62 @@
+#pragma once
+
+namespace qvdtool {
+
+inline constexpr const char* kImportHelp = R"(usage: qvd import DIR CAB.csv LIN.csv [LOT.csv] [OPTIONS]
+
+Creates one document per row of CAB.csv in the company in DIR, with its lines from LIN.csv and
+the lots of those lines from LOT.csv, through the library's record-set templates and Inserir.
+Each document goes in whole or not at all. A document that the input or the ERP refuses is
+reported on one line (its reference, its input lines, the reason, with the ERP's own message)
+and appended to the operation log DIR/OST_LOGNXTAPI.LOG; the run goes on with the next one.
+A progress bar is drawn on a terminal (plain lines at each tenth otherwise) and a summary ends
+the run. Exit code 0 when every document went in, 1 when some did not.
+
+Files: CSV in UTF-8, first row the column names (letter case does not matter), fields separated
+by ',' or by ';' (whichever the first row uses), double quotes around a field that holds the
+separator, a quote or a line break, a quote inside quotes doubled. Every file has the column
+REF, your reference of the document (it is not stored), and columns of one ERP table:
+  CAB.csv  one row per document, columns of DOCGCCAB. Required: TPDOC (document type), SERIE.
+           Read by the insert: TPDOC TPPRECO SERIE NNUMDOC TERCEIRO DATA SECTOR VNUMDOC
+           DESCCAB VENDEDOR RGIVA MOEDA IVAINC DESCPP PRAZOPGT MODOPGT EXPEDIR ONDEENV
+           ONDEENTR NCONTRIB ARREDIVA OBSERV GESCNT PESOTOT VOLTOT LOCALCG MEIOTRP APROVADO
+           DATAAPRO RESPAPRO PROCESSO EAN ANO MATRICUL DTCARGA HORA DATADES HORADES
+           MORADADSG LOCALDSG CDPOSTDSG PAISDSG.
+           NNUMDOC empty or 0: the ERP numbers the document; ANO empty: the year of DATA.
+  LIN.csv  one row per line, in the order of the document's lines, columns of DOCGCLIN.
+           Required: ARTIGO and QUANT (QUANT may be empty on a line without an article).
+           Read by the insert: TPLINHA ARTIGO ARMAZEM DESCR PRUNIT QUANT DESCONTO IVA TXDESC
+           UNIDADE FACTOR ORANO ORDOC ORSERIE ORNUM ORLIN. The insert puts these values over
+           the ERP's suggestions: give PRUNIT, or the line's price is 0.
+  LOT.csv  one row per lot quantity, columns of LOTEMOVS and DTAENTRA. Required: NUMLINHA
+           (the document line, counting its rows in LIN.csv from 1), CODLOT and QUANT.
+           Also read: ARTIGO and ARMAZEM (empty: the line's), VOSSLOTE, DTAENTRA, VALIDADE.
+Other columns of those tables are accepted and not used; a column the table does not have
+stops the run before anything is created.
+
+Values: whole numbers and decimals with '.' or ',' before the decimals and no grouping (1234.5
+or 1234,5); dates as yyyy-mm-dd or dd-mm-yyyy (also dd/mm/yyyy, dd.mm.yyyy); text as it is.
+Blanks around a value are dropped; an empty value leaves the column empty for the ERP.
+
+Order: each file is sorted by REF, so that a document's rows follow one another and the files
+are read side by side without holding more than one document in memory. REF values compare
+piece by piece, runs of digits by their numeric value and the rest character by character:
+D9 < D10 < E1. The order and the columns are checked before the first document is created;
+lines or lots whose REF has no row in CAB.csv are reported as a failed document.
+
+Options:
+)";
+
+inline constexpr const char* kImportMoreOptions = R"(  --keys FILE         write REF,TPDOC,SERIE,ANO,NNUMDOC of every document created
+
+Example:
+  CAB.csv:  REF,TPDOC,SERIE,TERCEIRO,DATA
+            D1,FA,1,C001,2024-03-15
+  LIN.csv:  REF,ARTIGO,ARMAZEM,QUANT,PRUNIT
+            D1,A001,A1,10,0.5
+            D1,A002,A1,2,9.9
+  LOT.csv:  REF,NUMLINHA,CODLOT,QUANT
+            D1,2,L-A002-1,2
+)";
+
+}  // namespace qvdtool

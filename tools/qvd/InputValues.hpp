@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/Variant.hpp"
+#include "platform/db/DataTypes.hpp"
+
+namespace qvdtool {
+
+// The text of a CSV field as the value a record-set column of `type` takes:
+// - whole-number columns: an optional sign and digits, within the column's range;
+// - decimal columns: an optional sign, digits, and one '.' or ',' before the decimals, no grouping;
+// - date columns: yyyy-mm-dd, or dd-mm-yyyy with '-', '/' or '.' between the parts;
+// - any other column: the text as it is.
+// False with `problem` saying what is wrong ("is not a number", ...) when the text does not fit.
+bool inputValue(automation::db::DataType type, std::string_view text, automation::Variant& value,
+                std::string& problem);
+
+}  // namespace qvdtool
