@@ -47,7 +47,7 @@ Variant valueFrom(FuzzedDataProvider& in) {
     case 5:
       return Variant(automation::Currency{in.ConsumeIntegral<int64_t>()});
     case 6:
-      return Variant(automation::Date{in.ConsumeFloatingPointInRange<double>(-700000, 3000000)});
+      return Variant(automation::Date{in.ConsumeFloatingPoint<double>()});
     case 7:
       return Variant::null();
     default:
