@@ -2,9 +2,11 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,10 +20,10 @@
 #include "platform/Text.hpp"
 #include "platform/db/Recordset.hpp"
 
-// The record-set driven Inserir with header, line and lot record sets of random columns (the
-// template's, some left out, some unknown added) holding random values of random types. It may
-// refuse or raise an automation error, nothing else; when it inserts, the number it hands back
-// in NNUMDOC and in the key is the stored document's.
+// The record-set driven Inserir of a valid two-line sale with a lot, its header, line and lot
+// record sets changed at random: columns left out or added, values of any type in place of the
+// valid ones. It may refuse or raise an automation error, nothing else; when it inserts, the
+// number it hands back in NNUMDOC and in the key is the stored document's.
 namespace {
 
 namespace fs = std::filesystem;
@@ -48,6 +50,14 @@ struct Company {
     header = bal.TemplateCabecalho()->columns();
     lines = bal.TemplateLinhas()->columns();
     lots = bal.TemplateLotes()->columns();
+  }
+
+  int inserted = 0;
+
+  // How often the changed documents still went in tells whether the run reached the insert.
+  ~Company() {
+    std::fprintf(stderr, "documents inserted: %d\n", inserted);
+    fs::remove_all(folder);
   }
 
   std::string scalar(const std::string& sql) {
@@ -90,28 +100,53 @@ Variant valueFrom(FuzzedDataProvider& in) {
   }
 }
 
-// A disconnected record set with some of `shape`'s columns and maybe one unknown, and `rows`
-// rows of random values.
-RecordsetRef recordset(FuzzedDataProvider& in, const std::vector<ColumnInfo>& shape, int rows) {
+using Row = std::map<std::string, Variant>;
+
+// The values of a sale of A001 and the lot article A002 with its lot, that the server accepts.
+const Row kHeader = {{"TPDOC", "FA"},         {"TPPRECO", int16_t{0}}, {"SERIE", int16_t{1}},
+                     {"TERCEIRO", "C001"},    {"DATA", "15-03-2024"},  {"SECTOR", "S1"},
+                     {"MOEDA", "EUR"},        {"RGIVA", "NAC"},        {"IVAINC", int16_t{0}},
+                     {"ANO", int16_t{2024}},  {"VENDEDOR", "V1"}};
+const Row kLine = {{"TPLINHA", int16_t{1}}, {"ARMAZEM", "A1"}, {"PRUNIT", 2.5}, {"QUANT", 2.0},
+                   {"IVA", int16_t{3}},     {"TXDESC", 0.0}};
+const Row kLot = {{"CODLOT", "L-A002-1"}, {"ARTIGO", "A002"}, {"VOSSLOTE", "VL"},
+                  {"ARMAZEM", "A1"},      {"QUANT", 2.0},     {"NUMLINHA", int16_t{2}}};
+
+// A disconnected record set of `shape`'s columns holding `rows` (the current row is the first).
+// For each column the input decides: mostly the valid value (or none), now and then a random
+// value, or the column left out; and, rarely, one unknown column more.
+RecordsetRef recordset(FuzzedDataProvider& in, const std::vector<ColumnInfo>& shape, std::vector<Row> rows) {
   auto rs = std::make_shared<automation::db::Recordset>();
-  std::vector<std::string> names;
-  for (const ColumnInfo& column : shape)
-    if (in.ConsumeIntegralInRange(0, 15) != 0) {
-      rs->GetFields().Append(column.name, column.type, column.definedSize, column.attributes);
-      names.push_back(column.name);
-    }
-  if (in.ConsumeIntegralInRange(0, 7) == 0) {
-    rs->GetFields().Append("EXTRA", automation::db::DataType::Variant);
-    names.push_back("EXTRA");
+  std::map<std::string, int> choice;
+  for (const ColumnInfo& column : shape) {
+    int c = in.ConsumeIntegralInRange(0, 15);
+    choice[column.name] = c;
+    if (c != 15) rs->GetFields().Append(column.name, column.type, column.definedSize, column.attributes);
   }
+  if (in.ConsumeIntegralInRange(0, 15) == 15) rs->GetFields().Append("EXTRA", automation::db::DataType::Variant);
   rs->Open();
-  for (int r = 0; r < rows; ++r) {
+  for (const Row& row : rows) {
     rs->AddNew();
-    for (const std::string& name : names)
-      if (in.ConsumeBool()) automation::ignoreError([&] { rs->setValue(name, valueFrom(in)); });
+    for (const auto& column : choice) {
+      const std::string& name = column.first;
+      int c = column.second;
+      if (c == 15) continue;
+      auto valid = row.find(name);
+      if (c == 14)
+        automation::ignoreError([&] { rs->setValue(name, valueFrom(in)); });
+      else if (valid != row.end())
+        rs->setValue(name, valid->second);
+    }
   }
-  if (rows > 0) rs->MoveFirst();
+  if (!rows.empty()) rs->MoveFirst();
   return rs;
+}
+
+Row line(const char* artigo) {
+  Row row = kLine;
+  row["ARTIGO"] = artigo;
+  row["UNIDADE"] = std::string(artigo) == "A001" ? "UN" : "LT";
+  return row;
 }
 
 }  // namespace
@@ -119,9 +154,9 @@ RecordsetRef recordset(FuzzedDataProvider& in, const std::vector<ColumnInfo>& sh
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FuzzedDataProvider in(data, size);
   Company& c = company();
-  RecordsetRef docs = recordset(in, c.header, 1);
-  RecordsetRef linhas = recordset(in, c.lines, in.ConsumeIntegralInRange(0, 4));
-  RecordsetRef lotes = recordset(in, c.lots, in.ConsumeIntegralInRange(0, 3));
+  RecordsetRef docs = recordset(in, c.header, {kHeader});
+  RecordsetRef linhas = recordset(in, c.lines, {line("A001"), line("A002")});
+  RecordsetRef lotes = recordset(in, c.lots, {kLot});
   qvd::KeyDocumNext key;
   qvd::NextError erro;
   bool inserted = false;
@@ -134,6 +169,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(!erro.sTextoErro.empty(), "a refusal without the ERP's text");
     return 0;
   }
+  ++c.inserted;
   require(docs->value("NNUMDOC").toLong() == key.lNumDoc, "NNUMDOC is not the key's number");
   require(c.scalar("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = '" + automation::text::sqlQuoted(key.sTpDoc) +
                    "' AND SERIE = " + std::to_string(key.iSerie) + " AND ANO = " + std::to_string(key.iAno) +

@@ -29,7 +29,7 @@ for t in $targets; do
     status=1
     grep -E "ERROR|property broken|SUMMARY" "build-fuzz/$t.log" | head -5
   fi
-  grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "build-fuzz/$t.log"
+  grep -E "stat::number_of_executed_units|stat::peak_rss_mb|documents inserted" "build-fuzz/$t.log"
   echo "findings: $(ls "fuzz-findings/$t" | wc -l)"
 done
 exit $status
