@@ -53,8 +53,8 @@ class Company {
   void insert() {
     qvd::KeyDocumNext key;
     bal.UsaPrecoUnitario(true);
-    if (!bal.CF_DocGenInserir(qvd::Preparacao, qvd::tpDefault, "NC", "S1", 1, "C001", "PR-1", "VN-1", "15-03-2024",
-                              "", "A1", false, "V1", artigos_, nomes_, quantidades_, precos_, notas_, key))
+    if (!bal.CF_DocGenInserir(qvd::Preparacao, qvd::tpDefault, "NC", "S1", 1, "C001", "PR-1", "VN-1", "15-03-2024", "",
+                              "A1", false, "V1", artigos_, nomes_, quantidades_, precos_, notas_, key))
       throw std::runtime_error(bal.ErroDescricao());
   }
 
@@ -193,8 +193,7 @@ void plainInserts(benchmark::State& state) {
 
 BENCHMARK(libraryInsert)->Name("CF_DocGenInserir/10 lines")->Unit(benchmark::kMicrosecond);
 BENCHMARK(plainInserts)->Name("Prepared SQLite inserts/10 lines")->Unit(benchmark::kMicrosecond);
-const bool kInsertTargets = bench::expect("CF_DocGenInserir/10 lines", {.baseline = "Prepared SQLite inserts/10 lines",
-                                                                       .maxRatio = 3,
-                                                                       .minPerSecond = 1000});
+const bool kInsertTargets = bench::expect(
+    "CF_DocGenInserir/10 lines", {.baseline = "Prepared SQLite inserts/10 lines", .maxRatio = 3, .minPerSecond = 1000});
 // Measured by scripts/bench.sh through bench/import.sh: whole ten-line documents read from CSV.
 const bool kImportBaseline = bench::expect("qvd import/10 lines", {.baseline = "Prepared SQLite inserts/10 lines"});

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "Table.hpp"
-#include "erpserver/Dispatch.hpp"
 #include "erpserver/DemoCompany.hpp"
+#include "erpserver/Dispatch.hpp"
 #include "erpserver/Registration.hpp"
 #include "erpserver/Session.hpp"
 #include "platform/ComponentRegistry.hpp"
@@ -40,6 +40,7 @@ class Company {
     erpserver::unregisterServer();
     std::filesystem::remove_all(folder_);
   }
+
  private:
   std::filesystem::path folder_;
   ObjectRef base_;
@@ -48,46 +49,41 @@ class Company {
 const char* const kArticles[] = {"A001", "A002", "A003", "P001", "S001"};
 
 // The automation layer's cost: a put by member name through the late-bound interface, against
-// the server object's own C++ setter of the same field with the same value.
-ObjectRef newLine() { return automation::createObject("ErpApiNextPlus.DocumentosGcLin"); }
-
-int slotOf(const ObjectRef& line, std::string_view member) {
-  return dynamic_cast<erpserver::ServerObject&>(*line).info().find(member)->slot;
+// the server object's own C++ setter of the same field with the same value. `put` runs once per
+// iteration on a new line object, given the object and the slot of `member`.
+template <class Put>
+void putLoop(benchmark::State& state, std::string_view member, Put put) {
+  Company company;
+  ObjectRef line = automation::createObject("ErpApiNextPlus.DocumentosGcLin");
+  auto& object = dynamic_cast<erpserver::ServerObject&>(*line);
+  const int slot = object.info().find(member)->slot;
+  for (auto _ : state) put(line, object, slot);
 }
 
 void LateBoundPutDouble(benchmark::State& state) {
-  Company company;
-  ObjectRef line = newLine();
   double q = 0;
-  for (auto _ : state) propPut(line, "Quantidade", q += 1);
+  putLoop(state, "Quantidade",
+          [&q](ObjectRef& line, erpserver::ServerObject&, int) { propPut(line, "Quantidade", q += 1); });
 }
 BENCHMARK(LateBoundPutDouble)->Name("Late-bound put/double");
 
 void DirectSetDouble(benchmark::State& state) {
-  Company company;
-  ObjectRef line = newLine();
-  auto& object = dynamic_cast<erpserver::ServerObject&>(*line);
-  const int slot = slotOf(line, "Quantidade");
   double q = 0;
-  for (auto _ : state) object.setValue(slot, automation::Variant(q += 1));
+  putLoop(state, "Quantidade", [&q](ObjectRef&, erpserver::ServerObject& line, int slot) {
+    line.setValue(slot, automation::Variant(q += 1));
+  });
 }
 BENCHMARK(DirectSetDouble)->Name("Direct C++ setter/double");
 
+const automation::Variant kCode("A001");
+
 void LateBoundPutString(benchmark::State& state) {
-  Company company;
-  ObjectRef line = newLine();
-  automation::Variant code("A001");
-  for (auto _ : state) propPut(line, "Artigo", code);
+  putLoop(state, "Artigo", [](ObjectRef& line, erpserver::ServerObject&, int) { propPut(line, "Artigo", kCode); });
 }
 BENCHMARK(LateBoundPutString)->Name("Late-bound put/string");
 
 void DirectSetString(benchmark::State& state) {
-  Company company;
-  ObjectRef line = newLine();
-  auto& object = dynamic_cast<erpserver::ServerObject&>(*line);
-  const int slot = slotOf(line, "Artigo");
-  automation::Variant code("A001");
-  for (auto _ : state) object.setValue(slot, code);
+  putLoop(state, "Artigo", [](ObjectRef&, erpserver::ServerObject& line, int slot) { line.setValue(slot, kCode); });
 }
 BENCHMARK(DirectSetString)->Name("Direct C++ setter/string");
 

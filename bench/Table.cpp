@@ -82,8 +82,8 @@ const TableReporter::Figure* TableReporter::find(const std::string& name) const 
 }
 
 void TableReporter::Finalize() {
-  std::printf("%-36s %10s %10s %10s  %-32s %6s %6s  %s\n", "benchmark", "time/op", "cpu/op", "per second",
-              "baseline", "ratio", "cpu", "target (on cpu time, rate on the clock)");
+  std::printf("%-36s %10s %10s %10s  %-32s %6s %6s  %s\n", "benchmark", "time/op", "cpu/op", "per second", "baseline",
+              "ratio", "cpu", "target (on cpu time, rate on the clock)");
   for (const Figure& f : figures_) {
     if (!f.error.empty()) {
       std::printf("%-44s failed: %s\n", f.name.c_str(), f.error.c_str());

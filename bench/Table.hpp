@@ -12,7 +12,7 @@ namespace bench {
 struct Expectation {
   std::string baseline;
   double maxRatio = 0;
-  double minPerSecond = 0;  // items per second
+  double minPerSecond = 0;    // items per second
   double maxNanoseconds = 0;  // per iteration
 };
 

@@ -2,8 +2,8 @@
 #include <unistd.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <map>
@@ -74,9 +74,19 @@ Company& company() {
 
 // Values that the document tables take, and others that they should refuse.
 Variant valueFrom(FuzzedDataProvider& in) {
-  static const char* const kTexts[] = {"FA", "GR", "NC", "C001", "F001", "A001", "A002", "P001", "S001", "A1", "A2",
-                                       "L-A002-1", "15-03-2024", "2024-03-15", "31-02-2024", "S1", "V1", "EUR",
-                                       "NAC", "UN", "LT", "10+5", "", " ", "'", "x'; DROP TABLE DOCGCCAB; --"};
+  static const char* const kTexts[] = {"FA",         "GR",
+                                       "NC",         "C001",
+                                       "F001",       "A001",
+                                       "A002",       "P001",
+                                       "S001",       "A1",
+                                       "A2",         "L-A002-1",
+                                       "15-03-2024", "2024-03-15",
+                                       "31-02-2024", "S1",
+                                       "V1",         "EUR",
+                                       "NAC",        "UN",
+                                       "LT",         "10+5",
+                                       "",           " ",
+                                       "'",          "x'; DROP TABLE DOCGCCAB; --"};
   switch (in.ConsumeIntegralInRange(0, 9)) {
     case 0:
       return Variant::null();
@@ -89,8 +99,9 @@ Variant valueFrom(FuzzedDataProvider& in) {
     case 4:
       return Variant(in.ConsumeIntegralInRange<int32_t>(-3, 70000));
     case 5: {
-      static const double kNumbers[] = {0, 1, 2.5, -1, 1e300, std::numeric_limits<double>::quiet_NaN(),
-                                        std::numeric_limits<double>::infinity(), 1e-320};
+      static const double kNumbers[] = {
+          0,     1, 2.5, -1, 1e300, std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+          1e-320};
       return Variant(kNumbers[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kNumbers) - 1)]);
     }
     case 6:
@@ -103,12 +114,11 @@ Variant valueFrom(FuzzedDataProvider& in) {
 using Row = std::map<std::string, Variant>;
 
 // The values of a sale of A001 and the lot article A002 with its lot, that the server accepts.
-const Row kHeader = {{"TPDOC", "FA"},         {"TPPRECO", int16_t{0}}, {"SERIE", int16_t{1}},
-                     {"TERCEIRO", "C001"},    {"DATA", "15-03-2024"},  {"SECTOR", "S1"},
-                     {"MOEDA", "EUR"},        {"RGIVA", "NAC"},        {"IVAINC", int16_t{0}},
-                     {"ANO", int16_t{2024}},  {"VENDEDOR", "V1"}};
-const Row kLine = {{"TPLINHA", int16_t{1}}, {"ARMAZEM", "A1"}, {"PRUNIT", 2.5}, {"QUANT", 2.0},
-                   {"IVA", int16_t{3}},     {"TXDESC", 0.0}};
+const Row kHeader = {{"TPDOC", "FA"},        {"TPPRECO", int16_t{0}}, {"SERIE", int16_t{1}}, {"TERCEIRO", "C001"},
+                     {"DATA", "15-03-2024"}, {"SECTOR", "S1"},        {"MOEDA", "EUR"},      {"RGIVA", "NAC"},
+                     {"IVAINC", int16_t{0}}, {"ANO", int16_t{2024}},  {"VENDEDOR", "V1"}};
+const Row kLine = {{"TPLINHA", int16_t{1}}, {"ARMAZEM", "A1"},   {"PRUNIT", 2.5},
+                   {"QUANT", 2.0},          {"IVA", int16_t{3}}, {"TXDESC", 0.0}};
 const Row kLot = {{"CODLOT", "L-A002-1"}, {"ARTIGO", "A002"}, {"VOSSLOTE", "VL"},
                   {"ARMAZEM", "A1"},      {"QUANT", 2.0},     {"NUMLINHA", int16_t{2}}};
 

@@ -55,9 +55,11 @@ namespace {
 // One table's rows as sorted text.
 std::string rows(const Scalar& scalar, const std::string& table, std::initializer_list<const char*> columns) {
   std::string row;
-  for (const char* column : columns) row += (row.empty() ? "ifnull(" : " || ' ' || ifnull(") + std::string(column) + ", '')";
+  for (const char* column : columns)
+    row += (row.empty() ? "ifnull(" : " || ' ' || ifnull(") + std::string(column) + ", '')";
   return table + ": " +
-         scalar("SELECT ifnull(group_concat(r, '; '), '') FROM (SELECT " + row + " AS r FROM " + table + " ORDER BY r)") +
+         scalar("SELECT ifnull(group_concat(r, '; '), '') FROM (SELECT " + row + " AS r FROM " + table +
+                " ORDER BY r)") +
          "\n";
 }
 

@@ -49,10 +49,10 @@ struct PlannedCall {
 // The calls of a run and where its landmarks stand among them (positions in `calls`).
 struct CallPlan {
   std::vector<PlannedCall> calls;
-  std::size_t lastLine = 0;      // the last AdicionaLinha: the line switches are reset after it
-  std::size_t finalization = 0;  // the document's last Origem put, which opens its finalization
-  std::size_t finalizationEnd = 0;  // its last call: the key's type read, or the accounting's last
-  std::size_t linkRead = 0;      // the parameters' LigacaoACtb read, made after the link went off
+  std::size_t lastLine = 0;                     // the last AdicionaLinha: the line switches are reset after it
+  std::size_t finalization = 0;                 // the document's last Origem put, which opens its finalization
+  std::size_t finalizationEnd = 0;              // its last call: the key's type read, or the accounting's last
+  std::size_t linkRead = 0;                     // the parameters' LigacaoACtb read, made after the link went off
   std::vector<std::size_t> documentVerdicts;    // the finalization's Validar and Inserir
   std::vector<std::size_t> accountingVerdicts;  // the accounting document's Validar and Inserir
 };

@@ -25,8 +25,11 @@ std::string handled(const std::string& member) { return "BAL_Next: " + member; }
 // The array-driven document members: two lines, the second of a lot article with its lot where
 // the member takes a warehouse and lots per line.
 Scenario documentMember(Member member, const std::string& tipoDoc) {
-  return {testing_support::nameOf(member), handled(testing_support::nameOf(member)),
-          handled(testing_support::nameOf(member)), true, [member, tipoDoc](qvd::BAL_Next& bal) -> Call {
+  return {testing_support::nameOf(member),
+          handled(testing_support::nameOf(member)),
+          handled(testing_support::nameOf(member)),
+          true,
+          [member, tipoDoc](qvd::BAL_Next& bal) -> Call {
             auto a = std::make_shared<DocumentArgs>();
             a->sTipoDoc = tipoDoc;
             // The lots name ERP line numbers, which a note line would shift.
@@ -54,7 +57,11 @@ struct Movement {
 
 template <class Body>
 Scenario movement(const std::string& member, Body body, bool withLot = false) {
-  return {member, handled(member), handled(member), true, [body, withLot](qvd::BAL_Next& bal) -> Call {
+  return {member,
+          handled(member),
+          handled(member),
+          true,
+          [body, withLot](qvd::BAL_Next& bal) -> Call {
             auto m = std::make_shared<Movement>();
             if (withLot) {
               m->sArt = texts({"A001", "A002"});
@@ -71,11 +78,11 @@ Scenario singleLineEntry(const std::string& member, bool fromSupplier) {
     double dQuantidade = 2;
     Texts sElementos = texts({"A002", "A003"});
     Numbers dPercent = numbers({50, 25});
-    return fromSupplier ? bal.MF_MovEntradaFornecedorCriar(qvd::tpDefault, m.tipif, sFornecedor, m.sProcesso,
-                                                           sVossoNDoc, sComposto, dQuantidade, sElementos, dPercent,
-                                                           m.key)
-                        : bal.MF_MovEntradaProducaoCriar(qvd::tpDefault, m.tipif, m.sProcesso, sComposto, dQuantidade,
-                                                         sElementos, dPercent, m.key);
+    return fromSupplier
+               ? bal.MF_MovEntradaFornecedorCriar(qvd::tpDefault, m.tipif, sFornecedor, m.sProcesso, sVossoNDoc,
+                                                  sComposto, dQuantidade, sElementos, dPercent, m.key)
+               : bal.MF_MovEntradaProducaoCriar(qvd::tpDefault, m.tipif, m.sProcesso, sComposto, dQuantidade,
+                                                sElementos, dPercent, m.key);
   });
   s.booked = fromSupplier;  // only the supplier's entry has an accounting journal
   return s;
@@ -163,8 +170,8 @@ Scenario salesQuote() {
     Numbers dDesconto = numbers({10, 0});
     int32_t lNumDoc = 0;
     return bal.EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro,
-                                        m.sProcesso, "Proposta 12", "PED-3", "", sArm, m.sArt, m.dQuant, m.dPrUni,
-                                        sDes, sNome, dDesconto, lNumDoc);
+                                        m.sProcesso, "Proposta 12", "PED-3", "", sArm, m.sArt, m.dQuant, m.dPrUni, sDes,
+                                        sNome, dDesconto, lNumDoc);
   });
   s.source = s.finalizationSource = "DAL_Next: MovOrcamentoVendaInserir";
   return s;
@@ -213,8 +220,8 @@ std::vector<Scenario> scenarios() {
                }),
       movement("MF_MovSaidaConsMultiArmCriar",
                [](qvd::BAL_Next& bal, Movement& m) {
-                 return bal.MF_MovSaidaConsMultiArmCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant,
-                                                         m.sArm, m.key);
+                 return bal.MF_MovSaidaConsMultiArmCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant, m.sArm,
+                                                         m.key);
                }),
       movement("MF_MovDevolucaoSaidaDeConsumoCriar",
                [](qvd::BAL_Next& bal, Movement& m) {
@@ -231,14 +238,14 @@ std::vector<Scenario> scenarios() {
       lotReturn(),
       movement("EP_MovEntradaProducaoCriar",
                [](qvd::BAL_Next& bal, Movement& m) {
-                 return bal.EP_MovEntradaProducaoCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant,
-                                                       m.dPrUni, m.key);
+                 return bal.EP_MovEntradaProducaoCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant, m.dPrUni,
+                                                       m.key);
                }),
       movement(
           "EP_MovEntradaProdMultiArmCriar",
           [](qvd::BAL_Next& bal, Movement& m) {
-            return bal.EP_MovEntradaProdMultiArmCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant,
-                                                      m.dPrUni, m.sArm, m.oLotes, m.key);
+            return bal.EP_MovEntradaProdMultiArmCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant, m.dPrUni,
+                                                      m.sArm, m.oLotes, m.key);
           },
           true),
   };

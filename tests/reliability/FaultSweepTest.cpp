@@ -110,8 +110,8 @@ class FaultSweep : public testing_support::ErpTest, public ::testing::WithParamI
       std::string source = finalizing ? s.finalizationSource : s.source;
       check(fault == Fault::Raise, "a refusal raised " + r.raised.description);
       check(r.raised.number == kRaised && r.raised.description == "Falha simulada" && r.raised.source == source,
-            "raised " + std::to_string(r.raised.number) + " '" + r.raised.description + "' from '" +
-                r.raised.source + "', expected the injected error from '" + source + "'");
+            "raised " + std::to_string(r.raised.number) + " '" + r.raised.description + "' from '" + r.raised.source +
+                "', expected the injected error from '" + source + "'");
     } else if (r.outcome.result) {
       check(complete, "true without the whole document and its accounting entry");
     } else {
