@@ -71,8 +71,8 @@ void TableReporter::ReportRuns(const std::vector<Run>& runs) {
   }
 }
 
-void TableReporter::add(std::string name, double nanoseconds, double perSecond) {
-  figures_.push_back({std::move(name), nanoseconds, nanoseconds, perSecond, {}});
+void TableReporter::add(std::string name, double nanoseconds, double cpuNanoseconds, double perSecond) {
+  figures_.push_back({std::move(name), nanoseconds, cpuNanoseconds, perSecond, {}});
 }
 
 const TableReporter::Figure* TableReporter::find(const std::string& name) const {

@@ -29,7 +29,7 @@ class TableReporter : public benchmark::BenchmarkReporter {
   void Finalize() override;
   bool targetsMet() const { return missed_.empty(); }
   // A figure measured outside this program, shown in the same table.
-  void add(std::string name, double nanoseconds, double perSecond);
+  void add(std::string name, double nanoseconds, double cpuNanoseconds, double perSecond);
 
  private:
   struct Figure {

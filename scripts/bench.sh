@@ -8,5 +8,6 @@ cd "$(dirname "$0")/.."
 sh scripts/setup.sh
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DQVD_BENCH=ON >/dev/null
 cmake --build build-bench -j"$(nproc)" --target qvd_bench qvd >/dev/null
-imported=$(sh bench/import.sh "${IMPORT_DOCS:-20000}" build-bench/qvd | sed -n 's/.* \([0-9]*\) documents\/s;.*/\1/p' | tail -1)
+imported=$(sh bench/import.sh "${IMPORT_DOCS:-20000}" build-bench/qvd |
+  sed -n 's/.* \([0-9]*\) documents\/s;.*(\([0-9]*\) documents per CPU second).*/\1:\2/p' | tail -1)
 build-bench/qvd_bench --benchmark_filter="${1:-.}" --benchmark_min_time=1 "--figure=qvd import/10 lines=$imported"
