@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "Table.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/DemoCompany.hpp"
 #include "erpserver/Registration.hpp"
@@ -128,3 +129,8 @@ void plainInserts(benchmark::State& state) {
 
 BENCHMARK(libraryInsert)->Name("CF_DocGenInserir/10 lines")->Unit(benchmark::kMicrosecond);
 BENCHMARK(plainInserts)->Name("Prepared SQLite inserts/10 lines")->Unit(benchmark::kMicrosecond);
+const bool kInsertTargets = bench::expect("CF_DocGenInserir/10 lines", {.baseline = "Prepared SQLite inserts/10 lines",
+                                                                       .maxRatio = 3,
+                                                                       .minPerSecond = 1000});
+// Measured by scripts/bench.sh through bench/import.sh: whole ten-line documents read from CSV.
+const bool kImportBaseline = bench::expect("qvd import/10 lines", {.baseline = "Prepared SQLite inserts/10 lines"});
