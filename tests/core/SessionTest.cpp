@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "core/DAL_Next.hpp"
 #include "erpserver/Faults.hpp"
 #include "platform/db/Recordset.hpp"
 #include "support/DalTestAccess.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
 using qvd::DAL_NextTestAccess;
 using testing_support::raisedBy;

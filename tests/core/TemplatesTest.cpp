@@ -3,11 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/DAL_Next.hpp"
 #include "platform/db/Catalog.hpp"
 #include "support/DalTestAccess.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
 using automation::db::RecordsetRef;
 using testing_support::raisedBy;

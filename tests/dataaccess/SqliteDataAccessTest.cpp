@@ -5,14 +5,12 @@
 #include <thread>
 
 #include "dataaccess/SqliteDataAccess.hpp"
-#include "platform/db/Catalog.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/SampleTables.hpp"
 #include "support/TempFolder.hpp"
 
 using automation::Date;
 using automation::Variant;
-using automation::db::DataType;
 using automation::db::Recordset;
 using automation::db::RecordsetRef;
 using dataaccess::SqliteDataAccess;
@@ -54,65 +52,11 @@ class DataAccess : public ::testing::Test {
     }
   }
 
-  static std::vector<std::string> names(const Recordset& rs) {
-    std::vector<std::string> out;
-    for (const auto& c : rs.columns()) out.push_back(c.name);
-    return out;
-  }
-
   testing_support::TempFolder folder;
   std::shared_ptr<SqliteDataAccess> dao;
 };
 
 }  // namespace
-
-TEST_F(DataAccess, TemplateQueriesReturnTheColumnsAndNoRows) {
-  ASSERT_TRUE(dao->ExecutarSQL(
-      "",
-      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC) VALUES ('', -1, -1, -1);"
-      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA) VALUES ('', -1, -1, -1, 1);"
-      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, DTAENTRA) VALUES ('PARAF', 'L1', 'A1', '2024-01-02');"
-      "INSERT INTO LOTEMOVS (ANO, TPDOCUM, SERIE, NNUMDOC, NUMLINHA, CODLOT, ARTIGO, VOSSLOTE) "
-      "VALUES (-1, '', -1, -1, -1, 'L1', 'PARAF', 'X')"))
-      << dao->UltimoErroBD();
-
-  RecordsetRef lines;
-  ASSERT_TRUE(dao->AbrirRecordset(
-      "", "SELECT * FROM DOCGCLIN WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 AND NUMLINHA = -1 ", lines,
-      -1, 0));
-  EXPECT_EQ(lines->RecordCount(), 0);
-  EXPECT_TRUE(lines->Eof());
-  EXPECT_EQ(names(*lines), (std::vector<std::string>{"TPDOCUM", "SERIE", "ANO", "NNUMDOC", "NUMLINHA", "ARTIGO",
-                                                     "QUANT", "PRUNIT", "FACTOR"}));
-  EXPECT_EQ(lines->GetFields()["ARTIGO"].DefinedSize(), 20);
-
-  RecordsetRef lots;
-  ASSERT_TRUE(
-      dao->AbrirRecordset("",
-                          "SELECT LOTEMOVS.*, ARTLOT.DTAENTRA  FROM LOTEMOVS LEFT OUTER JOIN ARTLOT ON "
-                          "ARTLOT.ARTIGO=LOTEMOVS.ARTIGO WHERE ANO=-1 AND TPDOCUM='' AND SERIE=-1 AND NNUMDOC=-1 "
-                          "AND NUMLINHA = -1 AND LOTEMOVS.CODLOT='' AND LOTEMOVS.VOSSLOTE='' ",
-                          lots, -1, 0))
-      << dao->UltimoErroBD();
-  EXPECT_EQ(lots->RecordCount(), 0);
-  EXPECT_EQ(names(*lots), (std::vector<std::string>{"ANO", "TPDOCUM", "SERIE", "NNUMDOC", "NUMLINHA", "CODLOT",
-                                                    "ARTIGO", "VOSSLOTE", "ARMAZEM", "QUANT", "VALIDADE", "DTAENTRA"}));
-  EXPECT_EQ(lots->GetFields()["DTAENTRA"].Type(), DataType::Date);
-
-  // The header template is built from the catalog, on the connection the object works on.
-  automation::db::ConnectionRef connection;
-  ASSERT_TRUE(dao->ObterLigacao(connection));
-  automation::db::Catalog catalog;
-  catalog.SetActiveConnection(connection);
-  auto header = std::make_shared<Recordset>();
-  header->SetCursorLocation(automation::db::UseClientCursor);
-  for (const auto& c : catalog.Tables("DOCGCCAB").Columns())
-    header->GetFields().Append(c.name, c.type, c.definedSize, c.attributes);
-  header->Open();
-  EXPECT_EQ(header->RecordCount(), 0);
-  EXPECT_EQ(header->GetFields().Count(), 9);
-  EXPECT_EQ(header->GetFields()["DATA"].Type(), DataType::Date);
-}
 
 TEST_F(DataAccess, ValuesAndNullsMakeTheRoundTripThroughAnUpdatableRecordSet) {
   RecordsetRef rs;
@@ -256,7 +200,7 @@ TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
   ASSERT_TRUE(rs);
   EXPECT_FALSE(rs->IsOpen());
   EXPECT_FALSE(dao->AbrirRecordsetActualizavel(
-      Variant("SELECT LOTEMOVS.*, ARTLOT.DTAENTRA FROM LOTEMOVS LEFT JOIN ARTLOT ON ARTLOT.ARTIGO = LOTEMOVS.ARTIGO"),
+      Variant("SELECT DOCGCCAB.*, NOTAS.VALOR FROM DOCGCCAB LEFT JOIN NOTAS ON NOTAS.TEXTO = DOCGCCAB.OBSERV"),
       rs, 4, -1));
   EXPECT_NE(dao->UltimoErroBD().find("more than one table"), std::string::npos);
 
@@ -265,31 +209,4 @@ TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
   EXPECT_NE(missingFolder.description.find("nao/existe.db"), std::string::npos);
   std::ofstream(folder.file("texto.db")) << "isto não é uma base de dados, mas tem texto bastante para o parecer.";
   EXPECT_NE(errorOf([&] { SqliteDataAccess::open(folder.file("texto.db")); }), 0);
-}
-
-TEST_F(DataAccess, TheLibrarysOwnStatementsRunAsWritten) {
-  ASSERT_TRUE(dao->ExecutarSQL(
-      "",
-      "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17);"
-      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('PARAF', 'L1', 'A1', 10, 4)"));
-  RecordsetRef counter =
-      query(*dao, "SELECT  ANO, DOC, SERIE, NUM From NUMDOC WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )");
-  EXPECT_EQ(counter->value("NUM").toLong(), 17);
-  ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 16 WHERE (DOC = 'FT') AND (SERIE =1) AND (ANO =2024 )"));
-
-  ASSERT_TRUE(
-      dao->ExecutarSQL("",
-                       "Update ARTLOT SET QTDSID = QTDSID - '1.5' WHERE (ARTIGO = 'PARAF') AND (CODLOTE = 'L1') "
-                       "AND (ARMAZEM = 'A1')"));
-  EXPECT_EQ(query(*dao, "SELECT QTDSID FROM ARTLOT")->value("QTDSID"), Variant(2.5));
-
-  RecordsetRef rs;
-  ASSERT_TRUE(dao->AbrirRecordsetActualizavel(Variant(kImpressa), rs, 4, -1)) << dao->UltimoErroBD();
-  addCopies(*rs, {987655, 987656});
-  ASSERT_TRUE(dao->GravarRecordset("", rs));
-  ASSERT_TRUE(dao->ExecutarSQL("",
-                               "DELETE FROM IMPRESSA WHERE (UTILIZ = 'ana') AND (TPDOC = 'FT') AND (ANO =2024) AND "
-                               "(SERIE =1) AND (NUMDOC =17)"));
-  EXPECT_EQ(count("IMPRESSA"), 0);
-  EXPECT_EQ(query(*dao, "SELECT NUM FROM NUMDOC")->value("NUM"), Variant(int32_t{16}));
 }

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-#include "documents/MaintenanceFixture.hpp"
 #include "documents/NxDocComercial.hpp"
 #include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/Date.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/ErpFixture.hpp"
 
 namespace {
 
@@ -62,12 +60,11 @@ TEST(DocumentObjects, LinesAreNumberedByCountPlusOneAndKeyedByTheirNumber) {
 namespace testing_support {
 namespace {
 
-
 using automation::Currency;
 using automation::Variant;
 using qvd::NxDocComercial;
 
-class DocumentObjectsOnTheErp : public MaintenanceTest {
+class DocumentObjectsOnTheErp : public ErpTest {
  protected:
   static Currency money(double value) { return Currency::fromDouble(value); }
 
@@ -91,13 +88,6 @@ class DocumentObjectsOnTheErp : public MaintenanceTest {
     return erro;
   }
 
-  // The members put on objects of `classe` since startJournal, in order.
-  static std::vector<std::string> puts(const std::string& classe) {
-    std::vector<std::string> members;
-    for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
-      if (e.className == classe && e.kind == erpserver::AccessKind::Put) members.push_back(e.member);
-    return members;
-  }
 };
 
 TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
@@ -105,15 +95,15 @@ TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
   auto doc = novo();
   startJournal();
   ASSERT_TRUE(doc->Inserir()) << erroDe(*doc).second;
-  EXPECT_EQ(puts("CabecDoc"),
+  EXPECT_EQ(putsOn("CabecDoc"),
             (std::vector<std::string>{"Ano", "Data", "DataAprovacao", "DataCarga", "DataDescarga", "DataVencimento",
                                       "DescontoCabecalho", "DescontoCabValor", "HoraCarga", "HoraDescarga", "LocalCarga",
                                       "LocalDescarga", "Moeda", "NossoNoDocumento", "NumeroContribuinte", "Observacoes",
                                       "Processo", "Sector", "Serie", "Terceiro", "TipoDocumento", "TipoPreco",
                                       "Vendedor", "VossoNoDocumento", "IvaIncluido"}));
-  EXPECT_EQ(puts("DocumentoComercial"), (std::vector<std::string>{"Origem"}));
-  EXPECT_EQ(puts("DocumentosGcLin").size(), 36u);
-  std::vector<std::string> calls = documentCalls();
+  EXPECT_EQ(putsOn("DocumentoComercial"), (std::vector<std::string>{"Origem"}));
+  EXPECT_EQ(putsOn("DocumentosGcLin").size(), 36u);
+  std::vector<std::string> calls = accessesOn("DocumentoComercial");
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "AdicionaLinha"), 2);
   EXPECT_EQ(std::count(calls.begin(), calls.end(), "SugereValoresLin"), 0);
 
@@ -121,9 +111,9 @@ TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
   qvd::KeyDocumNext chave{2024, "FA", 1, numero};
   EXPECT_GT(numero, 0);
   EXPECT_EQ(doc->Cab()->Ano, 0);  // not refreshed from the ERP
-  EXPECT_EQ(linhas(chave), "A001 2.0 10.0; P001 1.0 20.5");
-  EXPECT_EQ(cabecalho("ORIGEM", chave), "2");
-  EXPECT_EQ(cabecalho("OBSERV", chave), "Por objeto");
+  EXPECT_EQ(linesOf(chave), (Rows{"1|A001|Parafuso M6|10|2|0", "2|P001|Mesa de pinho|20.5|1|0"}));
+  EXPECT_EQ(ofDocument("ORIGEM", "DOCGCCAB", chave), "2");
+  EXPECT_EQ(ofDocument("OBSERV", "DOCGCCAB", chave), "Por objeto");
   EXPECT_EQ(stock("A001"), a001 - 2);
   EXPECT_EQ(stock("P001", "A2"), p001 - 1);
 
@@ -149,11 +139,11 @@ TEST_F(DocumentObjectsOnTheErp, BuildInsertReadBackAndRemove) {
   // Removing goes by the header as the caller holds it: year 0 names no document.
   EXPECT_FALSE(doc->Remover());
   EXPECT_EQ(erroDe(*doc).first, 1010);
-  EXPECT_TRUE(existe(chave));
+  EXPECT_TRUE(exists(chave));
   doc->Cab()->Ano = 2024;
   auto cabAntigo = doc->Cab();
   EXPECT_TRUE(doc->Remover());
-  EXPECT_FALSE(existe(chave));
+  EXPECT_FALSE(exists(chave));
   EXPECT_EQ(stock("A001"), a001);
   EXPECT_NE(doc->Cab(), cabAntigo);
   EXPECT_EQ(doc->Cab()->TipoDocumento, "");

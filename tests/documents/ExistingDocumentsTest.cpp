@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "documents/MaintenanceFixture.hpp"
+#include "support/ErpFixture.hpp"
 
 namespace testing_support {
 namespace {
@@ -8,22 +8,22 @@ namespace {
 using automation::ObjectRef;
 using automation::propGet;
 
-using ExistingDocuments = MaintenanceTest;
+using ExistingDocuments = ErpTest;
 
 TEST_F(ExistingDocuments, CloneInsertsACopyUnderTheNewSeriesAndLeavesTheSourceAlone) {
-  qvd::KeyDocumNext origem = inserir();
-  std::string linhasOrigem = linhas(origem);
+  qvd::KeyDocumNext origem = insertInvoice();
+  Rows linhasOrigem = linesOf(origem);
   qvd::KeyDocumNext destino{0, "FA", 2, 77};
   EXPECT_TRUE(bal->DocGenClonarComo(qvd::Finalizado, origem, destino, "20-03-2024"));
   EXPECT_EQ(bal->ErroNumero(), -1);
   EXPECT_EQ(destino.iAno, 2024);
   EXPECT_EQ(destino.iSerie, 2);
   EXPECT_EQ(destino.lNumDoc, 1);  // the series' own number, not the one passed in
-  EXPECT_EQ(linhas(destino), linhasOrigem);
-  EXPECT_EQ(cabecalho("DATAVENC", destino), "20-03-2024");
-  EXPECT_EQ(cabecalho("ORIGEM", destino), "2");
-  EXPECT_EQ(linhas(origem), linhasOrigem);
-  EXPECT_EQ(cabecalho("DATA", origem), "15-03-2024");
+  EXPECT_EQ(linesOf(destino), linhasOrigem);
+  EXPECT_EQ(ofDocument("DATAVENC", "DOCGCCAB", destino), "20-03-2024");
+  EXPECT_EQ(ofDocument("ORIGEM", "DOCGCCAB", destino), "2");
+  EXPECT_EQ(linesOf(origem), linhasOrigem);
+  EXPECT_EQ(ofDocument("DATA", "DOCGCCAB", origem), "15-03-2024");
 
   qvd::KeyDocumNext semSerie{0, "FA", 9, 0};
   EXPECT_FALSE(bal->DocGenClonarComo(qvd::Finalizado, origem, semSerie, "20-03-2024"));
@@ -33,10 +33,10 @@ TEST_F(ExistingDocuments, CloneInsertsACopyUnderTheNewSeriesAndLeavesTheSourceAl
 
 TEST_F(ExistingDocuments, MarkingAsFullyConvertedZeroesEveryLineAndSavesIt) {
   double antes = stock("A001");
-  qvd::KeyDocumNext chave = inserir({{"A001", 2}, {"P001", 3}, {"A001", 1}});
+  qvd::KeyDocumNext chave = insertInvoice({{"A001", 2}, {"P001", 3}, {"A001", 1}});
   qvd::NextError erro;
   EXPECT_TRUE(bal->MarcarTotalmenteConvertido(qvd::NaoAplicavel, chave, erro));
-  EXPECT_EQ(cabecalho("CONVERTIDO", chave), "-1");
+  EXPECT_EQ(ofDocument("CONVERTIDO", "DOCGCCAB", chave), "-1");
   EXPECT_EQ(scalar("SELECT GROUP_CONCAT(QUANT) FROM DOCGCLIN"), "0.0,0.0,0.0");
   EXPECT_EQ(stock("A001"), antes);
 
@@ -50,13 +50,13 @@ TEST_F(ExistingDocuments, PassThroughsValidateInsertReadAndAlterTheCallersDocume
   EXPECT_TRUE(bal->INEMER_DocValidar(qvd::NaoAplicavel, fatura));
   EXPECT_TRUE(bal->INEMER_DocInserir(qvd::NaoAplicavel, fatura));
   qvd::KeyDocumNext chave{2024, "FA", 1, propGet(propGet(fatura, "Cab").toObject(), "NossoNoDocumento").toLong()};
-  EXPECT_TRUE(existe(chave));
+  EXPECT_TRUE(exists(chave));
 
   ObjectRef lido = bal->NxtAlloc_DocumentoComercial();
   EXPECT_TRUE(bal->INEMER_DocLer(chave, lido));
   automation::propPut(propGet(lido, "Cab").toObject(), "Observacoes", "Revisto");
   EXPECT_TRUE(bal->INEMER_DocAlterar(qvd::Finalizado, lido));
-  EXPECT_EQ(cabecalho("OBSERV", chave), "Revisto");
+  EXPECT_EQ(ofDocument("OBSERV", "DOCGCCAB", chave), "Revisto");
 
   qvd::KeyDocumNext ausente{2024, "FA", 1, 999};
   EXPECT_FALSE(bal->INEMER_DocLer(ausente, lido));

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "documents/MaintenanceFixture.hpp"
+#include "support/ErpFixture.hpp"
 #include "support/RecordingDataAccess.hpp"
 
 namespace testing_support {
 namespace {
 
-class PrintCopies : public MaintenanceTest {
+class PrintCopies : public ErpTest {
  protected:
   bool registar(const std::string& utilizador, const std::string& tipo, int32_t numero, int16_t vias) {
     return bal->SetNumVias(true, 555, utilizador, tipo, 2024, 1, numero, vias);

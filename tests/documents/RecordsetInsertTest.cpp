@@ -2,9 +2,8 @@
 
 #include <set>
 
-#include "documents/DocumentTestSupport.hpp"
 #include "erpserver/Journal.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/DocumentMembers.hpp"
 
 namespace testing_support {
 namespace {

@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "core/DAL_Next.hpp"
-#include "documents/MaintenanceFixture.hpp"
 #include "erpserver/Faults.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/ErpFixture.hpp"
 
 namespace testing_support {
 namespace {
 
-
 using erpserver::Faults;
 using Strings = std::vector<std::string>;
 
-class Removal : public MaintenanceTest {
+class Removal : public ErpTest {
  protected:
   void semRegimeIva(const qvd::KeyDocumNext& chave) {
     ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET RGIVA = NULL WHERE NNUMDOC = " + std::to_string(chave.lNumDoc)));
@@ -21,27 +19,27 @@ class Removal : public MaintenanceTest {
 
 TEST_F(Removal, RemovesTheDocumentSavingAnEmptyVatRegimeFirst) {
   double antes = stock("A001");
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   startJournal();
   EXPECT_TRUE(bal->RemoverDocumento(qvd::Preparacao, chave));
-  EXPECT_EQ(documentCalls(), (Strings{"Ler", "Cab", "Origem", "Remover"}));
-  EXPECT_FALSE(existe(chave));
+  EXPECT_EQ(accessesOn("DocumentoComercial"), (Strings{"Ler", "Cab", "Origem", "Remover"}));
+  EXPECT_FALSE(exists(chave));
   EXPECT_EQ(stock("A001"), antes);
   // Not there any more: false, and this removal leaves the error record as reset.
   EXPECT_FALSE(bal->RemoverDocumento(qvd::Preparacao, chave));
   EXPECT_EQ(bal->ErroNumero(), -1);
 
-  chave = inserir();
+  chave = insertInvoice();
   semRegimeIva(chave);
   startJournal();
   qvd::NextError erro;
   EXPECT_TRUE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
-  EXPECT_EQ(documentCalls(), (Strings{"Ler", "Origem", "Cab", "Cab", "Origem", "Validar", "Alterar", "Origem", "Remover"}));
-  EXPECT_FALSE(existe(chave));
+  EXPECT_EQ(accessesOn("DocumentoComercial"), (Strings{"Ler", "Origem", "Cab", "Cab", "Origem", "Validar", "Alterar", "Origem", "Remover"}));
+  EXPECT_FALSE(exists(chave));
 }
 
 TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogsTheKey) {
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   semRegimeIva(chave);
   bal->UsaLogOstrel(true);
   Faults::returnCode("DocumentoComercial", "Remover", 1, 4321, "Documento fechado");
@@ -49,9 +47,9 @@ TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogs
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
   EXPECT_EQ(erro.lUltimoErro, 4321);
   EXPECT_EQ(erro.sTextoErro, "Documento fechado");
-  EXPECT_TRUE(existe(chave));
-  EXPECT_EQ(cabecalho("RGIVA", chave), "NAC");
-  std::string log = logEscrito();
+  EXPECT_TRUE(exists(chave));
+  EXPECT_EQ(ofDocument("RGIVA", "DOCGCCAB", chave), "NAC");
+  std::string log = logText();
   for (const std::string& esperado :
        {std::string("Rotina DocGenRemover                  Operação Remoção"), std::string("utNxtDocKey.sTpDoc   = FA\r\n"),
         "utNxtDocKey.lNumDoc  =  " + std::to_string(chave.lNumDoc) + "\r\n", std::string("utNxtDocKey.iSerie   =  1\r\n"),
@@ -64,15 +62,15 @@ TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogs
   ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET RGIVA = NULL"));
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
   EXPECT_EQ(erro.lUltimoErro, 55);
-  EXPECT_TRUE(existe(chave));
+  EXPECT_TRUE(exists(chave));
   qvd::KeyDocumNext ausente{-5, "FA", 1, 999};
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, ausente, erro));
   EXPECT_EQ(erro.lUltimoErro, 1010);
-  EXPECT_NE(logEscrito().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
+  EXPECT_NE(logText().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
 }
 
 TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
   qvd::NextError erro;
   RaisedError e = raisedBy([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
@@ -88,7 +86,7 @@ TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
   EXPECT_EQ(raisedBy([&] { dal.DocNextRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocNextRemover");
   EXPECT_EQ(raisedBy([&] { dal.DocGenRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocGenRemover");
-  EXPECT_TRUE(existe(chave));
+  EXPECT_TRUE(exists(chave));
 }
 
 }  // namespace

@@ -1,5 +1,15 @@
-#include "ErpFixture.hpp"
 #include "platform/HostSettings.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testing_support {
+namespace {
+
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
+using ErpServerTest = CompanyTest;
 
 TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   startSession();
@@ -80,3 +90,6 @@ TEST_F(ErpServerTest, DiscountRulesByArticleFamilyGroupAndClient) {
     EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "2,5", "1")), 0.36);
   }
 }
+
+}  // namespace
+}  // namespace testing_support

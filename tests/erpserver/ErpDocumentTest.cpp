@@ -1,4 +1,14 @@
-#include "ErpFixture.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testing_support {
+namespace {
+
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
+using ErpServerTest = CompanyTest;
 
 TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   startSession();
@@ -76,7 +86,7 @@ TEST_F(ErpServerTest, ManualNumbersMustBeFreeAndAdvanceTheCounter) {
   EXPECT_EQ(scalar("SELECT TERCEIRO FROM DOCGCCAB WHERE NNUMDOC = 7"), "C001");
 
   // A counter put back below numbers in use does not hand them out again.
-  ASSERT_EQ(scalar("UPDATE NUMDOC SET NUM = 6 WHERE DOC = 'FA'; SELECT 1"), "");
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 6 WHERE DOC = 'FA'"));
   propPut(c.cab(), "NossoNoDocumento", 0);
   ASSERT_EQ(c.inserir(), 0) << c.message();
   EXPECT_EQ(c.number(), 9);
@@ -137,26 +147,26 @@ TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {
   EXPECT_EQ(scalar("SELECT QTDENT || '/' || QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-2'"), "100.0/0.0");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM LOTEMOVS WHERE TPDOCUM = 'DC'"), "1");
   EXPECT_DOUBLE_EQ(stock("A003", "A1"), 354);
-  DocBuilder backUnknown("DC", 1, "");
-  backUnknown.line("A003", "A1", 1).lot(1, "L-NOVO", "A003", "A1", 1);
-  EXPECT_EQ(backUnknown.validar(), 1022);
 
-  DocBuilder bad("SC", 1, "");
-  bad.line("A003", "A1", 1).lot(1, "L-NAO", "A003", "A1", 1);
-  EXPECT_EQ(bad.validar(), 1022);
-  EXPECT_EQ(bad.message(), "O lote 'L-NAO' do artigo 'A003' não existe no armazém 'A1'");
-  DocBuilder wrongArticle("SC", 1, "");
-  wrongArticle.line("A003", "A1", 1).lot(1, "L-A002-1", "A002", "A1", 1);
-  EXPECT_EQ(wrongArticle.validar(), 1022);
-  EXPECT_EQ(wrongArticle.message(), "O lote 'L-A002-1' é do artigo 'A002' e a linha 1 é do artigo 'A003'");
-  DocBuilder noLots("EP", 1, "");
-  noLots.line("A001", "A1", 1).lot(1, "L1", "A001", "A1", 1);
-  EXPECT_EQ(noLots.validar(), 1022);
-  EXPECT_EQ(noLots.message(), "O artigo 'A001' não tem controlo de lotes");
-  DocBuilder farLine("EP", 1, "");
-  farLine.line("A003", "A1", 1).lot(2, "L1", "A003", "A1", 1);
-  EXPECT_EQ(farLine.validar(), 1022);
-  EXPECT_EQ(farLine.message(), "O lote 'L1' refere a linha 2, que não existe");
+  struct LotRefusal {
+    const char* type;
+    std::string article;
+    int16_t line;
+    std::string code, lotArticle, message;
+  };
+  const LotRefusal refusals[] = {
+      {"DC", "A003", 1, "L-NOVO", "A003", "O lote 'L-NOVO' do artigo 'A003' não existe no armazém 'A1'"},
+      {"SC", "A003", 1, "L-NAO", "A003", "O lote 'L-NAO' do artigo 'A003' não existe no armazém 'A1'"},
+      {"SC", "A003", 1, "L-A002-1", "A002", "O lote 'L-A002-1' é do artigo 'A002' e a linha 1 é do artigo 'A003'"},
+      {"EP", "A001", 1, "L1", "A001", "O artigo 'A001' não tem controlo de lotes"},
+      {"EP", "A003", 2, "L1", "A003", "O lote 'L1' refere a linha 2, que não existe"},
+  };
+  for (const LotRefusal& r : refusals) {
+    DocBuilder bad(r.type, 1, "");
+    bad.line(r.article, "A1", 1).lot(r.line, r.code, r.lotArticle, "A1", 1);
+    EXPECT_EQ(bad.validar(), 1022) << r.message;
+    EXPECT_EQ(bad.message(), r.message);
+  }
 }
 
 TEST_F(ErpServerTest, SupplierEntryUpdatesTheArticleCosts) {
@@ -245,7 +255,7 @@ TEST_F(ErpServerTest, RefusalsNameTheOffendingValueAndStoreNothing) {
 TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
   startSession();
   auto suggest = [](const DocBuilder& d, const std::string& article, bool discount = false) {
-    ObjectRef l = automation::createObject("ErpApiNextPlus.DocumentosGcLin");
+    ObjectRef l = erp("DocumentosGcLin");
     propPut(l, "Artigo", article);
     propPut(l, "Quantidade", 1.0);
     EXPECT_EQ(invoke(d.doc, "SugereValoresLin", l, true, true, true, discount, true, false, true).toLong(), 0);
@@ -269,7 +279,7 @@ TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
   ASSERT_EQ(invoke(a, "Alterar").toLong(), 0);
   propPut(sale.cab(), "IvaIncluido", int16_t{0});
   EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.5);
-  scalar("UPDATE ARTIGOS SET PVPSIV = 1.75 WHERE CODIGO = 'A003'");
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE ARTIGOS SET PVPSIV = 1.75 WHERE CODIGO = 'A003'"));
   EXPECT_DOUBLE_EQ(propGet(suggest(sale, "A003"), "PrecoUnitario").toDouble(), 1.75);
 
   DocBuilder movement("EP", 1, "");
@@ -279,13 +289,16 @@ TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
   propPut(movement.cab(), "TipoPreco", 4);
   EXPECT_DOUBLE_EQ(propGet(suggest(movement, "A002"), "PrecoUnitario").toDouble(), 0);  // manual: untouched
 
-  ObjectRef text = automation::createObject("ErpApiNextPlus.DocumentosGcLin");
+  ObjectRef text = erp("DocumentosGcLin");
   propPut(text, "Descricao", "Nota");
   EXPECT_EQ(invoke(sale.doc, "SugereValoresLin", text, true, true, true, false, true, false, true).toLong(), 0);
   EXPECT_EQ(propGet(text, "Descricao").toString(), "Nota");
-  ObjectRef unknown = automation::createObject("ErpApiNextPlus.DocumentosGcLin");
+  ObjectRef unknown = erp("DocumentosGcLin");
   propPut(unknown, "Artigo", "ZZZ");
   EXPECT_EQ(invoke(sale.doc, "SugereValoresLin", unknown, true, true, true, false, true, false, true).toLong(), 1013);
   EXPECT_EQ(errorOf([&] { invoke(sale.doc, "SugereValoresLin", sale.cab(), true, true, true, false, true, false, true); }),
             automation::errnum::TypeMismatch);
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -1,14 +1,22 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "ErpFixture.hpp"
 #include "erpserver/Dispatch.hpp"
+#include "erpserver/Faults.hpp"
+#include "erpserver/Journal.hpp"
+#include "support/ErpFixture.hpp"
 
+namespace testing_support {
 namespace {
 
-std::string id(const ObjectRef& o) { return std::to_string(dynamic_cast<erpserver::ServerObject&>(*o).objectId()); }
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
+using ErpServerTest = CompanyTest;
 
-}  // namespace
+std::string id(const ObjectRef& o) { return std::to_string(dynamic_cast<erpserver::ServerObject&>(*o).objectId()); }
 
 TEST_F(ErpServerTest, JournalRecordsEveryAccessInOrder) {
   using erpserver::Journal;
@@ -81,13 +89,9 @@ TEST_F(ErpServerTest, InjectedFaultsTakeEffectOnTheirCall) {
   Faults::returnCode("CabecDoc", "Data", 1, 5, "Data simulada");
   ObjectRef line = erp("DocumentosGcLin");
   propPut(line, "Quantidade", 1.0);
-  try {
-    propPut(line, "Quantidade", 2.0);
-    ADD_FAILURE() << "the second put should raise";
-  } catch (const automation::AutomationError& e) {
-    EXPECT_EQ(e.number(), 6);
-    EXPECT_EQ(e.description(), "Excesso simulado");
-  }
+  RaisedError e = raisedBy([&] { propPut(line, "Quantidade", 2.0); });
+  EXPECT_EQ(e.number, 6);
+  EXPECT_EQ(e.description, "Excesso simulado");
   EXPECT_DOUBLE_EQ(propGet(line, "Quantidade").toDouble(), 1);  // the third access proceeds
   ObjectRef cab = c.cab();
   EXPECT_EQ(propGet(cab, "Data"), Variant(int32_t{5}));
@@ -122,3 +126,6 @@ TEST_F(ErpServerTest, TwoProcessesGetDistinctGapFreeNumbers) {
   EXPECT_EQ(scalar("SELECT NUM FROM NUMDOC WHERE DOC = 'GR'"), "50");
   EXPECT_DOUBLE_EQ(stock("A001", "A1"), 50);
 }
+
+}  // namespace
+}  // namespace testing_support

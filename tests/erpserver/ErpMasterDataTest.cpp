@@ -1,4 +1,14 @@
-#include "ErpFixture.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testing_support {
+namespace {
+
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
+using ErpServerTest = CompanyTest;
 
 TEST_F(ErpServerTest, ArticlesAreReadValidatedInsertedAndAltered) {
   startSession();
@@ -76,3 +86,6 @@ TEST_F(ErpServerTest, ClientsAndSuppliersTakeTheCompanyDefaults) {
   EXPECT_EQ(invoke(s, "Inserir").toLong(), 0);
   EXPECT_EQ(scalar("SELECT NOME FROM FORNECEDORES WHERE CODIGO = 'F003'"), "Tintas do Norte, S.A.");
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -1,4 +1,15 @@
-#include "ErpFixture.hpp"
+#include "erpserver/Session.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testing_support {
+namespace {
+
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
+using ErpServerTest = CompanyTest;
 
 TEST_F(ErpServerTest, WithoutSessionActionsFailWithACode) {
   ObjectRef article = erp("Artigos");
@@ -58,3 +69,6 @@ TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {
   propPut(cab, "NossoNoDocumento", int16_t{12});
   EXPECT_EQ(propGet(cab, "NossoNoDocumento"), Variant(int32_t{12}));
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -1,13 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "erpserver/Faults.hpp"
-#include "manufacturing/MovementTestSupport.hpp"
 #include "platform/Date.hpp"
 #include "platform/Text.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/DocumentMembers.hpp"
 
 // Refusals and run-time errors of the movements: what is logged, raised and left behind.
 namespace testing_support {
@@ -17,12 +13,6 @@ using automation::text::fit;
 
 class MovementFailure : public MovementTest {
  protected:
-  std::string logText() {
-    std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG", std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-  }
   int documents(const std::string& tipo) {
     return std::stoi(scalar("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = '" + tipo + "'"));
   }

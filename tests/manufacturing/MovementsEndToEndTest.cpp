@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "manufacturing/MovementTestSupport.hpp"
 #include "platform/HostSettings.hpp"
+#include "support/DocumentMembers.hpp"
 
 // Movements and quotes through the facade against the reference server, judged by what the
 // company database holds afterwards.
 namespace testing_support {
 namespace {
-
-using Rows = std::vector<std::string>;
 
 class MovementsEndToEnd : public MovementTest {};
 

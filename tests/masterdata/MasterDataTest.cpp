@@ -3,11 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/DAL_Next.hpp"
 #include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
 using automation::ObjectRef;
 using automation::propGet;
@@ -17,14 +14,6 @@ using testing_support::raisedBy;
 namespace {
 
 using MasterData = testing_support::ErpTest;
-
-// The members put on server objects since the journal started, in order.
-std::vector<std::string> puts() {
-  std::vector<std::string> members;
-  for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
-    if (e.kind == erpserver::AccessKind::Put) members.push_back(e.member);
-  return members;
-}
 
 bool called(const std::string& classMember) {
   for (const std::string& m : testing_support::journalMembers())
@@ -43,7 +32,7 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
 
   testing_support::startJournal();
   EXPECT_TRUE(bal->ArtigoDuplicar("A002", "A002-KG", "KG"));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "UnBase", "TpBem", "IVA", "Nome"}));
+  EXPECT_EQ(testing_support::putsOn(""), (std::vector<std::string>{"Codigo", "UnBase", "TpBem", "IVA", "Nome"}));
   EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || IFNULL(GRUPO, '-') || '|' || "
                    "IFNULL(FAMILI, '-') FROM ARTIGOS WHERE CODIGO = 'A002-KG'"),
             "Tinta branca|KG|0|3|-|-");
@@ -54,7 +43,7 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
   std::string descr = "Tinta azul";
   testing_support::startJournal();
   EXPECT_TRUE(bal->CriarArtigo("A002", "A010", descr));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "Nome", "UnBase", "TpBem", "IVA", "Grupo", "CtrSto", "UnVnd"}));
+  EXPECT_EQ(testing_support::putsOn(""), (std::vector<std::string>{"Codigo", "Nome", "UnBase", "TpBem", "IVA", "Grupo", "CtrSto", "UnVnd"}));
   EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || GRUPO || '|' || CTRSTO || "
                    "'|' || UNVND || '|' || IFNULL(FAMILI, '-') || '|' || PVPSIV FROM ARTIGOS WHERE CODIGO = 'A010'"),
             "Tinta azul|LT|0|3|MP|-1|LT|-|0.0");
@@ -67,7 +56,7 @@ TEST_F(MasterData, ClientCreatedFromModelAndSupplierCreatedAndRead) {
               postal = "4800-001";
   testing_support::startJournal();
   EXPECT_TRUE(bal->CriarCliente("C002", "C010", nome, morada, contribuinte, localidade, postal));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Nome", "REGIVA", "Moeda", "VENDED", "ZONAGE", "Pais", "Codigo", "Nome",
+  EXPECT_EQ(testing_support::putsOn(""), (std::vector<std::string>{"Nome", "REGIVA", "Moeda", "VENDED", "ZONAGE", "Pais", "Codigo", "Nome",
                                               "Morada", "NCONTR", "LOCAL_", "CDPOST"}));
   EXPECT_EQ(scalar("SELECT NOME || '|' || MORADA || '|' || LOCAL_ || '|' || CDPOST || '|' || PAIS || '|' || NCONTR "
                    "|| '|' || REGIVA || '|' || MOEDA || '|' || VENDED || '|' || ZONAGE || '|' || IFNULL(GRUPO, '-') "

@@ -85,18 +85,17 @@ bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a);
 std::shared_ptr<qvd::cDocLotes> oneLot(int32_t linha, const std::string& artigo, const std::string& lote,
                                        double quantidade, const std::string& vossoLote = "VL-1");
 
-// The journal since startJournal, one line per access, with object numbers counted from 1 in
-// order of appearance and clock times shown as their pattern ("hh:mm:ss", "hh:nn").
-std::vector<std::string> normalizedJournal();
+// A movement setting of the demo company: finished goods in A1 under sector PROD with the
+// production, supplier and delivery documents; raw materials in A2 under sector S1 with the
+// consumption documents. Each role has only its own documents.
+qvd::TipificacaoTransf movementSetting();
 
-// What the operation did to the document before its first line object was touched: the puts on
-// the header (member names), and the calls and puts on the document itself ("D.<member>").
-std::vector<std::string> headerSequence();
-
-// Every put of `member` on a line object, as its value's text, in order.
-std::vector<std::string> linePuts(const std::string& member);
-
-// The values of the header put `member`, as text, in order.
-std::vector<std::string> headerPuts(const std::string& member);
+// A test of the movements, with the demo company's movement setting.
+class MovementTest : public ErpTest {
+ protected:
+  qvd::TipificacaoTransf tipif = movementSetting();
+  std::string sProcesso = "PRC-9";
+  qvd::KeyDocumNext key;
+};
 
 }  // namespace testing_support
