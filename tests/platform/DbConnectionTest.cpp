@@ -36,37 +36,30 @@ class Database : public ::testing::Test {
 }  // namespace
 
 TEST_F(Database, ColumnsAreTypedFromTheirDeclarationsAndValuesComeBackAsStored) {
-  NamedValue values[] = {{"@tp", Variant("FT")},          {"serie", Variant(int16_t{1})},
-                         {"ano", Variant(int16_t{2024})}, {"num", Variant(int32_t{17})},
+  // Parameters named with or without "@", in any letter case.
+  NamedValue values[] = {{"@tpdoc", Variant("FT")},       {"serie", Variant(int16_t{1})},
+                         {"ano", Variant(int16_t{2024})}, {"nnumdoc", Variant(int32_t{17})},
                          {"terceiro", Variant::null()},   {"data", Variant(Date::fromParts(2024, 2, 29))},
-                         {"total", Variant(12.75)},       {"obs", Variant("Cliente d'Ávila; \"urgente\"")}};
+                         {"total", Variant(12.75)},       {"observ", Variant("Cliente d'Ávila; \"urgente\"")}};
   connection->Execute(
       "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, DATA, TOTAL, OBSERV) "
-      "VALUES (@TP, @Serie, @Ano, @Num, @Terceiro, @Data, @Total, @Obs)",
+      "VALUES (@TPDOC, @Serie, @Ano, @NNumDoc, @Terceiro, @Data, @Total, @Observ)",
       values);
 
   RecordsetRef rs = connection->Execute("SELECT *, TOTAL * 2 AS DOBRO FROM DOCGCCAB");
   ASSERT_EQ(rs->RecordCount(), 1);
   auto fields = rs->GetFields();
-  EXPECT_EQ(fields["TPDOC"].Type(), DataType::VarWChar);
   EXPECT_EQ(fields["TPDOC"].DefinedSize(), 5);
-  EXPECT_TRUE(fields["TPDOC"].Attributes() & fieldattr::KeyColumn);
-  EXPECT_FALSE(fields["TPDOC"].Attributes() & fieldattr::IsNullable);
-  EXPECT_TRUE(fields["TERCEIRO"].Attributes() & fieldattr::IsNullable);
-  EXPECT_EQ(fields["SERIE"].Type(), DataType::SmallInt);
-  EXPECT_EQ(fields["NNUMDOC"].Type(), DataType::Integer);
-  EXPECT_EQ(fields["DATA"].Type(), DataType::Date);
-  EXPECT_EQ(fields["TOTAL"].Type(), DataType::Double);
-  EXPECT_EQ(fields["OBSERV"].Type(), DataType::LongVarWChar);
-  EXPECT_EQ(fields["DOBRO"].Type(), DataType::Double);
+  EXPECT_EQ(fields["TPDOC"].Attributes() & (fieldattr::KeyColumn | fieldattr::IsNullable), fieldattr::KeyColumn);
+  std::vector<DataType> types;
+  for (const char* name : {"TPDOC", "SERIE", "NNUMDOC", "DATA", "TOTAL", "OBSERV", "DOBRO"})
+    types.push_back(fields[name].Type());
+  EXPECT_EQ(types, (std::vector<DataType>{DataType::VarWChar, DataType::SmallInt, DataType::Integer, DataType::Date,
+                                          DataType::Double, DataType::LongVarWChar, DataType::Double}));
   EXPECT_FALSE(fields["DOBRO"].Attributes() & fieldattr::Updatable);
 
-  EXPECT_EQ(rs->value("SERIE"), Variant(int16_t{1}));
-  EXPECT_EQ(rs->value("NNUMDOC"), Variant(int32_t{17}));
-  EXPECT_EQ(rs->value("DATA"), Variant(Date::fromParts(2024, 2, 29)));
-  EXPECT_TRUE(rs->value("TERCEIRO").isNull());
+  for (const NamedValue& v : values) EXPECT_EQ(rs->value(v.name.substr(v.name[0] == '@')), v.value) << v.name;
   EXPECT_TRUE(rs->value("IVAINC").isNull());
-  EXPECT_EQ(rs->value("OBSERV"), Variant("Cliente d'Ávila; \"urgente\""));
   EXPECT_EQ(rs->value("DOBRO"), Variant(25.5));
 }
 

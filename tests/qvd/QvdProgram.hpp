@@ -7,13 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "support/TempFolder.hpp"
+#include "support/TextFiles.hpp"
 
 // Runs the built qvd program as a user would, in a folder of its own, and reads the company
 // database it leaves behind.
@@ -24,16 +23,8 @@ struct Outcome {
   std::string out, err;
 };
 
-inline std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using testing_support::readFile;
+using testing_support::writeFile;
 
 inline std::vector<char*> argv(std::vector<std::string>& words) {
   static std::string program = QVD_PROGRAM;

@@ -1,8 +1,5 @@
 #include "support/ErpFixture.hpp"
 
-#include <fstream>
-#include <sstream>
-
 #include "erpserver/Faults.hpp"
 #include "erpserver/Journal.hpp"
 #include "erpserver/Registration.hpp"
@@ -92,12 +89,7 @@ double CompanyTest::stock(const std::string& article, const std::string& warehou
   return number("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = '" + article + "' AND ARMAZEM = '" + warehouse + "'");
 }
 
-std::string CompanyTest::logText() const {
-  std::ifstream in(logFolder() / "OST_LOGNXTAPI.LOG", std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+std::string CompanyTest::logText() const { return readFile(logFolder() / "OST_LOGNXTAPI.LOG"); }
 
 ObjectRef CompanyTest::login(int32_t& code, const std::string& user, const std::string& password,
                              const std::string& company) const {

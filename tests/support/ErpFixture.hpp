@@ -16,6 +16,7 @@
 #include "platform/SafeArray.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/TempFolder.hpp"
+#include "support/TextFiles.hpp"
 
 namespace testing_support {
 
@@ -124,9 +125,6 @@ class DocBuilder {
 
   automation::ObjectRef doc;
 };
-
-// How many times `piece` occurs in `text`.
-std::size_t occurrences(const std::string& text, const std::string& piece);
 
 // Clears the journal and starts recording.
 void startJournal();

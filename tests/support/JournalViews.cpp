@@ -11,12 +11,6 @@ using erpserver::AccessKind;
 using erpserver::Journal;
 using erpserver::JournalEntry;
 
-std::size_t occurrences(const std::string& text, const std::string& piece) {
-  std::size_t n = 0;
-  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
-  return n;
-}
-
 void startJournal() {
   Journal::clear();
   Journal::enable(true);
