@@ -18,6 +18,13 @@ using ErpServerTest = CompanyTest;
 
 std::string id(const ObjectRef& o) { return std::to_string(dynamic_cast<erpserver::ServerObject&>(*o).objectId()); }
 
+// A delivery note of one A001 from A1, not yet inserted.
+DocBuilder guide(const std::string& client = "C001") {
+  DocBuilder d("GR", 1, client);
+  d.line("A001", "A1", 1);
+  return d;
+}
+
 TEST_F(ErpServerTest, JournalRecordsEveryAccessInOrder) {
   using erpserver::Journal;
   startSession();
@@ -61,11 +68,8 @@ TEST_F(ErpServerTest, InjectedFaultsTakeEffectOnTheirCall) {
   startSession();
   Faults::clear();
   Faults::returnCode("documentocomercial", "INSERIR", 2, 777, "Falha simulada");
-  DocBuilder a("GR", 1, "C001");
-  a.line("A001", "A1", 1);
-  ASSERT_EQ(a.inserir(), 0);
-  DocBuilder b("GR", 1, "C001");
-  b.line("A001", "A1", 1);
+  ASSERT_EQ(guide().inserir(), 0);
+  DocBuilder b = guide();
   EXPECT_EQ(b.inserir(), 777);  // the second Inserir of the class, on another object
   EXPECT_EQ(b.message(), "Falha simulada");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB"), "1");
@@ -73,13 +77,8 @@ TEST_F(ErpServerTest, InjectedFaultsTakeEffectOnTheirCall) {
   EXPECT_EQ(b.number(), 2);
 
   // Another writer takes a number just before the fourth Inserir.
-  Faults::hook("DocumentoComercial", "Inserir", 4, [] {
-    DocBuilder other("GR", 1, "C002");
-    other.line("A001", "A2", 1);
-    other.inserir();
-  });
-  DocBuilder c("GR", 1, "C001");
-  c.line("A001", "A1", 1);
+  Faults::hook("DocumentoComercial", "Inserir", 4, [] { guide("C002").inserir(); });
+  DocBuilder c = guide();
   ASSERT_EQ(c.inserir(), 0);
   EXPECT_EQ(c.number(), 4);
   EXPECT_EQ(scalar("SELECT TERCEIRO FROM DOCGCCAB WHERE NNUMDOC = 3"), "C002");
@@ -108,11 +107,7 @@ TEST_F(ErpServerTest, TwoProcessesGetDistinctGapFreeNumbers) {
     if (pid == 0) {
       int32_t code = -1;
       login(code);
-      for (int i = 0; i < kPerProcess && code == 0; ++i) {
-        DocBuilder d("GR", 1, "C001");
-        d.line("A001", "A1", 1);
-        code = d.inserir();
-      }
+      for (int i = 0; i < kPerProcess && code == 0; ++i) code = guide().inserir();
       _exit(code == 0 ? 0 : 1);
     }
   }
@@ -124,7 +119,7 @@ TEST_F(ErpServerTest, TwoProcessesGetDistinctGapFreeNumbers) {
   EXPECT_EQ(scalar("SELECT COUNT(DISTINCT NNUMDOC) || ' ' || MIN(NNUMDOC) || ' ' || MAX(NNUMDOC) FROM DOCGCCAB"),
             "50 1 50");
   EXPECT_EQ(scalar("SELECT NUM FROM NUMDOC WHERE DOC = 'GR'"), "50");
-  EXPECT_DOUBLE_EQ(stock("A001", "A1"), 50);
+  EXPECT_DOUBLE_EQ(stock("A001"), 50);
 }
 
 }  // namespace

@@ -36,6 +36,12 @@ std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
 
 ObjectRef erp(const std::string& className) { return automation::createObject("ErpApiNextPlus." + className); }
 
+std::string propTexts(const ObjectRef& object, std::initializer_list<const char*> members) {
+  std::string texts;
+  for (const char* member : members) texts += (texts.empty() ? "" : "|") + propGet(object, member).toString();
+  return texts;
+}
+
 void CompanyTest::SetUp() {
   workFolder = std::make_unique<TempFolder>();
   folder = workFolder->path();

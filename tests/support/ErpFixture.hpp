@@ -107,6 +107,16 @@ class ErpTest : public CompanyTest {
 // A new object of the server class `className`, made by name.
 automation::ObjectRef erp(const std::string& className);
 
+// The values of `members` of `object`, as text joined by "|".
+std::string propTexts(const automation::ObjectRef& object, std::initializer_list<const char*> members);
+
+// Calls the action `method` of a server object: its result code, a blank and its UltimaMensagem.
+template <class... Args>
+std::string verdict(const automation::ObjectRef& object, const std::string& method, Args&&... args) {
+  int32_t code = automation::invoke(object, method, std::forward<Args>(args)...).toLong();
+  return std::to_string(code) + " " + automation::propGet(object, "UltimaMensagem").toString();
+}
+
 // Builds a commercial document through the late-bound interface, as a client of the server does.
 class DocBuilder {
  public:
