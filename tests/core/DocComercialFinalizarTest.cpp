@@ -192,9 +192,7 @@ TEST_F(Finalizar, RefusedOrigemIsIgnoredAndLaterErrorsCarryTheRoutinesName) {
   Faults::raiseError("DocumentoComercial", "Validar", 2, 440, "ligação perdida");
   doc = novaFatura();
   RaisedError e = raisedBy([&] { finalizar(0, doc, 0); });
-  EXPECT_EQ(e.number, 440);
-  EXPECT_EQ(e.description, "ligação perdida");
-  EXPECT_EQ(e.source, "DAL_Next: DocComercialFinalizar");
+  EXPECT_EQ(e.text(), "440 DAL_Next: DocComercialFinalizar: ligação perdida");
 }
 
 }  // namespace

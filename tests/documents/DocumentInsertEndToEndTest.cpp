@@ -110,8 +110,7 @@ TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceA
   DocumentArgs a;
   a.dQuant = numbers({2});
   RaisedError raised = raisedBy([&] { call(*bal, Member::CF_DocGenInserir, a); });
-  EXPECT_EQ(raised.number, 9);
-  EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
+  EXPECT_EQ(raised.numberAndSource(), "9 BAL_Next: CF_DocGenInserir");
 
   auto dal = worker();
   raised = raisedBy([&] {
@@ -120,8 +119,7 @@ TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceA
                                       "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm, a.dDesc,
                                       a.sDescComp, nullptr, a.key, a.erro);
   });
-  EXPECT_EQ(raised.number, 9);
-  EXPECT_EQ(raised.source, "DAL_Next: DocNotaCreditoInserirMultiArm");
+  EXPECT_EQ(raised.numberAndSource(), "9 DAL_Next: DocNotaCreditoInserirMultiArm");
   EXPECT_EQ(documents(), 0);
 }
 
@@ -130,14 +128,12 @@ TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
   a.sArtigo = Texts(1, 40000);
   startJournal();
   RaisedError raised = raisedBy([&] { call(*bal, Member::CF_DocGenInserir, a); });
-  EXPECT_EQ(raised.number, 6);
-  EXPECT_EQ(raised.source, "BAL_Next: CF_DocGenInserir");
+  EXPECT_EQ(raised.numberAndSource(), "6 BAL_Next: CF_DocGenInserir");
   EXPECT_EQ(journalText().find("DocumentosGcLin"), std::string::npos);
 
   a.sArtigo = Texts();  // never dimensioned: it has no upper bound
   raised = raisedBy([&] { call(*bal, Member::DocGenInserirMultiArm, a); });
-  EXPECT_EQ(raised.number, 9);
-  EXPECT_EQ(raised.source, "BAL_Next: DocGenInserirMultiArm");
+  EXPECT_EQ(raised.numberAndSource(), "9 BAL_Next: DocGenInserirMultiArm");
   EXPECT_EQ(documents(), 0);
 }
 

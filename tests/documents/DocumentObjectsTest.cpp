@@ -125,9 +125,7 @@ TEST_F(DocumentObjectsOnTheErp, RefusalsLeaveTheObjectAndRunTimeErrorsCarryThePu
 
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 440, "Servidor ocupado");
   RaisedError e = raisedBy([&] { doc->Inserir(); });
-  EXPECT_EQ(e.number, 440);
-  EXPECT_EQ(e.source, "NxDocComercial::Inserir");
-  EXPECT_EQ(e.description, "Servidor ocupado");
+  EXPECT_EQ(e.text(), "440 NxDocComercial::Inserir: Servidor ocupado");
   EXPECT_TRUE(doc->Inserir());
   EXPECT_EQ(erroDe(*doc), "-1 ");
 

@@ -88,8 +88,7 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   erpserver::Faults::returnCode("DocumentoComercial", "Alterar", 1, 88, "Período fechado");
   auto rs = movimentos({{"A001", chave}});
   EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
-  EXPECT_EQ(bal->ErroNumero(), 88);
-  EXPECT_EQ(bal->ErroDescricao(), "Período fechado");
+  EXPECT_EQ(balError(), "88 Período fechado");
   EXPECT_EQ(linesOf(chave), antes);
 
   erpserver::Faults::clear();
@@ -104,8 +103,7 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
   qvd::NextError erro;
   RaisedError e = raisedBy([&] { dal.DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); });
-  EXPECT_EQ(e.number, 13);
-  EXPECT_EQ(e.source, "DAL_Next: DocNextAltPCMArtigo");
+  EXPECT_EQ(e.numberAndSource(), "13 DAL_Next: DocNextAltPCMArtigo");
 }
 
 }  // namespace

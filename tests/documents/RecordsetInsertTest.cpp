@@ -129,8 +129,7 @@ TEST_F(RecordsetInsert, AMissingHeaderColumnRaisesUnchangedAndInsertsNothing) {
   qvd::KeyDocumNext key;
   qvd::NextError erro;
   RaisedError raised = raisedBy([&] { bal->Inserir(qvd::Finalizado, docs, linhas, lotes, key, erro); });
-  EXPECT_EQ(raised.number, 3265);
-  EXPECT_EQ(raised.source, "Fields");
+  EXPECT_EQ(raised.numberAndSource(), "3265 Fields");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB"), "0");
 }
 

@@ -74,9 +74,7 @@ TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
   Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
   qvd::NextError erro;
   RaisedError e = raisedBy([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
-  EXPECT_EQ(e.number, 70);
-  EXPECT_EQ(e.source, "BAL_Next: CF_DocGenRemover");
-  EXPECT_EQ(e.description, "Permissão negada");
+  EXPECT_EQ(e.text(), "70 BAL_Next: CF_DocGenRemover: Permissão negada");
 
   qvd::DAL_Next dal;
   dal.DataAccess(automation::Variant(dados));

@@ -60,9 +60,7 @@ TEST_F(TransactionCancel, ARemovalThatRaisesStopsTheCancelAndKeepsTheList) {
 
   erpserver::Faults::raiseError("DocumentoComercial", "Remover", 2, 3001, "Disco cheio");
   RaisedError e = raisedBy([&] { bal->TransaccaoCancelar(); });
-  EXPECT_EQ(e.number, 3001);
-  EXPECT_EQ(e.source, "DAL_Next: DocNextRemover");
-  EXPECT_EQ(e.description, "Disco cheio");
+  EXPECT_EQ(e.text(), "3001 DAL_Next: DocNextRemover: Disco cheio");
   EXPECT_FALSE(exists(primeiro));
   EXPECT_TRUE(exists(segundo));
   EXPECT_TRUE(exists(terceiro));

@@ -63,24 +63,20 @@ TEST_F(Facade, OnlyMembersWithAHandlerRenameTheError) {
   EXPECT_EQ(fresh.DataAccess().toObject(), nullptr);
   fresh.DataAccess(automation::Variant(dados));
   auto e = raisedBy([&] { fresh.DataAccess(automation::Variant(fresh.NxtAlloc_Artigos())); });
-  EXPECT_EQ(e.number, 13);
-  EXPECT_EQ(e.source, "BAL_Next: DataAccess Property Set");
+  EXPECT_EQ(e.numberAndSource(), "13 BAL_Next: DataAccess Property Set");
   EXPECT_EQ(fresh.DataAccess().toObject(), dados);
 
   e = raisedBy([&] { (void)BAL_Next().MoedaNacional(); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(e.numberAndSource(), "91 ");
   e = raisedBy([&] { (void)BAL_Next().TemplateCabecalho(); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(e.numberAndSource(), "91 ");
 
   erpserver::unregisterServer();
   std::vector<std::string> shown;
   auto previous = automation::setMessageBoxHook([&](const std::string& text) { shown.push_back(text); });
   e = raisedBy([&] { (void)iniciar(fresh); });
   automation::setMessageBoxHook(previous);
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
+  EXPECT_EQ(e.numberAndSource(), "91 DAL_Next: ApiInicia");
   EXPECT_EQ(shown, std::vector<std::string>{"Erro não conseguiu carregar nenhuma DLL da ERPAPI"});
 }
 

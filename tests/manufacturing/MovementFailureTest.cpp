@@ -29,8 +29,7 @@ TEST_F(MovementFailure, ARefusedConsumptionExitLogsItsHeaderLinesAndLots) {
   key.lNumDoc = 5;
 
   EXPECT_FALSE(bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrUni, oLotes, key));
-  EXPECT_EQ(bal->ErroNumero(), 4711);
-  EXPECT_EQ(bal->ErroDescricao(), "Stock insuficiente");
+  EXPECT_EQ(balError(), "4711 Stock insuficiente");
   EXPECT_EQ(key.lNumDoc, 0) << "the caller's key is cleared first";
   EXPECT_EQ(documents("SC"), 0);
 
@@ -74,9 +73,7 @@ TEST_F(MovementFailure, ARunTimeErrorLeavesNoDocumentAndTheSwitchesAsTheyWere) {
 
   RaisedError e = raisedBy(
       [&] { bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrecos, key); });
-  EXPECT_EQ(e.number, 1001);
-  EXPECT_EQ(e.description, "Linha recusada");
-  EXPECT_EQ(e.source, "BAL_Next: EP_MovEntradaProducaoCriar");
+  EXPECT_EQ(e.text(), "1001 BAL_Next: EP_MovEntradaProducaoCriar: Linha recusada");
   EXPECT_EQ(documents("EP"), 0);
   EXPECT_NE(logText().find("Rotina MovEntradaProducaoCriar"), std::string::npos);
 

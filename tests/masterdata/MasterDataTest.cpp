@@ -98,8 +98,7 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
   testing_support::startJournal();
   EXPECT_FALSE(bal->ArtigoCriar(novo));
   EXPECT_FALSE(called("Artigos.Inserir"));
-  EXPECT_EQ(bal->ErroNumero(), 72);
-  EXPECT_EQ(bal->ErroDescricao(), "Unidade recusada");
+  EXPECT_EQ(balError(), "72 Unidade recusada");
   EXPECT_TRUE(bal->ArtigoCriar(novo));
   EXPECT_EQ(bal->ErroNumero(), -1);
 
@@ -110,24 +109,20 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
   testing_support::startJournal();
   EXPECT_FALSE(bal->ClienteCriar(cliente));
   EXPECT_FALSE(called("Clientes.Inserir"));
-  EXPECT_EQ(bal->ErroNumero(), 73);
-  EXPECT_EQ(bal->ErroDescricao(), "Cliente recusado");
+  EXPECT_EQ(balError(), "73 Cliente recusado");
 }
 
 TEST_F(MasterData, RunTimeErrorsCarryTheOperationsName) {
   erpserver::Faults::raiseError("Artigos", "Ler", 1, 5, "Falha ao ler o artigo");
   ObjectRef artigo;
   auto e = raisedBy([&] { bal->LerArtigo("A001", artigo); });
-  EXPECT_EQ(e.number, 5);
-  EXPECT_EQ(e.description, "Falha ao ler o artigo");
-  EXPECT_EQ(e.source, "BAL_Next: LerArtigo");
+  EXPECT_EQ(e.text(), "5 BAL_Next: LerArtigo: Falha ao ler o artigo");
   EXPECT_EQ(bal->ErroNumero(), -1);
 
   qvd::DAL_Next dal;
   ObjectRef nenhum;
   e = raisedBy([&] { dal.FornecedorLer("F001", nenhum); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "DAL_Next: FornecedorLer");
+  EXPECT_EQ(e.numberAndSource(), "91 DAL_Next: FornecedorLer");
   qvd::NextError erro{7, "antes"};
   EXPECT_TRUE(dal.ClienteLer("C001", nenhum, erro));
   EXPECT_NE(nenhum, nullptr);

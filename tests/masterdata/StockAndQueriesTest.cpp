@@ -80,8 +80,7 @@ TEST_F(StockAndQueries, PreselectedOrdersForEachFilterWithAndWithoutDate) {
 
   qvd::BAL_Next semDados;
   auto e = raisedBy([&] { semDados.VT_Ordens_TrocaSequencia(2, 5); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "BAL_Next: VT_Ordens_TrocaSequencia");
+  EXPECT_EQ(e.numberAndSource(), "91 BAL_Next: VT_Ordens_TrocaSequencia");
 }
 
 TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
@@ -142,6 +141,5 @@ TEST_F(StockAndQueries, DiscountRuleFoundThroughTheErp) {
   auto e = raisedBy([&] { bal->DocGenCalculaDesconto("", "", "", "", "", "", Date{}, 1, 1, 0, composto); });
   automation::setMessageBoxHook(previous);
   EXPECT_EQ(shown, 1);
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "BAL_Next: DocGenCalculaDesconto");
+  EXPECT_EQ(e.numberAndSource(), "91 BAL_Next: DocGenCalculaDesconto");
 }

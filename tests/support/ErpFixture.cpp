@@ -36,6 +36,11 @@ std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
 
 ObjectRef erp(const std::string& className) { return automation::createObject("ErpApiNextPlus." + className); }
 
+std::string keyText(const qvd::KeyDocumNext& key) {
+  return key.sTpDoc + " " + std::to_string(key.iSerie) + "/" + std::to_string(key.iAno) + " " +
+         std::to_string(key.lNumDoc);
+}
+
 std::string propTexts(const ObjectRef& object, std::initializer_list<const char*> members) {
   std::string texts;
   for (const char* member : members) texts += (texts.empty() ? "" : "|") + propGet(object, member).toString();

@@ -80,6 +80,9 @@ class ErpTest : public CompanyTest {
     return target.ApiInicia(folder.string(), logFolder().string(), "DEMO", erpserver::kDemoUser, password);
   }
 
+  // The facade's error record as "<ErroNumero> <ErroDescricao>" ("-1 " when reset).
+  std::string balError() const { return std::to_string(bal->ErroNumero()) + " " + bal->ErroDescricao(); }
+
   // A worker of its own on `dados`, with a session.
   std::unique_ptr<qvd::DAL_Next> worker();
 
@@ -106,6 +109,9 @@ class ErpTest : public CompanyTest {
 
 // A new object of the server class `className`, made by name.
 automation::ObjectRef erp(const std::string& className);
+
+// A document key as "<type> <series>/<year> <number>".
+std::string keyText(const qvd::KeyDocumNext& key);
 
 // The values of `members` of `object`, as text joined by "|".
 std::string propTexts(const automation::ObjectRef& object, std::initializer_list<const char*> members);
