@@ -56,6 +56,13 @@ class Finalizar : public ErpTest {
   std::string postings() const { return scalar("SELECT COUNT(*) FROM MOVCTB"); }
   std::string errorText() const { return std::to_string(error.lUltimoErro) + " " + error.sTextoErro; }
   int32_t pendentes() const { return DAL_NextTestAccess::oDocPendentes(*dal)->Count(); }
+  // The transaction's list, each document as "type series/year number", in its order.
+  Members pending() const {
+    Members out;
+    for (const auto& p : *DAL_NextTestAccess::oDocPendentes(*dal))
+      out.push_back(keyText({p->Ano(), p->TipoDocumento(), p->Serie(), p->NumeroDocumento()}));
+    return out;
+  }
 
   std::unique_ptr<qvd::DAL_Next> dal;
   qvd::KeyDocumNext key{-7, "XX", 9, 99};
@@ -193,6 +200,27 @@ TEST_F(Finalizar, RefusedOrigemIsIgnoredAndLaterErrorsCarryTheRoutinesName) {
   doc = novaFatura();
   RaisedError e = raisedBy([&] { finalizar(0, doc, 0); });
   EXPECT_EQ(e.text(), "440 DAL_Next: DocComercialFinalizar: ligação perdida");
+}
+
+TEST_F(Finalizar, TheTransactionListHoldsTheInsertedDocumentsUntilStartedAgainOrEnded) {
+  inserida();
+  EXPECT_EQ(DAL_NextTestAccess::oDocPendentes(*dal), nullptr);
+  dal->TransaccaoIniciar();
+  EXPECT_EQ(pending(), Members{});
+  inserida();
+  Members expected{keyText(key)};
+  ObjectRef refused = novaFatura("C999");
+  EXPECT_NE(finalizar(0, refused, 0), 0);
+  inserida();
+  expected.push_back(keyText(key));
+  EXPECT_EQ(pending(), expected);
+
+  dal->TransaccaoIniciar();
+  inserida();
+  EXPECT_EQ(pending(), Members{keyText(key)});
+  dal->TransaccaoTerminar();
+  EXPECT_EQ(DAL_NextTestAccess::oDocPendentes(*dal), nullptr);
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB WHERE TPDOC = 'FA'"), "4");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <string>
 #include <thread>
 
-#include "oplog/DisplayNumber.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/HostSettings.hpp"
 #include "support/ErrorOf.hpp"
@@ -38,18 +37,6 @@ class LogFile : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST(DisplayNumber, WholeNumbersGroupedWithTheHostSeparator) {
-  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1,235");
-  EXPECT_EQ(qvd::displayNumber(999.5, true), "1,000");
-  EXPECT_EQ(qvd::displayNumber(-1234567.4, true), "-1,234,567");
-  EXPECT_EQ(qvd::displayNumber(123, true), "123");
-  EXPECT_EQ(qvd::displayNumber(12345, false), "12345");
-  EXPECT_EQ(qvd::displayNumber(0.49, true), "");
-  EXPECT_EQ(qvd::displayNumber(-0.3, true), "");
-  automation::ScopedHostSettings european({",", ".", "dd-mm-yyyy"});
-  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1.235");
-}
 
 TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
   LogErrosApi log;

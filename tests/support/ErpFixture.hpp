@@ -110,6 +110,10 @@ class ErpTest : public CompanyTest {
 // A new object of the server class `className`, made by name.
 automation::ObjectRef erp(const std::string& className);
 
+using FieldValues = std::initializer_list<std::pair<const char*, automation::Variant>>;
+// Puts `values` into the current row of a record set.
+void setFields(automation::db::Recordset& rs, FieldValues values);
+
 // A document key as "<type> <series>/<year> <number>".
 std::string keyText(const qvd::KeyDocumNext& key);
 
