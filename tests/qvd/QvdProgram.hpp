@@ -78,6 +78,14 @@ inline Outcome qvdOnTerminal(const std::filesystem::path& folder, std::vector<st
   return run;
 }
 
+// The first column of the first row of a query on a company database, as text.
+inline std::string firstValue(const std::filesystem::path& database, const std::string& sql) {
+  auto data = dataaccess::SqliteDataAccess::open(database.string());
+  automation::db::RecordsetRef rs;
+  if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
+  return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
+}
+
 // A company made by `qvd init` in a fresh temporary folder.
 class Company {
  public:
@@ -91,13 +99,7 @@ class Company {
   void write(const std::string& name, const std::string& text) const { writeFile(file(name), text); }
   Outcome run(std::vector<std::string> words) const { return qvd(temp_.path(), std::move(words)); }
 
-  // The first column of the first row of a query on the company database, as text.
-  std::string value(const std::string& sql) const {
-    auto data = dataaccess::SqliteDataAccess::open(file("co/DEMO.db").string());
-    automation::db::RecordsetRef rs;
-    if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
-    return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
-  }
+  std::string value(const std::string& sql) const { return firstValue(file("co/DEMO.db"), sql); }
   double number(const std::string& sql) const { return std::stod(value(sql)); }
 
  private:
