@@ -23,18 +23,10 @@ inline Numbers numbers(std::initializer_list<double> items) { return Numbers(1, 
 // member; each test changes what it is about.
 struct DocumentArgs {
   qvd::TipoPrecoNext TipoPreco = qvd::tpDefault;
-  std::string sTipoDoc = "FA";
-  std::string sSector = "S1";
+  std::string sTipoDoc = "FA", sSector = "S1", sTerceiro = "C001", sProcesso = "PR-7", sVossoNumDoc = "VN-12",
+              sData = "15-03-2024", sObs = "Entrega urgente", sArmazem = "A1", sVendedor = "V1", sRegimeIva;
   int16_t iSerie = 1;
-  std::string sTerceiro = "C001";
-  std::string sProcesso = "PR-7";
-  std::string sVossoNumDoc = "VN-12";
-  std::string sData = "15-03-2024";
-  std::string sObs = "Entrega urgente";
-  std::string sArmazem = "A1";
   bool bIvaIncluido = false;
-  std::string sVendedor = "V1";
-  std::string sRegimeIva;
   double dDescCabecalho = 0;
   Texts sArtigo = texts({"A001", "P001"});
   Texts sNome = texts({"Parafuso longo", "Mesa lacada"});
@@ -45,10 +37,8 @@ struct DocumentArgs {
   Numbers dDesc = numbers({5, 0});
   Texts sDescComp = texts({"", "10+5"});
   std::shared_ptr<qvd::cDocLotes> oLotes;
-  std::string sReference = "FA 1/2024";
-  std::string sReason = "Devolução de material";
-  std::string sManualExternalSerie = "EXT";
-  std::string sManualExternalInvoiceNo = "F-17";
+  std::string sReference = "FA 1/2024", sReason = "Devolução de material", sManualExternalSerie = "EXT",
+              sManualExternalInvoiceNo = "F-17";
   automation::SafeArray<int16_t> iTipoLinha = automation::SafeArray<int16_t>(1, {1, 1});
   std::string sDataCarga, sHorasCarga, sMoradaDsg = "Rua do Cais 4", sLocalDsg = "Porto", sCepDsg = "4000-001",
       sPaisDsg = "PT", sDataDsg = "16-03-2024", sHorasDsg = "10:30", sLocalCarga = "Armazém central", sATDocCodeID,
