@@ -10,7 +10,6 @@
 namespace testing_support {
 namespace {
 
-using automation::ObjectRef;
 using erpserver::Faults;
 using qvd::DAL_NextTestAccess;
 using Members = std::vector<std::string>;

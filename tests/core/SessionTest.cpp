@@ -11,7 +11,6 @@
 namespace testing_support {
 namespace {
 
-using automation::Variant;
 using qvd::DAL_NextTestAccess;
 using Members = std::vector<std::string>;
 

@@ -11,7 +11,6 @@ namespace testing_support {
 namespace {
 
 using automation::Currency;
-using automation::Variant;
 using qvd::NxDocComercial;
 
 Currency money(double value) { return Currency::fromDouble(value); }

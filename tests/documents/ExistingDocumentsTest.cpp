@@ -6,9 +6,6 @@
 namespace testing_support {
 namespace {
 
-using automation::ObjectRef;
-using automation::propGet;
-
 using ExistingDocuments = ErpTest;
 
 TEST_F(ExistingDocuments, CloneInsertsACopyUnderTheNewSeriesAndLeavesTheSourceAlone) {

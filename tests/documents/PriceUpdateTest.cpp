@@ -10,7 +10,6 @@ namespace testing_support {
 namespace {
 
 using automation::Currency;
-using automation::Variant;
 using automation::db::DataType;
 
 class PriceUpdate : public ErpTest {

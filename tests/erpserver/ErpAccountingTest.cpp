@@ -4,13 +4,6 @@
 namespace testing_support {
 namespace {
 
-using automation::invoke;
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
-using automation::Variant;
-using ErpServerTest = CompanyTest;
-
 TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   startSession();
   const std::string lines = "SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM (SELECT L.* FROM "

@@ -3,13 +3,6 @@
 namespace testing_support {
 namespace {
 
-using automation::invoke;
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
-using automation::Variant;
-using ErpServerTest = CompanyTest;
-
 // A stored document read into a new object.
 ObjectRef stored(const std::string& type, int32_t number, int16_t series = 1) {
   ObjectRef doc = erp("DocumentoComercial");

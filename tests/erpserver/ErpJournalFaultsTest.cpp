@@ -9,13 +9,6 @@
 namespace testing_support {
 namespace {
 
-using automation::invoke;
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
-using automation::Variant;
-using ErpServerTest = CompanyTest;
-
 std::string id(const ObjectRef& o) { return std::to_string(dynamic_cast<erpserver::ServerObject&>(*o).objectId()); }
 
 // A delivery note of one A001 from A1, not yet inserted.

@@ -3,10 +3,6 @@
 namespace testing_support {
 namespace {
 
-using automation::ObjectRef;
-using automation::propPut;
-using ErpServerTest = CompanyTest;
-
 TEST_F(ErpServerTest, ArticlesAreReadValidatedInsertedAndAltered) {
   startSession();
   ObjectRef a = erp("Artigos");

@@ -4,13 +4,6 @@
 namespace testing_support {
 namespace {
 
-using automation::invoke;
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
-using automation::Variant;
-using ErpServerTest = CompanyTest;
-
 TEST_F(ErpServerTest, IniciarChecksCompanyUserAndPasswordAndWithoutASessionActionsFailWithACode) {
   int32_t code = 0;
   ObjectRef wrong = login(code, "admin", "nimda");

@@ -7,12 +7,11 @@
 #include "facade/BAL_Next.hpp"
 #include "platform/MessageBox.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
+
+namespace testing_support {
+namespace {
 
 using qvd::BAL_Next;
-using testing_support::raisedBy;
-
-namespace {
 
 // The error record through both of its readers: "<ErroNumero> <ErroDescricao>|<number> <text>".
 std::string errorRecord(const BAL_Next& bal) {
@@ -22,7 +21,7 @@ std::string errorRecord(const BAL_Next& bal) {
   return std::to_string(bal.ErroNumero()) + " " + bal.ErroDescricao() + "|" + std::to_string(number) + " " + text;
 }
 
-using Facade = testing_support::ErpTest;
+using Facade = ErpTest;
 
 struct Allocator {
   automation::ObjectRef (BAL_Next::*member)();
@@ -42,8 +41,6 @@ const Allocator kAllocators[] = {
     {&BAL_Next::NxtAlloc_DocumentoFinanceiro, "DocumentoFinanceiro"},
     {&BAL_Next::NxtAlloc_DocumentosCcLin, "DocumentosCcLin"},
 };
-
-}  // namespace
 
 TEST_F(Facade, ErrorRecordStartsResetAndSessionMembersLeaveIt) {
   BAL_Next fresh;
@@ -110,3 +107,6 @@ TEST_F(Facade, TwoFacadesShareNothingButTheServersSession) {
   other.DataAccess(automation::Variant::nothing());
   EXPECT_EQ(bal->DataAccess().toObject(), dados);
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -10,9 +10,6 @@
 namespace testing_support {
 namespace {
 
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
 using Members = std::vector<std::string>;
 
 using MasterData = ErpTest;

@@ -7,7 +7,6 @@
 namespace testing_support {
 namespace {
 
-using automation::Variant;
 using automation::db::Command;
 using automation::db::CommandType;
 using automation::db::DataType;

@@ -9,10 +9,6 @@
 
 namespace testing_support {
 
-using automation::invoke;
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
 
 namespace {
 

@@ -20,6 +20,11 @@
 
 namespace testing_support {
 
+using automation::invoke;
+using automation::ObjectRef;
+using automation::propGet;
+using automation::propPut;
+using automation::Variant;
 using Rows = std::vector<std::string>;
 // Document lines as (article, quantity).
 using Lines = std::vector<std::pair<std::string, double>>;
@@ -65,6 +70,9 @@ class CompanyTest : public ::testing::Test {
   std::filesystem::path folder;
   std::shared_ptr<dataaccess::SqliteDataAccess> dados;
 };
+
+// The server's own tests need no facade.
+using ErpServerTest = CompanyTest;
 
 // The company with `bal`: a facade with `dados` as its DataAccess and a session opened with
 // ApiInicia.
