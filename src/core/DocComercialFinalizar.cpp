@@ -1,22 +1,15 @@
 #include "core/DAL_Next.hpp"
+#include "core/ErpResult.hpp"
 #include "core/ErpValues.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 
 namespace qvd {
 
-using automation::invoke;
 using automation::ObjectRef;
 using automation::propGet;
 
 namespace {
-
-int32_t resultOf(const ObjectRef& object, const char* method) { return invoke(object, method).toLong(); }
-
-void copyError(const ObjectRef& object, NextError& utNextError) {
-  utNextError.lUltimoErro = propGet(object, "UltimoErro").toLong();
-  utNextError.sTextoErro = propGet(object, "UltimaMensagem").toString();
-}
 
 // One field of the document's header; the header is asked for on every read, as it is live.
 automation::Variant headerField(const ObjectRef& oDoc, const char* field) {
@@ -35,8 +28,8 @@ int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOp
     switch (lOperacao) {
       case 0:
         // The accounting request is consumed by every insert attempt, whatever its outcome.
-        r = resultOf(oDoc, "Validar");
-        if (r == 0) r = resultOf(oDoc, "Inserir");
+        r = erpresult::chamar(oDoc, "Validar");
+        if (r == 0) r = erpresult::chamar(oDoc, "Inserir");
         if (r != 0) {
           opcoes.LigaContabilidade = false;
           break;
@@ -56,19 +49,19 @@ int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOp
         }
         break;
       case 1:
-        if (r == 0) r = resultOf(oDoc, "Validar");
-        if (r == 0) r = resultOf(oDoc, "Alterar");
+        if (r == 0) r = erpresult::chamar(oDoc, "Validar");
+        if (r == 0) r = erpresult::chamar(oDoc, "Alterar");
         break;
       case 2:
-        if (r == 0) r = resultOf(oDoc, "Remover");
+        if (r == 0) r = erpresult::chamar(oDoc, "Remover");
         break;
       case 4:
-        r = resultOf(oDoc, "Validar");
+        r = erpresult::chamar(oDoc, "Validar");
         break;
       default:
         break;
     }
-    if (r != 0) copyError(oDoc, utNextError);
+    if (r != 0) erpresult::copiarErro(oDoc, utNextError);
     return r;
   });
 }
@@ -79,9 +72,9 @@ int32_t DAL_Next::gerarDocumentoContabilistico(ObjectRef& oDoc, NextError& utNex
   automation::invokeRef(contabilistico, "DocumentoComercial", documento);
   oDoc = documento[0].toObject();
   for (const char* step : {"Validar", "Inserir"}) {
-    int32_t a = resultOf(contabilistico, step);
+    int32_t a = erpresult::chamar(contabilistico, step);
     if (a != 0) {
-      copyError(contabilistico, utNextError);
+      erpresult::copiarErro(contabilistico, utNextError);
       return a;
     }
   }

@@ -19,9 +19,4 @@ int32_t numeroDeLinhas(const ObjectRef& oDoc) { return propGet(propGet(oDoc, "Li
 
 ObjectRef linha(const ObjectRef& oDoc, int32_t i) { return propGet(oDoc, "Linhas", automation::Variant(i)).toObject(); }
 
-void copiarErro(const ObjectRef& erpObject, NextError& utNextError) {
-  utNextError.lUltimoErro = propGet(erpObject, "UltimoErro").toLong();
-  utNextError.sTextoErro = propGet(erpObject, "UltimaMensagem").toString();
-}
-
 }  // namespace qvd::erpdoc

@@ -29,7 +29,4 @@ int32_t numeroDeLinhas(const automation::ObjectRef& oDoc);
 // Line `i`, counted from 1.
 automation::ObjectRef linha(const automation::ObjectRef& oDoc, int32_t i);
 
-// The object's UltimoErro and UltimaMensagem, in that order.
-void copiarErro(const automation::ObjectRef& erpObject, NextError& utNextError);
-
 }  // namespace qvd::erpdoc

@@ -1,4 +1,5 @@
 #include "core/DAL_Next.hpp"
+#include "core/ErpResult.hpp"
 #include "documents/ErpDocument.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
@@ -27,7 +28,7 @@ bool DAL_Next::DocNextAlteraPrcUnit(NextOrigemDocumento Origem, KeyDocumNext& ut
       r = automation::invoke(oDoc, "Validar").toLong();
       if (r == 0) r = automation::invoke(oDoc, "Alterar").toLong();
     }
-    if (r != 0) erpdoc::copiarErro(oDoc, utNextError);
+    if (r != 0) erpresult::copiarErro(oDoc, utNextError);
     return r == 0;
   });
 }

@@ -6,15 +6,41 @@
 namespace erpserver {
 namespace {
 
-// Quantity into (positive) or out of (negative) a warehouse.
-void moveArticle(sql::Database& db, const std::string& article, const std::string& warehouse, double quantity) {
-  double in = quantity > 0 ? quantity : 0, out = quantity < 0 ? -quantity : 0;
+// `entered` and `issued` are added to the article's QTDENT and QTDSID in the warehouse, and their
+// difference to its stock. Each change of an ARTARM row costs the triggers that recompute the
+// article's total, so a document makes one change per article and warehouse (see StockRows).
+void moveArticle(sql::Database& db, const std::string& article, const std::string& warehouse, double entered,
+                 double issued) {
   auto q = db.query(
       "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES (?, ?, ?, ?, ?) "
       "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = EXISTENC + excluded.EXISTENC, "
       "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
-  q->bind(1, article).bind(2, warehouse).bind(3, quantity).bind(4, in).bind(5, out).run();
+  q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).run();
 }
+
+// The stock changes of one document summed per article and warehouse, in the order first met.
+class StockRows {
+ public:
+  // Quantity into (positive) or out of (negative) a warehouse.
+  void add(const std::string& article, const std::string& warehouse, double quantity) {
+    Row* row = nullptr;
+    for (Row& r : rows_)
+      if (r.article == article && r.warehouse == warehouse) row = &r;
+    if (!row) row = &rows_.emplace_back(Row{article, warehouse, 0, 0});
+    (quantity > 0 ? row->entered : row->issued) += quantity > 0 ? quantity : -quantity;
+  }
+  void apply(sql::Database& db) {
+    for (const Row& r : rows_) moveArticle(db, r.article, r.warehouse, r.entered, r.issued);
+    rows_.clear();
+  }
+
+ private:
+  struct Row {
+    std::string article, warehouse;
+    double entered, issued;
+  };
+  std::vector<Row> rows_;
+};
 
 // `entered` and `issued` are added to the lot's QTDENT and QTDSID; a new lot row takes the dates.
 void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& warehouse, double entered, double issued) {
@@ -76,16 +102,21 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key) {
 
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign) {
   if (type.stock == 'N') return;
+  // A supplier entry prices each line on the stock that the lines before it left.
+  const bool costs = type.stock == 'E' && type.entity == 'F' && sign > 0;
+  StockRows rows;
   for (const auto& line : moves.lines) {
     double q = sign * line.quantity;
-    if (type.stock == 'E' && type.entity == 'F' && sign > 0) {
+    if (costs) {
       updateCosts(db, line);
       catalog.invalidate();
     }
-    if (type.stock == 'E') moveArticle(db, line.article, line.warehouse, q);
-    if (type.stock == 'S' || type.stock == 'T') moveArticle(db, line.article, line.warehouse, -q);
-    if (type.stock == 'T') moveArticle(db, line.article, type.destination, q);
+    if (type.stock == 'E') rows.add(line.article, line.warehouse, q);
+    if (type.stock == 'S' || type.stock == 'T') rows.add(line.article, line.warehouse, -q);
+    if (type.stock == 'T') rows.add(line.article, type.destination, q);
+    if (costs) rows.apply(db);
   }
+  rows.apply(db);
   if (!type.movesLots) return;
   for (const auto& lot : moves.lots) {
     double q = sign * lot.quantity;

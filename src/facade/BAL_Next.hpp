@@ -233,6 +233,8 @@ class BAL_Next {
       const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  private:
+  friend class BAL_NextTestAccess;
+
   // Runs `body`; a run-time error leaves it with its number and description and the source
   // "BAL_Next: " followed by `member`.
   template <class Body>

@@ -2,7 +2,7 @@
 #include "facade/BAL_Next.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
-#include "masterdata/ErpResult.hpp"
+#include "core/ErpResult.hpp"
 
 // Reading and saving articles, clients and suppliers: each member hands the worker its own ERP
 // object and, where it reports through the error record, resets that first.

@@ -1,7 +1,7 @@
 #include "core/DAL_Next.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
-#include "masterdata/ErpResult.hpp"
+#include "core/ErpResult.hpp"
 
 // Articles through the ERP's own article object: it validates and stores; the worker only judges
 // the result codes. No error record: callers ask the object.

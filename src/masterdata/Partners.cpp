@@ -1,7 +1,7 @@
 #include "core/DAL_Next.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
-#include "masterdata/ErpResult.hpp"
+#include "core/ErpResult.hpp"
 
 // Clients and suppliers through the ERP's own objects. Failures of the client operations and of
 // the supplier insert are explained in the caller's error record.

@@ -5,6 +5,7 @@
 #include <ctime>
 #include <vector>
 
+#include "platform/AutomationError.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/Text.hpp"
 
@@ -54,6 +55,7 @@ Date Date::now() {
 Date Date::today() { return Date{std::floor(now().serial)}; }
 
 Date::Parts Date::parts() const {
+  if (!inRange()) raise(errnum::Overflow);
   double whole = std::floor(serial);
   long seconds = std::lround((serial - whole) * 86400.0);
   if (seconds >= 86400) {

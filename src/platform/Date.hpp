@@ -11,6 +11,12 @@ namespace automation {
 struct Date {
   double serial = 0;
 
+  // The calendar's range, 1 January 100 to the end of 31 December 9999; the conversions to a
+  // date and the calendar parts raise overflow (6) outside it.
+  static constexpr double kFirstSerial = -657434.0;
+  static constexpr double kEndSerial = 2958466.0;
+  bool inRange() const noexcept { return serial >= kFirstSerial && serial < kEndSerial; }
+
   static Date fromParts(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
   static Date now();    // local clock
   static Date today();  // local clock, midnight

@@ -97,7 +97,14 @@ std::string trim(std::string_view s) {
 std::string foldCase(std::string_view s) {
   std::string out;
   out.reserve(s.size());
-  for (std::size_t i = 0; i < s.size();) encode(lower(decode(s, i)), out);
+  for (std::size_t i = 0; i < s.size();) {
+    // Names and keys are mostly ASCII, which needs no decoding: every object created by name
+    // and every keyed look-up folds one.
+    if (static_cast<unsigned char>(s[i]) < 0x80)
+      out += static_cast<char>(lower(static_cast<unsigned char>(s[i++])));
+    else
+      encode(lower(decode(s, i)), out);
+  }
   return out;
 }
 

@@ -32,6 +32,12 @@ std::string currencyText(Currency c) {
   return out;
 }
 
+Date dateOfSerial(double serial) {
+  Date d{serial};
+  if (!d.inRange()) raise(errnum::Overflow);
+  return d;
+}
+
 }  // namespace
 
 Variant Variant::null() {
@@ -129,10 +135,10 @@ Date Variant::toDate() const {
   if (const auto* d = std::get_if<kDate>(&value_)) return *d;
   if (const auto* s = std::get_if<kString>(&value_)) {
     if (auto d = Date::parse(*s)) return *d;
-    if (auto n = parseNumber(*s)) return Date{*n};
+    if (auto n = parseNumber(*s)) return dateOfSerial(*n);
     raise(errnum::TypeMismatch);
   }
-  return Date{numberOrRaise()};
+  return dateOfSerial(numberOrRaise());
 }
 
 std::string Variant::toString() const {

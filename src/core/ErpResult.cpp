@@ -1,4 +1,4 @@
-#include "masterdata/ErpResult.hpp"
+#include "core/ErpResult.hpp"
 
 namespace qvd::erpresult {
 

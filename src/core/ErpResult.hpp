@@ -6,7 +6,7 @@
 #include "foundation/Records.hpp"
 #include "platform/Object.hpp"
 
-// How the ERP's master-data objects answer: a method returns a 32-bit code, 0 for success, and
+// How the ERP's objects answer: a method returns a 32-bit code, 0 for success, and
 // the object itself explains a failure through UltimoErro and UltimaMensagem.
 namespace qvd::erpresult {
 
