@@ -3,39 +3,35 @@
 #include <string>
 #include <vector>
 
-#include "core/DAL_Next.hpp"
 #include "erpserver/Faults.hpp"
 #include "platform/db/Recordset.hpp"
 #include "support/DalTestAccess.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
-using qvd::DAL_NextTestAccess;
-using testing_support::raisedBy;
-
+namespace testing_support {
 namespace {
 
-class WorkerSession : public testing_support::ErpTest {
+using qvd::DAL_NextTestAccess;
+using Members = std::vector<std::string>;
+
+class WorkerSession : public ErpTest {
  protected:
   qvd::DAL_Next dal;
 };
 
-}  // namespace
-
 TEST_F(WorkerSession, ApiIniciaOpensOneSessionAndKeepsIt) {
-  testing_support::startJournal();
+  startJournal();
   ASSERT_TRUE(iniciar(dal));
-  std::vector<std::string> expected = {"BaseNext.PercLOG", "BaseNext.PercIni",  "BaseNext.Empresa",
-                                       "BaseNext.Login",   "BaseNext.PassWord", "BaseNext.Iniciar"};
-  EXPECT_EQ(testing_support::journalMembers(), expected) << testing_support::journalText();
+  EXPECT_EQ(journalMembers(), (Members{"BaseNext.PercLOG", "BaseNext.PercIni", "BaseNext.Empresa", "BaseNext.Login",
+                                       "BaseNext.PassWord", "BaseNext.Iniciar"}));
   EXPECT_TRUE(dal.TemLigacaoContabilidade());
   EXPECT_EQ(dal.RegimeIVANacional(), "NAC");
 
   // A second call, whatever its arguments, touches nothing.
   automation::ObjectRef first = DAL_NextTestAccess::oBaseNext(dal);
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(dal.ApiInicia("elsewhere", "otherlog", "OTHER", "nobody", "wrong"));
-  EXPECT_EQ(testing_support::journalMembers(), std::vector<std::string>{}) << testing_support::journalText();
+  EXPECT_EQ(journalMembers(), Members{});
   EXPECT_EQ(DAL_NextTestAccess::oBaseNext(dal), first);
   EXPECT_EQ(DAL_NextTestAccess::sPastaLog(dal), logFolder().string());
 }
@@ -46,7 +42,6 @@ TEST_F(WorkerSession, UsaLogOstrelIsClearedOnlyBySuccessfulApiInicia) {
   EXPECT_TRUE(DAL_NextTestAccess::UsaLogOstrel(dal));
   EXPECT_EQ(DAL_NextTestAccess::oBaseNext(dal), nullptr);
   EXPECT_EQ(DAL_NextTestAccess::sPastaLog(dal), "");
-
   ASSERT_TRUE(iniciar(dal));
   EXPECT_FALSE(DAL_NextTestAccess::UsaLogOstrel(dal));
   dal.UsaLogOstrel(true);
@@ -55,20 +50,16 @@ TEST_F(WorkerSession, UsaLogOstrelIsClearedOnlyBySuccessfulApiInicia) {
 }
 
 TEST_F(WorkerSession, ApiTerminaEndsTheSessionAndWithoutOneCallsNothing) {
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(dal.ApiTermina());
-  EXPECT_EQ(testing_support::journalMembers(), std::vector<std::string>{}) << testing_support::journalText();
-
+  EXPECT_EQ(journalMembers(), Members{});
   ASSERT_TRUE(iniciar(dal));
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(dal.ApiTermina());
-  EXPECT_EQ(testing_support::journalMembers(), std::vector<std::string>{"BaseNext.Terminar"})
-      << testing_support::journalText();
+  EXPECT_EQ(journalMembers(), Members{"BaseNext.Terminar"});
 
   // Without a session the parameter getters fail on the unset object, with no source of theirs.
-  auto e = raisedBy([&] { (void)dal.RegimeIVANacional(); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(raisedBy([&] { (void)dal.RegimeIVANacional(); }).text(), "91 : Object variable or With block variable not set");
   EXPECT_EQ(raisedBy([&] { (void)dal.TemLigacaoContabilidade(); }).number, 91);
   EXPECT_TRUE(iniciar(dal));
   EXPECT_EQ(dal.MoedaNacional(), "EUR");
@@ -76,32 +67,25 @@ TEST_F(WorkerSession, ApiTerminaEndsTheSessionAndWithoutOneCallsNothing) {
 
 TEST_F(WorkerSession, RunTimeErrorsLeaveWithTheOperationsName) {
   erpserver::Faults::raiseError("BaseNext", "Iniciar", 1, 440, "servidor em baixo");
-  auto e = raisedBy([&] { (void)iniciar(dal); });
-  EXPECT_EQ(e.number, 440);
-  EXPECT_EQ(e.description, "servidor em baixo");
-  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
-
+  EXPECT_EQ(raisedBy([&] { (void)iniciar(dal); }).text(), "440 DAL_Next: ApiInicia: servidor em baixo");
   erpserver::Faults::clear();
   ASSERT_TRUE(iniciar(dal));
   erpserver::Faults::raiseError("BaseNext", "Terminar", 1, 5, "");
-  e = raisedBy([&] { (void)dal.ApiTermina(); });
-  EXPECT_EQ(e.number, 5);
-  EXPECT_EQ(e.source, "DAL_Next: ApiTermina");
+  EXPECT_EQ(raisedBy([&] { (void)dal.ApiTermina(); }).numberAndSource(), "5 DAL_Next: ApiTermina");
 }
 
 TEST_F(WorkerSession, DataAccessKeepsOnlyDataAccessObjects) {
   EXPECT_TRUE(dal.DataAccess().isObject());
   EXPECT_EQ(dal.DataAccess().toObject(), nullptr);
-  dal.DataAccess(automation::Variant(dados));
-  EXPECT_EQ(dal.DataAccess().toObject(), dados);
-
-  for (const automation::Variant& wrong : {automation::Variant(std::make_shared<automation::db::Recordset>()),
-                                           automation::Variant("DEMO.db"), automation::Variant(int32_t{3})}) {
-    auto e = raisedBy([&] { dal.DataAccess(wrong); });
-    EXPECT_EQ(e.number, 13);
-    EXPECT_EQ(e.source, "DAL_Next: DataAccess Property Set");
+  dal.DataAccess(Variant(dados));
+  for (const Variant& wrong :
+       {Variant(std::make_shared<automation::db::Recordset>()), Variant("DEMO.db"), Variant(int32_t{3})}) {
+    EXPECT_EQ(raisedBy([&] { dal.DataAccess(wrong); }).numberAndSource(), "13 DAL_Next: DataAccess Property Set");
     EXPECT_EQ(dal.DataAccess().toObject(), dados);
   }
-  dal.DataAccess(automation::Variant::nothing());
+  dal.DataAccess(Variant::nothing());
   EXPECT_EQ(dal.DataAccess().toObject(), nullptr);
 }
+
+}  // namespace
+}  // namespace testing_support

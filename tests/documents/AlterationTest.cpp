@@ -1,47 +1,34 @@
 #include <gtest/gtest.h>
 
-#include "documents/MaintenanceFixture.hpp"
 #include "erpserver/Faults.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/ErpFixture.hpp"
 #include "support/RecordingDataAccess.hpp"
 
 namespace testing_support {
 namespace {
 
-
 using erpserver::Faults;
 using Strings = std::vector<std::string>;
 
-class Alteration : public MaintenanceTest {
+class Alteration : public ErpTest {
  protected:
   void SetUp() override {
-    MaintenanceTest::SetUp();
-    alterado = inserir({{"A001", 2}, {"P001", 3}});
-    ultimo = inserir({{"A001", 1}});
+    ErpTest::SetUp();
+    alterado = insertInvoice({{"A001", 2}, {"P001", 3}});
+    ultimo = insertInvoice({{"A001", 1}});
     gravador = std::make_shared<RecordingDataAccess>(dados);
     bal->DataAccess(automation::Variant(gravador));
     Faults::clear();
   }
 
   // Replaces the document `chave` names with one line per (article, quantity) from A1.
-  bool alterar(qvd::KeyDocumNext& chave, const Linhas& novas = {{"A001", 5}}) {
-    auto n = static_cast<int32_t>(novas.size());
-    automation::SafeArray<std::string> sArtigo(1, n), sNome(1, n), sNotas(1, n);
-    automation::SafeArray<double> dQuant(1, n), dPrUnit(1, n);
-    for (int32_t i = 1; i <= n; ++i) {
-      sArtigo(i) = novas[static_cast<std::size_t>(i - 1)].first;
-      dQuant(i) = novas[static_cast<std::size_t>(i - 1)].second;
-    }
+  bool alterar(qvd::KeyDocumNext& chave, const Lines& novas = {{"A001", 5}}) {
+    LineArrays a(novas);
     return bal->CF_DocGenAlterar(qvd::NaoAplicavel, "FA", "S1", 1, "C001", "PR-2", "VN-2", "16-03-2024", "Alterado",
-                                 "A1", sArtigo, sNome, dQuant, dPrUnit, sNotas, chave);
+                                 "A1", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, chave);
   }
 
-  std::size_t vezes(const std::string& texto) const {
-    std::string log = logEscrito();
-    std::size_t n = 0;
-    for (auto at = log.find(texto); at != std::string::npos; at = log.find(texto, at + 1)) ++n;
-    return n;
-  }
+  std::size_t vezes(const std::string& texto) const { return occurrences(logText(), texto); }
 
   qvd::KeyDocumNext alterado, ultimo;
   std::shared_ptr<RecordingDataAccess> gravador;
@@ -52,42 +39,38 @@ TEST_F(Alteration, ReplacesTheContentsUnderTheSameNumberKeepingPriceTypeVatFlagA
                                          std::to_string(alterado.lNumDoc)));
   double a001 = stock("A001"), p001 = stock("P001");
   std::string numero = std::to_string(alterado.lNumDoc);
-  std::string contadorAntes = contador("FA");
+  std::string contadorAntes = counter("FA");
   ASSERT_EQ(contadorAntes, std::to_string(ultimo.lNumDoc));
 
   qvd::KeyDocumNext chave = alterado;
   EXPECT_TRUE(alterar(chave, {{"A001", 5}}));
-  EXPECT_EQ(bal->ErroNumero(), -1);
-  EXPECT_EQ(chave.iAno, 2024);
-  EXPECT_EQ(chave.sTpDoc, "FA");
-  EXPECT_EQ(chave.iSerie, 1);
-  EXPECT_EQ(chave.lNumDoc, alterado.lNumDoc);
-  EXPECT_EQ(linhas(chave).rfind("A001 5.0 ", 0), 0u) << linhas(chave);
-  EXPECT_EQ(cabecalho("TPPRECO", chave), "3");
-  EXPECT_EQ(cabecalho("IVAINC", chave), "-1");
-  EXPECT_EQ(cabecalho("VENDEDOR", chave), "V1");  // the client's, as nobody passed one
-  EXPECT_EQ(cabecalho("OBSERV", chave), "Alterado");
-  EXPECT_EQ(cabecalho("DATA", chave), "16-03-2024");
+  EXPECT_EQ(balError(), "-1 ");
+  EXPECT_EQ(keyText(chave), keyText(alterado));
+  EXPECT_EQ(linesOf(chave), Rows{"1|A001|Parafuso M6|0.615|5|0"});  // the price with VAT kept included
+  // The salesperson is the client's, as nobody passed one.
+  EXPECT_EQ(ofDocument("TPPRECO || ' ' || IVAINC || ' ' || VENDEDOR || ' ' || OBSERV || ' ' || DATA", "DOCGCCAB", chave),
+            "3 -1 V1 Alterado 2024-03-16");
   EXPECT_EQ(stock("A001"), a001 + 2 - 5);
   EXPECT_EQ(stock("P001"), p001 + 3);
-  EXPECT_EQ(contador("FA"), contadorAntes);
+  EXPECT_EQ(counter("FA"), contadorAntes);
 
   std::string chaveSql = "(NNUMDOC =" + numero + ") AND (SERIE =1) AND (ANO =2024 )";
   std::string contadorSql = "WHERE (DOC = 'FA') AND (SERIE =1) AND (ANO =2024 )";
   ASSERT_EQ(gravador->sql.size(), 4u);
-  EXPECT_EQ(gravador->sql[0], "SELECT  ANO, DOC, SERIE, NUM From NUMDOC " + contadorSql);
-  EXPECT_EQ(gravador->sql[1], "DELETE FROM DOCGCCAB WHERE (TPDOC = 'FA') AND " + chaveSql);
-  EXPECT_EQ(gravador->sql[2], "DELETE FROM DOCGCLIN WHERE (TPDOCUM = 'FA') AND " + chaveSql);
+  EXPECT_EQ(Strings(gravador->sql.begin(), gravador->sql.end() - 1),
+            (Strings{"SELECT  ANO, DOC, SERIE, NUM From NUMDOC " + contadorSql,
+                     "DELETE FROM DOCGCCAB WHERE (TPDOC = 'FA') AND " + chaveSql,
+                     "DELETE FROM DOCGCLIN WHERE (TPDOCUM = 'FA') AND " + chaveSql}));
   EXPECT_EQ(gravador->sql[3].rfind("UPDATE NUMDOC SET NUM = " + contadorAntes + " " + contadorSql, 0), 0u);
 }
 
 TEST_F(Alteration, TheCounterIsPutBackButAnotherWritersNumberIsNeverUndone) {
-  std::string N = contador("FA");
+  std::string N = counter("FA");
   // A server that lowered the counter on the removal gets it back.
   Faults::hook("DocumentoComercial", "Remover", 1, [&] { dados->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 1"); });
   qvd::KeyDocumNext chave = alterado;
   ASSERT_TRUE(alterar(chave));
-  EXPECT_EQ(contador("FA"), N);
+  EXPECT_EQ(counter("FA"), N);
 
   // Another writer takes the next number while the document is out.
   qvd::KeyDocumNext outro;
@@ -99,41 +82,40 @@ TEST_F(Alteration, TheCounterIsPutBackButAnotherWritersNumberIsNeverUndone) {
   chave = alterado;
   ASSERT_TRUE(alterar(chave));
   ASSERT_EQ(outro.lNumDoc, std::stoi(N) + 1);
-  EXPECT_TRUE(existe(outro));
-  EXPECT_EQ(contador("FA"), std::to_string(outro.lNumDoc));
+  EXPECT_TRUE(exists(outro));
+  EXPECT_EQ(counter("FA"), std::to_string(outro.lNumDoc));
   EXPECT_EQ(chave.lNumDoc, alterado.lNumDoc);
 }
 
 TEST_F(Alteration, ARefusedReinsertLosesTheOldDocumentAndWritesBothLogs) {
   bal->UsaLogOstrel(true);
   double a001 = stock("A001"), p001 = stock("P001");
-  std::string N = contador("FA");
+  std::string N = counter("FA");
   Faults::returnCode("DocumentoComercial", "Inserir", 1, 1013, "Cliente bloqueado");
 
   qvd::KeyDocumNext chave = alterado;
   EXPECT_FALSE(alterar(chave));
-  EXPECT_EQ(bal->ErroNumero(), 1013);
-  EXPECT_EQ(bal->ErroDescricao(), "Cliente bloqueado");
-  EXPECT_FALSE(existe(alterado));
+  EXPECT_EQ(balError(), "1013 Cliente bloqueado");
+  EXPECT_FALSE(exists(alterado));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCLIN WHERE NNUMDOC = " + std::to_string(alterado.lNumDoc)), "0");
   EXPECT_EQ(stock("A001"), a001 + 2);
   EXPECT_EQ(stock("P001"), p001 + 3);
-  EXPECT_EQ(contador("FA"), N);
+  EXPECT_EQ(counter("FA"), N);
   EXPECT_EQ(vezes("Rotina DocGenInserir"), 1u);
-  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Inserção"), 1u) << logEscrito();
+  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Inserção"), 1u) << logText();
   EXPECT_EQ(vezes("Cliente bloqueado"), 2u);
   EXPECT_EQ(vezes("sObs                 = Alterado"), 2u);
 }
 
 TEST_F(Alteration, ARefusedRemovalLeavesTheDocumentAndWritesNoLog) {
   bal->UsaLogOstrel(true);
-  std::string antes = linhas(alterado);
+  Rows antes = linesOf(alterado);
   Faults::returnCode("DocumentoComercial", "Remover", 1, 1021, "Documento liquidado");
   qvd::KeyDocumNext chave = alterado;
   EXPECT_FALSE(alterar(chave));
-  EXPECT_EQ(bal->ErroNumero(), 1021);
-  EXPECT_EQ(linhas(alterado), antes);
-  EXPECT_EQ(logEscrito(), "");
+  EXPECT_EQ(balError(), "1021 Documento liquidado");
+  EXPECT_EQ(linesOf(alterado), antes);
+  EXPECT_EQ(logText(), "");
   ASSERT_EQ(gravador->sql.size(), 2u);
   EXPECT_EQ(gravador->sql[1].rfind("UPDATE NUMDOC", 0), 0u);
 }
@@ -144,7 +126,7 @@ TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
   EXPECT_FALSE(alterar(ausente));
   EXPECT_EQ(bal->ErroNumero(), 1010);
   EXPECT_EQ(gravador->sql.size(), 1u);
-  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Remoção"), 1u) << logEscrito();
+  EXPECT_EQ(vezes("Rotina DocGenAlterar                  Operação Remoção"), 1u) << logText();
 
   // The counter query itself fails: the operation stops before reading the document.
   gravador->sql.clear();
@@ -153,8 +135,8 @@ TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
   qvd::KeyDocumNext chave = alterado;
   EXPECT_FALSE(alterar(chave));
   EXPECT_EQ(gravador->sql.size(), 1u);
-  EXPECT_TRUE(documentCalls().empty());
-  EXPECT_TRUE(existe(alterado));
+  EXPECT_TRUE(accessesOn("DocumentoComercial").empty());
+  EXPECT_TRUE(exists(alterado));
   gravador->refuse = [](const std::string&) { return false; };
 
   // No counter row for the series: the error trap ends it, the document is still not touched.
@@ -162,9 +144,9 @@ TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
   RaisedError e = raisedBy([&] { alterar(semContador); });
   EXPECT_EQ(e.source, "BAL_Next: CF_DocGenAlterar");
   EXPECT_NE(e.number, 0);
-  EXPECT_TRUE(documentCalls().empty());
+  EXPECT_TRUE(accessesOn("DocumentoComercial").empty());
   EXPECT_EQ(vezes("Operação ErrorHandler"), 1u);
-  EXPECT_TRUE(existe(alterado));
+  EXPECT_TRUE(exists(alterado));
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <regex>
 
-#include "documents/DocumentTestSupport.hpp"
 #include "erpserver/Journal.hpp"
+#include "support/DocumentMembers.hpp"
 
 // What each document member puts beyond the base forms, asserted through the server's journal.
 namespace testing_support {
@@ -70,7 +70,7 @@ TEST_F(DocumentInsertDifferences, EachMemberPutsItsOwnHeaderInItsOwnOrder) {
     startJournal();
     call(*bal, member, a);
     EXPECT_EQ(headerSequence(), expectedHeader(member)) << journalText();
-    Sequence hora = headerPuts("HoraCarga");
+    Sequence hora = putValues("CabecDoc", "HoraCarga");
     ASSERT_EQ(hora.size(), 1u);
     EXPECT_TRUE(std::regex_match(hora[0], withSeconds(member) ? hhmmss : hhnn)) << hora[0];
   }
@@ -80,8 +80,8 @@ TEST_F(DocumentInsertDifferences, AnInvoiceNumberThatIsNoNumberIsSkippedAndANega
   DocumentArgs a;
   startJournal();
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, a)) << bal->ErroDescricao();
-  EXPECT_TRUE(headerPuts("NossoNoDocumento").empty());
-  EXPECT_EQ(headerPuts("ManualExternalInvoiceNo"), Sequence{"F-17"});
+  EXPECT_TRUE(putValues("CabecDoc", "NossoNoDocumento").empty());
+  EXPECT_EQ(putValues("CabecDoc", "ManualExternalInvoiceNo"), Sequence{"F-17"});
 
   // A negative year puts the caller's number over the converted one.
   DocumentArgs manual;
@@ -89,7 +89,7 @@ TEST_F(DocumentInsertDifferences, AnInvoiceNumberThatIsNoNumberIsSkippedAndANega
   manual.key = {-2024, "", 0, 55};
   startJournal();
   ASSERT_TRUE(call(*bal, Member::CF_DocGenInserirAuto, manual)) << bal->ErroDescricao();
-  EXPECT_EQ(headerPuts("NossoNoDocumento"), (Sequence{"17", "55"}));
+  EXPECT_EQ(putValues("CabecDoc", "NossoNoDocumento"), (Sequence{"17", "55"}));
   EXPECT_EQ(manual.key.lNumDoc, 55);
 
   // A refused number still leaves the year corrected in the caller's record.
@@ -108,10 +108,10 @@ TEST_F(DocumentInsertDifferences, TransportDataGivenIsPutUnchangedAndAnATCodeOnl
   a.sMatricula = "12-AB-34";
   startJournal();
   ASSERT_TRUE(call(*bal, Member::DocGTInserirMultiArm, a)) << bal->ErroDescricao();
-  EXPECT_EQ(headerPuts("DataCarga"), Sequence{"17-03-2024"});
-  EXPECT_EQ(headerPuts("HoraCarga"), Sequence{"08:15"});
+  EXPECT_EQ(putValues("CabecDoc", "DataCarga"), Sequence{"17-03-2024"});
+  EXPECT_EQ(putValues("CabecDoc", "HoraCarga"), Sequence{"08:15"});
   EXPECT_EQ(headerSequence().back(), "ATDocCodeID");
-  EXPECT_EQ(headerPuts("Matricula"), Sequence{"12-AB-34"});
+  EXPECT_EQ(putValues("CabecDoc", "Matricula"), Sequence{"12-AB-34"});
 }
 
 TEST_F(DocumentInsertDifferences, LineTypesGoToArticleLinesOnlyAndNotesStayTypeOne) {
@@ -120,9 +120,9 @@ TEST_F(DocumentInsertDifferences, LineTypesGoToArticleLinesOnlyAndNotesStayTypeO
   a.sNotas = texts({"", "Montar no local"});
   startJournal();
   call(*bal, Member::CF_DocGenInserirTipoLinha, a);
-  EXPECT_EQ(linePuts("TipoDeLinha"), (Sequence{"1", "1", "60"}));
-  EXPECT_EQ(linePuts("Artigo"), (Sequence{"A001", "P001"}));
-  EXPECT_EQ(linePuts("Descricao"), Sequence{"Montar no local"});
+  EXPECT_EQ(putValues("DocumentosGcLin", "TipoDeLinha"), (Sequence{"1", "1", "60"}));
+  EXPECT_EQ(putValues("DocumentosGcLin", "Artigo"), (Sequence{"A001", "P001"}));
+  EXPECT_EQ(putValues("DocumentosGcLin", "Descricao"), Sequence{"Montar no local"});
 }
 
 TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
@@ -131,8 +131,8 @@ TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
   bal->UsaDescontoLinha(true);
   startJournal();
   ASSERT_TRUE(call(*bal, Member::DocGenInserirMultiArm, a)) << bal->ErroDescricao();
-  EXPECT_EQ(linePuts("TaxaDesconto"), (Sequence{"5", "0"}));
-  EXPECT_TRUE(linePuts("Desconto").empty());
+  EXPECT_EQ(putValues("DocumentosGcLin", "TaxaDesconto"), (Sequence{"5", "0"}));
+  EXPECT_TRUE(putValues("DocumentosGcLin", "Desconto").empty());
   // No lots given: no lot object is made.
   EXPECT_EQ(journalText().find("LotesLinha"), std::string::npos);
 }

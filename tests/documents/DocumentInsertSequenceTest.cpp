@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "documents/DocumentTestSupport.hpp"
+#include "support/DocumentMembers.hpp"
 
 // The whole conversation with the ERP of the two base forms, line by line in the journal's
 // words (objects numbered in order of appearance: the document is #1, its header #2).

@@ -2,21 +2,17 @@
 
 #include <optional>
 
-#include "core/DAL_Next.hpp"
-#include "documents/MaintenanceFixture.hpp"
 #include "erpserver/Faults.hpp"
 #include "platform/db/Recordset.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/ErpFixture.hpp"
 
 namespace testing_support {
 namespace {
 
-
 using automation::Currency;
-using automation::Variant;
 using automation::db::DataType;
 
-class PriceUpdate : public MaintenanceTest {
+class PriceUpdate : public ErpTest {
  protected:
   struct Movimento {
     std::string artigo;
@@ -26,20 +22,16 @@ class PriceUpdate : public MaintenanceTest {
   // The manufacturing movements of an order, shaped as the caller's query returns them.
   static automation::db::RecordsetRef movimentos(const std::vector<Movimento>& linhas) {
     auto rs = std::make_shared<automation::db::Recordset>();
-    rs->GetFields().Append("OrdemId", DataType::VarWChar, 20);
-    rs->GetFields().Append("DN_Ano", DataType::SmallInt);
-    rs->GetFields().Append("DN_Serie", DataType::SmallInt);
-    rs->GetFields().Append("DN_NumDoc", DataType::Integer);
-    rs->GetFields().Append("DN_TPDoc", DataType::VarWChar, 5);
+    for (auto [name, type, size] : {std::tuple{"OrdemId", DataType::VarWChar, 20}, {"DN_Ano", DataType::SmallInt, 2},
+                                    {"DN_Serie", DataType::SmallInt, 2}, {"DN_NumDoc", DataType::Integer, 4},
+                                    {"DN_TPDoc", DataType::VarWChar, 5}})
+      rs->GetFields().Append(name, type, size);
     rs->Open();
     for (const Movimento& m : linhas) {
-      rs->AddNew();
-      rs->setValue("OrdemId", m.artigo);
       qvd::KeyDocumNext chave = m.documento.value_or(qvd::KeyDocumNext{2024, "FA", 1, 0});
-      rs->setValue("DN_Ano", chave.iAno);
-      rs->setValue("DN_Serie", chave.iSerie);
-      rs->setValue("DN_NumDoc", m.documento ? Variant(chave.lNumDoc) : Variant::null());
-      rs->setValue("DN_TPDoc", chave.sTpDoc);
+      rs->AddNew();
+      setFields(*rs, {{"OrdemId", m.artigo}, {"DN_Ano", chave.iAno}, {"DN_Serie", chave.iSerie},
+                      {"DN_NumDoc", m.documento ? Variant(chave.lNumDoc) : Variant::null()}, {"DN_TPDoc", chave.sTpDoc}});
       rs->Update();
     }
     return rs;
@@ -49,33 +41,32 @@ class PriceUpdate : public MaintenanceTest {
 };
 
 TEST_F(PriceUpdate, EveryLineOfTheArticleInEveryListedDocumentTakesTheAverageCost) {
-  qvd::KeyDocumNext primeiro = inserir({{"A001", 2}, {"P001", 3}, {"A001", 1}});
-  qvd::KeyDocumNext segundo = inserir({{"A001", 5}});
-  qvd::KeyDocumNext intacto = inserir({{"A001", 4}});
-  std::string linhasIntactas = linhas(intacto);
-  std::string precoP001 = scalar("SELECT '' || PRUNIT FROM DOCGCLIN WHERE ARTIGO = 'P001'");
+  qvd::KeyDocumNext primeiro = insertInvoice({{"A001", 2}, {"P001", 3}, {"A001", 1}});
+  qvd::KeyDocumNext segundo = insertInvoice({{"A001", 5}});
+  qvd::KeyDocumNext intacto = insertInvoice({{"A001", 4}});
+  Rows linhasIntactas = linesOf(intacto);
 
   // A code that differs only in letter case is another article.
   auto rs = movimentos({{"A001", primeiro}, {"A001", std::nullopt}, {"a001", intacto}, {"A001", segundo}});
   EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
   EXPECT_TRUE(rs->Eof());
-  EXPECT_EQ(linhas(primeiro), "A001 2.0 7.25; P001 3.0 " + precoP001 + "; A001 1.0 7.25");
-  EXPECT_EQ(linhas(segundo), "A001 5.0 7.25");
-  EXPECT_EQ(cabecalho("ORIGEM", segundo), "2");
-  EXPECT_EQ(linhas(intacto), linhasIntactas);
-  EXPECT_EQ(cabecalho("ORIGEM", intacto), "2");  // saved all the same
+  EXPECT_EQ(linesOf(primeiro),
+            (Rows{"1|A001|Parafuso M6|7.25|2|0", "2|P001|Mesa de pinho|199|3|0", "3|A001|Parafuso M6|7.25|1|0"}));
+  EXPECT_EQ(linesOf(segundo), Rows{"1|A001|Parafuso M6|7.25|5|0"});
+  EXPECT_EQ(linesOf(intacto), linhasIntactas);
+  EXPECT_EQ(ofDocument("ORIGEM", "DOCGCCAB", segundo) + ofDocument("ORIGEM", "DOCGCCAB", intacto), "22");  // all saved
 }
 
 TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
-  qvd::KeyDocumNext primeiro = inserir({{"A001", 2}});
-  qvd::KeyDocumNext ultimo = inserir({{"A001", 3}});
-  std::string antes = linhas(ultimo);
+  qvd::KeyDocumNext primeiro = insertInvoice({{"A001", 2}});
+  qvd::KeyDocumNext ultimo = insertInvoice({{"A001", 3}});
+  Rows antes = linesOf(ultimo);
   auto rs = movimentos({{"A001", primeiro}, {"A001", qvd::KeyDocumNext{2024, "FA", 1, 999}}, {"A001", ultimo}});
   EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
   EXPECT_EQ(bal->ErroNumero(), 1010);
   EXPECT_EQ(rs->value("DN_NumDoc"), Variant(ultimo.lNumDoc));
-  EXPECT_EQ(linhas(primeiro), "A001 2.0 7.25");
-  EXPECT_EQ(linhas(ultimo), antes);
+  EXPECT_EQ(linesOf(primeiro), Rows{"1|A001|Parafuso M6|7.25|2|0"});
+  EXPECT_EQ(linesOf(ultimo), antes);
 
   // An empty record set changes nothing and is not a success; rows without documents are.
   auto vazio = movimentos({});
@@ -85,29 +76,25 @@ TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
 }
 
 TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOperation) {
-  qvd::KeyDocumNext chave = inserir({{"A001", 2}});
-  std::string antes = linhas(chave);
+  qvd::KeyDocumNext chave = insertInvoice({{"A001", 2}});
+  Rows antes = linesOf(chave);
   erpserver::Faults::returnCode("DocumentoComercial", "Alterar", 1, 88, "Período fechado");
   auto rs = movimentos({{"A001", chave}});
   EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
-  EXPECT_EQ(bal->ErroNumero(), 88);
-  EXPECT_EQ(bal->ErroDescricao(), "Período fechado");
-  EXPECT_EQ(linhas(chave), antes);
+  EXPECT_EQ(balError(), "88 Período fechado");
+  EXPECT_EQ(linesOf(chave), antes);
 
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
   rs = movimentos({{"A001", chave}});
-  EXPECT_EQ(raisedBy([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).source,
-            "BAL_Next: MF_ActualizarPrcCustoMedio");
-  qvd::DAL_Next dal;
-  dal.DataAccess(automation::Variant(dados));
-  ASSERT_TRUE(iniciar(dal));
+  EXPECT_EQ(raisedBy([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).numberAndSource(),
+            "13 BAL_Next: MF_ActualizarPrcCustoMedio");
+  auto dal = worker();
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
   qvd::NextError erro;
-  RaisedError e = raisedBy([&] { dal.DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); });
-  EXPECT_EQ(e.number, 13);
-  EXPECT_EQ(e.source, "DAL_Next: DocNextAltPCMArtigo");
+  EXPECT_EQ(raisedBy([&] { dal->DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); }).numberAndSource(),
+            "13 DAL_Next: DocNextAltPCMArtigo");
 }
 
 }  // namespace

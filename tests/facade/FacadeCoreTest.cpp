@@ -7,24 +7,21 @@
 #include "facade/BAL_Next.hpp"
 #include "platform/MessageBox.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
-using qvd::BAL_Next;
-using testing_support::raisedBy;
-
+namespace testing_support {
 namespace {
 
-void expectResetError(const BAL_Next& bal) {
-  EXPECT_EQ(bal.ErroNumero(), -1);
-  EXPECT_EQ(bal.ErroDescricao(), "");
+using qvd::BAL_Next;
+
+// The error record through both of its readers: "<ErroNumero> <ErroDescricao>|<number> <text>".
+std::string errorRecord(const BAL_Next& bal) {
   int32_t number = 99;
   std::string text = "before";
   bal.UltimoErro(number, text);
-  EXPECT_EQ(number, -1);
-  EXPECT_EQ(text, "");
+  return std::to_string(bal.ErroNumero()) + " " + bal.ErroDescricao() + "|" + std::to_string(number) + " " + text;
 }
 
-using Facade = testing_support::ErpTest;
+using Facade = ErpTest;
 
 struct Allocator {
   automation::ObjectRef (BAL_Next::*member)();
@@ -45,17 +42,15 @@ const Allocator kAllocators[] = {
     {&BAL_Next::NxtAlloc_DocumentosCcLin, "DocumentosCcLin"},
 };
 
-}  // namespace
-
 TEST_F(Facade, ErrorRecordStartsResetAndSessionMembersLeaveIt) {
   BAL_Next fresh;
-  expectResetError(fresh);
+  EXPECT_EQ(errorRecord(fresh), "-1 |-1 ");
   fresh.DataAccess(automation::Variant(dados));
   EXPECT_FALSE(iniciar(fresh, "wrong"));
-  expectResetError(fresh);
+  EXPECT_EQ(errorRecord(fresh), "-1 |-1 ");
   EXPECT_TRUE(iniciar(fresh));
   EXPECT_TRUE(fresh.ApiTermina());
-  expectResetError(fresh);
+  EXPECT_EQ(errorRecord(fresh), "-1 |-1 ");
 }
 
 TEST_F(Facade, OnlyMembersWithAHandlerRenameTheError) {
@@ -63,24 +58,20 @@ TEST_F(Facade, OnlyMembersWithAHandlerRenameTheError) {
   EXPECT_EQ(fresh.DataAccess().toObject(), nullptr);
   fresh.DataAccess(automation::Variant(dados));
   auto e = raisedBy([&] { fresh.DataAccess(automation::Variant(fresh.NxtAlloc_Artigos())); });
-  EXPECT_EQ(e.number, 13);
-  EXPECT_EQ(e.source, "BAL_Next: DataAccess Property Set");
+  EXPECT_EQ(e.numberAndSource(), "13 BAL_Next: DataAccess Property Set");
   EXPECT_EQ(fresh.DataAccess().toObject(), dados);
 
   e = raisedBy([&] { (void)BAL_Next().MoedaNacional(); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(e.numberAndSource(), "91 ");
   e = raisedBy([&] { (void)BAL_Next().TemplateCabecalho(); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "");
+  EXPECT_EQ(e.numberAndSource(), "91 ");
 
   erpserver::unregisterServer();
   std::vector<std::string> shown;
   auto previous = automation::setMessageBoxHook([&](const std::string& text) { shown.push_back(text); });
   e = raisedBy([&] { (void)iniciar(fresh); });
   automation::setMessageBoxHook(previous);
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "DAL_Next: ApiInicia");
+  EXPECT_EQ(e.numberAndSource(), "91 DAL_Next: ApiInicia");
   EXPECT_EQ(shown, std::vector<std::string>{"Erro não conseguiu carregar nenhuma DLL da ERPAPI"});
 }
 
@@ -92,7 +83,7 @@ TEST_F(Facade, AllocatorsHandOutNewServerObjectsWithoutASessionOrNullWithoutTheS
     EXPECT_EQ(first->className(), a.serverClass);
     EXPECT_NE(first, (fresh.*a.member)()) << a.serverClass;
   }
-  expectResetError(fresh);
+  EXPECT_EQ(errorRecord(fresh), "-1 |-1 ");
 
   erpserver::unregisterServer();
   int shown = 0;
@@ -116,3 +107,6 @@ TEST_F(Facade, TwoFacadesShareNothingButTheServersSession) {
   other.DataAccess(automation::Variant::nothing());
   EXPECT_EQ(bal->DataAccess().toObject(), dados);
 }
+
+}  // namespace
+}  // namespace testing_support

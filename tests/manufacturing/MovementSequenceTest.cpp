@@ -2,8 +2,7 @@
 
 #include <functional>
 
-#include "erpserver/Journal.hpp"
-#include "manufacturing/MovementTestSupport.hpp"
+#include "support/DocumentMembers.hpp"
 
 // What each movement does to its document, in order: where its early validation stands among
 // the header puts, and which of the lot's own fields it puts.
@@ -18,14 +17,6 @@ class MovementSequence : public MovementTest {
   void record(const std::function<bool()>& movement) {
     startJournal();
     ASSERT_TRUE(movement()) << bal->ErroDescricao();
-  }
-
-  // The puts on the lots' own fields, in order.
-  static Sequence lotFieldPuts() {
-    Sequence puts;
-    for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
-      if (e.className == "CamposLote" && e.kind == erpserver::AccessKind::Put) puts.push_back(e.member);
-    return puts;
   }
 
   std::string sCliente = "C001", sFornecedor = "F001", sVossoNDoc = "FT 9", sComposto = "P001";
@@ -90,17 +81,17 @@ TEST_F(MovementSequence, LotsCarryTheSupplierLotWhereTheMovementPutsIt) {
     return bal->EP_MovEntradaProdMultiArmCriar(qvd::tpDefault, tipif, sProcesso, sArt, dQuant, dPrUni, sArm, oLotes,
                                                key);
   });
-  EXPECT_EQ(lotFieldPuts(), (Sequence{"CodigoLote", "Artigo", "VossoLote", "Armazem"}));
+  EXPECT_EQ(putsOn("CamposLote"), (Sequence{"CodigoLote", "Artigo", "VossoLote", "Armazem"}));
 
   record([&] {
     return bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArt, dQuant, dPrUni, oLotes, key);
   });
-  EXPECT_EQ(lotFieldPuts(), (Sequence{"CodigoLote", "Artigo", "Armazem", "VossoLote"}));
+  EXPECT_EQ(putsOn("CamposLote"), (Sequence{"CodigoLote", "Artigo", "Armazem", "VossoLote"}));
 
   record([&] {
     return bal->EP_MovDevolucaoSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArt, dQuant, oLotes, key);
   });
-  EXPECT_EQ(lotFieldPuts(), (Sequence{"CodigoLote", "Artigo", "Armazem"}));
+  EXPECT_EQ(putsOn("CamposLote"), (Sequence{"CodigoLote", "Artigo", "Armazem"}));
   EXPECT_EQ(rows("SELECT TPDOCUM, VOSSLOTE FROM LOTEMOVS ORDER BY TPDOCUM"),
             (Sequence{"DC|", "EP|FORN-77", "SC|FORN-77"}));
 }

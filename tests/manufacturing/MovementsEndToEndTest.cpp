@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "manufacturing/MovementTestSupport.hpp"
+#include "manufacturing/LotRelease.hpp"
 #include "platform/HostSettings.hpp"
+#include "support/DocumentMembers.hpp"
 
 // Movements and quotes through the facade against the reference server, judged by what the
 // company database holds afterwards.
 namespace testing_support {
 namespace {
-
-using Rows = std::vector<std::string>;
 
 class MovementsEndToEnd : public MovementTest {};
 
@@ -63,8 +62,16 @@ TEST_F(MovementsEndToEnd, ConsumptionExitLowersLotStockAndItsReturnRaisesItAgain
   EXPECT_EQ(rows("SELECT ARTIGO, ARMAZEM FROM DOCGCLIN ORDER BY NUMLINHA"), (Rows{"A002|A2", "A001|A2"}));
   EXPECT_EQ(scalar(issued), "2.5");
 
-  // The lot statement writes its quantity with a point whatever the host's separator.
+  // The lot statement writes its quantity with a point whatever the host's separator, and
+  // doubles the quotes in its values.
   automation::ScopedHostSettings commas({.decimalSeparator = ",", .groupSeparator = "."});
+  qvd::cLote quoted;
+  quoted.Artigo("P'1");
+  quoted.Lote("L'7");
+  quoted.Quantidade(1250.5);
+  EXPECT_EQ(qvd::movement::artlotUpdate(quoted, "O'A"),
+            "Update ARTLOT SET QTDSID = QTDSID - '1250.5' WHERE (ARTIGO = 'P''1') AND (CODLOTE = 'L''7') AND "
+            "(ARMAZEM = 'O''A')");
   ASSERT_TRUE(bal->EP_MovDevolucaoSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, oLotes, key))
       << bal->ErroDescricao();
   EXPECT_EQ(key.sTpDoc, "DC");

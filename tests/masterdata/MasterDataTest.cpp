@@ -1,38 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "core/DAL_Next.hpp"
 #include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
 
-using automation::ObjectRef;
-using automation::propGet;
-using automation::propPut;
-using testing_support::raisedBy;
-
+namespace testing_support {
 namespace {
 
-using MasterData = testing_support::ErpTest;
+using Members = std::vector<std::string>;
 
-// The members put on server objects since the journal started, in order.
-std::vector<std::string> puts() {
-  std::vector<std::string> members;
-  for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
-    if (e.kind == erpserver::AccessKind::Put) members.push_back(e.member);
-  return members;
-}
+using MasterData = ErpTest;
 
 bool called(const std::string& classMember) {
-  for (const std::string& m : testing_support::journalMembers())
-    if (m == classMember) return true;
-  return false;
+  Members members = journalMembers();
+  return std::find(members.begin(), members.end(), classMember) != members.end();
 }
-
-}  // namespace
 
 TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
   ObjectRef passed = bal->NxtAlloc_Artigos();
@@ -41,40 +26,37 @@ TEST_F(MasterData, ArticleDuplicatedAndCreatedFromModelCopyOnlyTheirFields) {
   ASSERT_NE(artigo, nullptr);
   EXPECT_NE(artigo, passed);
 
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(bal->ArtigoDuplicar("A002", "A002-KG", "KG"));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "UnBase", "TpBem", "IVA", "Nome"}));
-  EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || IFNULL(GRUPO, '-') || '|' || "
-                   "IFNULL(FAMILI, '-') FROM ARTIGOS WHERE CODIGO = 'A002-KG'"),
-            "Tinta branca|KG|0|3|-|-");
+  EXPECT_EQ(putsOn(""), (Members{"Codigo", "UnBase", "TpBem", "IVA", "Nome"}));
+  EXPECT_EQ(rows("SELECT NOME, UNBASE, TPBEM, IVA, GRUPO, FAMILI FROM ARTIGOS WHERE CODIGO = 'A002-KG'"),
+            Rows{"Tinta branca|KG|0|3||"});
   std::string before = scalar("SELECT COUNT(*) FROM ARTIGOS");
   EXPECT_FALSE(bal->ArtigoDuplicar("NAO-EXISTE", "X1", "UN"));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM ARTIGOS"), before);
 
   std::string descr = "Tinta azul";
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(bal->CriarArtigo("A002", "A010", descr));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Codigo", "Nome", "UnBase", "TpBem", "IVA", "Grupo", "CtrSto", "UnVnd"}));
-  EXPECT_EQ(scalar("SELECT NOME || '|' || UNBASE || '|' || TPBEM || '|' || IVA || '|' || GRUPO || '|' || CTRSTO || "
-                   "'|' || UNVND || '|' || IFNULL(FAMILI, '-') || '|' || PVPSIV FROM ARTIGOS WHERE CODIGO = 'A010'"),
-            "Tinta azul|LT|0|3|MP|-1|LT|-|0.0");
+  EXPECT_EQ(putsOn(""), (Members{"Codigo", "Nome", "UnBase", "TpBem", "IVA", "Grupo", "CtrSto", "UnVnd"}));
+  EXPECT_EQ(rows("SELECT NOME, UNBASE, TPBEM, IVA, GRUPO, CTRSTO, UNVND, FAMILI, PVPSIV FROM ARTIGOS "
+                 "WHERE CODIGO = 'A010'"),
+            Rows{"Tinta azul|LT|0|3|MP|-1|LT||0"});
   EXPECT_FALSE(bal->CriarArtigo("NAO-EXISTE", "A011", descr));
-  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(balError(), "-1 ");
 }
 
 TEST_F(MasterData, ClientCreatedFromModelAndSupplierCreatedAndRead) {
   std::string nome = "Padaria Nova", morada = "Rua Alta 1", contribuinte = "509999999", localidade = "Guimarães",
               postal = "4800-001";
-  testing_support::startJournal();
+  startJournal();
   EXPECT_TRUE(bal->CriarCliente("C002", "C010", nome, morada, contribuinte, localidade, postal));
-  EXPECT_EQ(puts(), (std::vector<std::string>{"Nome", "REGIVA", "Moeda", "VENDED", "ZONAGE", "Pais", "Codigo", "Nome",
-                                              "Morada", "NCONTR", "LOCAL_", "CDPOST"}));
-  EXPECT_EQ(scalar("SELECT NOME || '|' || MORADA || '|' || LOCAL_ || '|' || CDPOST || '|' || PAIS || '|' || NCONTR "
-                   "|| '|' || REGIVA || '|' || MOEDA || '|' || VENDED || '|' || ZONAGE || '|' || IFNULL(GRUPO, '-') "
-                   "FROM CLIENTES WHERE CODIGO = 'C010'"),
-            "Padaria Nova|Rua Alta 1|Guimarães|4800-001|ES|509999999|CEE|EUR|V2|ES|-");
-  EXPECT_EQ(bal->ErroNumero(), -1);
-
+  EXPECT_EQ(putsOn(""), (Members{"Nome", "REGIVA", "Moeda", "VENDED", "ZONAGE", "Pais", "Codigo", "Nome", "Morada",
+                                 "NCONTR", "LOCAL_", "CDPOST"}));
+  EXPECT_EQ(rows("SELECT NOME, MORADA, LOCAL_, CDPOST, PAIS, NCONTR, REGIVA, MOEDA, VENDED, ZONAGE, GRUPO "
+                 "FROM CLIENTES WHERE CODIGO = 'C010'"),
+            Rows{"Padaria Nova|Rua Alta 1|Guimarães|4800-001|ES|509999999|CEE|EUR|V2|ES|"});
+  EXPECT_EQ(balError(), "-1 ");
   EXPECT_FALSE(bal->CriarCliente("NAO-EXISTE", "C011", nome, morada, contribuinte, localidade, postal));
   EXPECT_GT(bal->ErroNumero(), 0);
   EXPECT_NE(bal->ErroDescricao(), "");
@@ -86,8 +68,7 @@ TEST_F(MasterData, ClientCreatedFromModelAndSupplierCreatedAndRead) {
   EXPECT_TRUE(bal->CriarFornecedor(fornecedor));
   ObjectRef lido;
   EXPECT_TRUE(bal->LerFornecedor("F010", lido));
-  EXPECT_EQ(propGet(lido, "Nome").toString(), "Serração do Minho");
-  EXPECT_EQ(propGet(lido, "Moeda").toString(), "EUR");
+  EXPECT_EQ(propTexts(lido, {"Nome", "Moeda"}), "Serração do Minho|EUR");
   EXPECT_FALSE(bal->LerFornecedor("NAO-EXISTE", lido));
 }
 
@@ -97,51 +78,46 @@ TEST_F(MasterData, RefusedValidationStopsInsertsButNotTheUpdate) {
   ObjectRef artigo;
   ASSERT_TRUE(bal->LerArtigo("A001", artigo));
   erpserver::Faults::returnCode("Artigos", "Validar", 1, 71, "Artigo recusado");
-  testing_support::startJournal();
+  startJournal();
   EXPECT_FALSE(bal->GravarArtigo(artigo));
-  EXPECT_TRUE(called("Artigos.Alterar")) << testing_support::journalText();
+  EXPECT_TRUE(called("Artigos.Alterar")) << journalText();
 
   ObjectRef novo = bal->NxtAlloc_Artigos();
   propPut(novo, "Codigo", "A020");
   propPut(novo, "Nome", "Anilha");
   propPut(novo, "UnBase", "UN");
   erpserver::Faults::returnCode("Artigos", "Validar", 2, 72, "Unidade recusada");
-  testing_support::startJournal();
+  startJournal();
   EXPECT_FALSE(bal->ArtigoCriar(novo));
   EXPECT_FALSE(called("Artigos.Inserir"));
-  EXPECT_EQ(bal->ErroNumero(), 72);
-  EXPECT_EQ(bal->ErroDescricao(), "Unidade recusada");
+  EXPECT_EQ(balError(), "72 Unidade recusada");
   EXPECT_TRUE(bal->ArtigoCriar(novo));
-  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(balError(), "-1 ");
 
   ObjectRef cliente = bal->NxtAlloc_Clientes();
   propPut(cliente, "Codigo", "C020");
   propPut(cliente, "Nome", "Mercearia");
   erpserver::Faults::returnCode("Clientes", "Validar", 1, 73, "Cliente recusado");
-  testing_support::startJournal();
+  startJournal();
   EXPECT_FALSE(bal->ClienteCriar(cliente));
   EXPECT_FALSE(called("Clientes.Inserir"));
-  EXPECT_EQ(bal->ErroNumero(), 73);
-  EXPECT_EQ(bal->ErroDescricao(), "Cliente recusado");
+  EXPECT_EQ(balError(), "73 Cliente recusado");
 }
 
 TEST_F(MasterData, RunTimeErrorsCarryTheOperationsName) {
   erpserver::Faults::raiseError("Artigos", "Ler", 1, 5, "Falha ao ler o artigo");
   ObjectRef artigo;
-  auto e = raisedBy([&] { bal->LerArtigo("A001", artigo); });
-  EXPECT_EQ(e.number, 5);
-  EXPECT_EQ(e.description, "Falha ao ler o artigo");
-  EXPECT_EQ(e.source, "BAL_Next: LerArtigo");
-  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(raisedBy([&] { bal->LerArtigo("A001", artigo); }).text(), "5 BAL_Next: LerArtigo: Falha ao ler o artigo");
+  EXPECT_EQ(balError(), "-1 ");
 
   qvd::DAL_Next dal;
   ObjectRef nenhum;
-  e = raisedBy([&] { dal.FornecedorLer("F001", nenhum); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "DAL_Next: FornecedorLer");
+  EXPECT_EQ(raisedBy([&] { dal.FornecedorLer("F001", nenhum); }).numberAndSource(), "91 DAL_Next: FornecedorLer");
   qvd::NextError erro{7, "antes"};
   EXPECT_TRUE(dal.ClienteLer("C001", nenhum, erro));
   EXPECT_NE(nenhum, nullptr);
-  EXPECT_EQ(erro.lUltimoErro, 7);
-  EXPECT_EQ(erro.sTextoErro, "antes");
+  EXPECT_EQ(std::to_string(erro.lUltimoErro) + " " + erro.sTextoErro, "7 antes");
 }
+
+}  // namespace
+}  // namespace testing_support

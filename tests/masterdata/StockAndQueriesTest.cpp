@@ -9,23 +9,20 @@
 #include "platform/HostSettings.hpp"
 #include "platform/MessageBox.hpp"
 #include "support/ErpFixture.hpp"
-#include "support/ErrorOf.hpp"
+
+namespace testing_support {
+namespace {
 
 using automation::Date;
 using automation::db::RecordsetRef;
-using testing_support::raisedBy;
 
-namespace {
-
-using StockAndQueries = testing_support::ErpTest;
+using StockAndQueries = ErpTest;
 
 std::string column(const RecordsetRef& rs, const char* field) {
   std::string out;
   for (; !rs->Eof(); rs->MoveNext()) out += (out.empty() ? "" : ",") + rs->value(field).toString();
   return out;
 }
-
-}  // namespace
 
 // A001 holds its whole stock in A1, so the warehouse's row and the article's available stock agree.
 TEST_F(StockAndQueries, StockIsEnoughAtExactlyTheNeededQuantity) {
@@ -80,8 +77,7 @@ TEST_F(StockAndQueries, PreselectedOrdersForEachFilterWithAndWithoutDate) {
 
   qvd::BAL_Next semDados;
   auto e = raisedBy([&] { semDados.VT_Ordens_TrocaSequencia(2, 5); });
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "BAL_Next: VT_Ordens_TrocaSequencia");
+  EXPECT_EQ(e.numberAndSource(), "91 BAL_Next: VT_Ordens_TrocaSequencia");
 }
 
 TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
@@ -114,7 +110,7 @@ TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
 TEST_F(StockAndQueries, DiscountRuleFoundThroughTheErp) {
   automation::ScopedHostSettings virgula({",", ".", "dd/mm/yyyy"});
   std::string composto = "antes";
-  testing_support::startJournal();
+  startJournal();
   automation::Currency desconto = bal->DocGenCalculaDesconto("MP", "F02", "", "A003", "G1", "C001",
                                                              Date::fromParts(2024, 3, 15), 2.5, 4.0, 1.5, composto);
   EXPECT_EQ(composto, "10+5");
@@ -142,6 +138,8 @@ TEST_F(StockAndQueries, DiscountRuleFoundThroughTheErp) {
   auto e = raisedBy([&] { bal->DocGenCalculaDesconto("", "", "", "", "", "", Date{}, 1, 1, 0, composto); });
   automation::setMessageBoxHook(previous);
   EXPECT_EQ(shown, 1);
-  EXPECT_EQ(e.number, 91);
-  EXPECT_EQ(e.source, "BAL_Next: DocGenCalculaDesconto");
+  EXPECT_EQ(e.numberAndSource(), "91 BAL_Next: DocGenCalculaDesconto");
 }
+
+}  // namespace
+}  // namespace testing_support

@@ -3,15 +3,14 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
-#include "oplog/DisplayNumber.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/HostSettings.hpp"
 #include "support/ErrorOf.hpp"
+#include "support/TempFolder.hpp"
+#include "support/TextFiles.hpp"
 
 namespace fs = std::filesystem;
 using qvd::LogErrosApi;
@@ -21,27 +20,11 @@ namespace {
 
 const std::string kRule(120, '-');
 
-// A fresh folder for each test, removed afterwards.
 class LogFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("qvd_log_" + std::to_string(::getpid()) + "_" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override {
-    fs::remove_all(folder_);
-    LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Utf8);
-  }
+  void TearDown() override { LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Utf8); }
 
-  std::string contents() const {
-    std::ifstream in(folder_ / "OST_LOGNXTAPI.LOG", std::ios::binary);
-    std::stringstream all;
-    all << in.rdbuf();
-    return all.str();
-  }
+  std::string contents() const { return testing_support::readFile(folder_ / "OST_LOGNXTAPI.LOG"); }
 
   // The file with every timestamp line checked and replaced by a fixed one.
   std::string contentsAtFixedTime() const {
@@ -49,28 +32,11 @@ class LogFile : public ::testing::Test {
     return std::regex_replace(contents(), stamp, "\r\n----- dd-mm-yyyy hh:mm:ss\r\n");
   }
 
-  fs::path folder_;
+  testing_support::TempFolder folder;
+  const fs::path folder_ = folder.path();
 };
 
-std::size_t recordsIn(const std::string& file) {
-  std::size_t records = 0;
-  for (std::size_t at = 0; (at = file.find("\r\n----- ", at)) != std::string::npos; ++at) ++records;
-  return records;
-}
-
 }  // namespace
-
-TEST(DisplayNumber, WholeNumbersGroupedWithTheHostSeparator) {
-  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1,235");
-  EXPECT_EQ(qvd::displayNumber(999.5, true), "1,000");
-  EXPECT_EQ(qvd::displayNumber(-1234567.4, true), "-1,234,567");
-  EXPECT_EQ(qvd::displayNumber(123, true), "123");
-  EXPECT_EQ(qvd::displayNumber(12345, false), "12345");
-  EXPECT_EQ(qvd::displayNumber(0.49, true), "");
-  EXPECT_EQ(qvd::displayNumber(-0.3, true), "");
-  automation::ScopedHostSettings european({",", ".", "dd-mm-yyyy"});
-  EXPECT_EQ(qvd::displayNumber(1234.56, true), "1.235");
-}
 
 TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
   LogErrosApi log;
@@ -131,7 +97,7 @@ TEST_F(LogFile, SavesAppendToOneFileWhateverTheFinalSeparator) {
   log.Save(folder_.string() + "\\");
 
   std::string file = contentsAtFixedTime();
-  EXPECT_EQ(recordsIn(file), 3u);
+  EXPECT_EQ(testing_support::occurrences(file, "\r\n----- "), 3u);
   EXPECT_TRUE(file.starts_with("earlier\r\n" + kRule + "\r\n"));
   EXPECT_TRUE(file.ends_with("Linha Artigo               Pr.Un        Qnt Arm\r\n\r\n"));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);

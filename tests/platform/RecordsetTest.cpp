@@ -5,7 +5,6 @@
 
 using automation::Date;
 using automation::Variant;
-using automation::VarType;
 using automation::db::DataType;
 using automation::db::Recordset;
 using testing_support::errorOf;
@@ -76,32 +75,4 @@ TEST(Recordset, FieldsAreFoundByNameOrZeroBasedOrdinalAndAMissingOneIsNamed) {
   auto missing = raisedBy([&] { (void)rs.value("VOSSLOTE"); });  // at end of file: the name is checked first
   EXPECT_EQ(missing.number, 3265);
   EXPECT_NE(missing.description.find("VOSSLOTE"), std::string::npos);
-}
-
-TEST(Recordset, AChangedLoadedRowKeepsTheValuesItWasReadWithUntilSaved) {
-  auto holder = disconnected();
-  Recordset& rs = *holder;
-  rs.Open();
-  rs.appendLoadedRow({Variant("A"), Variant(1.0), Variant(int16_t{1}), Variant::null()});
-  rs.appendLoadedRow({Variant("B"), Variant(2.0), Variant(int16_t{2}), Variant::null()});
-  rs.MoveFirst();
-  rs.setValue("QUANT", 9.0);
-  rs.setValue("QUANT", 10.0);
-
-  const auto& rows = rs.rows();
-  EXPECT_EQ(rows[0].state, Recordset::RowState::Modified);
-  EXPECT_EQ(rows[0].original[1], Variant(1.0));
-  EXPECT_EQ(rows[0].values[1], Variant(10.0));
-  EXPECT_EQ(rows[1].state, Recordset::RowState::Unchanged);
-
-  rs.markSaved();
-  EXPECT_EQ(rows[0].state, Recordset::RowState::Unchanged);
-  rs.setValue("QUANT", 11.0);
-  EXPECT_EQ(rows[0].original[1], Variant(10.0));
-
-  rs.Close();
-  EXPECT_FALSE(rs.IsOpen());
-  rs.Open();
-  EXPECT_EQ(rs.RecordCount(), 0);
-  EXPECT_EQ(rs.GetFields().Count(), 4);
 }

@@ -5,17 +5,13 @@
 #include <string>
 
 #include "QvdProgram.hpp"
+#include "support/TextFiles.hpp"
 
 namespace {
 
 using qvdtest::Company;
 using qvdtest::Outcome;
-
-std::size_t count(const std::string& text, const std::string& piece) {
-  std::size_t n = 0;
-  for (auto at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1)) ++n;
-  return n;
-}
+using testing_support::occurrences;
 
 // 1000 documents: invoices of three lines out of A1 and, every tenth, a supplier entry whose
 // paint line brings a new lot. A few rows are wrong in the ways users get them wrong.
@@ -78,7 +74,7 @@ TEST(QvdImport, ThousandDocumentsWithAFewBadRowsGoInWholeOrNotAtAll) {
   EXPECT_EQ(run.exitCode, 1) << run.err;
 
   // One line per failed document, with its input lines and the reason.
-  EXPECT_EQ(count(run.out, " not imported ("), 7u) << run.out;
+  EXPECT_EQ(occurrences(run.out, " not imported ("), 7u) << run.out;
   for (const std::string& ref : input.bad)
     EXPECT_NE(run.out.find("REF " + ref + " not imported (" + input.where[ref] + "): "), std::string::npos)
         << ref << "\n" << run.out;
@@ -108,7 +104,7 @@ TEST(QvdImport, ThousandDocumentsWithAFewBadRowsGoInWholeOrNotAtAll) {
 
   // The keys file names every document created, under its reference.
   std::string keys = qvdtest::readFile(company.file("keys.csv"));
-  EXPECT_EQ(count(keys, "\n"), 1u + input.goodDocuments);
+  EXPECT_EQ(occurrences(keys, "\n"), 1u + input.goodDocuments);
   EXPECT_NE(keys.find("\nS1,FA,1,2024,1\n"), std::string::npos);
   // Two supplier entries were refused before they reached the ERP: they used no number.
   EXPECT_EQ(company.value("SELECT VNUMDOC FROM DOCGCCAB WHERE TPDOC = 'GEF' AND NNUMDOC = 98"), "S1000");
@@ -116,7 +112,7 @@ TEST(QvdImport, ThousandDocumentsWithAFewBadRowsGoInWholeOrNotAtAll) {
 
   // The failures are in the operation log too, one record each.
   std::string log = qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG"));
-  EXPECT_EQ(count(log, "\n----- "), 7u);
+  EXPECT_EQ(occurrences(log, "\n----- "), 7u);
   EXPECT_NE(log.find("Operação REF S123"), std::string::npos);
   EXPECT_NE(log.find("Artigo 'ZZ99' não existe (linha 3)"), std::string::npos);
   EXPECT_NE(log.find("Lotes\r\nLote            Artigo                 Qnt      Linha\r\nL-S777          "

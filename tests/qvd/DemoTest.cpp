@@ -7,14 +7,8 @@
 
 namespace {
 
+using qvdtest::firstValue;
 using qvdtest::Outcome;
-
-std::string scalar(const std::filesystem::path& database, const std::string& sql) {
-  auto data = dataaccess::SqliteDataAccess::open(database.string());
-  automation::db::RecordsetRef rs;
-  if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
-  return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
-}
 
 // The day of work leaves in the database exactly the documents and stock each step printed.
 TEST(QvdDemo, RunsTheDayOfWorkAndLeavesItInTheCompany) {
@@ -32,15 +26,15 @@ TEST(QvdDemo, RunsTheDayOfWorkAndLeavesItInTheCompany) {
   EXPECT_NE(run.out.find("Refused: error 1013: Artigo 'Z404' não existe"), std::string::npos);
 
   auto db = temp.path() / "day/DEMO.db";
-  EXPECT_EQ(scalar(db, "SELECT GROUP_CONCAT(TPDOC || SERIE || '/' || NNUMDOC, ' ') FROM "
+  EXPECT_EQ(firstValue(db, "SELECT GROUP_CONCAT(TPDOC || SERIE || '/' || NNUMDOC, ' ') FROM "
                        "(SELECT * FROM DOCGCCAB ORDER BY TPDOC, SERIE, NNUMDOC)"),
             "DC1/1 EP1/1 FA1/1 FA2/5001 GR1/1 NC1/1 ORC1/1 SC1/1");
-  EXPECT_EQ(scalar(db, "SELECT COUNT(*) FROM LOTEMOVS"), "6");
-  EXPECT_EQ(scalar(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'A001' AND ARMAZEM = 'A1'"), "85");
-  EXPECT_EQ(scalar(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'P001' AND ARMAZEM = 'A1'"), "9");
-  EXPECT_EQ(scalar(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'A003' AND ARMAZEM = 'A1'"), "275");
-  EXPECT_EQ(scalar(db, "SELECT QTDENT - QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-1'"), "175");
-  EXPECT_EQ(scalar(db, "SELECT PRUNIT FROM DOCGCLIN WHERE TPDOCUM = 'EP'"), "2.15");  // 4 x 50 % + 0.6 x 25 %
+  EXPECT_EQ(firstValue(db, "SELECT COUNT(*) FROM LOTEMOVS"), "6");
+  EXPECT_EQ(firstValue(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'A001' AND ARMAZEM = 'A1'"), "85");
+  EXPECT_EQ(firstValue(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'P001' AND ARMAZEM = 'A1'"), "9");
+  EXPECT_EQ(firstValue(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'A003' AND ARMAZEM = 'A1'"), "275");
+  EXPECT_EQ(firstValue(db, "SELECT QTDENT - QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-1'"), "175");
+  EXPECT_EQ(firstValue(db, "SELECT PRUNIT FROM DOCGCLIN WHERE TPDOCUM = 'EP'"), "2.15");  // 4 x 50 % + 0.6 x 25 %
   std::string log = qvdtest::readFile(temp.path() / "day/OST_LOGNXTAPI.LOG");
   EXPECT_NE(log.find("Z404"), std::string::npos);
 

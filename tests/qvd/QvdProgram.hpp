@@ -7,13 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "support/TempFolder.hpp"
+#include "support/TextFiles.hpp"
 
 // Runs the built qvd program as a user would, in a folder of its own, and reads the company
 // database it leaves behind.
@@ -24,16 +23,8 @@ struct Outcome {
   std::string out, err;
 };
 
-inline std::string readFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using testing_support::readFile;
+using testing_support::writeFile;
 
 inline std::vector<char*> argv(std::vector<std::string>& words) {
   static std::string program = QVD_PROGRAM;
@@ -87,6 +78,14 @@ inline Outcome qvdOnTerminal(const std::filesystem::path& folder, std::vector<st
   return run;
 }
 
+// The first column of the first row of a query on a company database, as text.
+inline std::string firstValue(const std::filesystem::path& database, const std::string& sql) {
+  auto data = dataaccess::SqliteDataAccess::open(database.string());
+  automation::db::RecordsetRef rs;
+  if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
+  return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
+}
+
 // A company made by `qvd init` in a fresh temporary folder.
 class Company {
  public:
@@ -100,13 +99,7 @@ class Company {
   void write(const std::string& name, const std::string& text) const { writeFile(file(name), text); }
   Outcome run(std::vector<std::string> words) const { return qvd(temp_.path(), std::move(words)); }
 
-  // The first column of the first row of a query on the company database, as text.
-  std::string value(const std::string& sql) const {
-    auto data = dataaccess::SqliteDataAccess::open(file("co/DEMO.db").string());
-    automation::db::RecordsetRef rs;
-    if (!data->AbrirRecordset("", sql, rs, -1, 0)) throw std::runtime_error(data->UltimoErroBD());
-    return rs->Eof() ? std::string() : rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
-  }
+  std::string value(const std::string& sql) const { return firstValue(file("co/DEMO.db"), sql); }
   double number(const std::string& sql) const { return std::stod(value(sql)); }
 
  private:

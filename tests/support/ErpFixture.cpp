@@ -1,14 +1,15 @@
 #include "support/ErpFixture.hpp"
 
-#include <sstream>
-
 #include "erpserver/Faults.hpp"
 #include "erpserver/Journal.hpp"
 #include "erpserver/Registration.hpp"
 #include "erpserver/Session.hpp"
+#include "platform/ComponentRegistry.hpp"
 #include "platform/Variant.hpp"
 
 namespace testing_support {
+
+
 namespace {
 
 // The demo company, built once per test binary; each test works on its own copy of its file.
@@ -22,16 +23,106 @@ std::string demoCompanyFile() {
   return company.folder.file("DEMO.db");
 }
 
+std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
+  return std::string(" WHERE ") + typeColumn + " = '" + key.sTpDoc + "' AND SERIE = " + std::to_string(key.iSerie) +
+         " AND ANO = " + std::to_string(key.iAno) + " AND NNUMDOC = " + std::to_string(key.lNumDoc);
+}
+
 }  // namespace
 
-void ErpTest::SetUp() {
+ObjectRef erp(const std::string& className) { return automation::createObject("ErpApiNextPlus." + className); }
+
+void setFields(automation::db::Recordset& rs, FieldValues values) {
+  for (const auto& [field, value] : values) rs.setValue(field, value);
+}
+
+std::string keyText(const qvd::KeyDocumNext& key) {
+  return key.sTpDoc + " " + std::to_string(key.iSerie) + "/" + std::to_string(key.iAno) + " " +
+         std::to_string(key.lNumDoc);
+}
+
+std::string propTexts(const ObjectRef& object, std::initializer_list<const char*> members) {
+  std::string texts;
+  for (const char* member : members) texts += (texts.empty() ? "" : "|") + propGet(object, member).toString();
+  return texts;
+}
+
+void CompanyTest::SetUp() {
   workFolder = std::make_unique<TempFolder>();
   folder = workFolder->path();
   std::filesystem::create_directories(logFolder());
   std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
   erpserver::registerServer();
   erpserver::Journal::enable(false);
+  erpserver::Journal::clear();
+  erpserver::Faults::clear();
   dados = dataaccess::SqliteDataAccess::open((folder / "DEMO.db").string());
+}
+
+void CompanyTest::TearDown() {
+  erpserver::Journal::enable(false);
+  erpserver::Journal::clear();
+  erpserver::Faults::clear();
+  dados.reset();
+  erpserver::Session::close();
+  erpserver::unregisterServer();
+  workFolder.reset();
+}
+
+std::string CompanyTest::scalar(const std::string& sql) const {
+  automation::db::RecordsetRef rs;
+  if (!dados->AbrirRecordset("", sql, rs, -1, 0) || !rs || rs->Eof()) return {};
+  automation::Variant value = rs->GetFields().Item(automation::Variant(int32_t{0})).Value();
+  return value.isNull() ? std::string() : value.toString();
+}
+
+double CompanyTest::number(const std::string& sql) const {
+  std::string text = scalar(sql);
+  return text.empty() ? 0 : automation::Variant(text).toDouble();
+}
+
+Rows CompanyTest::rows(const std::string& sql) const {
+  automation::db::RecordsetRef rs;
+  Rows rows;
+  if (!dados->AbrirRecordset("", sql, rs, -1, 0)) return rows;
+  for (; !rs->Eof(); rs->MoveNext()) {
+    std::string row;
+    for (int32_t i = 0; i < rs->GetFields().Count(); ++i) {
+      automation::Variant value = rs->GetFields().Item(automation::Variant(i)).Value();
+      row += (i > 0 ? "|" : "") + (value.isNull() ? std::string() : value.toString());
+    }
+    rows.push_back(row);
+  }
+  return rows;
+}
+
+double CompanyTest::stock(const std::string& article, const std::string& warehouse) const {
+  return number("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = '" + article + "' AND ARMAZEM = '" + warehouse + "'");
+}
+
+std::string CompanyTest::logText() const { return readFile(logFolder() / "OST_LOGNXTAPI.LOG"); }
+
+ObjectRef CompanyTest::login(int32_t& code, const std::string& user, const std::string& password,
+                             const std::string& company) const {
+  ObjectRef base = erp("BaseNext");
+  propPut(base, "PercLOG", folder.string());
+  propPut(base, "PercIni", folder.string());
+  propPut(base, "Empresa", company);
+  propPut(base, "Login", user);
+  propPut(base, "PassWord", password);
+  code = invoke(base, "Iniciar").toLong();
+  return base;
+}
+
+ObjectRef CompanyTest::startSession() const {
+  int32_t code = -1;
+  ObjectRef base = login(code);
+  EXPECT_EQ(code, 0) << propGet(base, "UltimaMensagem").toString();
+  return base;
+}
+
+void ErpTest::SetUp() {
+  CompanyTest::SetUp();
   bal = std::make_unique<qvd::BAL_Next>();
   bal->DataAccess(automation::Variant(dados));
   ASSERT_TRUE(iniciar(*bal));
@@ -42,55 +133,111 @@ void ErpTest::SetUp() {
 
 void ErpTest::TearDown() {
   erpserver::Journal::enable(false);
-  erpserver::Journal::clear();
   erpserver::Faults::clear();
   if (bal) bal->ApiTermina();
   bal.reset();
-  dados.reset();
-  erpserver::Session::close();
-  erpserver::unregisterServer();
-  workFolder.reset();
+  CompanyTest::TearDown();
 }
 
-std::string ErpTest::scalar(const std::string& sql) const {
-  automation::db::RecordsetRef rs;
-  if (!dados->AbrirRecordset("", sql, rs, -1, 0) || !rs || rs->Eof()) return {};
-  return rs->GetFields().Item(automation::Variant(int32_t{0})).Value().toString();
+std::unique_ptr<qvd::DAL_Next> ErpTest::worker() {
+  auto dal = std::make_unique<qvd::DAL_Next>();
+  dal->DataAccess(automation::Variant(dados));
+  EXPECT_TRUE(iniciar(*dal));
+  return dal;
 }
 
-automation::ObjectRef ErpTest::novaFatura(const std::string& cliente) const {
-  using automation::propPut;
-  automation::ObjectRef doc = bal->NxtAlloc_DocumentoComercial();
-  automation::ObjectRef cab = automation::propGet(doc, "Cab").toObject();
+ObjectRef ErpTest::novaFatura(const std::string& cliente) const {
+  ObjectRef doc = bal->NxtAlloc_DocumentoComercial();
+  ObjectRef cab = propGet(doc, "Cab").toObject();
   propPut(cab, "TipoDocumento", "FA");
   propPut(cab, "Serie", int16_t{1});
   propPut(cab, "Data", "15-03-2024");
   propPut(cab, "Terceiro", cliente);
-  automation::ObjectRef linha = bal->NxtAlloc_DocumentosGcLin();
+  ObjectRef linha = bal->NxtAlloc_DocumentosGcLin();
   propPut(linha, "Artigo", "A001");
   propPut(linha, "Armazem", "A1");
   propPut(linha, "Quantidade", 2.0);
   propPut(linha, "PrecoUnitario", 10.0);
-  automation::invoke(doc, "AdicionaLinha", linha);
+  invoke(doc, "AdicionaLinha", linha);
   return doc;
 }
 
-void startJournal() {
-  erpserver::Journal::clear();
-  erpserver::Journal::enable(true);
+LineArrays::LineArrays(const Lines& lines) {
+  const auto n = static_cast<int32_t>(lines.size());
+  for (auto* texts : {&sArtigo, &sNome, &sNotas}) texts->redim(1, n);
+  for (auto* values : {&dQuant, &dPrUnit}) values->redim(1, n);
+  for (int32_t i = 1; i <= n; ++i) {
+    sArtigo(i) = lines[static_cast<std::size_t>(i - 1)].first;
+    dQuant(i) = lines[static_cast<std::size_t>(i - 1)].second;
+  }
 }
 
-std::vector<std::string> journalMembers() {
-  std::vector<std::string> members;
-  for (const erpserver::JournalEntry& e : erpserver::Journal::entries())
-    members.push_back(e.className + "." + e.member);
-  return members;
+qvd::KeyDocumNext ErpTest::insertInvoice(const Lines& lines, const std::string& type, int16_t series) {
+  LineArrays a(lines);
+  qvd::KeyDocumNext key;
+  EXPECT_TRUE(bal->CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, type, "S1", series, "C001", "PR-1", "VN-1",
+                                    "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit,
+                                    a.sNotas, key))
+      << bal->ErroDescricao();
+  return key;
 }
 
-std::string journalText() {
-  std::ostringstream out;
-  for (const std::string& line : erpserver::Journal::lines()) out << line << "\n";
-  return out.str();
+std::string ErpTest::ofDocument(const std::string& expression, const std::string& table,
+                                const qvd::KeyDocumNext& key) const {
+  return scalar("SELECT " + expression + " FROM " + table + keyFilter(key, table == "DOCGCCAB" ? "TPDOC" : "TPDOCUM"));
 }
+
+bool ErpTest::exists(const qvd::KeyDocumNext& key) const { return ofDocument("COUNT(*)", "DOCGCCAB", key) == "1"; }
+
+Rows ErpTest::linesOf(const qvd::KeyDocumNext& key) const {
+  return rows("SELECT NUMLINHA, ARTIGO, DESCR, PRUNIT, QUANT, TXDESC FROM DOCGCLIN" + keyFilter(key, "TPDOCUM") +
+              " ORDER BY NUMLINHA");
+}
+
+std::string ErpTest::counter(const std::string& type, int16_t series, int16_t year) const {
+  return scalar("SELECT NUM FROM NUMDOC WHERE DOC = '" + type + "' AND SERIE = " + std::to_string(series) +
+                " AND ANO = " + std::to_string(year));
+}
+
+DocBuilder::DocBuilder(const std::string& type, int16_t series, const std::string& counterpart,
+                       const std::string& date)
+    : doc(erp("DocumentoComercial")) {
+  ObjectRef header = cab();
+  propPut(header, "TipoDocumento", type);
+  propPut(header, "Serie", series);
+  propPut(header, "Terceiro", counterpart);
+  propPut(header, "Data", date);
+}
+
+DocBuilder& DocBuilder::line(const std::string& article, const std::string& warehouse, double quantity, double price) {
+  ObjectRef l = erp("DocumentosGcLin");
+  propPut(l, "TipoDeLinha", int16_t{1});
+  propPut(l, "Artigo", article);
+  propPut(l, "Armazem", warehouse);
+  invoke(doc, "SugereValoresLin", l, true, true, true, false, true, false, true);
+  if (price >= 0) propPut(l, "PrecoUnitario", price);
+  propPut(l, "Quantidade", quantity);
+  invoke(doc, "AdicionaLinha", l);
+  return *this;
+}
+
+DocBuilder& DocBuilder::lot(int16_t line, const std::string& code, const std::string& article,
+                            const std::string& warehouse, double quantity) {
+  ObjectRef g = erp("LotesLinha");
+  ObjectRef campos = propGet(g, "Campos").toObject();
+  propPut(campos, "CodigoLote", code);
+  propPut(campos, "Artigo", article);
+  propPut(campos, "Armazem", warehouse);
+  propPut(g, "QuantidadeMovimentada", quantity);
+  propPut(g, "NumeroLinhaDocComercial", line);
+  invoke(doc, "AdicionaLote", g);
+  return *this;
+}
+
+ObjectRef DocBuilder::cab() const { return propGet(doc, "Cab").toObject(); }
+int32_t DocBuilder::validar() const { return invoke(doc, "Validar").toLong(); }
+int32_t DocBuilder::inserir() const { return invoke(doc, "Inserir").toLong(); }
+std::string DocBuilder::message() const { return propGet(doc, "UltimaMensagem").toString(); }
+int32_t DocBuilder::number() const { return propGet(cab(), "NossoNoDocumento").toLong(); }
 
 }  // namespace testing_support

@@ -22,6 +22,10 @@ struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
   std::string source;
+
+  // "<number> <source>", and that followed by ": <description>", to compare them at once.
+  std::string numberAndSource() const { return std::to_string(number) + " " + source; }
+  std::string text() const { return numberAndSource() + ": " + description; }
 };
 
 // The number, description and source of the automation error that `f` raises.

@@ -1,20 +1,13 @@
-#include "documents/DocumentTestSupport.hpp"
+#include "support/DocumentMembers.hpp"
 
 namespace testing_support {
 
 std::string nameOf(Member member) {
-  switch (member) {
-    case Member::CF_DocGenInserir: return "CF_DocGenInserir";
-    case Member::CF_DocGenInserirAuto: return "CF_DocGenInserirAuto";
-    case Member::CF_DocNotaCreditoInserir: return "CF_DocNotaCreditoInserir";
-    case Member::CF_DocGenInserirTipoLinha: return "CF_DocGenInserirTipoLinha";
-    case Member::DocGenInserirMultiArm: return "DocGenInserirMultiArm";
-    case Member::DocGenInserirMultiArmAuto: return "DocGenInserirMultiArmAuto";
-    case Member::DocGTInserirMultiArm: return "DocGTInserirMultiArm";
-    case Member::DocNotaCreditoInserirMultiArm: return "DocNotaCreditoInserirMultiArm";
-    case Member::DocNotaCreditoInserirMultiArmAuto: return "DocNotaCreditoInserirMultiArmAuto";
-  }
-  return {};
+  static const char* const names[] = {
+      "CF_DocGenInserir",          "CF_DocGenInserirAuto",          "CF_DocNotaCreditoInserir",
+      "CF_DocGenInserirTipoLinha", "DocGenInserirMultiArm",         "DocGenInserirMultiArmAuto",
+      "DocGTInserirMultiArm",      "DocNotaCreditoInserirMultiArm", "DocNotaCreditoInserirMultiArmAuto"};
+  return names[static_cast<int>(member)];
 }
 
 bool multiWarehouse(Member member) { return member >= Member::DocGenInserirMultiArm; }
@@ -73,6 +66,32 @@ bool call(qvd::BAL_Next& bal, Member member, DocumentArgs& a) {
           a.sManualExternalInvoiceNo, a.key, a.erro);
   }
   return false;
+}
+
+std::shared_ptr<qvd::cDocLotes> oneLot(int32_t linha, const std::string& artigo, const std::string& lote,
+                                       double quantidade, const std::string& vossoLote) {
+  auto lotes = std::make_shared<qvd::cDocLotes>();
+  auto daLinha = std::make_shared<qvd::colLotes>();
+  daLinha->Add(artigo, quantidade, lote, vossoLote);
+  lotes->SetLotesDaLinha(linha, daLinha);
+  return lotes;
+}
+
+qvd::TipificacaoTransf movementSetting() {
+  qvd::TipificacaoTransf tipif;
+  tipif.Moeda = "EUR";
+  tipif.ArmAcabados.Armazem = "A1";
+  tipif.ArmAcabados.Sector = "PROD";
+  tipif.ArmAcabados.DocEntProd = "EP";
+  tipif.ArmAcabados.DocGuiaEntFornecedor = "GEF";
+  tipif.ArmAcabados.DocGuiaRemessa = "GR";
+  tipif.ArmAcabados.SerieEntProd = tipif.ArmAcabados.SerieGuiaEntFornecedor = tipif.ArmAcabados.SerieGuiaRemessa = 1;
+  tipif.ArmMatPrima.Armazem = "A2";
+  tipif.ArmMatPrima.Sector = "S1";
+  tipif.ArmMatPrima.DocSaidaCons = "SC";
+  tipif.ArmMatPrima.DocDevolConsumo = "DC";
+  tipif.ArmMatPrima.SerieSaidaCons = tipif.ArmMatPrima.SerieDevolConsumo = 1;
+  return tipif;
 }
 
 }  // namespace testing_support
