@@ -5,22 +5,17 @@
 #include <thread>
 
 #include "dataaccess/SqliteDataAccess.hpp"
-#include "platform/db/Catalog.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/SampleTables.hpp"
 #include "support/TempFolder.hpp"
 
 using automation::Date;
 using automation::Variant;
-using automation::db::Catalog;
-using automation::db::DataType;
-using automation::db::NamedValue;
 using automation::db::Recordset;
 using automation::db::RecordsetRef;
 using dataaccess::SqliteDataAccess;
 using testing_support::errorOf;
 using testing_support::raisedBy;
-namespace fieldattr = automation::db::fieldattr;
 
 namespace {
 
@@ -112,26 +107,6 @@ TEST_F(DataAccess, AnUpdatableRecordSetIsSavedAllOrNothing) {
   EXPECT_FALSE(dao->UltimoErroBD().empty());
 }
 
-TEST_F(DataAccess, ChangedRowsAreFoundByKeyOrByTheValuesTheyWereReadWith) {
-  ASSERT_TRUE(dao->ExecutarSQL("",
-                               "INSERT INTO NUMDOC VALUES (2024, 'FT', 1, 17), (2024, 'FT', 2, 5);"
-                               "INSERT INTO NOTAS VALUES ('igual', 1), ('igual', 1)"));
-  RecordsetRef rs = updatable("SELECT ANO, DOC, SERIE, NUM FROM NUMDOC ORDER BY SERIE");
-  rs->setValue("NUM", int32_t{18});
-  rs->setValue("SERIE", int16_t{3});  // a changed key: the row is found by its key as read
-  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
-  EXPECT_EQ(first("SELECT GROUP_CONCAT(SERIE || ':' || NUM) FROM (SELECT * FROM NUMDOC ORDER BY SERIE)"), "2:5,3:18");
-
-  rs = updatable("SELECT TEXTO, VALOR FROM NOTAS");
-  rs->setValue("VALOR", 2.0);
-  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
-  EXPECT_EQ(first("SELECT SUM(VALOR) FROM NOTAS"), "3");
-  rs->setValue("VALOR", 4.0);
-  ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NOTAS SET VALOR = 7"));  // another writer in between
-  EXPECT_FALSE(dao->GravarRecordset("", rs));
-  EXPECT_NE(dao->UltimoErroBD().find("cannot be located"), std::string::npos);
-}
-
 TEST_F(DataAccess, CancellingTheCallersTransactionLeavesNoRow) {
   ASSERT_TRUE(dao->IniciarTransaccao());
   EXPECT_TRUE(dao->EmTransaccao());
@@ -192,79 +167,4 @@ TEST_F(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
   EXPECT_NE(missingFolder.description.find("nao/existe.db"), std::string::npos);
   std::ofstream(folder.file("texto.db")) << "isto não é uma base de dados, mas tem texto bastante para o parecer.";
   EXPECT_NE(errorOf([&] { SqliteDataAccess::open(folder.file("texto.db")); }), 0);
-}
-
-TEST_F(DataAccess, ColumnsAreTypedFromTheirDeclarationsAndValuesComeBackAsStored) {
-  // Parameters named with or without "@", in any letter case.
-  NamedValue values[] = {{"@tpdoc", Variant("FT")},       {"serie", Variant(int16_t{1})},
-                         {"ano", Variant(int16_t{2024})}, {"nnumdoc", Variant(int32_t{17})},
-                         {"terceiro", Variant::null()},   {"data", Variant(Date::fromParts(2024, 2, 29))},
-                         {"total", Variant(12.75)},       {"observ", Variant("Cliente d'Ávila; \"urgente\"")}};
-  connection->Execute(
-      "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, DATA, TOTAL, OBSERV) "
-      "VALUES (@TPDOC, @Serie, @Ano, @NNumDoc, @Terceiro, @Data, @Total, @Observ)",
-      values);
-
-  RecordsetRef rs = connection->Execute("SELECT *, TOTAL * 2 AS DOBRO FROM DOCGCCAB");
-  ASSERT_EQ(rs->RecordCount(), 1);
-  auto fields = rs->GetFields();
-  EXPECT_EQ(fields["TPDOC"].DefinedSize(), 5);
-  EXPECT_EQ(fields["TPDOC"].Attributes() & (fieldattr::KeyColumn | fieldattr::IsNullable), fieldattr::KeyColumn);
-  std::vector<DataType> types;
-  for (const char* name : {"TPDOC", "SERIE", "NNUMDOC", "DATA", "TOTAL", "OBSERV", "DOBRO"})
-    types.push_back(fields[name].Type());
-  EXPECT_EQ(types, (std::vector<DataType>{DataType::VarWChar, DataType::SmallInt, DataType::Integer, DataType::Date,
-                                          DataType::Double, DataType::LongVarWChar, DataType::Double}));
-  EXPECT_FALSE(fields["DOBRO"].Attributes() & fieldattr::Updatable);
-
-  for (const NamedValue& v : values) EXPECT_EQ(rs->value(v.name.substr(v.name[0] == '@')), v.value) << v.name;
-  EXPECT_TRUE(rs->value("IVAINC").isNull());
-  EXPECT_EQ(rs->value("DOBRO"), Variant(25.5));
-}
-
-TEST_F(DataAccess, TheStatementsOfOneTextAllRunOrNoneDoEvenInsideAnOpenTransaction) {
-  auto failed =
-      raisedBy([&] { connection->Execute("INSERT INTO NOTAS VALUES ('a', 1); INSERT INTO NAOHA VALUES (2)"); });
-  EXPECT_EQ(failed.number, automation::db::dberr::ProviderError);
-  EXPECT_NE(failed.description.find("no such table: NAOHA"), std::string::npos);
-  EXPECT_EQ(connection->lastError(), failed.description);
-  EXPECT_EQ(count("NOTAS"), "0");
-  EXPECT_FALSE(connection->InTransaction());
-
-  connection->BeginTrans();
-  connection->Execute("INSERT INTO NOTAS VALUES ('kept', 1)");
-  EXPECT_NE(errorOf([&] { connection->Execute("INSERT INTO NOTAS VALUES ('b', 2); SELECT * FROM NAOHA"); }), 0);
-  EXPECT_TRUE(connection->InTransaction());
-  EXPECT_EQ(count("NOTAS"), "1");
-  connection->RollbackTrans();
-  EXPECT_EQ(count("NOTAS"), "0");
-
-  auto unbound = raisedBy([&] { connection->Execute("SELECT * FROM NOTAS WHERE TEXTO = @Texto"); });
-  EXPECT_NE(unbound.description.find("@Texto"), std::string::npos);
-}
-
-TEST_F(DataAccess, TheCatalogDescribesATableFromTheDatabaseItself) {
-  Catalog catalog;
-  EXPECT_EQ(errorOf([&] { (void)catalog.Tables("DOCGCCAB"); }), 3709);
-  catalog.SetActiveConnection(connection);
-
-  auto table = catalog.Tables("docgccab");
-  EXPECT_EQ(table.Name(), "DOCGCCAB");
-  std::vector<std::string> names;
-  for (const auto& c : table.Columns()) names.push_back(c.name);
-  EXPECT_EQ(names, (std::vector<std::string>{"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO", "DATA", "TOTAL", "IVAINC",
-                                             "OBSERV"}));
-  const auto& terceiro = table.Columns()[4];
-  EXPECT_EQ(terceiro.type, DataType::VarWChar);
-  EXPECT_EQ(terceiro.definedSize, 15);
-  EXPECT_EQ(terceiro.attributes & (fieldattr::IsNullable | fieldattr::KeyColumn), fieldattr::IsNullable);
-  const auto& serie = table.Columns()[1];
-  EXPECT_EQ(serie.type, DataType::SmallInt);
-  EXPECT_EQ(serie.attributes & (fieldattr::IsNullable | fieldattr::KeyColumn | fieldattr::Fixed),
-            fieldattr::KeyColumn | fieldattr::Fixed);
-
-  EXPECT_FALSE(catalog.HasTable("DOCGCCABX"));
-  auto missing = raisedBy([&] { (void)catalog.Tables("DOCGCCABX"); });
-  EXPECT_EQ(missing.number, 3265);
-  EXPECT_NE(missing.description.find("DOCGCCABX"), std::string::npos);
 }

@@ -107,19 +107,6 @@ TEST_F(Alteration, ARefusedReinsertLosesTheOldDocumentAndWritesBothLogs) {
   EXPECT_EQ(vezes("sObs                 = Alterado"), 2u);
 }
 
-TEST_F(Alteration, ARefusedRemovalLeavesTheDocumentAndWritesNoLog) {
-  bal->UsaLogOstrel(true);
-  Rows antes = linesOf(alterado);
-  Faults::returnCode("DocumentoComercial", "Remover", 1, 1021, "Documento liquidado");
-  qvd::KeyDocumNext chave = alterado;
-  EXPECT_FALSE(alterar(chave));
-  EXPECT_EQ(balError(), "1021 Documento liquidado");
-  EXPECT_EQ(linesOf(alterado), antes);
-  EXPECT_EQ(logText(), "");
-  ASSERT_EQ(gravador->sql.size(), 2u);
-  EXPECT_EQ(gravador->sql[1].rfind("UPDATE NUMDOC", 0), 0u);
-}
-
 TEST_F(Alteration, NothingIsTouchedWhenTheDocumentOrItsCounterCannotBeRead) {
   bal->UsaLogOstrel(true);
   qvd::KeyDocumNext ausente{2024, "FA", 1, 999};

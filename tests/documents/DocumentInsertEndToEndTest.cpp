@@ -144,21 +144,6 @@ TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
   EXPECT_EQ(documents(), 0);
 }
 
-TEST_F(DocumentInsertEndToEnd, ALogThatCannotReadTheNamesLeavesItsOwnErrorUnconverted) {
-  // Without UsaDescricao a short name array is allowed, until a refusal is logged.
-  DocumentArgs a;
-  a.sArtigo = texts({"A001", "Z999"});
-  a.sNome = texts({"Parafuso"});
-  auto dal = worker();
-  EXPECT_FALSE(docGenInserir(*dal, a));
-
-  dal->UsaLogOstrel(true);
-  RaisedError raised = raisedBy([&] { docGenInserir(*dal, a); });
-  EXPECT_EQ(raised.number, 9);
-  EXPECT_NE(raised.source, "DAL_Next: DocGenInserir");
-  EXPECT_EQ(documents(), 0);
-}
-
 TEST_F(DocumentInsertEndToEnd, TheSwitchesHoldForOneCall) {
   bal->UsaDescricao(true);
   DocumentArgs first;

@@ -43,38 +43,5 @@ TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM MOVCTB WHERE TPDOC = 'FA'"), "0");
 }
 
-TEST_F(ErpServerTest, DiscountRulesByArticleFamilyGroupAndClient) {
-  ObjectRef rules = erp("ExcepDescontosComissoes");
-  auto criteria = [](const std::string& group, const std::string& family, const std::string& article,
-                     const std::string& clientGroup, const std::string& client, const std::string& value,
-                     const std::string& quantity) {
-    automation::VariantArray a(0, 12);
-    a(1) = Variant(group), a(2) = Variant(family), a(4) = Variant(article), a(5) = Variant(clientGroup);
-    a(6) = Variant(client), a(7) = Variant("15-05-2024"), a(8) = Variant(value), a(9) = Variant(quantity);
-    a(10) = Variant("0"), a(11) = Variant("1");
-    return Variant(std::move(a));
-  };
-  auto calculate = [&](Variant array, bool discount = true) {
-    return invoke(rules, "CalcularDescontoComissao", array, discount ? int16_t{-1} : int16_t{0}).toCurrency().toDouble();
-  };
-  // Without a session nothing is found and the reason is kept.
-  EXPECT_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "100", "1")), 0);
-  EXPECT_EQ(propGet(rules, "UltimoErro").toLong(), 1001);
-  startSession();
-
-  EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "100", "1")), 14.5);
-  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "10+5");
-  EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G2", "C002", "200", "1")), 6);  // client group G2 on MP
-  EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "100")), 5);  // article, from 100 units
-  EXPECT_DOUBLE_EQ(calculate(criteria("MERC", "F01", "A001", "G1", "C001", "50", "99")), 1);   // then the family's 2 %
-  EXPECT_DOUBLE_EQ(calculate(criteria("PA", "", "P001", "G1", "C009", "10", "1")), 0);
-  EXPECT_EQ(propGet(rules, "DescontoComposto").toString(), "");
-  EXPECT_DOUBLE_EQ(calculate(criteria("PA", "", "P001", "G1", "C001", "10", "1"), false), 0.5);  // commission
-  {
-    automation::ScopedHostSettings comma({",", ".", "dd/mm/yyyy"});
-    EXPECT_DOUBLE_EQ(calculate(criteria("MP", "F02", "A003", "G1", "C001", "2,5", "1")), 0.36);
-  }
-}
-
 }  // namespace
 }  // namespace testing_support

@@ -135,37 +135,6 @@ TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {
   }
 }
 
-TEST_F(ErpServerTest, TotalsApplyDiscountsAndTheVatRegimeAndEntriesUpdateCosts) {
-  startSession();
-  DocBuilder fa("FA", 1, "C001");
-  fa.line("A001", "A1", 10, 2.0).line("A003", "A1", 10, 1.0);  // 20 at 23 %, 10 at 6 %
-  ObjectRef second = propGet(fa.doc, "Linhas", 2).toObject();
-  propPut(second, "Desconto", "10+5");
-  propPut(fa.cab(), "DescontoCabecalho", 10.0);
-  ASSERT_EQ(fa.validar(), 0) << fa.message();
-  EXPECT_EQ(propTexts(second, {"TaxaDesconto", "DescontoValor"}), "14.5|1.45");
-  // Net 20 + 8.55, header discount 2 + 0.86 (rounded per line), VAT 4.14 + 0.46 on what is left.
-  EXPECT_EQ(propTexts(fa.cab(), {"TotalMercadoria", "DescontoCabValor", "TotalDescontos", "TotalIva", "TotalDocumento"}),
-            "30|2.86|4.31|4.6|30.29");
-  // Prices with VAT included; a client of an exempt regime pays none.
-  DocBuilder inclusive("FA", 1, "C001");
-  propPut(inclusive.cab(), "IvaIncluido", int16_t{-1});
-  inclusive.line("A001", "A1", 1, 12.3);
-  ASSERT_EQ(inclusive.validar(), 0);
-  EXPECT_EQ(propTexts(inclusive.cab(), {"TotalMercadoria", "TotalDocumento"}), "10|12.3");
-  DocBuilder exempt("FA", 1, "C002");
-  exempt.line("A001", "A1", 1, 10.0);
-  ASSERT_EQ(exempt.validar(), 0);
-  EXPECT_EQ(propTexts(exempt.cab(), {"RegimeIva", "TotalIva"}), "CEE|0");
-
-  DocBuilder entry("GEF", 1, "F001");
-  entry.line("A002", "A2", 25, 6.0);
-  ASSERT_EQ(entry.inserir(), 0) << entry.message();
-  ObjectRef a = erp("Artigos");
-  ASSERT_EQ(invoke(a, "Ler", "A002").toLong(), 0);
-  EXPECT_EQ(propTexts(a, {"UltPrc", "UltPmp", "StDisp"}), "6|4.5|100");  // (75 x 4 + 25 x 6) / 100
-}
-
 TEST_F(ErpServerTest, RefusalsNameTheOffendingValueAndStoreNothing) {
   startSession();
   struct Case {
@@ -205,41 +174,6 @@ TEST_F(ErpServerTest, RefusalsNameTheOffendingValueAndStoreNothing) {
   ok.line("S001", "", 2);
   EXPECT_EQ(ok.validar(), 0) << ok.message();
   EXPECT_EQ(ok.message(), "");
-}
-
-TEST_F(ErpServerTest, SuggestedLineValuesFollowTheTypeAndPriceType) {
-  startSession();
-  auto suggest = [](const DocBuilder& d, const std::string& article, std::initializer_list<const char*> shown) {
-    ObjectRef l = erp("DocumentosGcLin");
-    propPut(l, "Artigo", article);
-    propPut(l, "Quantidade", 1.0);
-    EXPECT_EQ(invoke(d.doc, "SugereValoresLin", l, true, true, true, true, true, false, true).toLong(), 0) << article;
-    return propTexts(l, shown);
-  };
-  DocBuilder sale("FA", 1, "C001");
-  EXPECT_EQ(suggest(sale, "A003", {"PrecoUnitario", "Descricao", "Unidade", "TaxaIVA", "Desconto"}),
-            "1.2|Farinha tipo 65|KG|6|10+5");
-  propPut(sale.cab(), "IvaIncluido", int16_t{-1});
-  EXPECT_EQ(suggest(sale, "A003", {"PrecoUnitario"}), "1.272");
-  // A price changed by another connection is seen at once.
-  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE ARTIGOS SET PVPSIV = 1.75 WHERE CODIGO = 'A003'"));
-  propPut(sale.cab(), "IvaIncluido", int16_t{0});
-  EXPECT_EQ(suggest(sale, "A003", {"PrecoUnitario"}), "1.75");
-
-  // Stock movements: the average cost, the last entry's, or none for a manual price type.
-  DocBuilder movement("EP", 1, "");
-  std::string prices = suggest(movement, "A002", {"PrecoUnitario"});
-  for (int32_t type : {1, 4}) {
-    propPut(movement.cab(), "TipoPreco", type);
-    prices += " " + suggest(movement, "A002", {"PrecoUnitario"});
-  }
-  EXPECT_EQ(prices, "4 4.2 0");
-
-  ObjectRef unknown = erp("DocumentosGcLin");
-  propPut(unknown, "Artigo", "ZZZ");
-  EXPECT_EQ(invoke(sale.doc, "SugereValoresLin", unknown, true, true, true, false, true, false, true).toLong(), 1013);
-  EXPECT_EQ(errorOf([&] { invoke(sale.doc, "SugereValoresLin", sale.cab(), true, true, true, false, true, false, true); }),
-            automation::errnum::TypeMismatch);
 }
 
 }  // namespace

@@ -40,30 +40,5 @@ TEST_F(ErpServerTest, ArticlesAreReadValidatedInsertedAndAltered) {
   EXPECT_EQ(verdict(back, "Alterar"), "1010 Artigo 'A101' não existe");
 }
 
-TEST_F(ErpServerTest, ClientsAndSuppliersTakeTheCompanyDefaults) {
-  startSession();
-  ObjectRef c = erp("Clientes");
-  ASSERT_EQ(verdict(c, "Ler", "C002"), "0 ");
-  EXPECT_EQ(propTexts(c, {"REGIVA", "LOCAL_"}), "CEE|Vigo");
-
-  ObjectRef n = erp("Clientes");
-  propPut(n, "Codigo", "C900");
-  EXPECT_EQ(verdict(n, "Validar"), "1012 O campo 'Nome' é obrigatório");
-  propPut(n, "Nome", "Novo cliente");
-  propPut(n, "VENDED", "V9");
-  EXPECT_EQ(verdict(n, "Inserir"), "1013 Vendedor 'V9' não existe");
-  propPut(n, "VENDED", "");
-  EXPECT_EQ(verdict(n, "Inserir"), "0 ");
-  EXPECT_EQ(propTexts(n, {"Moeda"}), "EUR");
-  EXPECT_EQ(scalar("SELECT REGIVA FROM CLIENTES WHERE CODIGO = 'C900'"), "NAC");
-
-  ObjectRef s = erp("Fornecedores");
-  EXPECT_EQ(errorOf([&] { propPut(s, "VENDED", "V1"); }), automation::errnum::MemberNotSupported);
-  ASSERT_EQ(verdict(s, "Ler", "F001"), "0 ");
-  propPut(s, "Codigo", "F003");
-  EXPECT_EQ(verdict(s, "Inserir"), "0 ");
-  EXPECT_EQ(scalar("SELECT NOME FROM FORNECEDORES WHERE CODIGO = 'F003'"), "Tintas do Norte, S.A.");
-}
-
 }  // namespace
 }  // namespace testing_support

@@ -29,15 +29,6 @@ TEST_F(ErpSchema, OpeningAgainKeepsTheDataAndTheSingleVersionRow) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM SYS_PROCEDURES"), "3");
 }
 
-TEST_F(ErpSchema, AnEmptyDatabaseGetsTheSchemaAndANewerOneIsRefused) {
-  Handle db = openPlain(folder / "NEW.db");
-  EXPECT_EQ(erpserver::schemaVersion(db.get()), 0);
-  erpserver::ensureSchema(db.get());
-  EXPECT_EQ(erpserver::schemaVersion(db.get()), erpserver::kSchemaVersion);
-  ASSERT_EQ(sqlite3_exec(db.get(), "UPDATE SYS_SCHEMA SET VERSION = 99", nullptr, nullptr, nullptr), SQLITE_OK);
-  EXPECT_ANY_THROW(erpserver::ensureSchema(db.get()));
-}
-
 TEST_F(ErpSchema, TheDatabaseRefusesDuplicateDocumentsAndOrphans) {
   const std::string header =
       "INSERT INTO DOCGCCAB (TPDOC, SERIE, ANO, NNUMDOC, DATA) VALUES ('FA', 1, 2024, 1, '2024-05-01')";

@@ -65,26 +65,6 @@ TEST_F(MovementFailure, ARefusedConsumptionExitLogsItsHeaderLinesAndLots) {
                       "\r\n");
 }
 
-TEST_F(MovementFailure, ARunTimeErrorIsLoggedAndLeavesNoDocument) {
-  bal->UsaLogOstrel(true);
-  bal->UsaPrecoUnitario(true);
-  Numbers dPrecos = numbers({7, 8});
-  erpserver::Faults::raiseError("DocumentosGcLin", "Quantidade", 2, 1001, "Linha recusada");
-
-  RaisedError e = raisedBy(
-      [&] { bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrecos, key); });
-  EXPECT_EQ(e.text(), "1001 BAL_Next: EP_MovEntradaProducaoCriar: Linha recusada");
-  EXPECT_EQ(documents("EP"), 0);
-  EXPECT_NE(logText().find("Rotina MovEntradaProducaoCriar"), std::string::npos);
-
-  // A movement that takes lots needs an object for them, even an empty one.
-  std::shared_ptr<qvd::cDocLotes> semLotes;
-  EXPECT_EQ(errorOf([&] {
-              bal->EP_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArtigos, dQuant, dPrUni, semLotes, key);
-            }),
-            automation::errnum::ObjectNotSet);
-}
-
 TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
   std::string sTipoDoc = "ORC", sSector = "S1", sTerceiro = "C001", sArm = "A1";
   int16_t iSerie = 1;

@@ -57,14 +57,3 @@ TEST(Collection, RemovingClosesTheGapAndKeepsKeysRight) {
   c.add(Variant("again"), "a");  // a removed key is free again
   EXPECT_EQ(c.item(Variant(3)).toString(), "again");
 }
-
-TEST(Collection, LateBoundMembersReachTheSameItems) {
-  auto c = std::make_shared<Collection>();
-  automation::invoke(c, "Add", Variant("v"), Variant("Key"));
-  automation::invoke(c, "add", Variant("w"));
-  EXPECT_EQ(automation::propGet(c, "Count").toLong(), 2);
-  EXPECT_EQ(automation::propGet(c, "Item", Variant("KEY")).toString(), "v");
-  automation::invoke(c, "Remove", Variant(1));
-  EXPECT_EQ(automation::propGet(c, "item", Variant(1)).toString(), "w");
-  EXPECT_EQ(errorOf([&] { automation::propGet(c, "Keys"); }), 438);
-}

@@ -36,18 +36,3 @@ TEST(SafeArray, NeverDimensionedHasNoBounds) {
   erased.erase();
   EXPECT_EQ(errorOf([&] { (void)erased.ubound(); }), 9);
 }
-
-TEST(SafeArray, RedimensioningKeepsOrDiscards) {
-  SafeArray<int> values(1, {10, 20, 30});
-  values.redimPreserve(2);
-  EXPECT_EQ(values.ubound(), 2);
-  EXPECT_EQ(values(2), 20);
-  values.redimPreserve(4);
-  EXPECT_EQ(values(1), 10);
-  EXPECT_EQ(values(4), 0);
-
-  values.redim(0, -1);  // dimensioned but empty: upper bound below the lower one
-  EXPECT_EQ(values.ubound(), -1);
-  EXPECT_EQ(values.size(), 0u);
-  EXPECT_EQ(errorOf([&] { values.redim(3, 1); }), 9);
-}

@@ -96,16 +96,5 @@ TEST_F(StoredProcedure, IntegerAndDateParametersAndASequenceSwapOfBothOrdersOrNe
   EXPECT_EQ(orders(0, Variant::null()), "5,2,3,4,1,6");
 }
 
-TEST_F(StoredProcedure, AnUnknownProcedureOrAMissingConnectionIsRefused) {
-  auto unknown = raisedBy([&] { procedure("sp_nao_existe", {})->Execute(); });
-  EXPECT_EQ(unknown.number, automation::db::dberr::ProviderError);
-  EXPECT_NE(unknown.description.find("sp_nao_existe"), std::string::npos);
-
-  Command command;
-  command.SetCommandText("sp_ost_Get_ORDENSFABRICO");
-  command.SetCommandType(CommandType::StoredProc);
-  EXPECT_EQ(errorOf([&] { command.Execute(); }), 3709);
-}
-
 }  // namespace
 }  // namespace testing_support

@@ -43,16 +43,4 @@ TEST(QvdDemo, RunsTheDayOfWorkAndLeavesItInTheCompany) {
   EXPECT_NE(again.err.find("the demo needs a folder without a company DEMO"), std::string::npos) << again.err;
 }
 
-TEST(QvdDemo, WithoutAFolderItWorksInANewTemporaryOne) {
-  testing_support::TempFolder temp;
-  Outcome run = qvdtest::qvd(temp.path(), {"demo"});
-  std::smatch where;
-  ASSERT_TRUE(std::regex_search(run.out, where, std::regex("demo company in (\\S+)/DEMO.db\n"))) << run.out;
-  std::filesystem::path folder = where[1].str();
-  EXPECT_EQ(run.exitCode, 0);
-  EXPECT_TRUE(std::filesystem::exists(folder / "DEMO.db"));
-  EXPECT_NE(run.out.find("qvd show " + folder.string() + " FA 2 "), std::string::npos);
-  std::filesystem::remove_all(folder);
-}
-
 }  // namespace
