@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/ErpResult.hpp"
 #include "core/ErpValues.hpp"
 #include "documents/ErpDocument.hpp"
 #include "foundation/ErpClasses.hpp"
@@ -21,8 +22,6 @@ decltype(auto) trap(const char* operation, Body&& body) {
   return automation::withSource(std::string("NxDocComercial::") + operation, std::forward<Body>(body));
 }
 
-int32_t resultado(const ObjectRef& D, const char* method) { return automation::invoke(D, method).toLong(); }
-
 }  // namespace
 
 void NxDocComercial::UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const {
@@ -36,8 +35,10 @@ void NxDocComercial::pErroReset() {
 }
 
 void NxDocComercial::pErroDe(const ObjectRef& D) {
-  lUltimoErro = propGet(D, "UltimoErro").toLong();
-  sTextoErro = propGet(D, "UltimaMensagem").toString();
+  NextError erro;
+  erpresult::copiarErro(D, erro);
+  lUltimoErro = erro.lUltimoErro;
+  sTextoErro = erro.sTextoErro;
 }
 
 bool NxDocComercial::Ler(const std::string& Tipodoc, int32_t Numdoc, int16_t Serie, int16_t Ano) {
@@ -61,8 +62,8 @@ bool NxDocComercial::Inserir() {
     ObjectRef D = NxtObjectoCriar(erpclass::DocumentoComercial);
     pCabecalhoSet(D);
     pLinhasSet(D);
-    int32_t r = resultado(D, "Validar");
-    if (r == 0) r = resultado(D, "Inserir");
+    int32_t r = erpresult::chamar(D, "Validar");
+    if (r == 0) r = erpresult::chamar(D, "Inserir");
     // Year and series stay as the caller set them; only the number is the ERP's.
     if (r == 0)
       cab_->NossoNumeroDocumento = propGet(erpdoc::cab(D), "NossoNoDocumento").toLong();
@@ -77,7 +78,7 @@ bool NxDocComercial::Remover() {
     pErroReset();
     ObjectRef D = NxtObjectoCriar(erpclass::DocumentoComercial);
     int32_t r = erpdoc::ler(D, cab_->TipoDocumento, cab_->NossoNumeroDocumento, cab_->Serie, cab_->Ano);
-    if (r == 0) r = resultado(D, "Remover");
+    if (r == 0) r = erpresult::chamar(D, "Remover");
     if (r != 0) {
       pErroDe(D);
     } else {

@@ -25,8 +25,8 @@ bool DAL_Next::DocNextAlteraPrcUnit(NextOrigemDocumento Origem, KeyDocumNext& ut
       }
       // Saved without the worker's finalization: no VAT regime fix, no pending list.
       propPut(oDoc, "Origem", static_cast<int32_t>(Origem));
-      r = automation::invoke(oDoc, "Validar").toLong();
-      if (r == 0) r = automation::invoke(oDoc, "Alterar").toLong();
+      r = erpresult::chamar(oDoc, "Validar");
+      if (r == 0) r = erpresult::chamar(oDoc, "Alterar");
     }
     if (r != 0) erpresult::copiarErro(oDoc, utNextError);
     return r == 0;
