@@ -144,15 +144,5 @@ TEST_F(DocumentInsertEndToEnd, TheLineCountMustFitTheSixteenBitLineIndex) {
   EXPECT_EQ(documents(), 0);
 }
 
-TEST_F(DocumentInsertEndToEnd, TheSwitchesHoldForOneCall) {
-  bal->UsaDescricao(true);
-  DocumentArgs first;
-  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, first));
-  DocumentArgs second;
-  ASSERT_TRUE(call(*bal, Member::CF_DocGenInserir, second));
-  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", first.key), "Parafuso longo");
-  EXPECT_EQ(ofDocument("DESCR", "DOCGCLIN", second.key), "Parafuso M6");
-}
-
 }  // namespace
 }  // namespace testing_support

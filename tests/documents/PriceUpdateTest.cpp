@@ -75,5 +75,27 @@ TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
   EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, semDocumentos, custo));
 }
 
+TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOperation) {
+  qvd::KeyDocumNext chave = insertInvoice({{"A001", 2}});
+  Rows antes = linesOf(chave);
+  erpserver::Faults::returnCode("DocumentoComercial", "Alterar", 1, 88, "Período fechado");
+  auto rs = movimentos({{"A001", chave}});
+  EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
+  EXPECT_EQ(balError(), "88 Período fechado");
+  EXPECT_EQ(linesOf(chave), antes);
+
+  erpserver::Faults::clear();
+  erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
+  rs = movimentos({{"A001", chave}});
+  EXPECT_EQ(raisedBy([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).numberAndSource(),
+            "13 BAL_Next: MF_ActualizarPrcCustoMedio");
+  auto dal = worker();
+  erpserver::Faults::clear();
+  erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
+  qvd::NextError erro;
+  EXPECT_EQ(raisedBy([&] { dal->DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); }).numberAndSource(),
+            "13 DAL_Next: DocNextAltPCMArtigo");
+}
+
 }  // namespace
 }  // namespace testing_support

@@ -30,25 +30,6 @@ Codes codesIn(const colLotes& lots) {
 
 }  // namespace
 
-TEST(LotCollections, LotsAndPendingDocumentsAreKeyedWithoutRegardToCase) {
-  colLotes lots;
-  auto first = lots.Add("A1", 2.5, "L-01", "V-9", "Chave");
-  EXPECT_EQ(first, lots.Item(Variant("cHAVE")));
-  EXPECT_EQ(first->Linha(), 0);
-  EXPECT_EQ(errorOf([&] { lots.Add("A1", 2.5, "L-01", "V-9", "CHAVE"); }), 457);
-  lots.Add("A1", 1, "L-02", "");
-  lots.Add("A1", 1, "L-03", "", "");  // an empty key is no key
-  EXPECT_EQ(codesIn(lots), (Codes{"L-01@0", "L-02@0", "L-03@0"}));
-
-  qvd::coDoclPendentes pending;
-  auto doc = pending.Add(2026, "FA", 1, 42, "ÁGUA-1");
-  pending.Add(2026, "GR", 2, 7);
-  EXPECT_EQ(pending.Item(Variant("água-1")), doc);
-  EXPECT_EQ(errorOf([&] { pending.Add(2026, "NC", 1, 1, "Água-1"); }), 457);
-  pending.Remove(Variant("ÁGUA-1"));
-  EXPECT_EQ(pending.Item(Variant(1))->TipoDocumento(), "GR");
-}
-
 TEST(LotCollections, ANumberIsAPositionAndTextIsALine) {
   cDocLotes doc;
   auto line2 = lotsOf({"b"});

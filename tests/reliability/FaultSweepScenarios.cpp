@@ -1,8 +1,7 @@
 #include <memory>
 #include <string>
 
-#include "documents/DocumentTestSupport.hpp"
-#include "manufacturing/MovementTestSupport.hpp"
+#include "support/DocumentMembers.hpp"
 #include "platform/Object.hpp"
 #include "reliability/FaultSweep.hpp"
 
