@@ -16,7 +16,8 @@ struct DocKey {
   int32_t ano = 0;
   int32_t numero = 0;
   bool operator==(const DocKey&) const = default;
-  std::string text() const;  // "FA 1/2024 n.º 7"
+  std::string text() const;    // "FA 1/2024 n.º 7"
+  std::string series() const;  // "FA 1/2024"
 };
 
 // A document header ("CabecDoc"), reached through DocumentoComercial.Cab.

@@ -37,7 +37,7 @@ inline constexpr FieldSpec kHeaderFields[] = {
     {"EncAprovada", VarType::Integer, "APROVADO"},
     {"DataAprovacao", VarType::String, "DATAAPRO", 0, Storage::DateText},
     {"ResponsavelApro", VarType::String, "RESPAPRO", 20},
-    {"Processo", VarType::String, "PROCESSO", 20},
+    {"Processo", VarType::String, "PROCESSO", 60},
     {"Ean", VarType::String, "EAN", 20},
     {"Ano", VarType::Integer, "ANO"},
     {"Matricula", VarType::String, "MATRICUL", 15},
@@ -125,6 +125,7 @@ inline constexpr int RegimeIva = slotOf(kHeaderFields, "RegimeIva");
 inline constexpr int Moeda = slotOf(kHeaderFields, "Moeda");
 inline constexpr int IvaIncluido = slotOf(kHeaderFields, "IvaIncluido");
 inline constexpr int NumeroContribuinte = slotOf(kHeaderFields, "NumeroContribuinte");
+inline constexpr int Processo = slotOf(kHeaderFields, "Processo");
 inline constexpr int Ano = slotOf(kHeaderFields, "Ano");
 inline constexpr int DescontoCabValor = slotOf(kHeaderFields, "DescontoCabValor");
 inline constexpr int TotalMercadoria = slotOf(kHeaderFields, "TotalMercadoria");

@@ -1,5 +1,6 @@
 #include "erpserver/DocumentRules.hpp"
 
+#include <limits>
 #include <set>
 #include <tuple>
 
@@ -9,6 +10,7 @@
 #include "erpserver/MasterData.hpp"
 #include "erpserver/Pricing.hpp"
 #include "erpserver/Refusal.hpp"
+#include "erpserver/SourceReference.hpp"
 #include "erpserver/Stock.hpp"
 
 namespace erpserver {
@@ -73,10 +75,16 @@ void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocume
   int32_t numero = cab.number(hdr::Numero);
   if (numero < 0) refuseWith(refusal::InvalidValue, "Número de documento inválido: " + std::to_string(numero));
   out.key = DocKey{out.type.code, cab.number(hdr::Serie), cab.number(hdr::Ano), numero};
+  // The series numbers on from its highest number: the greatest one would leave it nowhere to go.
+  if (numero == std::numeric_limits<int32_t>::max())
+    refuseWith(refusal::NumberingFull, "O número " + std::to_string(numero) + " não deixa à série " + out.key.series() +
+                                           " espaço para numerar mais: o maior número manual é " +
+                                           std::to_string(numero - 1));
   // The document's own stored key is taken by itself: Alterar checks it, Inserir refuses it.
   bool ownKey = doc.stored() && *doc.stored() == out.key;
   if (numero > 0 && !ownKey && documentExists(db, out.key))
     refuseWith(refusal::Duplicate, "O documento " + out.key.text() + " já existe");
+  checkSourceReference(db, cab.text(hdr::Processo), ownKey ? doc.stored() : std::nullopt);
 }
 
 void checkLine(LinhaDoc& line, std::size_t index, Catalog& catalog, CheckedDocument& out) {

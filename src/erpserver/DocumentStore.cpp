@@ -1,7 +1,11 @@
 #include "erpserver/DocumentStore.hpp"
 
+#include <limits>
+
+#include "erpserver/ConstraintText.hpp"
 #include "erpserver/DateText.hpp"
 #include "erpserver/FieldIO.hpp"
+#include "erpserver/Refusal.hpp"
 
 namespace erpserver {
 namespace {
@@ -35,6 +39,20 @@ int bindKey(sql::Statement& st, int index, const DocKey& key) {
   return index + 4;
 }
 
+// Runs one write; a constraint the database refuses becomes a refusal that names the field and
+// the place (" (linha 3)").
+template <class Write>
+void writeAt(const std::string& place, Write&& write) {
+  try {
+    write();
+  } catch (const sql::Error& e) {
+    if (e.primary() != SQLITE_CONSTRAINT) throw;
+    refuseWith(refusal::InvalidValue, databaseRefusalText(e) + place);
+  }
+}
+
+std::string linePlace(int32_t line) { return " (linha " + std::to_string(line) + ")"; }
+
 int bindFields(sql::Statement& st, int index, const ServerObject& object, const std::vector<int>& slots) {
   for (int slot : slots) bindField(st, index++, object, slot);
   return index;
@@ -42,9 +60,9 @@ int bindFields(sql::Statement& st, int index, const ServerObject& object, const 
 
 }  // namespace
 
-std::string DocKey::text() const {
-  return tipo + " " + std::to_string(serie) + "/" + std::to_string(ano) + " n.º " + std::to_string(numero);
-}
+std::string DocKey::series() const { return tipo + " " + std::to_string(serie) + "/" + std::to_string(ano); }
+
+std::string DocKey::text() const { return series() + " n.º " + std::to_string(numero); }
 
 bool documentExists(sql::Database& db, const DocKey& key) {
   auto q = db.query(std::string("SELECT 1 FROM DOCGCCAB") + kHeaderKey);
@@ -55,11 +73,15 @@ bool documentExists(sql::Database& db, const DocKey& key) {
 int32_t nextNumber(sql::Database& db, const DocKey& key) {
   auto q = db.query("SELECT NUM FROM NUMDOC WHERE ANO = ? AND DOC = ? AND SERIE = ?");
   q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie);
+  int64_t next = (q->step() ? q->integer(0) : 0) + 1;
   DocKey candidate = key;
-  candidate.numero = (q->step() ? static_cast<int32_t>(q->integer(0)) : 0) + 1;
   // A counter written back below a number in use must not give that number twice.
-  while (documentExists(db, candidate)) ++candidate.numero;
-  return candidate.numero;
+  for (;; ++next) {
+    if (next > std::numeric_limits<int32_t>::max())
+      refuseWith(refusal::NumberingFull, "A série " + key.series() + " já não tem números livres");
+    candidate.numero = static_cast<int32_t>(next);
+    if (!documentExists(db, candidate)) return candidate.numero;
+  }
 }
 
 void advanceCounter(sql::Database& db, const DocKey& key) {
@@ -80,25 +102,27 @@ void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const
       sql += std::string(i ? ", " : "") + std::string(kHeaderFields[h.slots[i]].column) + " = ?";
     return sql + ", ORIGEM = ?, UTILIZADOR = ?" + kHeaderKey;
   }();
-  {
+  writeAt(" (cabeçalho)", [&] {
     auto q = db.query(replace ? updateHeader : insertHeader);
     int next = bindFields(*q, 1, doc.cab(), h.slots);
     q->bind(next, doc.origem()).bind(next + 1, user);
     if (replace) bindKey(*q, next + 2, key);
     q->run();
-  }
+  });
   const Columns& l = lineColumns();
   static const std::string insertLine =
       "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES (" + l.marks(4) + ")";
   for (const auto& line : doc.lines()) {
-    auto q = db.query(insertLine);
-    bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
-    q->run();
+    writeAt(linePlace(line->number(lin::Numero)), [&] {
+      auto q = db.query(insertLine);
+      bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
+      q->run();
+    });
   }
 }
 
 void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& key) {
-  for (const auto& lotLine : doc.lots()) {
+  for (const auto& lotLine : doc.lots()) writeAt(" (lote da linha " + std::to_string(lotLine->number(lot::Linha)) + ")", [&] {
     auto q = db.query(
         "INSERT INTO LOTEMOVS (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, QUANT, CODLOT, ARTIGO, VOSSLOTE, ARMAZEM, VALIDADE) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -108,7 +132,7 @@ void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& k
     for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade})
       bindField(*q, next++, lotLine->campos(), slot);
     q->run();
-  }
+  });
 }
 
 void removeLines(sql::Database& db, const DocKey& key) {

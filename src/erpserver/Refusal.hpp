@@ -4,7 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "erpserver/ConstraintText.hpp"
 #include "erpserver/Dispatch.hpp"
+#include "erpserver/MessageValues.hpp"
 #include "erpserver/Sqlite.hpp"
 
 namespace erpserver {
@@ -22,6 +24,8 @@ inline constexpr int32_t TooLong = 1014;           // a text longer than its col
 inline constexpr int32_t NotLoaded = 1020;         // alter or remove a document that was not read
 inline constexpr int32_t KeyChanged = 1021;        // alter a document under another key
 inline constexpr int32_t InvalidLot = 1022;        // a lot that does not fit its line
+inline constexpr int32_t SourceTaken = 1023;       // the source reference is in another document
+inline constexpr int32_t NumberingFull = 1024;     // the number leaves the series no room to number on
 inline constexpr int32_t NoAccounting = 1030;      // the document cannot be posted
 inline constexpr int32_t Database = 1099;          // the database refused a statement
 }  // namespace refusal
@@ -35,7 +39,8 @@ struct Refusal {
 [[noreturn]] inline void refuseWith(int32_t code, std::string message) { throw Refusal{code, std::move(message)}; }
 
 // Runs an action of `self`: clears its error, returns 0 or the code of the refusal, which also
-// becomes the object's UltimoErro and UltimaMensagem. Database failures are refusals too.
+// becomes the object's UltimoErro and UltimaMensagem. Database failures are refusals too. Values
+// quoted in the message are cut to a readable length.
 template <class Body>
 Variant act(ServerObject& self, Body&& body) {
   self.clearError();
@@ -43,9 +48,9 @@ Variant act(ServerObject& self, Body&& body) {
     body();
     return Variant(int32_t{0});
   } catch (const Refusal& r) {
-    return Variant(self.refuse(r.code, r.message));
+    return Variant(self.refuse(r.code, shortenQuotedValues(r.message)));
   } catch (const sql::Error& e) {
-    return Variant(self.refuse(refusal::Database, std::string("Erro na base de dados: ") + e.what()));
+    return Variant(self.refuse(refusal::Database, shortenQuotedValues(databaseRefusalText(e))));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "erpserver/SchemaProcedures.hpp"
 #include "erpserver/SchemaTables.hpp"
+#include "erpserver/SourceReference.hpp"
 #include "erpserver/Sqlite.hpp"
 
 namespace erpserver {
@@ -45,6 +46,7 @@ void ensureSchema(sqlite3* handle) {
   if (version > kSchemaVersion)
     throw sql::Error(SQLITE_MISMATCH, "company database of a newer version: " + std::to_string(version));
   if (version == 0) create(db);
+  ensureSourceIndex(db);
   tx.commit();
 }
 
