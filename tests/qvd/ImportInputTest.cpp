@@ -48,7 +48,7 @@ TEST(QvdImportInput, UnusableFilesStopBeforeAnythingIsCreated) {
   company.write("LIN.csv", kLines);
   Outcome keys = company.run({"import", "co", "CAB.csv", "LIN.csv", "--keys", "co"});
   EXPECT_EQ(keys.exitCode, 2);
-  EXPECT_NE(keys.err.find("cannot write 'co'"), std::string::npos) << keys.err;
+  EXPECT_NE(keys.err.find("--keys 'co' is a folder"), std::string::npos) << keys.err;
   EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 0);
   EXPECT_FALSE(std::filesystem::exists(company.file("co/OST_LOGNXTAPI.LOG")));
 }
@@ -123,7 +123,7 @@ TEST(QvdImportInput, ProgressIsABarOnATerminalAndPlainLinesElsewhere) {
   EXPECT_NE(terminal.out.find("\r\033[KREF P7 not imported"), std::string::npos) << terminal.out;
   EXPECT_NE(terminal.out.find("\r[##############################] 100%  20/20 documents, 1 failed"), std::string::npos)
       << terminal.out;
-  EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 38);
+  EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 19);  // the second run found them in
 }
 
 }  // namespace

@@ -12,6 +12,7 @@ inline constexpr int NotAllDone = 1;   // ran to the end, but something was refu
 inline constexpr int BadUsage = 2;     // wrong arguments or input files that cannot be used
 inline constexpr int NoCompany = 3;    // the folder, company, user or password was refused
 inline constexpr int Unexpected = 4;   // a run-time error nobody expected stopped the command
+inline constexpr int Interrupted = 130;  // stopped by Ctrl-C between two documents
 }  // namespace exitcode
 
 // A failure that ends the command with a message for the user and an exit code.

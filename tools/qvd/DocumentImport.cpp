@@ -1,13 +1,19 @@
 #include "DocumentImport.hpp"
 
 #include "DocumentRecords.hpp"
+#include "Format.hpp"
+#include "SourceReference.hpp"
+#include "erpserver/Refusal.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
 
 namespace qvdtool {
 
 namespace {
 
-ImportOutcome refused(int32_t number, std::string message) { return {false, number, std::move(message), {}}; }
+ImportOutcome refused(int32_t number, std::string message) {
+  return {ImportOutcome::Refused, number, std::move(message), {}};
+}
 
 // ", LIN.csv lines 20-22": where the rows of one file are.
 std::string span(const std::string& file, const std::vector<InputRow>& rows) {
@@ -19,9 +25,14 @@ std::string span(const std::string& file, const std::vector<InputRow>& rows) {
 
 }  // namespace
 
-ImportOutcome importDocument(qvd::BAL_Next& facade, const ImportLayout& layout, const ImportFiles& files,
-                             const InputDocument& document) {
+ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, const ImportFiles& files,
+                             const InputDocument& document, const std::string& reference) {
   if (!document.header) return refused(0, "there is no row for it in " + files.headers.name());
+  if (document.lines.empty()) return refused(0, "there are no lines for it in " + files.lines.name());
+  if (automation::text::length(reference) > SourceReference::kLongest)
+    return refused(0, "its reference " + format::quoted(reference) + " is longer than the " +
+                          std::to_string(SourceReference::kLongest) + " characters the ERP keeps: shorten REF or --source");
+  qvd::BAL_Next& facade = session.facade();
   DocumentRecords records;
   std::vector<std::string> problems = fillRecords(facade, layout, document, records);
   if (!problems.empty()) {
@@ -29,15 +40,21 @@ ImportOutcome importDocument(qvd::BAL_Next& facade, const ImportLayout& layout, 
     for (std::size_t i = 1; i < problems.size(); ++i) message += "; " + problems[i];
     return refused(0, message);
   }
+  records.header->setValue("PROCESSO", automation::Variant(reference));
   ImportOutcome outcome;
   qvd::NextError error{-1, {}};
   try {
-    outcome.inserted = facade.Inserir(qvd::NaoIndicado, records.header, records.lines, records.lots, outcome.key, error);
+    if (facade.Inserir(qvd::NaoIndicado, records.header, records.lines, records.lots, outcome.key, error)) {
+      outcome.result = ImportOutcome::Created;
+      return outcome;
+    }
   } catch (const automation::AutomationError& e) {
     return refused(e.number(), e.description());
   }
-  if (!outcome.inserted) return refused(error.lUltimoErro, error.sTextoErro);
-  return outcome;
+  if (error.lUltimoErro == erpserver::refusal::SourceTaken) {
+    if (auto key = SourceReference::holder(session, reference)) return {ImportOutcome::AlreadyIn, 0, {}, *key};
+  }
+  return refused(error.lUltimoErro, error.sTextoErro);
 }
 
 std::string failureLine(const ImportFiles& files, const InputDocument& document, const ImportOutcome& outcome) {

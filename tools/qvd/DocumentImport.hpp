@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Company.hpp"
 #include "DocumentStream.hpp"
 #include "ImportFiles.hpp"
 #include "ImportLayout.hpp"
@@ -12,15 +13,17 @@ namespace qvdtool {
 
 // What became of one document of the import.
 struct ImportOutcome {
-  bool inserted = false;
+  enum Result { Created, AlreadyIn, Refused } result = Refused;
   int32_t number = 0;   // the ERP's or the run-time error's number; 0 for faults of the input
-  std::string message;  // why it was not inserted
-  qvd::KeyDocumNext key;
+  std::string message;  // why it was refused
+  qvd::KeyDocumNext key;  // of the document created now or before
 };
 
-// Creates one document through the record-set templates and Inserir, unless its input is at fault.
-ImportOutcome importDocument(qvd::BAL_Next& facade, const ImportLayout& layout, const ImportFiles& files,
-                             const InputDocument& document);
+// Creates one document through the record-set templates and Inserir, carrying `reference` (its
+// source reference), unless its input is at fault. A document that the ERP refuses because it
+// holds the reference already was imported before: AlreadyIn, with that document's key.
+ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, const ImportFiles& files,
+                             const InputDocument& document, const std::string& reference);
 
 // "REF D7 not imported (CAB.csv line 8, LIN.csv lines 20-22): error 1013: ...".
 std::string failureLine(const ImportFiles& files, const InputDocument& document, const ImportOutcome& outcome);

@@ -1,5 +1,6 @@
 #include "DocumentRecords.hpp"
 
+#include "Format.hpp"
 #include "InputValues.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
@@ -28,13 +29,13 @@ void fillRow(Recordset& rs, const TableLayout& layout, const InputRow& row, std:
     automation::Variant value;
     std::string problem;
     if (!inputValue(fill.type, text, value, problem)) {
-      problems.push_back(where + fill.field + " '" + text + "' " + problem);
+      problems.push_back(where + fill.field + " " + format::quoted(text) + " " + problem);
       continue;
     }
     try {
       rs.setValue(fill.field, value);
     } catch (const automation::AutomationError& e) {
-      problems.push_back(where + fill.field + " '" + text + "': " + e.description());
+      problems.push_back(where + fill.field + " " + format::quoted(text) + ": " + e.description());
     }
   }
   for (const ColumnFill& fill : layout.required)

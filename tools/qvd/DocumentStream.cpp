@@ -2,6 +2,7 @@
 
 #include "CommandError.hpp"
 #include "RefOrder.hpp"
+#include "platform/Text.hpp"
 
 namespace qvdtool {
 
@@ -30,7 +31,8 @@ class DocumentStream::SortedRows {
     long previousLine = row_.line;
     has_ = table_->next(row_);
     if (!has_) return;
-    ref_ = refColumn_ < row_.fields.size() ? row_.fields[refColumn_] : std::string();
+    // Blanks around a reference are dropped, as around every value.
+    ref_ = refColumn_ < row_.fields.size() ? automation::text::trim(row_.fields[refColumn_]) : std::string();
     std::string where = table_->name() + " line " + std::to_string(row_.line) + ": ";
     if (ref_.empty()) usageError(where + kRefColumn + " is empty");
     if (previousLine == 0) return;

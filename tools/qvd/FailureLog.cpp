@@ -1,9 +1,11 @@
 #include "FailureLog.hpp"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <memory>
 
+#include "Format.hpp"
 #include "InputValues.hpp"
 #include "manufacturing/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
@@ -40,7 +42,7 @@ std::shared_ptr<qvd::cDocLotes> lotsOf(const CsvTable& table, const InputDocumen
 
 }  // namespace
 
-void logFailure(const std::string& folder, const ImportFiles& files, const InputDocument& document, int32_t number,
+bool logFailure(const std::string& folder, const ImportFiles& files, const InputDocument& document, int32_t number,
                 const std::string& message) {
   qvd::LogErrosApi log;
   log.ErroNum(number);
@@ -54,7 +56,7 @@ void logFailure(const std::string& folder, const ImportFiles& files, const Input
     const auto& columns = files.headers.columns();
     for (std::size_t i = 0; i < columns.size() && i < document.header->fields.size(); ++i)
       if (!automation::text::equalsIgnoringCase(columns[i], kRefColumn))
-        log.HdrAdd(document.header->fields[i], columns[i]);
+        log.HdrAdd(format::excerpt(document.header->fields[i]), columns[i]);
   }
   std::size_t count = std::min<std::size_t>(document.lines.size(), std::numeric_limits<int16_t>::max());
   for (std::size_t i = 0; i < count; ++i) {
@@ -64,7 +66,14 @@ void logFailure(const std::string& folder, const ImportFiles& files, const Input
                textIn(files.lines, row, "ARMAZEM"));
   }
   if (files.lots && !document.lots.empty()) log.Lotes(lotsOf(*files.lots, document));
+  // The log swallows its own write errors: a file that did not grow was not written.
+  std::filesystem::path file = std::filesystem::path(folder) / "OST_LOGNXTAPI.LOG";
+  std::error_code ec;
+  auto before = std::filesystem::file_size(file, ec);
+  if (ec) before = 0;
   log.Save(folder);
+  auto after = std::filesystem::file_size(file, ec);
+  return !ec && after > before;
 }
 
 }  // namespace qvdtool

@@ -44,6 +44,22 @@ std::string cell(std::string_view s, std::size_t width, bool right) {
   return text::fit(s, width);
 }
 
+namespace {
+constexpr std::size_t kShown = 60;
+}  // namespace
+
+std::string excerpt(std::string_view value) {
+  std::size_t length = text::length(value);
+  if (length <= kShown) return std::string(value);
+  return text::left(value, kShown) + "... (" + std::to_string(length) + " characters)";
+}
+
+std::string quoted(std::string_view value) {
+  std::size_t length = text::length(value);
+  if (length <= kShown) return "'" + std::string(value) + "'";
+  return "'" + text::left(value, kShown) + "...' (" + std::to_string(length) + " characters)";
+}
+
 std::string count(long n, const std::string& noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }
 
 std::string key(std::string_view type, int series, int year, int number) {

@@ -17,6 +17,10 @@ std::string money(double value);
 std::string value(const automation::Variant& value);
 // `text` cut or padded to `width` characters, or right-aligned in `width` when `right`.
 std::string cell(std::string_view text, std::size_t width, bool right = false);
+// `text` cut to a readable length: "AAAA... (10485760 characters)".
+std::string excerpt(std::string_view text);
+// The same in single quotes: "'AAAA...' (10485760 characters)".
+std::string quoted(std::string_view text);
 // "1 document", "3 documents".
 std::string count(long n, const std::string& noun);
 // "FA 1/2024 no. 7".

@@ -1,8 +1,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -14,44 +14,63 @@
 #include "FailureLog.hpp"
 #include "Format.hpp"
 #include "ImportHelp.hpp"
+#include "KeysFile.hpp"
+#include "NearMisses.hpp"
 #include "Progress.hpp"
+#include "SourceReference.hpp"
 #include "Verbs.hpp"
 
 namespace qvdtool {
 namespace {
 
+volatile std::sig_atomic_t interrupted = 0;
+
+// The first Ctrl-C lets the document in hand finish; a second one stops at once.
+extern "C" void onInterrupt(int) {
+  interrupted = 1;
+  std::signal(SIGINT, SIG_DFL);
+}
+
 // Reads every document once, without creating any: checks the columns against the templates and
-// the order of the files, and counts the documents.
-long checkFiles(qvd::BAL_Next& facade, const ImportPaths& paths, std::optional<ImportLayout>& layout) {
+// the order of the files, counts the documents and notes those without header or lines.
+long checkFiles(qvd::BAL_Next& facade, const ImportPaths& paths, std::optional<ImportLayout>& layout,
+                NearMisses& nearMisses) {
   ImportFiles files(paths);
   layout.emplace(*facade.TemplateCabecalho(), files.headers, *facade.TemplateLinhas(), files.lines,
                  *facade.TemplateLotes(), files.lotTable());
+  for (const ColumnFill& fill : layout->headers.fills)
+    if (fill.field == "PROCESSO")
+      usageError(files.headers.name() + ": column PROCESSO cannot be given: the import keeps the source reference there");
   DocumentStream stream(files.headers, files.lines, files.lotTable());
   InputDocument document;
   long count = 0;
-  while (stream.next(document)) ++count;
+  while (stream.next(document)) {
+    nearMisses.note(document);
+    ++count;
+  }
   return count;
 }
 
-// The file --keys names, with its first row written; none without the option.
-std::unique_ptr<std::ofstream> keysFile(const Arguments& arguments) {
+// The file --keys names, checked against every file the import reads or writes; none without the option.
+std::unique_ptr<KeysFile> keysFile(const Arguments& arguments, const ImportPaths& paths, const CompanyLogin& login) {
   auto path = arguments.option("keys");
   if (!path) return nullptr;
-  auto keys = std::make_unique<std::ofstream>(*path);
-  if (!*keys) usageError("cannot write '" + *path + "'");
-  *keys << "REF,TPDOC,SERIE,ANO,NNUMDOC\n";
-  return keys;
+  std::string database = login.databaseFile().string();
+  std::vector<std::filesystem::path> taken{paths.headers, paths.lines, database, database + "-wal", database + "-shm",
+                                           database + "-journal", login.folder / "OST_LOGNXTAPI.LOG"};
+  if (paths.lots) taken.emplace_back(*paths.lots);
+  return std::make_unique<KeysFile>(*path, taken);
 }
 
-void writeKey(std::ostream& keys, const std::string& ref, const qvd::KeyDocumNext& key) {
-  keys << csvField(ref) << "," << csvField(key.sTpDoc) << "," << key.iSerie << "," << key.iAno << "," << key.lNumDoc
-       << "\n";
-}
+struct Tally {
+  long created = 0, alreadyIn = 0, refused = 0, unlogged = 0;
+  long done() const { return created + alreadyIn + refused; }
+};
 
 }  // namespace
 
 int runImport(const Words& words) {
-  Arguments arguments(words, {"company", "user", "password", "keys"});
+  Arguments arguments(words, {"company", "user", "password", "keys", "source"});
   if (arguments.wantsHelp()) {
     std::cout << kImportHelp << kLoginOptions << kImportMoreOptions;
     return exitcode::Ok;
@@ -60,44 +79,71 @@ int runImport(const Words& words) {
   const auto& p = arguments.positional();
   ImportPaths paths{p[1], p[2], p.size() > 3 ? std::optional<std::string>(p[3]) : std::nullopt};
   ImportFiles{paths};  // unreadable files are reported before the login
-  CompanySession session(CompanyLogin::from(arguments));
-  qvd::BAL_Next& facade = session.facade();
+  SourceReference source(arguments.option("source"));
+  CompanyLogin login = CompanyLogin::from(arguments);
+  auto keys = keysFile(arguments, paths, login);
+  CompanySession session(login);
 
   std::optional<ImportLayout> layout;
-  long total = checkFiles(facade, paths, layout);
-  auto keys = keysFile(arguments);
-  std::cout << "Importing " << format::count(total, "document") << " into company " << session.login().company
-            << "\n"
+  NearMisses nearMisses;
+  long total = checkFiles(session.facade(), paths, layout, nearMisses);
+  std::cout << "Importing " << format::count(total, "document") << " into company " << login.company << "\n"
             << std::flush;
 
   auto start = std::chrono::steady_clock::now();
   ImportFiles files(paths);
   DocumentStream stream(files.headers, files.lines, files.lotTable());
   Progress progress(std::cerr, Progress::styleFor(STDERR_FILENO), total);
-  long done = 0, failed = 0;
+  Tally tally;
   InputDocument document;
-  while (stream.next(document)) {
-    ImportOutcome outcome = importDocument(facade, *layout, files, document);
-    ++done;
-    if (!outcome.inserted) {
-      ++failed;
+  std::signal(SIGINT, onInterrupt);
+  while (!interrupted && stream.next(document)) {
+    ImportOutcome outcome = importDocument(session, *layout, files, document, source.of(document.ref));
+    if (outcome.result == ImportOutcome::Refused) {
+      ++tally.refused;
+      if (outcome.number == 0) outcome.message += nearMisses.hintFor(document);
       progress.message(std::cout, failureLine(files, document, outcome));
-      logFailure(session.logFolder(), files, document, outcome.number, outcome.message);
-    } else if (keys) {
-      writeKey(*keys, document.ref, outcome.key);
+      if (!logFailure(session.logFolder(), files, document, outcome.number, outcome.message)) ++tally.unlogged;
+    } else {
+      if (outcome.result == ImportOutcome::Created) {
+        ++tally.created;
+      } else {
+        ++tally.alreadyIn;
+        progress.message(std::cout, kRefColumn + std::string(" ") + document.ref + " already imported as " +
+                                        format::key(outcome.key));
+      }
+      if (keys) keys->write(document.ref, outcome.key);
     }
-    progress.update(done, failed);
+    progress.update(tally.done(), tally.refused);
   }
-  progress.finish(done, failed);
+  std::signal(SIGINT, SIG_DFL);
+  progress.finish(tally.done(), tally.refused);
 
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char rate[64];
-  std::snprintf(rate, sizeof rate, "%.1f s (%.0f documents/s)", seconds, seconds > 0 ? done / seconds : 0.0);
-  std::cout << "Imported " << done - failed << " of " << format::count(done, "document") << " in " << rate << "; "
-            << failed << " failed.\n";
-  if (failed > 0)
-    std::cout << "The failed documents are also in " << (session.login().folder / "OST_LOGNXTAPI.LOG").string() << "\n";
-  return failed > 0 ? exitcode::NotAllDone : exitcode::Ok;
+  std::snprintf(rate, sizeof rate, "%.1f s (%.0f documents/s)", seconds, seconds > 0 ? tally.done() / seconds : 0.0);
+  std::cout << "Imported " << tally.created + tally.alreadyIn << " of " << format::count(total, "document") << " in "
+            << rate << ": " << tally.created << " created, " << tally.alreadyIn << " already in, " << tally.refused << " refused.\n";
+  std::string log = (login.folder / "OST_LOGNXTAPI.LOG").string();
+  if (tally.refused > tally.unlogged)
+    std::cout << "The refused documents are also in " << log << "\n";
+  if (tally.unlogged > 0)
+    std::cout << "The operation log " << log << " could not be written for " << format::count(tally.unlogged, "document")
+              << ": the lines above are the only record of why.\n";
+  if (interrupted) {
+    std::cout << "Interrupted: every document above is in whole or not at all. Run the same command again to import "
+                 "the rest; nothing is created twice.\n";
+    return exitcode::Interrupted;
+  }
+  int code = tally.refused > 0 ? exitcode::NotAllDone : exitcode::Ok;
+  if (keys) {
+    if (std::string problem = keys->commit(); !problem.empty()) {
+      std::cerr << "qvd import: " << problem << ". The documents are in the company; run the same command again to "
+                << "write the keys.\n";
+      code = exitcode::NotAllDone;
+    }
+  }
+  return code;
 }
 
 }  // namespace qvdtool

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "foundation/Records.hpp"
+
+namespace qvdtool {
+
+// The file --keys names: REF,TPDOC,SERIE,ANO,NNUMDOC of every document of the input that is in
+// the company. It is written beside the target and renamed over it by commit(), so the target is
+// whole or left as it was; a device or pipe (/dev/stdout) is written directly.
+class KeysFile {
+ public:
+  // Refuses (usage error) a folder, and any of `protectedFiles` (the inputs, the company database
+  // and its companions): the keys must never overwrite them.
+  KeysFile(const std::filesystem::path& target, const std::vector<std::filesystem::path>& protectedFiles);
+  ~KeysFile();
+  KeysFile(const KeysFile&) = delete;
+  KeysFile& operator=(const KeysFile&) = delete;
+
+  void write(const std::string& ref, const qvd::KeyDocumNext& key);
+  // Puts the file in place. Empty when it went well, else what went wrong (disk full, ...); the
+  // target is then left as it was.
+  std::string commit();
+
+ private:
+  std::filesystem::path target_, partial_;  // partial_ empty: written directly
+  std::FILE* file_ = nullptr;
+  int error_ = 0;  // the first write error
+};
+
+}  // namespace qvdtool

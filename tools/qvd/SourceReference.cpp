@@ -1,0 +1,27 @@
+#include "SourceReference.hpp"
+
+#include "CommandError.hpp"
+#include "platform/Text.hpp"
+
+namespace qvdtool {
+
+SourceReference::SourceReference(const std::optional<std::string>& source) : prefix_("#") {
+  if (!source) return;
+  if (source->empty() || source->find_first_of(": \t") != std::string::npos)
+    usageError("--source '" + *source + "': a source name is not empty and holds no ':' and no blanks");
+  prefix_ += *source + ":";
+}
+
+std::optional<qvd::KeyDocumNext> SourceReference::holder(CompanySession& session, const std::string& reference) {
+  auto rs = session.query("SELECT TPDOC, SERIE, ANO, NNUMDOC FROM DOCGCCAB WHERE PROCESSO = '" +
+                          automation::text::sqlQuoted(reference) + "'");
+  if (rs->Eof()) return std::nullopt;
+  qvd::KeyDocumNext key;
+  key.sTpDoc = rs->value("TPDOC").toString();
+  key.iSerie = static_cast<int16_t>(rs->value("SERIE").toLong());
+  key.iAno = static_cast<int16_t>(rs->value("ANO").toLong());
+  key.lNumDoc = rs->value("NNUMDOC").toLong();
+  return key;
+}
+
+}  // namespace qvdtool
