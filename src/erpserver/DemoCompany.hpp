@@ -1,8 +1,18 @@
 #pragma once
 
+#include <stdexcept>
 #include <string>
 
 namespace erpserver {
+
+// What becomes of a company file that exists already.
+enum class ExistingCompany { Refuse, Replace };
+
+// Raised by createDemoCompany for a company that exists and is not to be replaced.
+class CompanyExists : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The demo company's user and password.
 inline constexpr const char* kDemoUser = "admin";
@@ -24,7 +34,10 @@ inline constexpr const char* kDemoPassword = "admin";
 //   deleted), dated from 2024-01-10 to 2024-03-01;
 // - discount rules by article, family, group, client and client group;
 // - the user kDemoUser with the password kDemoPassword.
-// An existing file is replaced.
-void createDemoCompany(const std::string& folder, const std::string& company = "DEMO");
+// The company is built in a file beside and renamed into place, so that an interrupted creation
+// never leaves a half-made company. An existing file raises CompanyExists unless `existing` is
+// Replace: then the file and its journal files give way to the new company.
+void createDemoCompany(const std::string& folder, const std::string& company = "DEMO",
+                       ExistingCompany existing = ExistingCompany::Refuse);
 
 }  // namespace erpserver

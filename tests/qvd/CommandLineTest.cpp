@@ -79,7 +79,8 @@ TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
   qvdtest::writeFile(temp.path() / "data/NOTES.db", "minutes of the meeting");
   Outcome notACompany = qvd(temp.path(), {"init", "data", "--company", "NOTES"});
   EXPECT_EQ(notACompany.exitCode, 3);
-  EXPECT_NE(notACompany.err.find("exists and is not a company database"), std::string::npos) << notACompany.err;
+  EXPECT_NE(notACompany.err.find("'data/NOTES.db' is not a company database: it is not a database"), std::string::npos)
+      << notACompany.err;
   EXPECT_EQ(qvdtest::readFile(temp.path() / "data/NOTES.db"), "minutes of the meeting");
 }
 

@@ -2,6 +2,7 @@
 
 #include "Arguments.hpp"
 #include "CommandError.hpp"
+#include "CompanyCheck.hpp"
 #include "erpserver/Registration.hpp"
 #include "platform/AutomationError.hpp"
 
@@ -56,7 +57,8 @@ CompanySession::CompanySession(const CompanyLogin& login) : login_(login) {
     data_ = dataaccess::SqliteDataAccess::open(file);
     companyName(*data_);
   } catch (const automation::AutomationError&) {
-    refuse("'" + file + "' is not a company database");
+    std::string problem = companyFileProblem(login_.databaseFile());
+    refuse(problem.empty() ? "'" + file + "' cannot be opened as a company database" : problem);
   }
   registerErpServer();
   facade_ = std::make_unique<qvd::BAL_Next>();

@@ -3,9 +3,9 @@
 #include "Arguments.hpp"
 #include "CommandError.hpp"
 #include "Company.hpp"
+#include "CompanyCheck.hpp"
 #include "Verbs.hpp"
 #include "erpserver/DemoCompany.hpp"
-#include "platform/AutomationError.hpp"
 
 namespace qvdtool {
 namespace {
@@ -45,22 +45,24 @@ int runInit(const Words& words) {
   checkCompanyName(login.company);
   std::string file = login.databaseFile().string();
   std::error_code ec;
-  if (std::filesystem::exists(login.databaseFile(), ec)) {
-    std::string name;
-    try {
-      name = companyName(*dataaccess::SqliteDataAccess::open(file));
-    } catch (const automation::AutomationError&) {
-      throw CommandError(exitcode::NoCompany, "'" + file + "' exists and is not a company database");
-    }
-    std::cout << "Company " << login.company << " exists in " << login.folder.string() << ": " << name << "\n";
-  } else {
+  bool created = false;
+  if (!std::filesystem::exists(login.databaseFile(), ec)) {
     try {
       erpserver::createDemoCompany(login.folder.string(), login.company);
+      created = true;
+    } catch (const erpserver::CompanyExists&) {
+      // Another init got there first: check what it made, as below.
     } catch (const std::exception& e) {
       throw CommandError(exitcode::NoCompany, "cannot create '" + file + "': " + e.what());
     }
-    std::cout << "Created company " << login.company << " with the demo data in " << file << "\n";
   }
+  if (std::string problem = companyFileProblem(login.databaseFile()); !problem.empty())
+    throw CommandError(exitcode::NoCompany, problem);
+  if (created)
+    std::cout << "Created company " << login.company << " with the demo data in " << file << "\n";
+  else
+    std::cout << "Company " << login.company << " exists in " << login.folder.string() << ": "
+              << companyName(*dataaccess::SqliteDataAccess::open(file)) << "\n";
   printLogin(login);
   return exitcode::Ok;
 }
