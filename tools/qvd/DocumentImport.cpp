@@ -26,12 +26,15 @@ std::string span(const std::string& file, const std::vector<InputRow>& rows) {
 }  // namespace
 
 ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, const ImportFiles& files,
-                             const InputDocument& document, const std::string& reference) {
+                             const InputDocument& document, const std::string& reference, bool lookFirst) {
   if (!document.header) return refused(0, "there is no row for it in " + files.headers.name());
   if (document.lines.empty()) return refused(0, "there are no lines for it in " + files.lines.name());
   if (automation::text::length(reference) > SourceReference::kLongest)
     return refused(0, "its reference " + format::quoted(reference) + " is longer than the " +
                           std::to_string(SourceReference::kLongest) + " characters the ERP keeps: shorten REF or --source");
+  if (lookFirst) {
+    if (auto key = SourceReference::holder(session, reference)) return {ImportOutcome::AlreadyIn, 0, {}, *key};
+  }
   qvd::BAL_Next& facade = session.facade();
   DocumentRecords records;
   std::vector<std::string> problems = fillRecords(facade, layout, document, records);

@@ -96,9 +96,12 @@ int runImport(const Words& words) {
   Progress progress(std::cerr, Progress::styleFor(STDERR_FILENO), total);
   Tally tally;
   InputDocument document;
+  // Documents already in come in runs (a re-run after a stop): look them up while that lasts.
+  bool lookFirst = true;
   std::signal(SIGINT, onInterrupt);
   while (!interrupted && stream.next(document)) {
-    ImportOutcome outcome = importDocument(session, *layout, files, document, source.of(document.ref));
+    ImportOutcome outcome = importDocument(session, *layout, files, document, source.of(document.ref), lookFirst);
+    lookFirst = outcome.result == ImportOutcome::AlreadyIn;
     if (outcome.result == ImportOutcome::Refused) {
       ++tally.refused;
       if (outcome.number == 0) outcome.message += nearMisses.hintFor(document);

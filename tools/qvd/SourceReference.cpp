@@ -13,8 +13,9 @@ SourceReference::SourceReference(const std::optional<std::string>& source) : pre
 }
 
 std::optional<qvd::KeyDocumNext> SourceReference::holder(CompanySession& session, const std::string& reference) {
+  // The second condition is that of the ERP's index of source references, which it lets serve.
   auto rs = session.query("SELECT TPDOC, SERIE, ANO, NNUMDOC FROM DOCGCCAB WHERE PROCESSO = '" +
-                          automation::text::sqlQuoted(reference) + "'");
+                          automation::text::sqlQuoted(reference) + "' AND substr(PROCESSO, 1, 1) = '#'");
   if (rs->Eof()) return std::nullopt;
   qvd::KeyDocumNext key;
   key.sTpDoc = rs->value("TPDOC").toString();
