@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <chrono>
+#include <thread>
+
 #include "QvdProgram.hpp"
 
 namespace {
@@ -82,6 +87,22 @@ TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
   EXPECT_NE(notACompany.err.find("'data/NOTES.db' is not a company database: it is not a database"), std::string::npos)
       << notACompany.err;
   EXPECT_EQ(qvdtest::readFile(temp.path() / "data/NOTES.db"), "minutes of the meeting");
+}
+
+// Killed at any moment, init leaves either no company or a whole one: the next init completes it
+// and the company opens.
+TEST(QvdInit, KilledAtAnyMomentLeavesNoHalfMadeCompany) {
+  testing_support::TempFolder temp;
+  for (int delay : {0, 3, 8, 15, 30}) {
+    std::string folder = "co" + std::to_string(delay);
+    pid_t child = qvdtest::start(temp.path(), {"init", folder});
+    std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+    kill(child, SIGKILL);
+    qvdtest::exitCodeOf(child);
+    Outcome again = qvd(temp.path(), {"init", folder});
+    EXPECT_EQ(again.exitCode, 0) << delay << " ms: " << again.err;
+    EXPECT_EQ(qvd(temp.path(), {"stock", folder, "A001"}).exitCode, 0) << delay << " ms";
+  }
 }
 
 }  // namespace

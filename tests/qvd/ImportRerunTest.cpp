@@ -53,17 +53,7 @@ const std::vector<std::string> kImport = {"import", "co", "CAB.csv", "LIN.csv", 
 // Starts the import in the background, waits until the company holds `documents` of them and
 // sends `signal`; returns the exit status as waitpid gives it.
 int interruptImport(const Company& company, long documents, int signal) {
-  std::vector<std::string> words = kImport;
-  auto args = qvdtest::argv(words);
-  pid_t child = fork();
-  if (child == 0) {
-    if (chdir(company.folder().c_str()) != 0) _exit(127);
-    int null = open("/dev/null", O_WRONLY);
-    dup2(null, STDOUT_FILENO);
-    dup2(null, STDERR_FILENO);
-    execv(args[0], args.data());
-    _exit(127);
-  }
+  pid_t child = qvdtest::start(company.folder(), kImport);
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   while (std::chrono::steady_clock::now() < deadline) {
     if (waitpid(child, nullptr, WNOHANG) == child) return -1;  // it finished first

@@ -60,6 +60,20 @@ inline Outcome qvd(const std::filesystem::path& folder, std::vector<std::string>
   return run;
 }
 
+// Starts qvd with `words` in `folder` without waiting for it, its output thrown away.
+inline pid_t start(const std::filesystem::path& folder, std::vector<std::string> words) {
+  auto args = argv(words);
+  pid_t child = fork();
+  if (child == 0) {
+    int null = open("/dev/null", O_WRONLY);
+    if (chdir(folder.c_str()) != 0 || null < 0 || dup2(null, STDOUT_FILENO) < 0 || dup2(null, STDERR_FILENO) < 0)
+      _exit(127);
+    execv(args[0], args.data());
+    _exit(127);
+  }
+  return child;
+}
+
 // Runs qvd with `words` in `folder` on a terminal of its own; what it wrote there, both streams.
 inline Outcome qvdOnTerminal(const std::filesystem::path& folder, std::vector<std::string> words) {
   auto args = argv(words);

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "QvdProgram.hpp"
+
+namespace {
+
+using qvdtest::Company;
+using qvdtest::Outcome;
+
+// A header without lines and lines without a header are refused, each with its file and line,
+// and point at each other when their REFs differ only in case, blanks or leading zeros. None of
+// them takes a number.
+TEST(QvdImportChecks, DocumentsWithoutLinesOrHeaderAreRefusedNamingTheRefMeant) {
+  Company company;
+  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nD1,FA,1,C001,2024-05-02\nD2,FA,1,C001,2024-05-02\n"
+                           "D3,FA,1,C001,2024-05-02\nD4,FA,1,C001,2024-05-02\n");
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nD 3,A001,A1,1,1\nD02,A001,A1,1,1\nD4,A001,A1,1,1\n"
+                           "d1,A001,A1,1,1\n");
+  Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv"});
+  EXPECT_EQ(run.exitCode, 1);
+  for (const char* expected :
+       {"REF D1 not imported (CAB.csv line 2): there are no lines for it in LIN.csv (were its lines given as REF 'd1'",
+        "REF d1 not imported (LIN.csv line 5): there is no row for it in CAB.csv (did you mean REF 'D1'",
+        "REF D02 not imported (LIN.csv line 3): there is no row for it in CAB.csv (did you mean REF 'D2'",
+        "REF D 3 not imported (LIN.csv line 2): there is no row for it in CAB.csv (did you mean REF 'D3'",
+        "1 created, 0 already in, 6 refused"})
+    EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
+  EXPECT_EQ(company.value("SELECT PROCESSO || ' ' || NNUMDOC FROM DOCGCCAB"), "#D4 1");
+
+  // A line file without rows creates nothing at all.
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n");
+  EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv"}).exitCode, 1);
+  EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 1);
+  EXPECT_EQ(company.value("SELECT MAX(NUM) FROM NUMDOC"), "1");
+}
+
+// A huge value is cut where it is echoed, on the terminal and in the operation log.
+TEST(QvdImportChecks, AHugeValueIsNotEchoedWhole) {
+  Company company;
+  std::string huge(200000, 'Z');
+  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA,OBSERV\nH1,FA,1,C001,2024-05-02," + huge + "\n");
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nH1," + huge + ",A1,1,1\n");
+  Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv"});
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_LT(run.out.size(), 2000u) << run.out.substr(0, 2000);
+  EXPECT_NE(run.out.find("(200000 c"), std::string::npos) << run.out;
+  EXPECT_LT(std::filesystem::file_size(company.file("co/OST_LOGNXTAPI.LOG")), 2000u);
+}
+
+// A source scopes the references: the same REF from another source is another document.
+TEST(QvdImportChecks, ASourceScopesTheReferences) {
+  Company company;
+  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nS1,FA,1,C001,2024-05-02\n");
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nS1,A001,A1,1,1\n");
+  for (int run = 0; run < 2; ++run) {
+    EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv"}).exitCode, 0);
+    EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv", "--source", "web"}).exitCode, 0);
+  }
+  EXPECT_EQ(company.value("SELECT group_concat(PROCESSO, ' ') FROM (SELECT PROCESSO FROM DOCGCCAB ORDER BY 1)"),
+            "#S1 #web:S1");
+  EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv", "--source", "a:b"}).exitCode, 2);
+  company.write("CAB.csv", "REF,TPDOC,SERIE,PROCESSO\nS2,FA,1,X\n");
+  EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv"}).exitCode, 2);
+}
+
+}  // namespace

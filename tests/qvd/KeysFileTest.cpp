@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "QvdProgram.hpp"
+
+namespace {
+
+using qvdtest::Company;
+using qvdtest::Outcome;
+
+constexpr const char* kHeaders = "REF,TPDOC,SERIE,TERCEIRO,DATA\nK1,FA,1,C001,2024-05-02\nK2,FA,1,C001,2024-05-02\n"
+                                 "K3,FA,1,C001,2024-05-02\n";
+constexpr const char* kLines = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nK1,A001,A1,1,1\nK2,NOPE,A1,1,1\nK3,A001,A1,1,1\n";
+
+std::vector<std::string> importWithKeys(const std::string& keys) {
+  return {"import", "co", "CAB.csv", "LIN.csv", "--keys", keys};
+}
+
+std::size_t leftovers(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    count += entry.path().filename().string().find(".partial-") != std::string::npos ? 1 : 0;
+  return count;
+}
+
+// --keys never writes over what the import reads or the company it writes, lists every document
+// that is in (created by this run or an earlier one), and a write error is reported, not hidden.
+TEST(QvdKeys, NeverOverwritesInputsOrTheCompanyListsEveryDocumentInAndReportsWriteErrors) {
+  Company company;
+  company.write("CAB.csv", kHeaders);
+  company.write("LIN.csv", kLines);
+  for (const char* taken : {"LIN.csv", "./CAB.csv", "co/DEMO.db", "co/DEMO.db-wal", "co/OST_LOGNXTAPI.LOG", "co"}) {
+    Outcome refused = company.run(importWithKeys(taken));
+    EXPECT_EQ(refused.exitCode, 2) << taken;
+    EXPECT_NE(refused.err.find(std::string("--keys '") + taken + "'"), std::string::npos) << refused.err;
+  }
+  EXPECT_EQ(qvdtest::readFile(company.file("LIN.csv")), kLines);
+  EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 0);
+
+  Outcome first = company.run(importWithKeys("keys.csv"));
+  EXPECT_EQ(first.exitCode, 1);
+  EXPECT_EQ(qvdtest::readFile(company.file("keys.csv")), "REF,TPDOC,SERIE,ANO,NNUMDOC\nK1,FA,1,2024,1\nK3,FA,1,2024,2\n");
+
+  // K2 fixed and run again: the keys file lists all three, K1 and K3 from the first run.
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nK1,A001,A1,1,1\nK2,A001,A1,1,1\nK3,A001,A1,1,1\n");
+  Outcome second = company.run(importWithKeys("keys.csv"));
+  EXPECT_EQ(second.exitCode, 0) << second.out << second.err;
+  EXPECT_EQ(qvdtest::readFile(company.file("keys.csv")),
+            "REF,TPDOC,SERIE,ANO,NNUMDOC\nK1,FA,1,2024,1\nK2,FA,1,2024,3\nK3,FA,1,2024,2\n");
+
+  Outcome full = company.run(importWithKeys("/dev/full"));
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_NE(full.err.find("cannot write the keys file '/dev/full': No space left on device"), std::string::npos)
+      << full.err;
+  EXPECT_EQ(leftovers(company.folder()), 0u);
+}
+
+}  // namespace
