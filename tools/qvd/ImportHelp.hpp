@@ -9,18 +9,25 @@ the lots of those lines from LOT.csv, through the library's record-set templates
 Each document goes in whole or not at all. A document that the input or the ERP refuses is
 reported on one line (its reference, its input lines, the reason, with the ERP's own message)
 and appended to the operation log DIR/OST_LOGNXTAPI.LOG; the run goes on with the next one.
-A progress bar is drawn on a terminal (plain lines at each tenth otherwise) and a summary ends
-the run. Exit code 0 when every document went in, 1 when some did not.
+A progress bar is drawn on a terminal (plain lines at each tenth otherwise) and a summary counts
+the documents created, already in and refused. Exit code 0 when none was refused, 1 when some
+were (or the keys file could not be written), 130 after Ctrl-C.
+
+Running again: each document carries its source reference into the company, '#' and REF (with
+--source NAME, '#NAME:REF'), kept unique by the ERP in the header's PROCESSO. Run the same
+command again after an interruption or after fixing refused rows: documents already in are
+reported as such and nothing is created twice.
 
 Files: CSV in UTF-8, first row the column names (letter case does not matter), fields separated
 by ',' or by ';' (whichever the first row uses), double quotes around a field that holds the
 separator, a quote or a line break, a quote inside quotes doubled. Every file has the column
-REF, your reference of the document (it is not stored), and columns of one ERP table:
+REF, your reference of the document (it becomes the source reference), and columns of one
+ERP table:
   CAB.csv  one row per document, columns of DOCGCCAB. Required: TPDOC (document type), SERIE.
            Read by the insert: TPDOC TPPRECO SERIE NNUMDOC TERCEIRO DATA SECTOR VNUMDOC
            DESCCAB VENDEDOR RGIVA MOEDA IVAINC DESCPP PRAZOPGT MODOPGT EXPEDIR ONDEENV
            ONDEENTR NCONTRIB ARREDIVA OBSERV GESCNT PESOTOT VOLTOT LOCALCG MEIOTRP APROVADO
-           DATAAPRO RESPAPRO PROCESSO EAN ANO MATRICUL DTCARGA HORA DATADES HORADES
+           DATAAPRO RESPAPRO EAN ANO MATRICUL DTCARGA HORA DATADES HORADES
            MORADADSG LOCALDSG CDPOSTDSG PAISDSG.
            NNUMDOC empty or 0: the ERP numbers the document; ANO empty: the year of DATA.
   LIN.csv  one row per line, in the order of the document's lines, columns of DOCGCLIN.
@@ -41,13 +48,16 @@ Blanks around a value are dropped; an empty value leaves the column empty for th
 Order: each file is sorted by REF, so that a document's rows follow one another and the files
 are read side by side without holding more than one document in memory. REF values compare
 piece by piece, runs of digits by their numeric value and the rest character by character:
-D9 < D10 < E1. The order and the columns are checked before the first document is created;
-lines or lots whose REF has no row in CAB.csv are reported as a failed document.
+D9 < D10 < E1. The order and the columns are checked before the first document is created.
+A header without lines, and lines or lots whose REF has no row in CAB.csv, are refused for that
+document, naming the REF probably meant when one differs only in case, blanks or leading zeros.
 
 Options:
 )";
 
-inline constexpr const char* kImportMoreOptions = R"(  --keys FILE         write REF,TPDOC,SERIE,ANO,NNUMDOC of every document created
+inline constexpr const char* kImportMoreOptions = R"(  --source NAME       scope the source references by NAME (default: none, REF alone)
+  --keys FILE         write REF,TPDOC,SERIE,ANO,NNUMDOC of every document in the company, created
+                      now or before; written beside FILE and moved over it at the end
 
 Example:
   CAB.csv:  REF,TPDOC,SERIE,TERCEIRO,DATA
