@@ -3,10 +3,11 @@
 #include <chrono>
 #include <thread>
 
+#include "erpserver/LockWait.hpp"
+
 namespace erpserver::sql {
 namespace {
 
-constexpr int kBusyTimeoutMs = 10000;
 constexpr int kBeginAttempts = 50;
 
 }  // namespace
@@ -83,7 +84,7 @@ std::unique_ptr<Database> Database::open(const std::string& path, bool create) {
     throw Error(rc, message);
   }
   auto db = std::make_unique<Database>(handle);
-  sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+  waitForLocks(handle);
   sqlite3_extended_result_codes(handle, 1);
   db->exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;");
   return db;

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+#include <thread>
+
 #include "QvdProgram.hpp"
 
 namespace {
@@ -61,6 +65,28 @@ TEST(QvdImportChecks, ASourceScopesTheReferences) {
   EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv", "--source", "a:b"}).exitCode, 2);
   company.write("CAB.csv", "REF,TPDOC,SERIE,PROCESSO\nS2,FA,1,X\n");
   EXPECT_EQ(company.run({"import", "co", "CAB.csv", "LIN.csv"}).exitCode, 2);
+}
+
+// On a terminal, a run held up by another writer says so after a second, then goes on.
+TEST(QvdImportChecks, WaitingForAnotherWriterIsShownOnATerminal) {
+  Company company;
+  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nW1,FA,1,C001,2024-05-02\n");
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nW1,A001,A1,1,1\n");
+  std::promise<void> locked;
+  std::thread writer([&] {
+    auto data = dataaccess::SqliteDataAccess::open(company.file("co/DEMO.db").string());
+    data->IniciarTransaccao();
+    data->ExecutarSQL("", "UPDATE PARAMS SET NOMEEMP = NOMEEMP");
+    locked.set_value();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    data->TerminarTransaccao();
+  });
+  locked.get_future().wait();
+  Outcome run = qvdtest::qvdOnTerminal(company.folder(), {"import", "co", "CAB.csv", "LIN.csv"});
+  writer.join();
+  EXPECT_EQ(run.exitCode, 0) << run.out;
+  EXPECT_NE(run.out.find("Waiting for another program that is writing to company DEMO"), std::string::npos) << run.out;
+  EXPECT_EQ(company.number("SELECT COUNT(*) FROM DOCGCCAB"), 1);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ std::string failureLine(const ImportFiles& files, const InputDocument& document,
   if (where.starts_with(", ")) where.erase(0, 2);
   std::string reason = outcome.number > 0 ? "error " + std::to_string(outcome.number) + ": " + outcome.message
                                            : outcome.message;
-  return kRefColumn + std::string(" ") + document.ref + " not imported (" + where + "): " + reason;
+  return kRefColumn + std::string(" ") + format::excerpt(document.ref) + " not imported (" + where + "): " + reason;
 }
 
 }  // namespace qvdtool

@@ -1,6 +1,7 @@
 #include "DocumentStream.hpp"
 
 #include "CommandError.hpp"
+#include "Format.hpp"
 #include "RefOrder.hpp"
 #include "platform/Text.hpp"
 
@@ -38,10 +39,10 @@ class DocumentStream::SortedRows {
     if (previousLine == 0) return;
     int order = compareRefs(previous, ref_);
     if (order > 0)
-      usageError(where + kRefColumn + " '" + ref_ + "' comes after '" + previous + "' (line " +
+      usageError(where + kRefColumn + " " + format::quoted(ref_) + " comes after " + format::quoted(previous) + " (line " +
                  std::to_string(previousLine) + "): the files must be sorted by " + kRefColumn);
     if (order == 0 && unique_)
-      usageError(where + kRefColumn + " '" + ref_ + "' repeats line " + std::to_string(previousLine) +
+      usageError(where + kRefColumn + " " + format::quoted(ref_) + " repeats line " + std::to_string(previousLine) +
                  ": one header row per document");
   }
 

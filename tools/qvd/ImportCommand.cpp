@@ -19,6 +19,7 @@
 #include "Progress.hpp"
 #include "SourceReference.hpp"
 #include "Verbs.hpp"
+#include "erpserver/LockWait.hpp"
 
 namespace qvdtool {
 namespace {
@@ -62,6 +63,24 @@ std::unique_ptr<KeysFile> keysFile(const Arguments& arguments, const ImportPaths
   return std::make_unique<KeysFile>(*path, taken);
 }
 
+// On a terminal, a run that stands still behind another writer says so (through the progress
+// bar once there is one), for as long as this object lives.
+class LockWaitNotice {
+ public:
+  LockWaitNotice(std::string line, Progress*& bar) {
+    if (!isatty(STDERR_FILENO)) return;
+    erpserver::onLongLockWait([line = std::move(line), &bar] {
+      if (bar)
+        bar->message(std::cerr, line);
+      else
+        std::cerr << line << "\n";
+    });
+  }
+  ~LockWaitNotice() { erpserver::onLongLockWait(nullptr); }
+  LockWaitNotice(const LockWaitNotice&) = delete;
+  LockWaitNotice& operator=(const LockWaitNotice&) = delete;
+};
+
 struct Tally {
   long created = 0, alreadyIn = 0, refused = 0, unlogged = 0;
   long done() const { return created + alreadyIn + refused; }
@@ -82,6 +101,8 @@ int runImport(const Words& words) {
   SourceReference source(arguments.option("source"));
   CompanyLogin login = CompanyLogin::from(arguments);
   auto keys = keysFile(arguments, paths, login);
+  Progress* bar = nullptr;
+  LockWaitNotice waiting("Waiting for another program that is writing to company " + login.company + "...", bar);
   CompanySession session(login);
 
   std::optional<ImportLayout> layout;
@@ -94,6 +115,7 @@ int runImport(const Words& words) {
   ImportFiles files(paths);
   DocumentStream stream(files.headers, files.lines, files.lotTable());
   Progress progress(std::cerr, Progress::styleFor(STDERR_FILENO), total);
+  bar = &progress;
   Tally tally;
   InputDocument document;
   // Documents already in come in runs (a re-run after a stop): look them up while that lasts.
