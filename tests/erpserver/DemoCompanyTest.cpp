@@ -1,37 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/DemoCompany.hpp"
-#include "support/TempFolder.hpp"
+#include "qvd/QvdProgram.hpp"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string companyName(const fs::path& file) {
-  auto data = dataaccess::SqliteDataAccess::open(file.string());
-  automation::db::RecordsetRef rs;
-  EXPECT_TRUE(data->AbrirRecordset("", "SELECT NOMEEMP FROM PARAMS", rs, -1, 0)) << data->UltimoErroBD();
-  return rs->value("NOMEEMP").toString();
-}
 
 // An existing company is only replaced on an explicit request, and creation leaves nothing else
 // in the folder.
 TEST(DemoCompany, AnExistingCompanyIsKeptUnlessReplacingIsAsked) {
   testing_support::TempFolder folder;
-  fs::path file = folder.path() / "SHOP.db";
+  auto file = folder.path() / "SHOP.db";
   erpserver::createDemoCompany(folder.path().string(), "SHOP");
-  {
-    auto data = dataaccess::SqliteDataAccess::open(file.string());
-    ASSERT_TRUE(data->ExecutarSQL("", "UPDATE PARAMS SET NOMEEMP = 'Our own data'")) << data->UltimoErroBD();
-  }
+  ASSERT_TRUE(dataaccess::SqliteDataAccess::open(file.string())->ExecutarSQL("", "UPDATE PARAMS SET NOMEEMP = 'Ours'"));
   EXPECT_THROW(erpserver::createDemoCompany(folder.path().string(), "SHOP"), erpserver::CompanyExists);
-  EXPECT_EQ(companyName(file), "Our own data");
-
+  EXPECT_EQ(qvdtest::firstValue(file, "SELECT NOMEEMP FROM PARAMS"), "Ours");
   erpserver::createDemoCompany(folder.path().string(), "SHOP", erpserver::ExistingCompany::Replace);
-  EXPECT_NE(companyName(file), "Our own data");
-  for (const auto& entry : fs::directory_iterator(folder.path()))
-    EXPECT_EQ(entry.path().filename().string().find(".new-"), std::string::npos) << entry.path();
+  EXPECT_NE(qvdtest::firstValue(file, "SELECT NOMEEMP FROM PARAMS"), "Ours");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 }  // namespace

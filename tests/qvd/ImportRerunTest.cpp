@@ -36,16 +36,11 @@ void writeInput(const Company& company) {
 // What the company holds: each document by its source reference with its type, total and line
 // count, the stock per warehouse and the stock per lot.
 std::string holdings(const Company& company) {
-  return company.value(
-             "SELECT group_concat(R, ';') FROM (SELECT C.PROCESSO || ' ' || C.TPDOC || ' ' || C.TOTDOC || ' ' || "
-             "(SELECT COUNT(*) FROM DOCGCLIN L WHERE L.TPDOCUM = C.TPDOC AND L.SERIE = C.SERIE AND L.ANO = C.ANO "
-             "AND L.NNUMDOC = C.NNUMDOC) AS R FROM DOCGCCAB C ORDER BY C.PROCESSO)") +
-         "\n" +
-         company.value("SELECT group_concat(R, ';') FROM (SELECT ARTIGO || '/' || ARMAZEM || '=' || EXISTENC AS R "
-                       "FROM ARTARM ORDER BY ARTIGO, ARMAZEM)") +
-         "\n" +
-         company.value("SELECT group_concat(R, ';') FROM (SELECT ARTIGO || '/' || CODLOTE || '/' || ARMAZEM || '=' || "
-                       "QTDENT || '-' || QTDSID AS R FROM ARTLOT ORDER BY ARTIGO, CODLOTE, ARMAZEM)");
+  auto all = [&](const std::string& rows) { return company.value("SELECT group_concat(R, ';') FROM (" + rows + ")"); };
+  return all("SELECT PROCESSO || ' ' || TPDOC || ' ' || TOTDOC || ' ' || (SELECT COUNT(*) FROM DOCGCLIN L WHERE "
+             "L.TPDOCUM = C.TPDOC AND L.NNUMDOC = C.NNUMDOC) AS R FROM DOCGCCAB C ORDER BY PROCESSO") +
+         all("SELECT ARTIGO || ARMAZEM || '=' || EXISTENC AS R FROM ARTARM ORDER BY ARTIGO, ARMAZEM") +
+         all("SELECT CODLOTE || ARMAZEM || '=' || QTDENT || '-' || QTDSID AS R FROM ARTLOT ORDER BY 1");
 }
 
 const std::vector<std::string> kImport = {"import", "co", "CAB.csv", "LIN.csv", "LOT.csv"};
