@@ -1,6 +1,6 @@
 #!/bin/sh
 # Measures `qvd import` on generated input: DOCS documents of ten lines each (default 100000),
-# half of them invoices, half supplier entries whose paint line carries a new lot. Prints the
+# half of them invoices, half supplier entries whose lot-controlled lines carry new lots. Prints the
 # documents per second and the peak memory, first for a tenth of the documents and then for all
 # of them, so that the two peaks show whether memory grows with the files.
 # usage: bench/import.sh [DOCS] [QVD]   (QVD: the program, default build/qvd)
@@ -24,9 +24,13 @@ generate() {  # $1: documents, $2: folder
       for (l = 1; l <= 10; l++) {
         a = article[l]
         if (a == "A002" && !entry) a = "A001"
-        printf "D%d,%s,%s,%d,%.2f,line %d of D%d\n", d, a, a == "S001" ? "" : "A1", l, l * 1.25, l, d >> lin
+        # Entries bring twice the screws, so that the invoices never sell more than the stock.
+        q = entry && a == "A001" ? 2 * l : l
+        printf "D%d,%s,%s,%d,%.2f,line %d of D%d\n", d, a, a == "S001" ? "" : "A1", q, l * 1.25, l, d >> lin
       }
-      if (entry) printf "D%d,10,L-%d,10,2026-12-31\n", d, d >> lot
+      # An entry names the lots it brings; an invoice leaves them to the ERP (earliest expiry first).
+      for (l = 1; l <= 10 && entry; l++)
+        if (article[l] == "A002" || article[l] == "A003") printf "D%d,%d,L-%d-%d,%d,2026-12-31\n", d, l, d, l, l >> lot
     }
   }'
 }

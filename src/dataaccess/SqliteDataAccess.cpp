@@ -44,7 +44,7 @@ bool SqliteDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
 
 bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
-  bool ok = attempt([&] { opened = connection_->Execute(sql); });
+  bool ok = attempt([&] { opened = connection_->Query(sql); });
   rs = ok ? opened : std::make_shared<Recordset>();
   return ok;
 }
@@ -52,7 +52,7 @@ bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql
 bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
   bool ok = attempt([&] {
-    opened = connection_->Execute(sql.toString());
+    opened = connection_->Query(sql.toString());
     makeUpdatable(*opened);
   });
   rs = ok ? opened : std::make_shared<Recordset>();

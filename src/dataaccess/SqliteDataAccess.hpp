@@ -20,8 +20,9 @@ class SqliteDataAccess : public qvd::IDataAccess {
   std::string className() const override { return "SqliteDataAccess"; }
 
   bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
-  // The query must read one table; its record set then knows that table and its key, so that
-  // GravarRecordset can write the rows added and changed in it.
+  // Both record-set members take a text of exactly one statement that only reads; anything else
+  // is refused and nothing of it runs. The updatable one must read one table; its record set then
+  // knows that table and its key, so that GravarRecordset can write the rows added and changed in it.
   bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs, int32_t lockType,
                                   int32_t options) override;
   bool AbrirRecordset(const std::string& connectionName, const std::string& sql, automation::db::RecordsetRef& rs,

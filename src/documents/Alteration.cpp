@@ -75,8 +75,11 @@ bool DAL_Next::DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTip
     const KeyDocumNext serie = utNxtDocKey;
     automation::db::RecordsetRef contador;
     if (!dataAccess().AbrirRecordset("", "SELECT  ANO, DOC, SERIE, NUM From NUMDOC " + linhaDoContador(serie),
-                                     contador, -1, 0))
+                                     contador, -1, 0)) {
+      utNextError = {0, "O contador da série do documento " + serie.sTpDoc + " " + to_string(serie.iSerie) + "/" +
+                            to_string(serie.iAno) + " não pôde ser lido: o documento não foi alterado"};
       return false;
+    }
     if (!contador) automation::raise(automation::errnum::ObjectNotSet);
     int32_t N = contador->value("NUM").toLong();
 

@@ -18,6 +18,8 @@ struct DocType {
   std::string destination;
   std::string journal;  // accounting journal, empty when the type is not posted
   int sign;             // 1: the counterpart is debited, -1: credited
+  // An entry whose lots are not entered: a return that gives issued lots back.
+  bool releasesLots() const { return stock == 'E' && !movesLots; }
 };
 
 struct Article {

@@ -5,7 +5,8 @@ namespace erpserver {
 const char* const kDemoData = R"SQL(
 INSERT INTO MOEDAS VALUES ('EUR', 'Euro', 2), ('USD', 'Dólar americano', 2);
 INSERT INTO REGIVA VALUES ('NAC', 'Nacional', 0), ('CEE', 'Intracomunitário', -1), ('EXP', 'Exportação', -1);
-INSERT INTO PARAMS VALUES (1, 'Empresa de demonstração', -1, 'NAC', 'EUR');
+INSERT INTO PARAMS (ID, NOMEEMP, LIGACAOCTB, REGIVANAC, MOEDANAC, STKNEG) VALUES
+  (1, 'Empresa de demonstração', -1, 'NAC', 'EUR', 0);
 
 INSERT INTO UNIDADES VALUES ('UN', 'Unidade'), ('KG', 'Quilograma'), ('LT', 'Litro'), ('MT', 'Metro');
 INSERT INTO IVAS VALUES (0, 'Isento', 0), (1, 'Reduzida', 6), (2, 'Intermédia', 13), (3, 'Normal', 23);
@@ -44,8 +45,8 @@ INSERT INTO FORNECEDORES VALUES
   ('F001', 'Tintas do Norte, S.A.', 'Zona Industrial 3', 'Porto', '4100-100', 'PT', '502345678', 'NAC', 'EUR'),
   ('F002', 'Moagem do Vale, Lda.', 'Estrada Nacional 1', 'Coimbra', '3000-200', 'PT', '503456789', 'NAC', 'EUR');
 
--- A consumption return gives its lots back by lowering their issued quantity (QTDSID) directly, so
--- the type itself leaves the lot table alone.
+-- A consumption return (an entry that does not move lots as entries) gives its lots back by lowering
+-- their issued quantity (QTDSID).
 INSERT INTO TIPOSDOC (CODIGO, DESCR, ENTIDADE, MOVSTK, MOVLOTE, VENDA, ARMDESTINO, DIARIO, SINALCTB) VALUES
   ('ORC', 'Orçamento de venda', 'C', 'N', -1, -1, NULL, NULL, 1),
   ('FA', 'Fatura', 'C', 'S', -1, -1, NULL, 'VND', 1),

@@ -120,6 +120,7 @@ inline constexpr int Terceiro = slotOf(kHeaderFields, "Terceiro");
 inline constexpr int Data = slotOf(kHeaderFields, "Data");
 inline constexpr int Sector = slotOf(kHeaderFields, "Sector");
 inline constexpr int DescontoCabecalho = slotOf(kHeaderFields, "DescontoCabecalho");
+inline constexpr int DescontoPagamento = slotOf(kHeaderFields, "DescontoPagamento");
 inline constexpr int Vendedor = slotOf(kHeaderFields, "Vendedor");
 inline constexpr int RegimeIva = slotOf(kHeaderFields, "RegimeIva");
 inline constexpr int Moeda = slotOf(kHeaderFields, "Moeda");

@@ -5,12 +5,15 @@
 #include <tuple>
 
 #include "erpserver/DateText.hpp"
+#include "erpserver/DocumentLimits.hpp"
 #include "erpserver/DocumentStore.hpp"
 #include "erpserver/FieldIO.hpp"
+#include "erpserver/LineLots.hpp"
 #include "erpserver/MasterData.hpp"
 #include "erpserver/Pricing.hpp"
 #include "erpserver/Refusal.hpp"
 #include "erpserver/SourceReference.hpp"
+#include "erpserver/RuleRefusals.hpp"
 #include "erpserver/Stock.hpp"
 
 namespace erpserver {
@@ -111,7 +114,9 @@ void checkLine(LinhaDoc& line, std::size_t index, Catalog& catalog, CheckedDocum
     if (line.real(lin::TaxaIVA) == 0) line.setValue(lin::TaxaIVA, Variant(*rate));
   }
   auto discount = composedRate(line.text(lin::Desconto));
-  if (!discount) refuseWith(refusal::InvalidValue, "Desconto inválido '" + line.text(lin::Desconto) + "'" + lineRef(index));
+  if (!discount)
+    refuseWith(refusal::DiscountRate, lineField(index + 1, "Desconto", "'" + line.text(lin::Desconto) + "'") +
+                                          "cada parcela de um desconto composto vai de 0 a 100");
   if (!line.text(lin::Desconto).empty()) line.setValue(lin::TaxaDesconto, Variant(*discount));
   if (line.real(lin::Factor) == 0) line.setValue(lin::Factor, Variant(1.0));
   out.articles.push_back(article ? std::optional<Article>(*article) : std::nullopt);
@@ -149,16 +154,33 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, Ca
                                         warehouse + "'");
 }
 
+void checkStock(const DocumentoComercial& doc, sql::Database& db, Catalog& catalog, CheckedDocument& out) {
+  StockLevels levels(db, out.type);
+  if (doc.stored() && *doc.stored() == out.key) levels.add(storedMoves(db, out.key), -1);
+  levels.add(movesOf(doc, out), 1);
+  out.allocatedLots = lotsForLines(doc, out, levels, db);
+  levels.check(catalog.parameter("STKNEG") == "-1");
+}
+
 }  // namespace
 
 CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog) {
   CheckedDocument out;
   checkHeader(doc.cab(), catalog, out);
+  checkHeaderLimits(doc.cab());
   checkNumber(doc, db, out);
-  for (std::size_t i = 0; i < doc.lines().size(); ++i) checkLine(*doc.lines()[i], i, catalog, out);
+  for (std::size_t i = 0; i < doc.lines().size(); ++i) {
+    checkLine(*doc.lines()[i], i, catalog, out);
+    checkLineLimits(*doc.lines()[i], i + 1);
+  }
   std::set<std::tuple<int, std::string, std::string>> seen;
-  for (auto& lotLine : doc.lots()) checkLot(*lotLine, doc, db, catalog, out, seen);
+  for (auto& lotLine : doc.lots()) {
+    checkLot(*lotLine, doc, db, catalog, out, seen);
+    checkLotLimits(*lotLine);
+  }
+  checkStock(doc, db, catalog, out);
   computeTotals(doc, out.vatExempt);
+  checkTotalLimits(doc.cab());
   return out;
 }
 

@@ -1,11 +1,14 @@
 #include "erpserver/Discounts.hpp"
 #include "erpserver/DocumentRules.hpp"
 #include "erpserver/DocumentStore.hpp"
+#include "erpserver/LotsAdded.hpp"
 #include "erpserver/Pricing.hpp"
 #include "erpserver/Refusal.hpp"
+#include "erpserver/RemovedDocuments.hpp"
 #include "erpserver/ServerClasses.hpp"
 #include "erpserver/Session.hpp"
 #include "erpserver/Stock.hpp"
+#include "erpserver/StockLevels.hpp"
 #include "erpserver/DateText.hpp"
 #include "platform/AutomationError.hpp"
 
@@ -93,16 +96,20 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
     else if (documentExists(db, key))
       refuseWith(refusal::Duplicate, "O documento " + key.text() + " já existe");
     cab_->setValue(hdr::Numero, Variant(key.numero));
+    LotsAdded allocated(lots_, checked.allocatedLots);
     try {
       writeHeaderAndLines(db, *this, key, session.user(), false);
-      applyStock(db, session.catalog(), checked.type, movesOf(*this, checked), 1);
+      StockMoves moves = movesOf(*this, checked);
+      applyStock(db, session.catalog(), checked.type, moves, 1);
       writeLots(db, *this, key);
+      recordReleases(db, checked.type, moves, key);
       advanceCounter(db, key);
       tx.commit();
     } catch (...) {
       if (automatic) cab_->setValue(hdr::Numero, Variant(int32_t{0}));
       throw;
     }
+    allocated.keep();
     stored_ = key;
   });
 }
@@ -117,12 +124,14 @@ Variant DocumentoComercial::alterar(std::span<Variant>) {
     if (checked.key != *stored_)
       refuseWith(refusal::KeyChanged, "O documento " + stored_->text() + " não pode mudar para " + checked.key.text());
     if (!documentExists(db, *stored_)) refuseMissing(*stored_);
+    LotsAdded allocated(lots_, checked.allocatedLots);
     applyStock(db, session.catalog(), checked.type, storedMoves(db, *stored_), -1);
     removeLines(db, *stored_);
     writeHeaderAndLines(db, *this, *stored_, session.user(), true);
     applyStock(db, session.catalog(), checked.type, movesOf(*this, checked), 1);
     writeLots(db, *this, *stored_);
     tx.commit();
+    allocated.keep();
   });
 }
 
@@ -134,7 +143,12 @@ Variant DocumentoComercial::remover(std::span<Variant>) {
     sql::Transaction tx(db);
     DocType type = session.catalog().docType(stored_->tipo);
     if (!documentExists(db, *stored_)) refuseMissing(*stored_);
-    applyStock(db, session.catalog(), type, storedMoves(db, *stored_), -1);
+    StockMoves moves = storedMoves(db, *stored_);
+    StockLevels levels(db, type);
+    levels.add(moves, -1);
+    levels.check(session.catalog().parameter("STKNEG") == "-1");
+    applyStock(db, session.catalog(), type, moves, -1);
+    archiveDocument(db, *stored_, session.user());
     removeDocument(db, *stored_);
     tx.commit();
     stored_.reset();

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "erpserver/SchemaAdditions.hpp"
 #include "erpserver/SchemaProcedures.hpp"
 #include "erpserver/SchemaTables.hpp"
 #include "erpserver/SourceReference.hpp"
@@ -47,6 +48,7 @@ void ensureSchema(sqlite3* handle) {
     throw sql::Error(SQLITE_MISMATCH, "company database of a newer version: " + std::to_string(version));
   if (version == 0) create(db);
   ensureSourceIndex(db);
+  addSchemaAdditions(db);
   tx.commit();
 }
 

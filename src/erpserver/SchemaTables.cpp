@@ -62,7 +62,8 @@ CREATE TABLE FORNECEDORES (
   REGIVA VARCHAR(5) NOT NULL REFERENCES REGIVA, MOEDA VARCHAR(3) NOT NULL REFERENCES MOEDAS);
 
 -- ENTIDADE: C client, F supplier, N none. MOVSTK: E entry, S exit, N none, T transfer into ARMDESTINO.
--- MOVLOTE: the type moves the lot table too (0: its lots are only recorded in LOTEMOVS).
+-- MOVLOTE: the lots of an entry count as entered (QTDENT); 0 on an entry makes it a return that gives
+-- issued lots back (QTDSID lowered). Exits always add to the lots' QTDSID.
 -- VENDA: lines are priced at sale prices. DIARIO: accounting journal (NULL: no accounting entry);
 -- SINALCTB 1 debits the counterpart, -1 credits it.
 CREATE TABLE TIPOSDOC (

@@ -73,13 +73,14 @@ StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked
     const LinhaDoc& line = *doc.lines()[i];
     double factor = line.real(lin::Factor);
     moves.lines.push_back({article->code, line.text(lin::Armazem), line.real(lin::Quantidade) * factor,
-                           line.real(lin::PrecoUnitario) / factor});
+                           line.real(lin::PrecoUnitario) / factor, static_cast<int>(i + 1)});
   }
   for (const auto& lotLine : doc.lots()) {
     const CamposLote& lot = lotLine->campos();
     moves.lots.push_back({lot.text(lot::Artigo), lot.text(lot::Codigo), lot.text(lot::Armazem),
                           lotLine->real(lot::Quantidade), isoFromText(lot.text(lot::Entrada)).value_or(""),
-                          isoFromText(lot.text(lot::Validade)).value_or(""), lot.text(lot::VossoLote)});
+                          isoFromText(lot.text(lot::Validade)).value_or(""), lot.text(lot::VossoLote),
+                          lotLine->number(lot::Linha)});
   }
   return moves;
 }
@@ -87,16 +88,18 @@ StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked
 StockMoves storedMoves(sql::Database& db, const DocKey& key) {
   StockMoves moves;
   auto lines = db.query(
-      "SELECT L.ARTIGO, L.ARMAZEM, L.QUANT * L.FACTOR FROM DOCGCLIN L JOIN ARTIGOS A ON A.CODIGO = L.ARTIGO "
+      "SELECT L.ARTIGO, L.ARMAZEM, L.QUANT * L.FACTOR, L.NUMLINHA FROM DOCGCLIN L JOIN ARTIGOS A ON A.CODIGO = L.ARTIGO "
       "WHERE L.TPDOCUM = ? AND L.SERIE = ? AND L.ANO = ? AND L.NNUMDOC = ? AND A.CTRSTO <> 0 ORDER BY L.NUMLINHA");
   lines->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
-  while (lines->step()) moves.lines.push_back({lines->text(0), lines->text(1), lines->real(2), 0});
+  while (lines->step())
+    moves.lines.push_back({lines->text(0), lines->text(1), lines->real(2), 0, static_cast<int>(lines->integer(3))});
   auto lots = db.query(
-      "SELECT ARTIGO, CODLOT, ARMAZEM, QUANT, VALIDADE, VOSSLOTE FROM LOTEMOVS "
+      "SELECT ARTIGO, CODLOT, ARMAZEM, QUANT, VALIDADE, VOSSLOTE, NUMLINHA FROM LOTEMOVS "
       "WHERE TPDOCUM = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ? ORDER BY NUMLINHA, rowid");
   lots->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
   while (lots->step())
-    moves.lots.push_back({lots->text(0), lots->text(1), lots->text(2), lots->real(3), "", lots->text(4), lots->text(5)});
+    moves.lots.push_back({lots->text(0), lots->text(1), lots->text(2), lots->real(3), "", lots->text(4), lots->text(5),
+                          static_cast<int>(lots->integer(6))});
   return moves;
 }
 
@@ -117,12 +120,27 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
     if (costs) rows.apply(db);
   }
   rows.apply(db);
-  if (!type.movesLots) return;
+  if (moves.lots.empty()) return;
+  // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the
+  // release trigger never takes one of the server's own lot writes for the library's statement.
+  db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->run();
   for (const auto& lot : moves.lots) {
     double q = sign * lot.quantity;
-    if (type.stock == 'E') moveLot(db, lot, lot.warehouse, q, 0);
+    if (type.releasesLots()) moveLot(db, lot, lot.warehouse, 0, -q);
+    else if (type.stock == 'E') moveLot(db, lot, lot.warehouse, q, 0);
     if (type.stock == 'S' || type.stock == 'T') moveLot(db, lot, lot.warehouse, 0, q);
     if (type.stock == 'T') moveLot(db, lot, type.destination, q, 0);
+  }
+  db.query("DELETE FROM SYS_LOTESERVIDOR")->run();
+}
+
+void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key) {
+  if (!type.releasesLots()) return;
+  for (const auto& lot : moves.lots) {
+    auto q = db.query(
+        "INSERT INTO ARTLOTLIB (ARTIGO, CODLOTE, ARMAZEM, QUANT, TPDOC, SERIE, ANO, NNUMDOC) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    q->bind(1, lot.article).bind(2, lot.lot).bind(3, lot.warehouse).bind(4, lot.quantity);
+    q->bind(5, key.tipo).bind(6, key.serie).bind(7, key.ano).bind(8, key.numero).run();
   }
 }
 

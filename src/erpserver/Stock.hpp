@@ -16,11 +16,13 @@ struct StockMoves {
     std::string article, warehouse;
     double quantity;
     double price;
+    int line;  // the document line, from 1
   };
   struct Lot {
     std::string article, lot, warehouse;
     double quantity;
     std::string entryIso, expiryIso, theirLot;
+    int line;
   };
   std::vector<Line> lines;
   std::vector<Lot> lots;
@@ -31,10 +33,14 @@ StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked
 StockMoves storedMoves(sql::Database& db, const DocKey& key);
 
 // Applies the moves as the type says (sign 1) or takes them back (sign -1): stock per article
-// and warehouse (ARTARM, whose triggers keep ARTIGOS.STDISP) and, when the type moves lots, per lot (ARTLOT: QTDENT for entries, QTDSID
-// for exits). A supplier
-// entry also sets the article's last cost and average cost (and so invalidates the catalog).
+// and warehouse (ARTARM, whose triggers keep ARTIGOS.STDISP) and per lot (ARTLOT: QTDENT for
+// entries, QTDSID for exits, QTDSID lowered for a return that releases lots). A supplier entry
+// also sets the article's last cost and average cost (and so invalidates the catalog).
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign);
+
+// Leaves, for each lot a new return released, the row that the library's own release statement
+// for it finds (see SchemaAdditions.cpp).
+void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key);
 
 bool lotExists(sql::Database& db, const std::string& article, const std::string& lot, const std::string& warehouse);
 

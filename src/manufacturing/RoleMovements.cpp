@@ -29,7 +29,13 @@ bool DAL_Next::criarMovimento(const movement::RoleMovement& kind, TipoPrecoNext 
       movement::roleHeader(kind, TipoPreco, utTipif, uArm, sTerceiro, sProcesso, sVossoNDoc);
   docbuild::DocumentRecipe recipe = movement::roleMovementRecipe(kind, header, lines, oLotes);
   if (kind.releasesLots) {
-    // Not part of the transaction's list: cancelling the return leaves the lot table as it is.
+    // The ERP releases the returned lots itself, inside the transaction of the return's insert,
+    // so that a failure at any point leaves both or neither. These statements still follow the
+    // insert, in the order callers know, but the database takes each one as the acknowledgement
+    // of a release already made and changes nothing: a statement that never runs loses nothing,
+    // and one that runs adds nothing. Sharing one transaction between the ERP and the data-access
+    // object instead would tie the ERP's session to the caller's connection. Not part of the
+    // transaction's list: cancelling the return is the ERP's removal, which takes the release back.
     recipe.afterInsert = [&] {
       for (const auto& linha : **oLotes)
         for (const auto& lote : *linha) dataAccess().ExecutarSQL("", movement::artlotUpdate(*lote, uArm.Armazem));

@@ -128,7 +128,7 @@ TEST_F(DataAccess, CancellingTheCallersTransactionLeavesNoRow) {
 
 TEST_F(DataAccess, ADatabaseOpenedAgainKeepsItsDataAndASecondWriterWaitsForTheFirst) {
   ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('guardada', 1.5)"));
-  EXPECT_EQ(first("PRAGMA journal_mode"), "wal");
+  EXPECT_EQ(first("SELECT journal_mode FROM pragma_journal_mode"), "wal");
   auto second = SqliteDataAccess::open(folder.file("erp.db"));
   EXPECT_EQ(first(*second, "SELECT TEXTO FROM NOTAS"), "guardada");
 

@@ -106,6 +106,7 @@ TEST_F(DocumentInsertDifferences, TransportDataGivenIsPutUnchangedAndAnATCodeOnl
   a.sHorasCarga = "08:15";
   a.sATDocCodeID = "AT-991";
   a.sMatricula = "12-AB-34";
+  a.sArm = texts({"A1", "A1"});  // A2 holds too few tables
   startJournal();
   ASSERT_TRUE(call(*bal, Member::DocGTInserirMultiArm, a)) << bal->ErroDescricao();
   EXPECT_EQ(putValues("CabecDoc", "DataCarga"), Sequence{"17-03-2024"});
@@ -128,6 +129,7 @@ TEST_F(DocumentInsertDifferences, LineTypesGoToArticleLinesOnlyAndNotesStayTypeO
 TEST_F(DocumentInsertDifferences, TheDiscountSwitchesReadOnlyTheirOwnArrays) {
   DocumentArgs a;
   a.sDescComp = Texts();  // never dimensioned: reading it would fail
+  a.sArm = texts({"A1", "A1"});
   bal->UsaDescontoLinha(true);
   startJournal();
   ASSERT_TRUE(call(*bal, Member::DocGenInserirMultiArm, a)) << bal->ErroDescricao();

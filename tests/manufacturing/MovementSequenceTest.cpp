@@ -41,7 +41,10 @@ Sequence join(std::initializer_list<Sequence> parts) {
 TEST_F(MovementSequence, EachMovementFillsItsHeaderInItsOwnOrder) {
   const Sequence roleHeader = {"TipoDocumento", "Sector", "Serie", "Terceiro", "Moeda", "TipoPreco"};
 
-  record([&] { return bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, sArt, dQuant, dPrUni, key); });
+  Texts withoutLots = texts({"A001"});  // an entry of a lot article has to name its lots
+  record([&] {
+    return bal->EP_MovEntradaProducaoCriar(qvd::tpDefault, tipif, sProcesso, withoutLots, dQuant, dPrUni, key);
+  });
   EXPECT_EQ(headerSequence(), join({roleHeader, {"D.Validar", "Data"}, kDates, {"Processo"}}));
 
   record([&] { return bal->MF_MovSaidaDeConsumoCriar(qvd::tpDefault, tipif, sProcesso, sArt, dQuant, key); });

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "QvdProgram.hpp"
+#include "support/StockInvariant.hpp"
 
 namespace {
 
@@ -35,6 +36,7 @@ TEST(QvdDemo, RunsTheDayOfWorkAndLeavesItInTheCompany) {
   EXPECT_EQ(firstValue(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = 'A003' AND ARMAZEM = 'A1'"), "275");
   EXPECT_EQ(firstValue(db, "SELECT QTDENT - QTDSID FROM ARTLOT WHERE CODLOTE = 'L-A003-1'"), "175");
   EXPECT_EQ(firstValue(db, "SELECT PRUNIT FROM DOCGCLIN WHERE TPDOCUM = 'EP'"), "2.15");  // 4 x 50 % + 0.6 x 25 %
+  EXPECT_EQ(testing_support::stockInvariantBreaches([&](const std::string& sql) { return firstValue(db, sql); }), "");
   std::string log = qvdtest::readFile(temp.path() / "day/OST_LOGNXTAPI.LOG");
   EXPECT_NE(log.find("Z404"), std::string::npos);
 

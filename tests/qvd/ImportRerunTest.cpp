@@ -14,8 +14,9 @@ using qvdtest::Outcome;
 
 constexpr int kDocuments = 1000;
 
-// Invoices of three lines, and every fourth document a supplier entry whose paint line brings a
-// lot of its own: enough for stock and lot stock to show a document posted twice or not at all.
+// Invoices of three lines, and every fourth document a supplier entry whose lot-controlled lines
+// bring lots of their own: enough for stock and lot stock to show a document posted twice or not
+// at all. Entries bring more than the invoices sell, whose lots the ERP picks.
 void writeInput(const Company& company) {
   std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n",
               lot = "REF,NUMLINHA,CODLOT,QUANT\n";
@@ -23,10 +24,10 @@ void writeInput(const Company& company) {
     std::string ref = "R" + std::to_string(d);
     bool entry = d % 4 == 0;
     cab += ref + (entry ? ",GEF,1,F001" : ",FA,1,C001") + ",2024-04-0" + std::to_string(d % 9 + 1) + "\n";
-    lin += ref + ",A001,A1," + std::to_string(d % 5 + 1) + ",0.5\n";
-    lin += ref + (entry ? ",A002,A1,3,2\n" : ",P001,A2,1,150\n");
-    lin += ref + ",A003,A1,2,1.5\n";
-    if (entry) lot += ref + ",2,L-" + ref + ",3\n";
+    lin += ref + ",A001,A1," + std::to_string(entry ? 20 : d % 5 + 1) + ",0.5\n";
+    lin += ref + (entry ? ",A002,A1,3,2\n" : ",S001,,1,150\n");
+    lin += ref + ",A003,A1," + (entry ? "8" : "2") + ",1.5\n";
+    if (entry) lot += ref + ",2,L-" + ref + ",3\n" + ref + ",3,M-" + ref + ",8\n";
   }
   company.write("CAB.csv", cab);
   company.write("LIN.csv", lin);

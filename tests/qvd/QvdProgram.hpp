@@ -115,6 +115,10 @@ class Company {
 
   std::string value(const std::string& sql) const { return firstValue(file("co/DEMO.db"), sql); }
   double number(const std::string& sql) const { return std::stod(value(sql)); }
+  void exec(const std::string& sql) const {
+    auto data = dataaccess::SqliteDataAccess::open(file("co/DEMO.db").string());
+    if (!data->ExecutarSQL("", sql)) throw std::runtime_error(data->UltimoErroBD());
+  }
 
  private:
   testing_support::TempFolder temp_;

@@ -31,9 +31,6 @@ struct Scenario {
   std::function<std::function<Outcome()>(qvd::BAL_Next&)> prepare;
   // Whether its document type has an accounting journal, so that it is booked on request.
   bool booked = true;
-  // Whether the library itself releases the lots after the ERP accepted the document, outside
-  // the ERP's transaction: an error after the insert then leaves the lots as they were.
-  bool releasesLots = false;
 };
 
 std::vector<Scenario> scenarios();

@@ -177,15 +177,13 @@ Scenario salesQuote() {
 }
 
 Scenario lotReturn() {
-  Scenario s = movement(
+  return movement(
       "EP_MovDevolucaoSaidaDeConsumoCriar",
       [](qvd::BAL_Next& bal, Movement& m) {
         return bal.EP_MovDevolucaoSaidaDeConsumoCriar(qvd::tpDefault, m.tipif, m.sProcesso, m.sArt, m.dQuant, m.oLotes,
                                                       m.key);
       },
       true);
-  s.releasesLots = true;
-  return s;
 }
 
 }  // namespace

@@ -10,8 +10,8 @@
 namespace testing_support {
 
 // A data-access object that hands every operation to `inner` and keeps the SQL texts it was
-// given, in order. `refuse` makes the operations whose SQL it accepts return false without
-// running; `before` runs ahead of every statement that reaches `inner`.
+// given, in order ("GravarRecordset" for a save). `refuse` makes the operations whose text it
+// accepts return false without running; `before` runs ahead of every one that reaches `inner`.
 class RecordingDataAccess : public qvd::IDataAccess {
  public:
   explicit RecordingDataAccess(std::shared_ptr<qvd::IDataAccess> inner) : inner_(std::move(inner)) {}
@@ -33,7 +33,7 @@ class RecordingDataAccess : public qvd::IDataAccess {
   }
   bool EmTransaccao() const override { return inner_->EmTransaccao(); }
   bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) override {
-    return inner_->GravarRecordset(connectionName, rs);
+    return pass("GravarRecordset", [&] { return inner_->GravarRecordset(connectionName, rs); });
   }
   bool CancelarTransaccao() override { return inner_->CancelarTransaccao(); }
   bool ObterLigacao(automation::db::ConnectionRef& connection) override { return inner_->ObterLigacao(connection); }

@@ -1,6 +1,7 @@
 #include "DocumentView.hpp"
 
 #include "Format.hpp"
+#include "RemovedDocument.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -56,9 +57,9 @@ void printLines(Recordset& lin, std::ostream& out) {
   }
 }
 
-void printLots(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
-  auto lots = session.query("SELECT NUMLINHA, ARTIGO, CODLOT, ARMAZEM, QUANT FROM LOTEMOVS" + whereKey(key, "TPDOCUM") +
-                            " ORDER BY NUMLINHA, CODLOT");
+// `from`: the rows of one document, in LOTEMOVS or in the archive's DOCREMLOT.
+void printLots(CompanySession& session, const std::string& from, std::ostream& out) {
+  auto lots = session.query("SELECT NUMLINHA, ARTIGO, CODLOT, ARMAZEM, QUANT FROM " + from + " ORDER BY NUMLINHA, CODLOT");
   if (lots->Eof()) return;
   out << "\n" << format::cell("Lots of line", 13) << format::cell("Article", 9) << format::cell("Lot", 16)
       << format::cell("Wareh.", 7) << format::cell("Quantity", 10, true) << "\n";
@@ -82,6 +83,16 @@ bool load(CompanySession& session, const qvd::KeyDocumNext& key, RecordsetRef& c
   return session.facade().LoadDocumento(wanted, queryCab, queryLin, cab, lin) && cab && !cab->Eof();
 }
 
+void printContents(CompanySession& session, Recordset& cab, Recordset& lin, const std::string& lots,
+                   std::ostream& out) {
+  out << heading(session, cab) << "\n";
+  if (!text(cab, "VNUMDOC").empty()) out << "Their number " << text(cab, "VNUMDOC") << "\n";
+  if (!text(cab, "OBSERV").empty()) out << "Remarks " << text(cab, "OBSERV") << "\n";
+  printLines(lin, out);
+  printLots(session, lots, out);
+  printTotals(cab, out);
+}
+
 }  // namespace
 
 bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key) {
@@ -92,12 +103,19 @@ bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key) {
 bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
   RecordsetRef cab, lin;
   if (!load(session, key, cab, lin)) return false;
-  out << heading(session, *cab) << "\n";
-  if (!text(*cab, "VNUMDOC").empty()) out << "Their number " << text(*cab, "VNUMDOC") << "\n";
-  if (!text(*cab, "OBSERV").empty()) out << "Remarks " << text(*cab, "OBSERV") << "\n";
-  printLines(*lin, out);
-  printLots(session, key, out);
-  printTotals(*cab, out);
+  printContents(session, *cab, *lin, "LOTEMOVS" + whereKey(key, "TPDOCUM"), out);
+  return true;
+}
+
+bool printRemovedDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
+  std::optional<Removal> removal = latestRemoval(session, key);
+  if (!removal) return false;
+  std::string id = std::to_string(removal->id);
+  RecordsetRef cab = session.query("SELECT * FROM DOCREMCAB WHERE ID = " + id);
+  RecordsetRef lin = session.query("SELECT * FROM DOCREMLIN WHERE ID = " + id + " ORDER BY NUMLINHA");
+  if (cab->Eof()) return false;
+  out << "REMOVED on " << removal->when << " by " << removal->user << " (qvd restore puts it back)\n";
+  printContents(session, *cab, *lin, "DOCREMLOT WHERE ID = " + id, out);
   return true;
 }
 

@@ -13,4 +13,8 @@ bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::o
 
 bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key);
 
+// Prints the latest removed version of the document kept in the company's archive, headed by when
+// and by whom it was removed. False when none is kept.
+bool printRemovedDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out);
+
 }  // namespace qvdtool

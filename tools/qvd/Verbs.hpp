@@ -18,6 +18,7 @@ int runInit(const Words& words);
 int runDemo(const Words& words);
 int runImport(const Words& words);
 int runShow(const Words& words);
+int runRestore(const Words& words);
 int runStock(const Words& words);
 
 // Options every verb that opens a company takes, for the help texts.

@@ -16,6 +16,7 @@ constexpr Verb kVerbs[] = {
     {"demo", "run a day of work through the library on a fresh demo company", runDemo},
     {"import", "create documents in bulk from CSV files", runImport},
     {"show", "print one document", runShow},
+    {"restore", "put a removed document back under its number", runRestore},
     {"stock", "print the stock of an article", runStock},
 };
 

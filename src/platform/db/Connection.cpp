@@ -93,6 +93,26 @@ RecordsetRef Connection::Execute(std::string_view sql, std::span<const NamedValu
   return result;
 }
 
+RecordsetRef Connection::Query(std::string_view sql) {
+  const char* next = sql.data();
+  const char* end = sql.data() + sql.size();
+  if (!statementFollows(next, end)) fail("The text holds no statement to read rows with.");
+  sqlite3_stmt* handle = nullptr;
+  if (sqlite3_prepare_v2(db_, next, static_cast<int>(end - next), &handle, &next) != SQLITE_OK) {
+    fail(sqlite3_errmsg(db_));
+  }
+  Statement statement(*this, handle);
+  if (statementFollows(next, end)) {
+    fail("The text holds more than one statement; a record set reads one query, and nothing was run. "
+         "Send each statement on its own, and changes through ExecutarSQL.");
+  }
+  if (!handle || !sqlite3_stmt_readonly(handle) || !statement.returnsRows()) {
+    fail("The statement does not only read rows; a record set reads one query (SELECT), and nothing was run. "
+         "Change data through ExecutarSQL.");
+  }
+  return statement.readAll();
+}
+
 void Connection::BeginTrans() { run("BEGIN IMMEDIATE"); }
 void Connection::CommitTrans() { run("COMMIT"); }
 void Connection::RollbackTrans() { run("ROLLBACK"); }

@@ -30,6 +30,9 @@ class Connection : public Object {
   // `parameters` (values are never spliced into the text). Returns the rows of the last statement
   // that returns columns; a closed record set when none does.
   RecordsetRef Execute(std::string_view sql, std::span<const NamedValue> parameters = {});
+  // The rows of a text that holds exactly one statement, which reads and returns rows. Anything
+  // else (no statement, two, or one that writes) is refused before it runs.
+  RecordsetRef Query(std::string_view sql);
   // Rows inserted, changed or deleted by the last statement that ran.
   int64_t RecordsAffected() const { return sqlite3_changes64(db_); }
 

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "QvdProgram.hpp"
+#include "support/StockInvariant.hpp"
+
+namespace {
+
+using qvdtest::Company;
+using qvdtest::Outcome;
+
+// Documents that no ERP would take, as users import them: each is refused on its own with the
+// rule it breaks, the run exits 1 and the stock still agrees with itself. A sale that names no
+// lot is the one that goes in: the ERP takes the lots itself, earliest expiry first.
+TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
+  Company company;
+  company.write("CAB.csv",
+                "REF,TPDOC,SERIE,TERCEIRO,DATA,ANO,DESCCAB\n"
+                "D1,GEF,1,F001,2024-03-15,,\n"
+                "D2,FA,1,C001,2024-03-15,,\n"
+                "D3,FA,1,C001,2024-03-15,,\n"
+                "D4,GEF,1,F001,2024-03-15,,\n"
+                "D5,FA,1,C001,2024-03-15,,\n"
+                "D6,FA,1,C001,2024-03-15,,\n"
+                "D7,FA,1,C001,2024-03-15,,200\n"
+                "D8,FA,1,C001,2024-03-15,2031,\n"
+                "D9,FA,1,C001,2024-03-15,,\n");
+  company.write("LIN.csv",
+                "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT,FACTOR,TXDESC\n"
+                "D1,A002,A1,10,4,,\n"
+                "D2,A002,A1,45,9,,\n"
+                "D3,A002,A1,500,9,,\n"
+                "D4,A002,A1,10,4,,\n"
+                "D5,A001,A1,1,1,-1,\n"
+                "D6,A001,A1,1,1,,200\n"
+                "D7,A001,A1,1,1,,\n"
+                "D8,A001,A1,1,1,,\n"
+                "D9,A001,A1,99999999999999999999,1,,\n");
+  company.write("LOT.csv",
+                "REF,NUMLINHA,CODLOT,QUANT\n"
+                "D1,1,L-NOVO,999\n"
+                "D3,1,L-A002-2,500\n"
+                "D4,1,L-NOVO,-30\n");
+  Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv", "LOT.csv"});
+  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+  for (const char* refusal : {
+           "REF D1 not imported (CAB.csv line 2, LIN.csv line 2, LOT.csv line 2): error 1050: ",
+           "REF D3 not imported (CAB.csv line 4, LIN.csv line 4, LOT.csv line 3): error 1051: ",
+           "REF D4 not imported (CAB.csv line 5, LIN.csv line 5, LOT.csv line 4): error 1050: ",
+           "REF D5 not imported (CAB.csv line 6, LIN.csv line 6): error 1053: ",
+           "REF D6 not imported (CAB.csv line 7, LIN.csv line 7): error 1054: ",
+           "REF D7 not imported (CAB.csv line 8, LIN.csv line 8): error 1054: ",
+           "REF D8 not imported (CAB.csv line 9, LIN.csv line 9): error 1055: ",
+           "REF D9 not imported (CAB.csv line 10, LIN.csv line 10): error 1056: Linha 1, campo Quantidade = 1e+20",
+       })
+    EXPECT_NE(run.out.find(refusal), std::string::npos) << refusal << "\n" << run.out;
+  EXPECT_NE(run.out.find("Imported 1 of 9 documents"), std::string::npos) << run.out;
+
+  // The sale without lots took all of the lot that expires first and the rest from the next one.
+  EXPECT_EQ(company.value("SELECT group_concat(CODLOT || ':' || QUANT, ' ') FROM LOTEMOVS"),
+            "L-A002-1:40.0 L-A002-2:5.0");
+  EXPECT_EQ(testing_support::stockInvariantBreaches([&](const std::string& sql) { return company.value(sql); }), "");
+}
+
+}  // namespace
