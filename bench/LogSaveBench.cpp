@@ -8,7 +8,7 @@
 #include <string>
 
 #include "Table.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "oplog/AppendFile.hpp"
 #include "oplog/LogErrosApi.hpp"
 

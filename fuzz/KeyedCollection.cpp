@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "Check.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Collection.hpp"
 #include "platform/Text.hpp"

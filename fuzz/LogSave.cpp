@@ -10,7 +10,7 @@
 #include <string>
 
 #include "Check.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/AutomationError.hpp"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "foundation/DataAccessContract.hpp"
+#include "contract/DataAccessContract.hpp"
 #include "foundation/Records.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Object.hpp"
@@ -207,7 +207,7 @@ class DAL_Next {
 
  private:
   // Builds, finalizes and, on failure, logs one document as `recipe` describes; a run-time error
-  // leaves with the source "DAL_Next: " followed by `operation` (documents/).
+  // leaves with the source "DAL_Next: " followed by `operation` (docbuild/).
   bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const docbuild::DocumentRecipe& recipe,
                         KeyDocumNext& utNxtDocKey, NextError& utNextError);
 

@@ -1,5 +1,5 @@
 #include "core/DAL_Next.hpp"
-#include "manufacturing/coDoclPendentes.hpp"
+#include "foundation/coDoclPendentes.hpp"
 
 // The transaction is a compensation list, not a database transaction: it only remembers the
 // documents inserted since it started, so that they can be removed again.

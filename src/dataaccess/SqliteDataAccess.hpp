@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "foundation/DataAccessContract.hpp"
+#include "contract/DataAccessContract.hpp"
 #include "platform/db/Connection.hpp"
 
 namespace dataaccess {

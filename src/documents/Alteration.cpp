@@ -1,10 +1,10 @@
 #include <string>
 
 #include "core/DAL_Next.hpp"
-#include "documents/ArrayLines.hpp"
+#include "docbuild/ArrayLines.hpp"
 #include "documents/CommercialHeader.hpp"
 #include "documents/ErpDocument.hpp"
-#include "documents/FailureLog.hpp"
+#include "docbuild/FailureLog.hpp"
 #include "documents/SqlText.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "documents/NewDocument.hpp"
+#include "docbuild/NewDocument.hpp"
 #include "foundation/Records.hpp"
 
 namespace qvd {

@@ -1,6 +1,6 @@
 #include "documents/CommercialRecipe.hpp"
 
-#include "documents/LotLines.hpp"
+#include "docbuild/LotLines.hpp"
 
 namespace qvd::docbuild {
 

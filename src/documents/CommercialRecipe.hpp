@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "documents/ArrayLines.hpp"
+#include "docbuild/ArrayLines.hpp"
 #include "documents/CommercialHeader.hpp"
-#include "documents/DocumentRecipe.hpp"
+#include "docbuild/DocumentRecipe.hpp"
 
 namespace qvd {
 class cDocLotes;

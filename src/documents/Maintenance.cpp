@@ -2,10 +2,10 @@
 
 #include "core/DAL_Next.hpp"
 #include "documents/ErpDocument.hpp"
-#include "documents/FailureLog.hpp"
+#include "docbuild/FailureLog.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
-#include "manufacturing/coDoclPendentes.hpp"
+#include "foundation/coDoclPendentes.hpp"
 #include "oplog/LogErrosApi.hpp"
 
 // Operations on documents that already exist in the ERP: read, remove, clone, mark as fully

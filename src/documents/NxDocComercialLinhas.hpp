@@ -5,7 +5,7 @@
 #include <string>
 
 #include "documents/NxDocComercialLin.hpp"
-#include "manufacturing/KeyedItems.hpp"
+#include "foundation/KeyedItems.hpp"
 
 namespace qvd {
 

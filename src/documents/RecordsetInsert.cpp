@@ -1,6 +1,6 @@
 #include "core/DAL_Next.hpp"
 #include "documents/ColumnCopy.hpp"
-#include "documents/NewDocument.hpp"
+#include "docbuild/NewDocument.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 

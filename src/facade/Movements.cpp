@@ -1,7 +1,7 @@
 #include "core/DAL_Next.hpp"
 #include "facade/BAL_Next.hpp"
 #include "facade/MovementPrices.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 
 // The manufacturing movements and the sales quote. Production entries, supplier entries and
 // delivery notes go out of the finished-goods role, consumption out of the raw-material role.

@@ -1,6 +1,6 @@
 #include "manufacturing/LotRelease.hpp"
 
-#include "manufacturing/cLote.hpp"
+#include "foundation/cLote.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/Text.hpp"
 

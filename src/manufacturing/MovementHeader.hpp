@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "documents/NewDocument.hpp"
+#include "docbuild/NewDocument.hpp"
 #include "foundation/Records.hpp"
 
 namespace qvd::movement {

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "documents/LotLines.hpp"
+#include "docbuild/LotLines.hpp"
 #include "foundation/Records.hpp"
 #include "manufacturing/MovementHeader.hpp"
 

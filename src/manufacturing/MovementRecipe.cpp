@@ -1,7 +1,7 @@
 #include "manufacturing/MovementRecipe.hpp"
 
-#include "documents/LotLines.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "docbuild/LotLines.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
 
 namespace qvd::movement {

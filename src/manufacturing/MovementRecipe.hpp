@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "documents/ArrayLines.hpp"
-#include "documents/DocumentRecipe.hpp"
+#include "docbuild/ArrayLines.hpp"
+#include "docbuild/DocumentRecipe.hpp"
 #include "manufacturing/MovementHeader.hpp"
 #include "manufacturing/MovementKinds.hpp"
 

@@ -1,7 +1,7 @@
 #include "core/DAL_Next.hpp"
 #include "manufacturing/LotRelease.hpp"
 #include "manufacturing/MovementRecipe.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 
 // The stock movements of a warehouse role: production entries, consumption exits and returns,
 // supplier entries and delivery notes. Each member names its kind (see MovementKinds.hpp) and

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "platform/Collection.hpp"
 #include "platform/Date.hpp"
 

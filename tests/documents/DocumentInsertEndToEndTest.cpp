@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "documents/LineIndex.hpp"
+#include "docbuild/LineIndex.hpp"
 #include "support/DocumentMembers.hpp"
 
 namespace testing_support {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/DAL_Next.hpp"
-#include "manufacturing/coDoclPendentes.hpp"
+#include "foundation/coDoclPendentes.hpp"
 
 namespace qvd {
 

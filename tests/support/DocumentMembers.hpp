@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "foundation/Records.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "platform/SafeArray.hpp"
 #include "support/ErpFixture.hpp"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "foundation/DataAccessContract.hpp"
+#include "contract/DataAccessContract.hpp"
 
 namespace testing_support {
 

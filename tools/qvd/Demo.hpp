@@ -9,7 +9,7 @@
 
 #include "Company.hpp"
 #include "StockSnapshot.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 
 namespace qvdtool {
 

@@ -7,7 +7,7 @@
 
 #include "Format.hpp"
 #include "InputValues.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/Text.hpp"
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "documents/NewDocument.hpp"
-#include "documents/Warehouses.hpp"
+#include "docbuild/NewDocument.hpp"
+#include "docbuild/Warehouses.hpp"
 
 namespace qvd {
 class cDocLotes;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "manufacturing/cDocLotes.hpp"
-#include "manufacturing/coDoclPendentes.hpp"
+#include "foundation/cDocLotes.hpp"
+#include "foundation/coDoclPendentes.hpp"
 #include "support/ErrorOf.hpp"
 
 using automation::Variant;

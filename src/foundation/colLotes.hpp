@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "manufacturing/KeyedItems.hpp"
-#include "manufacturing/cLote.hpp"
+#include "foundation/KeyedItems.hpp"
+#include "foundation/cLote.hpp"
 
 namespace qvd {
 

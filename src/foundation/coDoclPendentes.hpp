@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "manufacturing/KeyedItems.hpp"
-#include "manufacturing/cDocPendente.hpp"
+#include "foundation/KeyedItems.hpp"
+#include "foundation/cDocPendente.hpp"
 
 namespace qvd {
 

@@ -1,7 +1,7 @@
 #include "core/DAL_Next.hpp"
-#include "documents/DocumentRecipe.hpp"
-#include "documents/FailureLog.hpp"
-#include "documents/LineIndex.hpp"
+#include "docbuild/DocumentRecipe.hpp"
+#include "docbuild/FailureLog.hpp"
+#include "docbuild/LineIndex.hpp"
 
 namespace qvd {
 

@@ -1,4 +1,4 @@
-#include "documents/LineIndex.hpp"
+#include "docbuild/LineIndex.hpp"
 
 #include <limits>
 

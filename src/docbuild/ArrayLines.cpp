@@ -1,6 +1,6 @@
-#include "documents/ArrayLines.hpp"
+#include "docbuild/ArrayLines.hpp"
 
-#include "documents/LineIndex.hpp"
+#include "docbuild/LineIndex.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 #include "oplog/LogErrosApi.hpp"

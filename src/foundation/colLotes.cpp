@@ -1,4 +1,4 @@
-#include "manufacturing/colLotes.hpp"
+#include "foundation/colLotes.hpp"
 
 namespace qvd {
 

@@ -1,8 +1,8 @@
-#include "documents/LotLines.hpp"
+#include "docbuild/LotLines.hpp"
 
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 
 namespace qvd::docbuild {
 

@@ -1,4 +1,4 @@
-#include "manufacturing/cDocLotes.hpp"
+#include "foundation/cDocLotes.hpp"
 
 #include "platform/AutomationError.hpp"
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string>
 
-#include "documents/NewDocument.hpp"
-#include "documents/Warehouses.hpp"
+#include "docbuild/NewDocument.hpp"
+#include "docbuild/Warehouses.hpp"
 #include "platform/SafeArray.hpp"
 
 namespace qvd {

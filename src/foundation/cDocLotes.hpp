@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "manufacturing/KeyedItems.hpp"
-#include "manufacturing/colLotes.hpp"
+#include "foundation/KeyedItems.hpp"
+#include "foundation/colLotes.hpp"
 
 namespace qvd {
 

@@ -1,4 +1,4 @@
-#include "manufacturing/coDoclPendentes.hpp"
+#include "foundation/coDoclPendentes.hpp"
 
 namespace qvd {
 

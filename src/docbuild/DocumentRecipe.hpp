@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "documents/ArrayLines.hpp"
-#include "documents/NewDocument.hpp"
+#include "docbuild/ArrayLines.hpp"
+#include "docbuild/NewDocument.hpp"
 #include "foundation/Records.hpp"
 
 namespace qvd {

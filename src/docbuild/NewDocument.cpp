@@ -1,4 +1,4 @@
-#include "documents/NewDocument.hpp"
+#include "docbuild/NewDocument.hpp"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "documents/FailureLog.hpp"
+#include "docbuild/FailureLog.hpp"
 
 #include "oplog/LogErrosApi.hpp"
 
