@@ -65,13 +65,14 @@ class Writer {
   }
 
  private:
+  const char* sameValue() const { return target_.connection->engine().sameValue(); }
   const std::string& baseColumn(std::size_t i) const { return rs_.columns()[i].baseColumn; }
 
   std::string matching(const std::vector<std::size_t>& columns, const Recordset::Row& row, Values& values) const {
     std::string condition;
     for (std::size_t i : columns) {
       condition +=
-          (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " IS " + values.add(row.original[i]);
+          (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " " + sameValue() + " " + values.add(row.original[i]);
     }
     return condition;
   }
@@ -84,7 +85,9 @@ class Writer {
       }
     }
     if (!keys.empty()) return matching(keys, row, values);
-    return "rowid IN (SELECT rowid FROM " + table_ + " WHERE " + matching(stored_, row, values) + " LIMIT 1)";
+    std::string identity = target_.connection->engine().rowIdentity();
+    return identity + " IN (SELECT " + identity + " FROM " + table_ + " WHERE " + matching(stored_, row, values) +
+           " LIMIT 1)";
   }
 
   const Recordset& rs_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +42,7 @@ class Catalog : public Object {
   CatalogTable Tables(std::string_view name) const;
 
  private:
-  RecordsetRef lookUp(std::string_view name) const;
+  std::optional<std::string> lookUp(std::string_view name) const;
 
   ConnectionRef connection_;
 };

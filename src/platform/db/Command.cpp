@@ -63,16 +63,8 @@ RecordsetRef Command::Execute() {
     }
     values.push_back(NamedValue{p->Name(), p->Value()});
   }
-  std::string sql = type_ == ::automation::db::CommandType::StoredProc ? procedureBody() : text_;
-  return connection_->Execute(sql, values);
-}
-
-std::string Command::procedureBody() const {
-  NamedValue name{"name", Variant(text_)};
-  RecordsetRef found =
-      connection_->Execute("SELECT BODY FROM SYS_PROCEDURES WHERE NAME = @name", std::span<const NamedValue>(&name, 1));
-  if (found->Eof()) connection_->fail("Could not find the stored procedure \"" + text_ + "\".");
-  return found->value("BODY").toString();
+  if (type_ == ::automation::db::CommandType::StoredProc) return connection_->engine().callProcedure(text_, values);
+  return connection_->Execute(text_, values);
 }
 
 }  // namespace automation::db

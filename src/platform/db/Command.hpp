@@ -51,9 +51,8 @@ class Parameters {
   std::vector<ParameterRef> items_;
 };
 
-// A statement or stored procedure run on a connection with its parameters. A stored procedure is
-// a named body of SQL kept in the database's table SYS_PROCEDURES (NAME, BODY); its statements run
-// in order, all or nothing, and its @Name placeholders take the parameters of those names.
+// A statement or stored procedure run on a connection with its parameters. A stored procedure
+// takes the parameters by their names and runs all or nothing, however its engine keeps it.
 class Command : public Object {
  public:
   std::string className() const override { return "Command"; }
@@ -75,8 +74,6 @@ class Command : public Object {
   RecordsetRef Execute();
 
  private:
-  std::string procedureBody() const;
-
   std::string text_;
   ::automation::db::CommandType type_ = ::automation::db::CommandType::Text;
   ConnectionRef connection_;

@@ -1,26 +1,29 @@
 #pragma once
 
-#include <sqlite3.h>
-
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "platform/Object.hpp"
+#include "platform/db/Engine.hpp"
 #include "platform/db/Recordset.hpp"
-#include "platform/db/Statement.hpp"
 
 namespace automation::db {
 
-// One connection to a database file. Statements the database refuses raise the provider error
-// (dberr::ProviderError) with the database's own text, which also stays readable in lastError().
+// One connection to a database: a SQLite file, or a PostgreSQL database named by a connection URI.
+// Statements the database refuses raise the provider error (dberr::ProviderError) with the
+// database's own text, which also stays readable in lastError().
 class Connection : public Object {
  public:
-  // Opens the file, creating it when missing, in write-ahead-log mode with a 5 s busy timeout and
-  // foreign keys enforced. A file that cannot be opened as a database raises, naming the file.
-  static ConnectionRef open(const std::string& path);
-  ~Connection() override;
+  // A "postgresql://" or "postgres://" URI opens that database on its server; anything else is a
+  // file, created when missing, in write-ahead-log mode with a 5 s busy timeout and foreign keys
+  // enforced. A database that cannot be opened raises, naming it (never with its password).
+  static ConnectionRef open(const std::string& target);
+  // True when `target` names a database on a server rather than a file.
+  static bool isServerUri(std::string_view target);
+  explicit Connection(std::unique_ptr<Engine> engine) : engine_(std::move(engine)) {}
   Connection(const Connection&) = delete;
   Connection& operator=(const Connection&) = delete;
 
@@ -29,29 +32,27 @@ class Connection : public Object {
   // Runs the statements of `sql` in order, all or nothing, with @Name placeholders bound from
   // `parameters` (values are never spliced into the text). Returns the rows of the last statement
   // that returns columns; a closed record set when none does.
-  RecordsetRef Execute(std::string_view sql, std::span<const NamedValue> parameters = {});
+  RecordsetRef Execute(std::string_view sql, std::span<const NamedValue> parameters = {}) {
+    return engine_->execute(sql, parameters);
+  }
   // The rows of a text that holds exactly one statement, which reads and returns rows. Anything
   // else (no statement, two, or one that writes) is refused before it runs.
-  RecordsetRef Query(std::string_view sql);
+  RecordsetRef Query(std::string_view sql) { return engine_->query(sql); }
   // Rows inserted, changed or deleted by the last statement that ran.
-  int64_t RecordsAffected() const { return sqlite3_changes64(db_); }
+  int64_t RecordsAffected() const { return engine_->recordsAffected(); }
 
-  void BeginTrans();
-  void CommitTrans();
-  void RollbackTrans();
-  bool InTransaction() const { return sqlite3_get_autocommit(db_) == 0; }
+  void BeginTrans() { engine_->begin(); }
+  void CommitTrans() { engine_->run("COMMIT"); }
+  void RollbackTrans() { engine_->run("ROLLBACK"); }
+  bool InTransaction() const { return engine_->inTransaction(); }
 
-  const std::string& lastError() const { return lastError_; }
+  Engine& engine() const { return *engine_; }
+  const std::string& lastError() const { return engine_->lastError(); }
   // Keeps `message` as the last error and raises it.
-  [[noreturn]] void fail(std::string message);
+  [[noreturn]] void fail(std::string message) { engine_->fail(std::move(message)); }
 
  private:
-  friend class AtomicScope;
-  explicit Connection(sqlite3* db) : db_(db) {}
-  void run(const char* sql);  // a statement without parameters or rows
-
-  sqlite3* db_;
-  std::string lastError_;
+  std::unique_ptr<Engine> engine_;
 };
 
 // Makes a group of statements all or nothing: a transaction of its own, which takes the write lock
@@ -59,14 +60,15 @@ class Connection : public Object {
 // that is already open. Whatever is not committed is rolled back when the scope ends.
 class AtomicScope {
  public:
-  explicit AtomicScope(Connection& connection);
+  explicit AtomicScope(Connection& connection) : AtomicScope(connection.engine()) {}
+  explicit AtomicScope(Engine& engine);
   ~AtomicScope();
   AtomicScope(const AtomicScope&) = delete;
   AtomicScope& operator=(const AtomicScope&) = delete;
   void commit();
 
  private:
-  Connection& connection_;
+  Engine& engine_;
   bool nested_;
   bool done_ = false;
 };

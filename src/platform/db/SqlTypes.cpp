@@ -38,6 +38,8 @@ bool fits(int64_t v) {
   return v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max();
 }
 
+}  // namespace
+
 Variant integerAs(int64_t v, DataType type) {
   switch (type) {
     case DataType::Boolean: return Variant(v != 0);
@@ -64,8 +66,6 @@ Variant realAs(double v, DataType type) {
     default: return Variant(v);
   }
 }
-
-}  // namespace
 
 DeclaredType parseDeclaredType(std::string_view declared) {
   std::string upper(declared);

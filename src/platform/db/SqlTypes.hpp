@@ -26,6 +26,10 @@ DeclaredType typeOfStorage(int storageClass);
 // Field attributes of a table column.
 int32_t columnAttributes(DataType type, bool notNull, bool primaryKey);
 
+// A whole number or a real read from the database, as a field of `type` holds it.
+Variant integerAs(int64_t value, DataType type);
+Variant realAs(double value, DataType type);
+
 // Column `column` of the current row as a field of `type` holds it. Numbers in a date column are
 // automation date serials; text in one is read as a date when it reads as one.
 Variant readColumn(sqlite3_stmt* statement, int column, DataType type);

@@ -1,7 +1,6 @@
 #include "platform/db/Statement.hpp"
 
 #include "platform/Text.hpp"
-#include "platform/db/Connection.hpp"
 #include "platform/db/SqlTypes.hpp"
 
 namespace automation::db {
@@ -26,9 +25,9 @@ void Statement::bindByName(std::span<const NamedValue> values) {
       if (text::equalsIgnoringCase(withoutSigil(v.name), name)) match = &v;
     }
     if (!match || name.empty()) {
-      connection_->fail("No value given for the parameter " + std::string(placeholder ? placeholder : "?") + ".");
+      engine_->fail("No value given for the parameter " + std::string(placeholder ? placeholder : "?") + ".");
     }
-    if (bindValue(handle_, i, match->value) != SQLITE_OK) connection_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)));
+    if (bindValue(handle_, i, match->value) != SQLITE_OK) engine_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)));
   }
 }
 
@@ -36,7 +35,7 @@ bool Statement::step() {
   int rc = sqlite3_step(handle_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  connection_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)));
+  engine_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)));
 }
 
 RecordsetRef Statement::readAll() {

@@ -6,23 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/Variant.hpp"
+#include "platform/db/Engine.hpp"
 #include "platform/db/Recordset.hpp"
 
 namespace automation::db {
 
-class Connection;
-
-// A value for the placeholder of the same name ("Artigo" or "@Artigo" binds @Artigo).
-struct NamedValue {
-  std::string name;
-  Variant value;
-};
-
-// One prepared statement of a connection; database refusals are raised through the connection.
+// One prepared statement of a SQLite database; refusals are raised through its engine.
 class Statement {
  public:
-  Statement(Connection& connection, sqlite3_stmt* handle) : connection_(&connection), handle_(handle) {}
+  Statement(Engine& engine, sqlite3_stmt* handle) : engine_(&engine), handle_(handle) {}
   Statement(const Statement&) = delete;
   Statement& operator=(const Statement&) = delete;
   ~Statement() { sqlite3_finalize(handle_); }
@@ -39,7 +31,7 @@ class Statement {
  private:
   std::vector<ColumnInfo> describeColumns(bool onRow) const;
 
-  Connection* connection_;
+  Engine* engine_;
   sqlite3_stmt* handle_;
 };
 

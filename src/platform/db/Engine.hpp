@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Variant.hpp"
+#include "platform/db/Recordset.hpp"
+
+namespace automation::db {
+
+// A value for the placeholder of the same name ("Artigo" or "@Artigo" binds @Artigo).
+struct NamedValue {
+  std::string name;
+  Variant value;
+};
+
+// What a connection asks of the database it talks to. Everything that differs between database
+// engines lives behind this: statements, transactions, the catalog and stored procedures. Every
+// refusal is raised as the provider error with the engine's own text, kept in lastError().
+class Engine {
+ public:
+  virtual ~Engine() = default;
+
+  // Statements of `sql` in order, all or nothing, with @Name placeholders taking `parameters`.
+  // Returns the rows of the last statement that returns columns; a closed record set when none does.
+  virtual RecordsetRef execute(std::string_view sql, std::span<const NamedValue> parameters) = 0;
+  // The rows of a text holding exactly one statement that only reads; anything else is refused.
+  virtual RecordsetRef query(std::string_view sql) = 0;
+  // The rows of the named stored procedure run with `parameters`.
+  virtual RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) = 0;
+  virtual int64_t recordsAffected() const = 0;
+
+  virtual void begin() = 0;
+  virtual bool inTransaction() const = 0;
+  // A statement without parameters or rows (COMMIT, SAVEPOINT ...); `quiet` ignores a failure,
+  // for clean-ups that must not raise.
+  virtual void run(const char* sql, bool quiet = false) = 0;
+
+  // The table or view of that name as the database spells it, ignoring letter case.
+  virtual std::optional<std::string> tableName(std::string_view name) = 0;
+  // Its columns in order, typed, with their key and null constraints as attributes.
+  virtual std::vector<ColumnInfo> tableColumns(const std::string& table) = 0;
+
+  // The hidden column that identifies a row of a table without a key, and the comparison that
+  // takes two nulls as equal.
+  virtual const char* rowIdentity() const = 0;
+  virtual const char* sameValue() const = 0;
+
+  const std::string& lastError() const { return lastError_; }
+  // Keeps `message` as the last error and raises it.
+  [[noreturn]] void fail(std::string message);
+
+ private:
+  std::string lastError_;
+};
+
+}  // namespace automation::db

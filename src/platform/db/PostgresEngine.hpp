@@ -1,0 +1,64 @@
+#pragma once
+
+#include <libpq-fe.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/db/Engine.hpp"
+#include "platform/db/PostgresText.hpp"
+
+namespace automation::db {
+
+// A database on a PostgreSQL server, over one libpq connection. A statement that fails inside a
+// transaction is undone alone, as on a file database, and the transaction goes on. A connection
+// the server dropped fails every call at once with the reason, and is never waited on.
+class PostgresEngine : public Engine {
+ public:
+  // `uri` as "postgresql://user@host:port/database"; the password comes from the URI, PGPASSWORD
+  // or the password file. Raises naming the server and database, never the password.
+  static std::unique_ptr<PostgresEngine> open(const std::string& uri);
+  ~PostgresEngine() override;
+  PostgresEngine(const PostgresEngine&) = delete;
+  PostgresEngine& operator=(const PostgresEngine&) = delete;
+
+  RecordsetRef execute(std::string_view sql, std::span<const NamedValue> parameters) override;
+  RecordsetRef query(std::string_view sql) override;
+  RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) override;
+  int64_t recordsAffected() const override { return affected_; }
+  void begin() override { run("BEGIN"); }
+  bool inTransaction() const override;
+  void run(const char* sql, bool quiet = false) override;
+  std::optional<std::string> tableName(std::string_view name) override;
+  std::vector<ColumnInfo> tableColumns(const std::string& table) override;
+  const char* rowIdentity() const override { return "ctid"; }
+  const char* sameValue() const override { return "IS NOT DISTINCT FROM"; }
+
+ private:
+  struct TableColumn {
+    std::string name, declared;
+    bool notNull = false, primaryKey = false;
+  };
+  struct Table {
+    std::string name;
+    std::map<int, TableColumn> columns;  // by column number
+  };
+  using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
+
+  explicit PostgresEngine(PGconn* connection) : connection_(connection) {}
+  // One statement; raises the server's text when it fails.
+  Result send(const postgres::StatementText& statement, std::span<const NamedValue> parameters,
+              bool typed = true);
+  RecordsetRef rowsOf(const PGresult& result);
+  const Table* table(unsigned oid, int column);
+  [[noreturn]] void failWith(const PGresult* result);
+
+  PGconn* connection_;
+  int64_t affected_ = 0;
+  std::string sqlState_;  // of the last failure
+  std::map<unsigned, Table> tables_;
+};
+
+}  // namespace automation::db
