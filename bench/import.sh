@@ -1,8 +1,9 @@
 #!/bin/sh
 # Measures `qvd import` on generated input: DOCS documents of ten lines each (default 100000),
 # half of them invoices, half supplier entries whose lot-controlled lines carry new lots. Prints the
-# documents per second and the peak memory, first for a tenth of the documents and then for all
-# of them, so that the two peaks show whether memory grows with the files.
+# documents per second, what was written to disk per document and the peak memory, first for a
+# tenth of the documents and then for all of them, so that the two peaks show whether memory grows
+# with the files.
 # usage: bench/import.sh [DOCS] [QVD]   (QVD: the program, default build/qvd)
 set -e
 docs=${1:-100000}
@@ -40,13 +41,13 @@ run() {  # $1: documents
   "$qvd" init "$work/co" >/dev/null
   generate "$1" "$work"
   bytes=$(cat "$work"/*.csv | wc -c)
-  /usr/bin/time -f "%e %U %S %M" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" \
+  /usr/bin/time -f "%e %U %S %M %O" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" \
     "$work/LOT.csv" >"$work/out" 2>/dev/null || true
-  read -r seconds user system kbytes <"$work/time"
+  read -r seconds user system kbytes blocks <"$work/time"
   grep '^Imported' "$work/out"
-  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" 'BEGIN {
-    printf "%d documents (%.1f MiB of CSV): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); peak memory %.1f MiB\n",
-           d, b / 1048576, s, d / s, u + y, d / (u + y), k / 1024 }'
+  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" -v w="$blocks" 'BEGIN {
+    printf "%d documents (%.1f MiB of CSV, %.2f KiB each): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); written %.1f KiB per document; peak memory %.1f MiB\n",
+           d, b / 1048576, b / d / 1024, s, d / s, u + y, d / (u + y), w * 512 / d / 1024, k / 1024 }'
 }
 
 run $((docs / 10))

@@ -85,6 +85,17 @@ bool Session::isOpen() {
   return db_ != nullptr;
 }
 
+void Session::beginGroup() {
+  std::lock_guard lock(mutex_);
+  if (!db_) throw sql::Error(SQLITE_MISUSE, "no company session is open");
+  db_->beginGroup();
+}
+
+void Session::commitGroup() {
+  std::lock_guard lock(mutex_);
+  if (db_) db_->commitGroup();
+}
+
 Session::Use::Use(Session& session)
     : lock_(session.mutex_), db_(session.db_.get()), catalog_(session.catalog_.get()), user_(session.user_) {
   if (!db_) refuseWith(refusal::NoSession, "Sessão não iniciada");

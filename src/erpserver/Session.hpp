@@ -28,6 +28,12 @@ class Session {
   static void close();
   bool isOpen();
 
+  // For a host that writes many documents in a row: the session's writes go into one database
+  // transaction until commitGroup(), each action that writes a savepoint of it, whole or absent on
+  // its own (sql::Database::beginGroup). Both raise sql::Error: no session, or the database failed.
+  void beginGroup();
+  void commitGroup();
+
   // The open session's database with the session locked; refuses with "Sessão não iniciada".
   // One Use serves one action: its catalog is refreshed on the action's first look at it, so an
   // action that opens a transaction first sees the catalog of its own snapshot.

@@ -10,6 +10,19 @@ namespace {
 
 constexpr int kBeginAttempts = 50;
 
+// The busy handler waits inside each attempt; the loop covers a writer that holds on longer.
+void beginWaiting(Database& db, const char* begin) {
+  for (int attempt = 1;; ++attempt) {
+    try {
+      db.exec(begin);
+      return;
+    } catch (const Error& e) {
+      if (e.primary() != SQLITE_BUSY || attempt == kBeginAttempts) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+}
+
 }  // namespace
 
 void fail(sqlite3* db, int code) {
@@ -114,25 +127,48 @@ void Database::exec(std::string_view sql) {
   }
 }
 
-Transaction::Transaction(Database& db, Kind kind) : db_(db) {
-  // The busy handler waits inside each attempt; the loop covers a writer that holds on longer.
-  for (int attempt = 1;; ++attempt) {
-    try {
-      db_.exec(kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
-      return;
-    } catch (const Error& e) {
-      if (e.primary() != SQLITE_BUSY || attempt == kBeginAttempts) throw;
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+void Database::beginGroup() {
+  if (grouped_) return;
+  beginWaiting(*this, "BEGIN IMMEDIATE");
+  grouped_ = true;
+}
+
+void Database::commitGroup() {
+  if (!grouped_) return;
+  grouped_ = false;
+  if (sqlite3_get_autocommit(db_))
+    throw Error(SQLITE_ABORT, "the database rolled back the group of writes after an error; none of it was kept");
+  try {
+    exec("COMMIT");
+  } catch (...) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
   }
 }
 
+Transaction::Transaction(Database& db, Kind kind) : db_(db) {
+  if (!db_.grouped()) {
+    beginWaiting(db_, kind == Write ? "BEGIN IMMEDIATE" : "BEGIN");
+    return;
+  }
+  // Writing on after the database dropped the group would commit each write alone, out of it.
+  if (sqlite3_get_autocommit(db_.handle()))
+    throw Error(SQLITE_ABORT, "the database rolled back the group of writes after an error");
+  savepoint_ = kind == Write;
+  if (savepoint_) db_.exec("SAVEPOINT action");
+  else open_ = false;
+}
+
 Transaction::~Transaction() {
-  if (open_) sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+  if (!open_) return;
+  if (savepoint_)
+    sqlite3_exec(db_.handle(), "ROLLBACK TO action; RELEASE action", nullptr, nullptr, nullptr);
+  else
+    sqlite3_exec(db_.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Transaction::commit() {
-  db_.exec("COMMIT");
+  if (open_) db_.exec(savepoint_ ? "RELEASE action" : "COMMIT");
   open_ = false;
 }
 

@@ -89,15 +89,28 @@ class Database {
   // Runs one or more statements without parameters.
   void exec(std::string_view sql);
 
+  // Groups the write transactions that follow into one database transaction, begun here (waiting
+  // for another writer like any write), until commitGroup(): each of them becomes a savepoint of
+  // it, whole or absent on its own, and reads take its snapshot. Many small writes then cost one
+  // commit. Nothing when a group is open already.
+  void beginGroup();
+  // Commits the group. Raises when the database rolled it back on its own (disk full, I/O error),
+  // since what was written in it is then lost; the group is closed either way.
+  void commitGroup();
+  bool grouped() const noexcept { return grouped_; }
+
  private:
+  friend class Transaction;
   sqlite3* db_;
   bool owned_;
+  bool grouped_ = false;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
 // A transaction, rolled back unless committed. A write transaction begins IMMEDIATE (waiting while
 // another writer holds the database); a read transaction gives one snapshot and one lock to all
-// the reads of an action instead of one per statement.
+// the reads of an action instead of one per statement. Inside a group (Database::beginGroup) a
+// write transaction is a savepoint of the group's and a read one takes the group's snapshot.
 class Transaction {
  public:
   enum Kind { Read, Write };
@@ -110,6 +123,7 @@ class Transaction {
  private:
   Database& db_;
   bool open_ = true;
+  bool savepoint_ = false;
 };
 
 [[noreturn]] void fail(sqlite3* db, int code);

@@ -1,6 +1,5 @@
 #include "DocumentImport.hpp"
 
-#include "DocumentRecords.hpp"
 #include "Format.hpp"
 #include "SourceReference.hpp"
 #include "erpserver/Refusal.hpp"
@@ -25,8 +24,9 @@ std::string span(const std::string& file, const std::vector<InputRow>& rows) {
 
 }  // namespace
 
-ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, const ImportFiles& files,
-                             const InputDocument& document, const std::string& reference, bool lookFirst) {
+ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, DocumentRecords& records,
+                             const ImportFiles& files, const InputDocument& document, const std::string& reference,
+                             bool lookFirst) {
   if (!document.header) return refused(0, "there is no row for it in " + files.headers.name());
   if (document.lines.empty()) return refused(0, "there are no lines for it in " + files.lines.name());
   if (automation::text::length(reference) > SourceReference::kLongest)
@@ -36,8 +36,7 @@ ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout
     if (auto key = SourceReference::holder(session, reference)) return {ImportOutcome::AlreadyIn, 0, {}, *key};
   }
   qvd::BAL_Next& facade = session.facade();
-  DocumentRecords records;
-  std::vector<std::string> problems = fillRecords(facade, layout, document, records);
+  std::vector<std::string> problems = records.fill(layout, document);
   if (!problems.empty()) {
     std::string message = problems.front();
     for (std::size_t i = 1; i < problems.size(); ++i) message += "; " + problems[i];

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Company.hpp"
+#include "DocumentRecords.hpp"
 #include "DocumentStream.hpp"
 #include "ImportFiles.hpp"
 #include "ImportLayout.hpp"
@@ -19,13 +20,14 @@ struct ImportOutcome {
   qvd::KeyDocumNext key;  // of the document created now or before
 };
 
-// Creates one document through the record-set templates and Inserir, carrying `reference` (its
+// Creates one document through `records` and Inserir, carrying `reference` (its
 // source reference), unless its input is at fault. A document that the ERP refuses because it
 // holds the reference already was imported before: AlreadyIn, with that document's key.
 // `lookFirst` looks the reference up before building the document, which makes a re-run skip
 // what went in before cheaply; without it the ERP's refusal finds it, at the cost of building it.
-ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, const ImportFiles& files,
-                             const InputDocument& document, const std::string& reference, bool lookFirst);
+ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, DocumentRecords& records,
+                             const ImportFiles& files, const InputDocument& document, const std::string& reference,
+                             bool lookFirst);
 
 // "REF D7 not imported (CAB.csv line 8, LIN.csv lines 20-22): error 1013: ...".
 std::string failureLine(const ImportFiles& files, const InputDocument& document, const ImportOutcome& outcome);

@@ -52,19 +52,22 @@ void checkQuantity(const Recordset& lines, const TableLayout& layout, const Inpu
 
 }  // namespace
 
-std::vector<std::string> fillRecords(qvd::BAL_Next& facade, const ImportLayout& layout, const InputDocument& document,
-                                     DocumentRecords& records) {
-  records.header = facade.TemplateCabecalho();
-  records.lines = facade.TemplateLinhas();
-  records.lots = facade.TemplateLotes();
+DocumentRecords::DocumentRecords(qvd::BAL_Next& facade)
+    : header(facade.TemplateCabecalho()), lines(facade.TemplateLinhas()), lots(facade.TemplateLotes()) {}
+
+std::vector<std::string> DocumentRecords::fill(const ImportLayout& layout, const InputDocument& document) {
+  for (Recordset* rs : {header.get(), lines.get(), lots.get()}) {
+    rs->Close();
+    rs->Open();
+  }
   std::vector<std::string> problems;
-  fillRow(*records.header, layout.headers, *document.header, problems);
+  fillRow(*header, layout.headers, *document.header, problems);
   for (const InputRow& row : document.lines) {
     std::size_t before = problems.size();
-    fillRow(*records.lines, layout.lines, row, problems);
-    if (problems.size() == before) checkQuantity(*records.lines, layout.lines, row, problems);
+    fillRow(*lines, layout.lines, row, problems);
+    if (problems.size() == before) checkQuantity(*lines, layout.lines, row, problems);
   }
-  for (const InputRow& row : document.lots) fillRow(*records.lots, layout.lots, row, problems);
+  for (const InputRow& row : document.lots) fillRow(*lots, layout.lots, row, problems);
   return problems;
 }
 

@@ -9,15 +9,18 @@
 
 namespace qvdtool {
 
-// One document as the record-set insert takes it: a header row, its lines and their lots.
-struct DocumentRecords {
+// The record sets a document goes to the ERP in: the facade's templates, taken once for the whole
+// import and emptied for each document, since a table's columns do not change during a run.
+class DocumentRecords {
+ public:
+  explicit DocumentRecords(qvd::BAL_Next& facade);
+
+  // Empties the record sets and fills them with the rows of `document`. Field texts are trimmed;
+  // an empty one leaves its column empty. Returns what is wrong with the input, each problem
+  // naming its file and line; the records may go to the ERP only when there is none.
+  std::vector<std::string> fill(const ImportLayout& layout, const InputDocument& document);
+
   automation::db::RecordsetRef header, lines, lots;
 };
-
-// Fills fresh templates from the facade with the rows of one document. Field texts are trimmed;
-// an empty one leaves its column empty. Returns what is wrong with the input, each problem
-// naming its file and line; the records may go to the ERP only when there is none.
-std::vector<std::string> fillRecords(qvd::BAL_Next& facade, const ImportLayout& layout, const InputDocument& document,
-                                     DocumentRecords& records);
 
 }  // namespace qvdtool

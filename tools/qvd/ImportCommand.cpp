@@ -12,6 +12,7 @@
 #include "Company.hpp"
 #include "DocumentImport.hpp"
 #include "FailureLog.hpp"
+#include "GroupCommit.hpp"
 #include "Format.hpp"
 #include "ImportHelp.hpp"
 #include "KeysFile.hpp"
@@ -34,11 +35,10 @@ extern "C" void onInterrupt(int) {
 
 // Reads every document once, without creating any: checks the columns against the templates and
 // the order of the files, counts the documents and notes those without header or lines.
-long checkFiles(qvd::BAL_Next& facade, const ImportPaths& paths, std::optional<ImportLayout>& layout,
+long checkFiles(const DocumentRecords& templates, const ImportPaths& paths, std::optional<ImportLayout>& layout,
                 NearMisses& nearMisses) {
   ImportFiles files(paths);
-  layout.emplace(*facade.TemplateCabecalho(), files.headers, *facade.TemplateLinhas(), files.lines,
-                 *facade.TemplateLotes(), files.lotTable());
+  layout.emplace(*templates.header, files.headers, *templates.lines, files.lines, *templates.lots, files.lotTable());
   for (const ColumnFill& fill : layout->headers.fills)
     if (fill.field == "PROCESSO")
       usageError(files.headers.name() + ": column PROCESSO cannot be given: the import keeps the source reference there");
@@ -81,6 +81,11 @@ class LockWaitNotice {
   LockWaitNotice& operator=(const LockWaitNotice&) = delete;
 };
 
+// Documents per database transaction, and how long one may stay open: past a few hundred
+// documents the writes per document hardly shrink further.
+constexpr long kGroupSize = 250;
+constexpr std::chrono::milliseconds kGroupLongest{500};
+
 struct Tally {
   long created = 0, alreadyIn = 0, refused = 0, unlogged = 0;
   long done() const { return created + alreadyIn + refused; }
@@ -105,9 +110,10 @@ int runImport(const Words& words) {
   LockWaitNotice waiting("Waiting for another program that is writing to company " + login.company + "...", bar);
   CompanySession session(login);
 
+  DocumentRecords records(session.facade());
   std::optional<ImportLayout> layout;
   NearMisses nearMisses;
-  long total = checkFiles(session.facade(), paths, layout, nearMisses);
+  long total = checkFiles(records, paths, layout, nearMisses);
   std::cout << "Importing " << format::count(total, "document") << " into company " << login.company << "\n"
             << std::flush;
 
@@ -120,9 +126,11 @@ int runImport(const Words& words) {
   InputDocument document;
   // Documents already in come in runs (a re-run after a stop): look them up while that lasts.
   bool lookFirst = true;
+  GroupCommit group(kGroupSize, kGroupLongest);
   std::signal(SIGINT, onInterrupt);
   while (!interrupted && stream.next(document)) {
-    ImportOutcome outcome = importDocument(session, *layout, files, document, source.of(document.ref), lookFirst);
+    group.begin();
+    ImportOutcome outcome = importDocument(session, *layout, records, files, document, source.of(document.ref), lookFirst);
     lookFirst = outcome.result == ImportOutcome::AlreadyIn;
     if (outcome.result == ImportOutcome::Refused) {
       ++tally.refused;
@@ -139,10 +147,12 @@ int runImport(const Words& words) {
       }
       if (keys) keys->write(document.ref, outcome.key);
     }
+    group.done();
     progress.update(tally.done(), tally.refused);
   }
   std::signal(SIGINT, SIG_DFL);
   progress.finish(tally.done(), tally.refused);
+  group.commit();
 
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   char rate[64];
