@@ -1,6 +1,7 @@
 #!/bin/sh
-# Builds everything and runs the whole test suite; then builds it again with AddressSanitizer
-# and UndefinedBehaviorSanitizer (build-asan/) and runs the suite there, leak checks included.
+# Builds everything and runs the whole test suite, then the README's example against the
+# installed package; then builds it again with AddressSanitizer and UndefinedBehaviorSanitizer
+# (build-asan/) and runs the suite there, leak checks included.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -8,6 +9,8 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# Another CMake project finds the installed package and runs the README's example.
+sh scripts/consumer.sh build
 # Unoptimised: the sanitizers find the same faults and the tree builds faster.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQVD_SANITIZE=ON
 cmake --build build-asan -j"$jobs"

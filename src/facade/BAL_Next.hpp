@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "foundation/Export.hpp"
 #include "foundation/Records.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Object.hpp"
@@ -22,7 +23,7 @@ class cDocLotes;
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
 // members that report through it, and adds the business logic of a few members. Members are
 // declared in the order of the public interface.
-class BAL_Next {
+class QVD_API BAL_Next {
  public:
   BAL_Next();
   ~BAL_Next();

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string_view>
 
+#include "foundation/Export.hpp"
 #include "platform/Collection.hpp"
 
 namespace qvd {
@@ -13,7 +14,7 @@ namespace qvd {
 // whose Item, Count, Remove and enumeration pass straight through. A number is a position,
 // a text is a key (letter case ignored); errors of the collection reach the caller.
 template <class T>
-class KeyedItems : public automation::Object {
+class QVD_API KeyedItems : public automation::Object {
  public:
   // Walks the items by position, so that an item removed while walking ends the walk early
   // instead of leaving the iterator dangling.

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "foundation/Export.hpp"
 #include "platform/Object.hpp"
 
 namespace qvd {
@@ -9,6 +10,6 @@ namespace qvd {
 // Creates an ERP server object from "Prefix.Class": first under the prefix "ERPNGCOAPI", then
 // under "ErpApiNextPlus". A name without a dot gives null silently; when neither prefix can
 // create the class, one message box and null. Never raises.
-automation::ObjectRef NxtObjectoCriar(std::string_view sClasse);
+QVD_API automation::ObjectRef NxtObjectoCriar(std::string_view sClasse);
 
 }  // namespace qvd

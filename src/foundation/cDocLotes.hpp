@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "foundation/Export.hpp"
 #include "foundation/KeyedItems.hpp"
 #include "foundation/colLotes.hpp"
 
@@ -11,7 +12,7 @@ namespace qvd {
 
 // The lots of a whole document: one colLotes per document line, stored under the line number
 // written in decimal. The three members of its own ignore every error statement by statement.
-class cDocLotes : public KeyedItems<colLotes> {
+class QVD_API cDocLotes : public KeyedItems<colLotes> {
  public:
   std::string className() const override { return "cDocLotes"; }
 

@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/Export.hpp"
 #include "platform/Object.hpp"
 
 namespace qvd {
 
 // The key of one ERP document created inside an open transaction.
-class cDocPendente : public automation::Object {
+class QVD_API cDocPendente : public automation::Object {
  public:
   std::string className() const override { return "cDocPendente"; }
 

@@ -3,12 +3,13 @@
 #include <cstdint>
 #include <string>
 
+#include "foundation/Export.hpp"
 #include "platform/Object.hpp"
 
 namespace qvd {
 
 // One lot quantity of one article on one document line.
-class cLote : public automation::Object {
+class QVD_API cLote : public automation::Object {
  public:
   std::string className() const override { return "cLote"; }
 

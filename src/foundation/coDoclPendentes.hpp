@@ -4,13 +4,14 @@
 #include <memory>
 #include <string>
 
+#include "foundation/Export.hpp"
 #include "foundation/KeyedItems.hpp"
 #include "foundation/cDocPendente.hpp"
 
 namespace qvd {
 
 // The documents created since a transaction started, in the order created.
-class coDoclPendentes : public KeyedItems<cDocPendente> {
+class QVD_API coDoclPendentes : public KeyedItems<cDocPendente> {
  public:
   std::string className() const override { return "coDoclPendentes"; }
 

@@ -3,13 +3,14 @@
 #include <memory>
 #include <string>
 
+#include "foundation/Export.hpp"
 #include "foundation/KeyedItems.hpp"
 #include "foundation/cLote.hpp"
 
 namespace qvd {
 
 // The lots of one document line, in the order added.
-class colLotes : public KeyedItems<cLote> {
+class QVD_API colLotes : public KeyedItems<cLote> {
  public:
   std::string className() const override { return "colLotes"; }
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "CommandError.hpp"
-#include "Version.hpp"
+#include "foundation/Version.hpp"
 #include "Verbs.hpp"
 #include "platform/AutomationError.hpp"
 

@@ -1,7 +1,0 @@
-#include "Version.hpp"
-
-namespace qvd {
-
-const char* libraryVersion() { return "3.3"; }
-
-}  // namespace qvd

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "foundation/Export.hpp"
+
+namespace qvd {
+
+// The library's version, as the build's project declares it (generated at configure time).
+QVD_API const char* libraryVersion();
+
+}  // namespace qvd
