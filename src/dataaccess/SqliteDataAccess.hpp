@@ -3,52 +3,24 @@
 #include <memory>
 #include <string>
 
-#include "contract/DataAccessContract.hpp"
-#include "platform/db/Connection.hpp"
+#include "dataaccess/DatabaseDataAccess.hpp"
+#include "platform/db/SqliteEngine.hpp"
 
 namespace dataaccess {
 
 // The data-access object over one SQLite database file, as a caller deploys it on one machine.
-// It has one connection: the connection names, cursor and lock numbers the library passes choose
-// nothing here. A failing operation returns false and keeps the database's error text, readable
-// through UltimoErroBD() until the next operation; it never leaves a write half-applied.
-class SqliteDataAccess : public qvd::IDataAccess {
+class SqliteDataAccess : public DatabaseDataAccess {
  public:
   // Raises the provider error naming the file when it cannot be opened as a database.
-  static std::shared_ptr<SqliteDataAccess> open(const std::string& path);
+  static std::shared_ptr<SqliteDataAccess> open(const std::string& path) {
+    auto connection = std::make_shared<automation::db::Connection>(automation::db::SqliteEngine::open(path));
+    return std::shared_ptr<SqliteDataAccess>(new SqliteDataAccess(std::move(connection)));
+  }
 
   std::string className() const override { return "SqliteDataAccess"; }
 
-  bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
-  // Both record-set members take a text of exactly one statement that only reads; anything else
-  // is refused and nothing of it runs. The updatable one must read one table; its record set then
-  // knows that table and its key, so that GravarRecordset can write the rows added and changed in it.
-  bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs, int32_t lockType,
-                                  int32_t options) override;
-  bool AbrirRecordset(const std::string& connectionName, const std::string& sql, automation::db::RecordsetRef& rs,
-                      int32_t cursorType, int32_t lockType) override;
-  bool EmTransaccao() const override;
-  // All the record set's new and changed rows in one transaction (a savepoint inside the caller's),
-  // or none of them.
-  bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) override;
-  bool CancelarTransaccao() override;
-  bool ObterLigacao(automation::db::ConnectionRef& connection) override;
-
-  // The caller's own database transaction, which EmTransaccao and CancelarTransaccao reflect.
-  bool IniciarTransaccao();
-  bool TerminarTransaccao();
-  // The error text of the last operation that failed; empty after one that succeeded.
-  const std::string& UltimoErroBD() const { return lastError_; }
-
  private:
-  explicit SqliteDataAccess(automation::db::ConnectionRef connection) : connection_(std::move(connection)) {}
-  // Runs `body`; false, keeping the error's text, when it raises.
-  template <class Body>
-  bool attempt(Body&& body);
-  void makeUpdatable(automation::db::Recordset& rs) const;
-
-  automation::db::ConnectionRef connection_;
-  std::string lastError_;
+  using DatabaseDataAccess::DatabaseDataAccess;
 };
 
 }  // namespace dataaccess

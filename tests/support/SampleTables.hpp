@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Small copies of the shapes of ERP tables the library reads and writes directly, for tests of
 // the data-access layer.
 namespace testing_support {
@@ -15,5 +17,17 @@ CREATE TABLE IMPRESSA (CHAVE INTEGER PRIMARY KEY, UTILIZ VARCHAR(20) NOT NULL, T
   ANO SMALLINT, SERIE SMALLINT, NUMDOC INTEGER, NUMVIA SMALLINT);
 CREATE TABLE NOTAS (TEXTO VARCHAR(40), VALOR REAL);
 )SQL";
+
+// The same tables for a database server: amounts in double precision and the date with its time.
+inline std::string sampleTables(bool server) {
+  std::string sql = kSampleTables;
+  if (!server) return sql;
+  for (auto [from, to] : {std::pair{" REAL", " DOUBLE PRECISION"}, std::pair{"DATA DATE", "DATA TIMESTAMP(0)"}}) {
+    for (std::size_t at = sql.find(from); at != std::string::npos; at = sql.find(from, at + 1)) {
+      sql.replace(at, std::string(from).size(), to);
+    }
+  }
+  return sql;
+}
 
 }  // namespace testing_support

@@ -1,4 +1,4 @@
-#include "dataaccess/SqliteDataAccess.hpp"
+#include "dataaccess/DatabaseDataAccess.hpp"
 
 #include <algorithm>
 
@@ -17,17 +17,13 @@ using automation::db::RecordsetRef;
 namespace {
 
 [[noreturn]] void refuse(std::string message) {
-  automation::raise(automation::db::dberr::ProviderError, std::move(message), "SqliteDataAccess");
+  automation::raise(automation::db::dberr::ProviderError, std::move(message), "DataAccess");
 }
 
 }  // namespace
 
-std::shared_ptr<SqliteDataAccess> SqliteDataAccess::open(const std::string& path) {
-  return std::shared_ptr<SqliteDataAccess>(new SqliteDataAccess(automation::db::Connection::open(path)));
-}
-
 template <class Body>
-bool SqliteDataAccess::attempt(Body&& body) {
+bool DatabaseDataAccess::attempt(Body&& body) {
   lastError_.clear();
   try {
     body();
@@ -38,18 +34,18 @@ bool SqliteDataAccess::attempt(Body&& body) {
   }
 }
 
-bool SqliteDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
+bool DatabaseDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
   return attempt([&] { connection_->Execute(sql); });
 }
 
-bool SqliteDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t, int32_t) {
+bool DatabaseDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
   bool ok = attempt([&] { opened = connection_->Query(sql); });
   rs = ok ? opened : std::make_shared<Recordset>();
   return ok;
 }
 
-bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t, int32_t) {
+bool DatabaseDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t, int32_t) {
   RecordsetRef opened;
   bool ok = attempt([&] {
     opened = connection_->Query(sql.toString());
@@ -61,7 +57,7 @@ bool SqliteDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql
 
 // The table is the one every column read from the database comes from; the key is the table's
 // primary key when the query reads all of it.
-void SqliteDataAccess::makeUpdatable(Recordset& rs) const {
+void DatabaseDataAccess::makeUpdatable(Recordset& rs) const {
   if (!rs.IsOpen()) refuse("The statement returns no rows to update.");
   std::string table;
   for (const automation::db::ColumnInfo& c : rs.columns()) {
@@ -90,9 +86,9 @@ void SqliteDataAccess::makeUpdatable(Recordset& rs) const {
   rs.setUpdateTarget(Recordset::UpdateTarget{connection_, table, std::move(keys)});
 }
 
-bool SqliteDataAccess::EmTransaccao() const { return connection_->InTransaction(); }
+bool DatabaseDataAccess::EmTransaccao() const { return connection_->InTransaction(); }
 
-bool SqliteDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
+bool DatabaseDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
   return attempt([&] {
     if (!rs) automation::raise(automation::errnum::ObjectNotSet);
     const Recordset::UpdateTarget* target = rs->updateTarget();
@@ -104,23 +100,23 @@ bool SqliteDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
   });
 }
 
-bool SqliteDataAccess::CancelarTransaccao() {
+bool DatabaseDataAccess::CancelarTransaccao() {
   return attempt([&] {
     if (!connection_->InTransaction()) refuse("No transaction is open.");
     connection_->RollbackTrans();
   });
 }
 
-bool SqliteDataAccess::ObterLigacao(ConnectionRef& connection) {
+bool DatabaseDataAccess::ObterLigacao(ConnectionRef& connection) {
   connection = connection_;
   return true;
 }
 
-bool SqliteDataAccess::IniciarTransaccao() {
+bool DatabaseDataAccess::IniciarTransaccao() {
   return attempt([&] { connection_->BeginTrans(); });
 }
 
-bool SqliteDataAccess::TerminarTransaccao() {
+bool DatabaseDataAccess::TerminarTransaccao() {
   return attempt([&] { connection_->CommitTrans(); });
 }
 

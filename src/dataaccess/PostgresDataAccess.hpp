@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "dataaccess/DatabaseDataAccess.hpp"
+#include "platform/db/PostgresEngine.hpp"
+
+namespace dataaccess {
+
+// The data-access object over a company database on a PostgreSQL server, which every workstation
+// of a business shares. Its writes are all or nothing like the file's; a dropped connection makes
+// each operation fail at once with the reason, never wait.
+class PostgresDataAccess : public DatabaseDataAccess {
+ public:
+  // `uri` as "postgresql://user@host:port/database"; the password comes from the URI, PGPASSWORD
+  // or the password file. Raises the provider error naming the database when it cannot be opened.
+  static std::shared_ptr<PostgresDataAccess> open(const std::string& uri) {
+    auto connection = std::make_shared<automation::db::Connection>(automation::db::PostgresEngine::open(uri));
+    return std::shared_ptr<PostgresDataAccess>(new PostgresDataAccess(std::move(connection)));
+  }
+
+  std::string className() const override { return "PostgresDataAccess"; }
+
+ private:
+  using DatabaseDataAccess::DatabaseDataAccess;
+};
+
+}  // namespace dataaccess

@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "dataaccess/PostgresDataAccess.hpp"
+#include "dataaccess/SqliteDataAccess.hpp"
+#include "support/ErrorOf.hpp"
+#include "support/SampleTables.hpp"
+#include "support/TestDatabases.hpp"
+
+using automation::Date;
+using automation::Variant;
+using automation::db::Recordset;
+using automation::db::RecordsetRef;
+using dataaccess::DatabaseDataAccess;
+using testing_support::errorOf;
+using testing_support::raisedBy;
+using testing_support::TestEngine;
+
+namespace {
+
+const char* const kImpressa = "SELECT CHAVE, UTILIZ, TPDOC, ANO, SERIE, NUMDOC, NUMVIA FROM IMPRESSA";
+
+// The first column of every row, joined by ",".
+std::string column(DatabaseDataAccess& on, const std::string& sql) {
+  RecordsetRef rs;
+  EXPECT_TRUE(on.AbrirRecordset("", sql, rs, -1, 0)) << on.UltimoErroBD();
+  std::string out;
+  for (; rs->IsOpen() && !rs->Eof(); rs->MoveNext()) {
+    Variant value = rs->GetFields().Item(Variant(int32_t{0})).Value();
+    out += (out.empty() ? "" : ",") + (value.isNull() ? std::string("NULL") : value.toString());
+  }
+  return out;
+}
+
+class DataAccess : public ::testing::TestWithParam<TestEngine> {
+ protected:
+  void SetUp() override {
+    dao = database.open();
+    ASSERT_TRUE(dao->ExecutarSQL("", testing_support::sampleTables(postgres()))) << dao->UltimoErroBD();
+  }
+
+  bool postgres() const { return GetParam() == TestEngine::Postgres; }
+
+  std::string column(const std::string& sql) { return ::column(*dao, sql); }
+  std::string count(const std::string& table) { return column("SELECT COUNT(*) FROM " + table); }
+
+  RecordsetRef updatable(const std::string& sql) {
+    RecordsetRef rs;
+    EXPECT_TRUE(dao->AbrirRecordsetActualizavel(Variant(sql), rs, 4, -1)) << dao->UltimoErroBD();
+    return rs;
+  }
+
+  // Copies of a printed document, as SetNumVias adds them.
+  static void addCopies(Recordset& rs, std::initializer_list<int32_t> keys) {
+    for (int32_t key : keys) {
+      rs.AddNew();
+      rs.setValue("CHAVE", key);
+      rs.setValue("UTILIZ", "ana");
+      rs.setValue("NUMVIA", int16_t{1});
+      rs.Update();
+    }
+  }
+
+  testing_support::ScratchDatabase database{GetParam()};
+  std::shared_ptr<DatabaseDataAccess> dao;
+};
+
+TEST_P(DataAccess, ValuesAndNullsMakeTheRoundTripThroughAnUpdatableRecordSet) {
+  RecordsetRef rs = updatable("SELECT * FROM DOCGCCAB");
+  rs->AddNew();
+  rs->setValue("TPDOC", "FT");
+  rs->setValue("SERIE", int16_t{1});
+  rs->setValue("ANO", int16_t{2024});
+  rs->setValue("NNUMDOC", int32_t{17});
+  rs->setValue("TERCEIRO", Variant::null());
+  rs->setValue("DATA", Date::fromParts(2024, 5, 31, 14, 30, 0));
+  rs->setValue("OBSERV", "ação");
+  rs->setValue("TOTAL", 0.1 + 0.2);
+  rs->Update();
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+
+  RecordsetRef read;
+  ASSERT_TRUE(dao->AbrirRecordset("", "SELECT TERCEIRO, IVAINC, OBSERV, TOTAL, DATA, SERIE FROM DOCGCCAB", read, -1, 0));
+  EXPECT_TRUE(read->value("TERCEIRO").isNull());
+  EXPECT_TRUE(read->value("IVAINC").isNull());  // never written
+  EXPECT_EQ(read->value("OBSERV").toString(), "ação");
+  EXPECT_EQ(read->value("TOTAL").toDouble(), 0.1 + 0.2);
+  EXPECT_EQ(read->value("DATA").toDate(), Date::fromParts(2024, 5, 31, 14, 30, 0));
+  EXPECT_EQ(read->GetFields().Item(Variant("SERIE")).Type(), automation::db::DataType::SmallInt);
+
+  rs = updatable("SELECT TPDOC, SERIE, ANO, NNUMDOC, TERCEIRO, TOTAL FROM DOCGCCAB");
+  rs->setValue("TERCEIRO", "C1");
+  rs->setValue("TOTAL", Variant::null());
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  EXPECT_EQ(column("SELECT TERCEIRO FROM DOCGCCAB") + column("SELECT TOTAL FROM DOCGCCAB"), "C1NULL");
+
+  // A table without a key: the row is found by its old values, a null among them included.
+  rs = updatable("SELECT TEXTO, VALOR FROM NOTAS");
+  rs->AddNew();
+  rs->setValue("TEXTO", "sem chave");
+  rs->Update();
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  rs = updatable("SELECT TEXTO, VALOR FROM NOTAS");
+  rs->setValue("VALOR", 2.5);
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  EXPECT_EQ(column("SELECT VALOR FROM NOTAS"), "2.5");
+}
+
+TEST_P(DataAccess, AnUpdatableRecordSetIsSavedAllOrNothing) {
+  RecordsetRef rs = updatable(kImpressa);
+  addCopies(*rs, {987655, 987656, 987657});
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  addCopies(*rs, {987658, 987659, 987655});  // the last one is already there
+  EXPECT_FALSE(dao->GravarRecordset("", rs));
+  EXPECT_NE(dao->UltimoErroBD().find(postgres() ? "duplicate key" : "UNIQUE constraint failed: IMPRESSA.CHAVE"),
+            std::string::npos)
+      << dao->UltimoErroBD();
+  EXPECT_EQ(count("IMPRESSA"), "3");
+  EXPECT_FALSE(dao->EmTransaccao());
+  EXPECT_EQ(rs->rows().back().state, Recordset::RowState::Added);  // still to be saved
+
+  RecordsetRef readOnly;
+  ASSERT_TRUE(dao->AbrirRecordset("", kImpressa, readOnly, -1, 0));
+  readOnly->AddNew();
+  EXPECT_FALSE(dao->GravarRecordset("", readOnly));
+  EXPECT_FALSE(dao->UltimoErroBD().empty());
+}
+
+TEST_P(DataAccess, TheCallersTransactionSurvivesAFailedStatementAndIsCancelledWhole) {
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  EXPECT_TRUE(dao->EmTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('a', 1)"));
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NAOHA VALUES (1)"));
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('b', 2); INSERT INTO NAOHA VALUES (1)"));
+  RecordsetRef rs = updatable(kImpressa);
+  addCopies(*rs, {1, 2});
+  ASSERT_TRUE(dao->GravarRecordset("", rs)) << dao->UltimoErroBD();
+  EXPECT_TRUE(dao->EmTransaccao());
+  EXPECT_EQ(count("NOTAS") + count("IMPRESSA"), "12");
+  ASSERT_TRUE(dao->CancelarTransaccao());
+  EXPECT_FALSE(dao->EmTransaccao());
+  EXPECT_EQ(count("NOTAS") + count("IMPRESSA"), "00");
+  EXPECT_FALSE(dao->CancelarTransaccao());
+
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('c', 3)"));
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO IMPRESSA (CHAVE) VALUES (1)"));
+  ASSERT_TRUE(dao->TerminarTransaccao()) << dao->UltimoErroBD();
+  EXPECT_EQ(column("SELECT TEXTO FROM NOTAS"), "c");
+}
+
+TEST_P(DataAccess, ARecordSetOnlyReadsInsideATransactionOrOutside) {
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('fica', 1)"));
+  RecordsetRef rs;
+  for (bool inTransaction : {false, true}) {
+    if (inTransaction) {
+      ASSERT_TRUE(dao->IniciarTransaccao());
+    }
+    for (const char* writing : {"DELETE FROM NOTAS RETURNING TEXTO", "UPDATE NOTAS SET VALOR = 2 RETURNING TEXTO"}) {
+      EXPECT_FALSE(dao->AbrirRecordset("", writing, rs, -1, 0)) << writing;
+      EXPECT_NE(dao->UltimoErroBD().find("nothing was run"), std::string::npos) << dao->UltimoErroBD();
+    }
+    EXPECT_FALSE(dao->AbrirRecordset("", "SELECT 1; DELETE FROM NOTAS", rs, -1, 0));
+    EXPECT_EQ(column("SELECT TEXTO FROM NOTAS"), "fica");
+    EXPECT_EQ(dao->EmTransaccao(), inTransaction);
+  }
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('depois', 2)"));
+  ASSERT_TRUE(dao->TerminarTransaccao());
+  EXPECT_EQ(count("NOTAS"), "2");
+}
+
+TEST_P(DataAccess, ASecondConnectionSeesWhatTheFirstCommittedAndWaitsForItsWrites) {
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NUMDOC VALUES (2024, 'FA', 1, 7)"));
+  auto second = database.open();
+  EXPECT_EQ(::column(*second, "SELECT NUM FROM NUMDOC"), "7");
+
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "UPDATE NUMDOC SET NUM = NUM + 1"));
+  std::thread finisher([this] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_TRUE(dao->TerminarTransaccao());
+  });
+  // Had it not waited, both would have counted from 7.
+  EXPECT_TRUE(second->ExecutarSQL("", "UPDATE NUMDOC SET NUM = NUM + 1")) << second->UltimoErroBD();
+  finisher.join();
+  EXPECT_EQ(::column(*database.open(), "SELECT NUM FROM NUMDOC"), "9");
+}
+
+TEST_P(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('a', 1); UPDATE NAOHA SET X = 1"));
+  EXPECT_NE(dao->UltimoErroBD().find(postgres() ? "\"naoha\" does not exist" : "no such table: NAOHA"),
+            std::string::npos)
+      << dao->UltimoErroBD();
+  EXPECT_EQ(count("NOTAS"), "0");
+  EXPECT_TRUE(dao->UltimoErroBD().empty());
+
+  RecordsetRef rs;
+  EXPECT_FALSE(dao->AbrirRecordset("", "SELECT NADA FROM NOTAS", rs, -1, 0));
+  ASSERT_TRUE(rs);
+  EXPECT_FALSE(rs->IsOpen());
+  EXPECT_FALSE(dao->AbrirRecordsetActualizavel(
+      Variant("SELECT DOCGCCAB.*, NOTAS.VALOR FROM DOCGCCAB LEFT JOIN NOTAS ON NOTAS.TEXTO = DOCGCCAB.OBSERV"), rs, 4,
+      -1));
+  EXPECT_NE(dao->UltimoErroBD().find("more than one table"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, DataAccess, ::testing::ValuesIn(testing_support::testEngines()),
+                         testing_support::engineName);
+
+TEST(SqliteDataAccess, AFileThatIsNoDatabaseIsRefusedNamingIt) {
+  testing_support::TempFolder folder;
+  auto missingFolder = raisedBy([&] { dataaccess::SqliteDataAccess::open(folder.file("nao/existe.db")); });
+  EXPECT_EQ(missingFolder.number, automation::db::dberr::ProviderError);
+  EXPECT_NE(missingFolder.description.find("nao/existe.db"), std::string::npos);
+  std::ofstream(folder.file("texto.db")) << "isto não é uma base de dados, mas tem texto bastante para o parecer.";
+  EXPECT_NE(errorOf([&] { dataaccess::SqliteDataAccess::open(folder.file("texto.db")); }), 0);
+}
+
+TEST(PostgresDataAccess, AConnectionLostInATransactionFailsAtOnceAndLeavesNothingOfIt) {
+  if (testing_support::testEngines().size() < 2) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
+  testing_support::ScratchDatabase database(TestEngine::Postgres);
+  auto dao = database.open();
+  auto other = database.open();
+  ASSERT_TRUE(dao->ExecutarSQL("", testing_support::sampleTables(true)));
+  std::string backend = column(*dao, "SELECT pg_backend_pid()");
+  ASSERT_TRUE(dao->IniciarTransaccao());
+  ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('meio', 1)"));
+  ASSERT_TRUE(other->ExecutarSQL("", "SELECT pg_terminate_backend(" + backend + ")")) << other->UltimoErroBD();
+
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('fim', 2)"));
+  EXPECT_NE(dao->UltimoErroBD().find("connection to the database server was lost"), std::string::npos)
+      << dao->UltimoErroBD();
+  EXPECT_FALSE(dao->TerminarTransaccao());
+  RecordsetRef rs;
+  EXPECT_FALSE(dao->AbrirRecordset("", "SELECT 1", rs, -1, 0));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_EQ(column(*other, "SELECT COUNT(*) FROM NOTAS"), "0");
+
+  std::string missing = testing_support::withDatabase(database.target(), "qvd_nao_existe");
+  auto refused = raisedBy([&] { dataaccess::PostgresDataAccess::open(missing); });
+  EXPECT_EQ(refused.number, automation::db::dberr::ProviderError);
+  EXPECT_NE(refused.description.find("qvd_nao_existe"), std::string::npos) << refused.description;
+  std::size_t password = missing.find(':', missing.find("://") + 3);
+  if (password < missing.find('@')) {
+    EXPECT_EQ(refused.description.find(missing.substr(password, missing.find('@') - password)), std::string::npos);
+  }
+}
+
+}  // namespace
