@@ -103,7 +103,7 @@ void TableReporter::Finalize() {
         ratio = times(f.nanoseconds / base->nanoseconds);
         cpuRatio = times(r);
         if (x.maxRatio > 0) {
-          target += "<= " + std::to_string(static_cast<int>(x.maxRatio)) + "x ";
+          target += "<= " + times(x.maxRatio) + " ";
           met = met && r <= x.maxRatio;
         }
       }

@@ -65,8 +65,11 @@ BEGIN
     ORDER BY rowid LIMIT 1);
   SELECT RAISE(IGNORE);
 END;
--- The lots that still hold stock, in the order an exit without lots takes them.
-CREATE INDEX IF NOT EXISTS ARTLOT_DISPONIVEL ON ARTLOT (ARTIGO, ARMAZEM, VALIDADE, DTAENTRA, CODLOTE)
+-- The lots that still hold stock, in the order an exit without lots takes them (dates unknown
+-- last), so that an exit reads only the lots it takes. It replaces an index that left them unsorted.
+DROP INDEX IF EXISTS ARTLOT_DISPONIVEL;
+CREATE INDEX IF NOT EXISTS ARTLOT_A_CONSUMIR
+  ON ARTLOT (ARTIGO, ARMAZEM, VALIDADE IS NULL, VALIDADE, DTAENTRA IS NULL, DTAENTRA, CODLOTE)
   WHERE QTDENT - QTDSID > 0;
 CREATE TABLE IF NOT EXISTS DOCREMOVIDOS (
   ID INTEGER PRIMARY KEY, TPDOC VARCHAR(5) NOT NULL, SERIE SMALLINT NOT NULL, ANO SMALLINT NOT NULL,

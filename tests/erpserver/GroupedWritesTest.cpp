@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+#include "erpserver/Sqlite.hpp"
+
+// Writes grouped into one database transaction: each action stays whole or absent on its own,
+// and nothing is seen by another connection before the group commits.
+namespace {
+
+namespace fs = std::filesystem;
+using erpserver::sql::Database;
+using erpserver::sql::Transaction;
+
+long countRows(Database& db) {
+  auto q = db.query("SELECT COUNT(*) FROM T");
+  q->step();
+  return static_cast<long>(q->integer(0));
+}
+
+void insert(Database& db, int value) { db.query("INSERT INTO T (V) VALUES (?)")->bind(1, value).run(); }
+
+TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnCommit) {
+  fs::path file = fs::temp_directory_path() / ("qvd-grouped-" + std::to_string(::getpid()) + ".db");
+  fs::remove(file);
+  {
+    auto db = Database::open(file.string(), true);
+    db->exec("CREATE TABLE T (V INTEGER NOT NULL UNIQUE)");
+    auto other = Database::open(file.string(), false);
+
+    db->beginGroup();
+    {
+      Transaction tx(*db);
+      insert(*db, 1);
+      tx.commit();
+    }
+    try {
+      Transaction tx(*db);
+      insert(*db, 2);
+      insert(*db, 1);  // refused: the whole action goes, its first row too
+      tx.commit();
+    } catch (const erpserver::sql::Error&) {
+    }
+    {
+      Transaction read(*db, Transaction::Read);
+      EXPECT_EQ(countRows(*db), 1);
+    }
+    EXPECT_EQ(countRows(*other), 0);
+    db->commitGroup();
+    EXPECT_FALSE(db->grouped());
+    EXPECT_EQ(countRows(*other), 1);
+
+    // Out of a group a transaction is a transaction of its own again.
+    {
+      Transaction tx(*db);
+      insert(*db, 3);
+      tx.commit();
+    }
+    EXPECT_EQ(countRows(*other), 2);
+  }
+  fs::remove(file);
+  fs::remove(file.string() + "-wal");
+  fs::remove(file.string() + "-shm");
+}
+
+}  // namespace
