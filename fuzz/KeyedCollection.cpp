@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,11 +100,26 @@ void collectionSteps(FuzzedDataProvider& in) {
   for (const auto& entry : c) require(entry.item.toLong() == model.entries[i++].second, "order differs");
 }
 
+// After any step: no lot sits on two lines, every lot names the line it is on, and the lots on
+// the lines are no more than the lots ever made, so re-storing cannot make them grow.
+void requireLotsWhole(const qvd::cDocLotes& lots, std::size_t lotsMade) {
+  std::set<const qvd::cLote*> seen;
+  for (int32_t position = 1; position <= lots.Count(); ++position) {
+    auto line = lots.Item(Variant(position));
+    for (const auto& lot : *line) {
+      require(seen.insert(lot.get()).second, "a lot sits on two lines");
+      require(lots.LotesDaLinha(lot->Linha()) == line, "a lot names a line it is not on");
+    }
+  }
+  require(seen.size() <= lotsMade, "the lines hold more lots than were made");
+}
+
 // The lots of a document, one collection per line: storing a line replaces it and puts it last;
 // moving a line's lots to another adds them to what that line held.
 void lotSteps(FuzzedDataProvider& in) {
   qvd::cDocLotes lots;
   std::vector<std::shared_ptr<qvd::colLotes>> made;
+  std::size_t lotsMade = 0;
   auto stored = [&lots](int32_t line) {
     auto found = lots.LotesDaLinha(line);
     for (const auto& c : lots)
@@ -119,7 +135,8 @@ void lotSteps(FuzzedDataProvider& in) {
       } else if (in.ConsumeBool()) {
         daLinha = std::make_shared<qvd::colLotes>();
         for (int k = in.ConsumeIntegralInRange(0, 3); k > 0; --k)
-          errorOf([&] { daLinha->Add("A002", in.ConsumeFloatingPoint<double>(), "L", "V", keyFrom(in)); });
+          if (errorOf([&] { daLinha->Add("A002", in.ConsumeFloatingPoint<double>(), "L", "V", keyFrom(in)); }) == 0)
+            ++lotsMade;
         made.push_back(daLinha);
       }
       lots.SetLotesDaLinha(line, daLinha);
@@ -137,6 +154,7 @@ void lotSteps(FuzzedDataProvider& in) {
       require(!(line != destination && stored(line)), "moved lots are still on their line");
       if (separate) require(stored(destination)->Count() == expected, "lots were lost or doubled in a move");
     }
+    requireLotsWhole(lots, lotsMade);
   }
 }
 

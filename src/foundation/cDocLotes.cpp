@@ -1,5 +1,7 @@
 #include "foundation/cDocLotes.hpp"
 
+#include <vector>
+
 #include "platform/AutomationError.hpp"
 
 namespace qvd {
@@ -21,10 +23,26 @@ std::shared_ptr<colLotes> cDocLotes::LotesDaLinha(int32_t vData) const {
 }
 
 bool cDocLotes::SetLotesDaLinha(int32_t lLinha, const std::shared_ptr<colLotes>& oLotes) {
-  if (oLotes) stampLine(*oLotes, lLinha);
+  if (oLotes) {
+    stampLine(*oLotes, lLinha);
+    releaseElsewhere(oLotes, lLinha);
+  }
   automation::ignoreError([&] { Remove(automation::Variant(keyOf(lLinha))); });
   if (oLotes) automation::ignoreError([&] { store(oLotes, keyOf(lLinha)); });
   return true;
+}
+
+void cDocLotes::releaseElsewhere(const std::shared_ptr<colLotes>& lots, int32_t line) {
+  std::vector<std::string> emptied;
+  for (const auto& entry : items_) {
+    if (entry.key == keyOf(line)) continue;
+    auto other = entry.item.toObjectOf<colLotes>();
+    if (other == lots)
+      emptied.push_back(entry.key);
+    else
+      other->removeShared(*lots);
+  }
+  for (const auto& key : emptied) Remove(automation::Variant(key));
 }
 
 bool cDocLotes::AlteraLinhaLote(int32_t lLinhaOri, int32_t lLinhaDest) {
@@ -32,7 +50,10 @@ bool cDocLotes::AlteraLinhaLote(int32_t lLinhaOri, int32_t lLinhaDest) {
   automation::ignoreError([&] { Remove(automation::Variant(keyOf(lLinhaOri))); });
   stampLine(*moved, lLinhaDest);
   if (items_.containsKey(keyOf(lLinhaDest)))
-    automation::ignoreError([&] { LotesDaLinha(lLinhaDest)->append(*moved); });
+    automation::ignoreError([&] {
+      LotesDaLinha(lLinhaDest)->append(*moved);
+      moved->clear();
+    });
   else
     automation::ignoreError([&] { store(moved, keyOf(lLinhaDest)); });
   return true;

@@ -20,12 +20,18 @@ class QVD_API cDocLotes : public KeyedItems<colLotes> {
   std::shared_ptr<colLotes> LotesDaLinha(int32_t vData) const;
 
   // Stamps every lot of `oLotes` with the line and stores `oLotes` itself under it, last in
-  // order, replacing what the line held. A null `oLotes` just clears the line. Always true.
+  // order, replacing what the line held; its lots leave every other line, so that no lot sits
+  // on two lines. A null `oLotes` just clears the line. Always true.
   bool SetLotesDaLinha(int32_t lLinha, const std::shared_ptr<colLotes>& oLotes);
 
   // Moves the lots of line `lLinhaOri` to line `lLinhaDest`. When the destination already holds
-  // a collection, the moved lots are appended to it. Always true.
+  // a collection, the moved lots are appended to it and leave the source collection, which
+  // the caller may still hold and store again. Always true.
   bool AlteraLinhaLote(int32_t lLinhaOri, int32_t lLinhaDest);
+
+ private:
+  // Takes `lots` and every lot in it off every line other than `line`.
+  void releaseElsewhere(const std::shared_ptr<colLotes>& lots, int32_t line);
 };
 
 }  // namespace qvd

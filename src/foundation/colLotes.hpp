@@ -18,9 +18,13 @@ class QVD_API colLotes : public KeyedItems<cLote> {
   std::shared_ptr<cLote> Add(const std::string& Artigo, double Quantidade, const std::string& Lote,
                              const std::string& VossoLote, const std::string& sKey = {});
 
-  // Appends the lots of `other` (the same objects), each under its key while that key is free
-  // here and without a key otherwise, so that no lot is dropped.
+  // Appends the lots of `other` (the same objects) that are not here yet, each under its key
+  // while that key is free here and without a key otherwise, so that no lot is dropped.
   void append(const colLotes& other);
+  bool holds(const cLote& lot) const;
+  // Drops the lots that `other` also holds.
+  void removeShared(const colLotes& other);
+  void clear();
 };
 
 }  // namespace qvd

@@ -25,7 +25,7 @@ std::size_t Collection::slotOf(const Variant& indexOrKey) const {
   return static_cast<std::size_t>(position - 1);
 }
 
-const Variant& Collection::item(const Variant& indexOrKey) const { return entries_[slotOf(indexOrKey)].item; }
+Variant Collection::item(const Variant& indexOrKey) const { return entries_[slotOf(indexOrKey)].item; }
 
 void Collection::remove(const Variant& indexOrKey) {
   std::size_t slot = slotOf(indexOrKey);

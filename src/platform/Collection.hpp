@@ -18,8 +18,8 @@ class Collection : public Object {
 
   // 457 when `key` is already present; an empty key stores the item without one.
   void add(Variant item, std::string_view key = {});
-  // 5 for a position outside 1..count() or an unknown key.
-  const Variant& item(const Variant& indexOrKey) const;
+  // 5 for a position outside 1..count() or an unknown key. A copy: a later add may move the storage.
+  Variant item(const Variant& indexOrKey) const;
   void remove(const Variant& indexOrKey);
   int32_t count() const noexcept { return static_cast<int32_t>(entries_.size()); }
   bool containsKey(std::string_view key) const;

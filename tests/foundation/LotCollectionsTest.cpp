@@ -109,3 +109,23 @@ TEST(LotCollections, MovingALinesLotsLosesNone) {
   EXPECT_EQ(shared.Count(), 1);
   EXPECT_EQ(codesIn(*shared.Item(Variant("2"))), Codes{"a@2"});
 }
+
+TEST(LotCollections, NoLotSitsOnTwoLinesAfterAMoveAndAStoreAgain) {
+  cDocLotes doc;
+  auto x = lotsOf({"LX"});
+  auto y = lotsOf({"LY"});
+  doc.SetLotesDaLinha(1, x);
+  doc.SetLotesDaLinha(2, y);
+  doc.AlteraLinhaLote(1, 2);
+  doc.SetLotesDaLinha(3, x);  // the caller's source collection, stored again elsewhere
+  EXPECT_EQ(codesIn(*doc.LotesDaLinha(2)), (Codes{"LY@2", "LX@2"}));
+  EXPECT_EQ(codesIn(*doc.LotesDaLinha(3)), Codes{});
+
+  // Storing lots that another line holds takes them off that line.
+  auto z = std::make_shared<colLotes>();
+  z->append(*y);
+  z->append(*y);  // appending the same lots twice keeps one of each
+  doc.SetLotesDaLinha(4, z);
+  EXPECT_EQ(codesIn(*doc.LotesDaLinha(4)), (Codes{"LY@4", "LX@4"}));
+  EXPECT_EQ(doc.LotesDaLinha(2)->Count(), 0);
+}

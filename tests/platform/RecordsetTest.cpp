@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/Collection.hpp"
 #include "platform/db/Recordset.hpp"
 #include "support/ErrorOf.hpp"
 
@@ -75,4 +76,27 @@ TEST(Recordset, FieldsAreFoundByNameOrZeroBasedOrdinalAndAMissingOneIsNamed) {
   auto missing = raisedBy([&] { (void)rs.value("VOSSLOTE"); });  // at end of file: the name is checked first
   EXPECT_EQ(missing.number, 3265);
   EXPECT_NE(missing.description.find("VOSSLOTE"), std::string::npos);
+}
+
+// Values read are the caller's own, and a field outlives the record set it came from: the rows
+// added after a read move the storage the value was read from.
+TEST(Recordset, ValuesReadAndFieldsHeldSurviveLaterRowsAndTheRecordSet) {
+  auto rs = disconnected();
+  rs->Open();
+  rs->AddNew();
+  rs->setValue("CODIGO", "first");
+  const Variant& kept = rs->value("CODIGO");
+  auto field = rs->GetFields().Item(Variant("codigo"));
+  for (int i = 0; i < 8; ++i) rs->AddNew();
+  EXPECT_EQ(kept.toString(), "first");
+  rs->setValue("CODIGO", "last");
+  rs.reset();
+  EXPECT_EQ(field.Name(), "CODIGO");
+  EXPECT_EQ(field.Value().toString(), "last");
+
+  automation::Collection items;
+  items.add(Variant("one"));
+  const Variant& item = items.item(Variant(int32_t{1}));
+  for (int i = 0; i < 8; ++i) items.add(Variant(i));
+  EXPECT_EQ(item.toString(), "one");
 }

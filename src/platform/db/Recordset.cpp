@@ -57,15 +57,17 @@ struct Recordset::State {
 
 // ---- Field ----
 
-const std::string& Field::Name() const { return owner_->state_->columns[column_].name; }
-DataType Field::Type() const { return owner_->state_->columns[column_].type; }
-int32_t Field::DefinedSize() const { return owner_->state_->columns[column_].definedSize; }
-int32_t Field::Attributes() const { return owner_->state_->columns[column_].attributes; }
+Field::Field(const Recordset& owner, std::size_t column) : state_(owner.state_), column_(column) {}
 
-const Variant& Field::Value() const { return owner_->state_->currentRow().values[column_]; }
+std::string Field::Name() const { return state_->columns[column_].name; }
+DataType Field::Type() const { return state_->columns[column_].type; }
+int32_t Field::DefinedSize() const { return state_->columns[column_].definedSize; }
+int32_t Field::Attributes() const { return state_->columns[column_].attributes; }
+
+Variant Field::Value() const { return state_->currentRow().values[column_]; }
 
 void Field::SetValue(const Variant& value) {
-  Recordset::State& s = *owner_->state_;
+  Recordset::State& s = *state_;
   Recordset::Row& row = s.currentRow();
   Variant converted = asFieldValue(s.columns[column_].type, value);
   if (row.state == Recordset::RowState::Unchanged) {
@@ -77,16 +79,16 @@ void Field::SetValue(const Variant& value) {
 
 // ---- Fields ----
 
-int32_t Fields::Count() const { return static_cast<int32_t>(owner_->state_->columns.size()); }
+int32_t Fields::Count() const { return static_cast<int32_t>(state_->columns.size()); }
 
 Field Fields::Item(const Variant& nameOrOrdinal) const {
-  return Field(*owner_, owner_->state_->columnOf(nameOrOrdinal));
+  return Field(state_, state_->columnOf(nameOrOrdinal));
 }
 
-bool Fields::Contains(std::string_view name) const { return owner_->state_->byName.contains(text::foldCase(name)); }
+bool Fields::Contains(std::string_view name) const { return state_->byName.contains(text::foldCase(name)); }
 
 void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_t attributes) {
-  Recordset::State& s = *owner_->state_;
+  Recordset::State& s = *state_;
   if (s.open) raise(dberr::NotAllowed, "Fields cannot be appended to an open record set.", "Fields");
   if (Contains(name)) {
     raise(dberr::AlreadyInCollection, "Cannot append: the record set already has a field \"" + name + "\".", "Fields");
@@ -97,7 +99,11 @@ void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_
 
 // ---- Recordset ----
 
-Recordset::Recordset() : state_(std::make_unique<State>()) {}
+Recordset::Recordset() : state_(std::make_shared<State>()) {}
+
+Fields Recordset::GetFields() const { return Fields(*this); }
+
+Fields::Fields(const Recordset& owner) : state_(owner.state_) {}
 Recordset::~Recordset() = default;
 
 bool Recordset::Eof() const {
@@ -156,7 +162,7 @@ bool Recordset::IsOpen() const { return state_->open; }
 int32_t Recordset::CursorLocation() const { return state_->cursorLocation; }
 void Recordset::SetCursorLocation(int32_t location) { state_->cursorLocation = location; }
 
-const Variant& Recordset::value(std::string_view name) const {
+Variant Recordset::value(std::string_view name) const {
   std::size_t column = state_->columnOf(Variant(name));
   return state_->currentRow().values[column];
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Object.hpp"
@@ -13,6 +14,7 @@ namespace automation::db {
 
 class Recordset;
 class Connection;
+class Fields;
 using RecordsetRef = std::shared_ptr<Recordset>;
 using ConnectionRef = std::shared_ptr<Connection>;
 
@@ -27,40 +29,6 @@ struct ColumnInfo {
   std::string baseColumn = {};
 };
 
-// One column of a record set, seen through its current row.
-class Field {
- public:
-  Field(Recordset& owner, std::size_t column) : owner_(&owner), column_(column) {}
-
-  const std::string& Name() const;
-  DataType Type() const;
-  int32_t DefinedSize() const;
-  int32_t Attributes() const;
-  // The value in the current row; 3021 when there is no current row.
-  const Variant& Value() const;
-  void SetValue(const Variant& value);
-
- private:
-  Recordset* owner_;
-  std::size_t column_;
-};
-
-class Fields {
- public:
-  explicit Fields(Recordset& owner) : owner_(&owner) {}
-
-  int32_t Count() const;
-  // By name (ignoring letter case) or by 0-based ordinal; 3265 naming the field when missing.
-  Field Item(const Variant& nameOrOrdinal) const;
-  Field operator[](std::string_view name) const { return Item(Variant(name)); }
-  bool Contains(std::string_view name) const;
-  // Adds a column to a closed, disconnected record set.
-  void Append(std::string name, DataType type, int32_t definedSize = 0, int32_t attributes = 0);
-
- private:
-  Recordset* owner_;
-};
-
 // A record set: named columns over rows held in memory, a current row, and rows appended or
 // changed since it was opened. A record set opened for update knows its table and key, so that
 // the data-access object can write the new and changed rows back in one database transaction.
@@ -71,7 +39,7 @@ class Recordset : public Object {
 
   std::string className() const override { return "Recordset"; }
 
-  Fields GetFields() { return Fields(*this); }
+  Fields GetFields() const;
 
   bool Eof() const;
   bool Bof() const;
@@ -86,8 +54,8 @@ class Recordset : public Object {
   int32_t CursorLocation() const;
   void SetCursorLocation(int32_t location);
 
-  // Shortcut for GetFields().Item(name).Value().
-  const Variant& value(std::string_view name) const;
+  // Shortcut for GetFields().Item(name).Value(): a copy, as a later row may move the storage.
+  Variant value(std::string_view name) const;
   void setValue(std::string_view name, const Variant& value);
 
   // ---- used by the data-access layer ----
@@ -115,7 +83,45 @@ class Recordset : public Object {
   friend class Field;
   friend class Fields;
   struct State;
-  std::unique_ptr<State> state_;
+  std::shared_ptr<State> state_;
+};
+
+// One column of a record set, seen through its current row.
+// Holds the record set's state, so that it stays usable after the record set itself is gone.
+class Field {
+ public:
+  Field(const Recordset& owner, std::size_t column);
+
+  std::string Name() const;
+  DataType Type() const;
+  int32_t DefinedSize() const;
+  int32_t Attributes() const;
+  // A copy of the value in the current row; 3021 when there is no current row.
+  Variant Value() const;
+  void SetValue(const Variant& value);
+
+ private:
+  friend class Fields;
+  Field(std::shared_ptr<Recordset::State> state, std::size_t column) : state_(std::move(state)), column_(column) {}
+
+  std::shared_ptr<Recordset::State> state_;
+  std::size_t column_;
+};
+
+class Fields {
+ public:
+  explicit Fields(const Recordset& owner);
+
+  int32_t Count() const;
+  // By name (ignoring letter case) or by 0-based ordinal; 3265 naming the field when missing.
+  Field Item(const Variant& nameOrOrdinal) const;
+  Field operator[](std::string_view name) const { return Item(Variant(name)); }
+  bool Contains(std::string_view name) const;
+  // Adds a column to a closed, disconnected record set.
+  void Append(std::string name, DataType type, int32_t definedSize = 0, int32_t attributes = 0);
+
+ private:
+  std::shared_ptr<Recordset::State> state_;
 };
 
 }  // namespace automation::db
