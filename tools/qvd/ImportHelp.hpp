@@ -16,7 +16,8 @@ were (or the keys file could not be written), 130 after Ctrl-C.
 Running again: each document carries its source reference into the company, '#' and REF (with
 --source NAME, '#NAME:REF'), kept unique by the ERP in the header's PROCESSO. Run the same
 command again after an interruption or after fixing refused rows: documents already in are
-reported as such and nothing is created twice.
+reported as such and nothing is created twice. Documents are committed in groups of up to 250:
+a kill loses at most the last group, which the next run creates.
 
 Files: CSV in UTF-8, first row the column names (letter case does not matter), fields separated
 by ',' or by ';' (whichever the first row uses), double quotes around a field that holds the
