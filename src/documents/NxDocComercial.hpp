@@ -29,6 +29,9 @@ class NxDocComercial : public automation::Object {
   // The error of the last Ler, Inserir or Remover: -1 and empty text when there was none.
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 
+ protected:
+  const automation::MemberTable* memberTable() const override;
+
  private:
   void pErroReset();
   void pErroDe(const automation::ObjectRef& D);

@@ -45,6 +45,9 @@ class NxDocComercialCab : public automation::Object {
   std::string DataAprovacao;
   std::string Data;
   int16_t Ano = 0;
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

@@ -31,6 +31,9 @@ class NxDocComercialLin : public automation::Object {
   std::string Descricao;
   std::string Artigo;
   std::string Armazem;
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

@@ -20,6 +20,9 @@ class NxDocComercialLinhas : public KeyedItems<NxDocComercialLin> {
   std::shared_ptr<NxDocComercialLin> Add(const std::string& Armazem, const std::string& Artigo,
                                          automation::Currency PrecoUnitario, automation::Currency Quantidade,
                                          int16_t Linha = -1);
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

@@ -23,7 +23,7 @@ class cDocLotes;
 // The class that callers create: forwards to its own worker, keeps the last ERP error of the
 // members that report through it, and adds the business logic of a few members. Members are
 // declared in the order of the public interface.
-class QVD_API BAL_Next {
+class QVD_API BAL_Next : public automation::Object {
  public:
   BAL_Next();
   ~BAL_Next();
@@ -248,6 +248,13 @@ class QVD_API BAL_Next {
 
   std::unique_ptr<DAL_Next> oDAL;
   NextError utErro;
+
+  // Late-bound callers reach the members above by name through this table.
+ public:
+  std::string className() const override { return "BAL_Next"; }
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

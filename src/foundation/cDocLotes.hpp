@@ -29,6 +29,9 @@ class QVD_API cDocLotes : public KeyedItems<colLotes> {
   // the caller may still hold and store again. Always true.
   bool AlteraLinhaLote(int32_t lLinhaOri, int32_t lLinhaDest);
 
+ protected:
+  const automation::MemberTable* memberTable() const override;
+
  private:
   // Takes `lots` and every lot in it off every line other than `line`.
   void releaseElsewhere(const std::shared_ptr<colLotes>& lots, int32_t line);

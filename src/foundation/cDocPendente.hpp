@@ -22,6 +22,9 @@ class QVD_API cDocPendente : public automation::Object {
   int16_t Ano() const noexcept { return ano_; }
   void Ano(int16_t value) noexcept { ano_ = value; }
 
+ protected:
+  const automation::MemberTable* memberTable() const override;
+
  private:
   int16_t ano_ = 0;
   std::string tipoDocumento_;

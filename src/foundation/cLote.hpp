@@ -25,6 +25,9 @@ class QVD_API cLote : public automation::Object {
   const std::string& Artigo() const noexcept { return artigo_; }
   void Artigo(const std::string& value) { artigo_ = value; }
 
+ protected:
+  const automation::MemberTable* memberTable() const override;
+
  private:
   std::string artigo_;
   double quantidade_ = 0;

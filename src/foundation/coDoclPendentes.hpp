@@ -18,6 +18,9 @@ class QVD_API coDoclPendentes : public KeyedItems<cDocPendente> {
   // A new document key, stored under `sKey` when it is not empty (457 when taken).
   std::shared_ptr<cDocPendente> Add(int16_t Ano, const std::string& TipoDocumento, int16_t Serie,
                                     int32_t NumeroDocumento, const std::string& sKey = {});
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

@@ -25,6 +25,9 @@ class QVD_API colLotes : public KeyedItems<cLote> {
   // Drops the lots that `other` also holds.
   void removeShared(const colLotes& other);
   void clear();
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

@@ -98,6 +98,9 @@ class NxArtigo : public automation::Object {
   Propriedade<std::string> Abrev;
   Propriedade<int32_t> Numero;
   Propriedade<std::string> Codigo;
+
+ protected:
+  const automation::MemberTable* memberTable() const override;
 };
 
 }  // namespace qvd

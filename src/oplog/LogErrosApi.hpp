@@ -45,6 +45,9 @@ class LogErrosApi : public automation::Object {
   int32_t ErroNum() const noexcept { return erroNum_; }
   void ErroNum(int32_t value) noexcept { erroNum_ = value; }
 
+ protected:
+  const automation::MemberTable* memberTable() const override;
+
  private:
   std::string record(const automation::Date& when) const;
   std::string lineRow(int32_t line) const;

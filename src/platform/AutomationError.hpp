@@ -20,6 +20,7 @@ inline constexpr int32_t InvalidUseOfNull = 94;
 inline constexpr int32_t CannotCreateObject = 429;
 inline constexpr int32_t MemberNotSupported = 438;
 inline constexpr int32_t AutomationFailure = 440;
+inline constexpr int32_t WrongArgumentCount = 450;
 inline constexpr int32_t DuplicateKey = 457;
 inline constexpr int32_t ItemNotFound = 3265;
 }  // namespace errnum

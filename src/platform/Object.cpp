@@ -1,6 +1,7 @@
 #include "platform/Object.hpp"
 
 #include "platform/AutomationError.hpp"
+#include "platform/Members.hpp"
 
 namespace automation {
 namespace {
@@ -12,9 +13,28 @@ Object& target(const ObjectRef& object) {
 
 }  // namespace
 
-Variant Object::get(std::string_view, std::span<Variant>) { raise(errnum::MemberNotSupported); }
-void Object::put(std::string_view, const Variant&) { raise(errnum::MemberNotSupported); }
-Variant Object::call(std::string_view, std::span<Variant>) { raise(errnum::MemberNotSupported); }
+Variant Object::get(std::string_view member, std::span<Variant> args) {
+  const MemberTable* table = memberTable();
+  if (!table) raise(errnum::MemberNotSupported);
+  return table->get(*this, member, args);
+}
+
+void Object::put(std::string_view member, const Variant& value) {
+  const MemberTable* table = memberTable();
+  if (!table) raise(errnum::MemberNotSupported);
+  table->put(*this, member, value);
+}
+
+Variant Object::call(std::string_view member, std::span<Variant> args) {
+  const MemberTable* table = memberTable();
+  if (!table) raise(errnum::MemberNotSupported);
+  return table->call(*this, member, args);
+}
+
+const MemberInfo* Object::describe(std::string_view member) const {
+  const MemberTable* table = memberTable();
+  return table ? table->describe(member) : nullptr;
+}
 
 Variant propGet(const ObjectRef& object, std::string_view member) { return target(object).get(member, {}); }
 

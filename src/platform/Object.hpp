@@ -9,6 +9,9 @@
 
 namespace automation {
 
+class MemberTable;
+struct MemberInfo;
+
 // An automation object, reachable late-bound by member name (names ignore letter case).
 // Objects that expose no member through this interface raise 438 for any name.
 class Object : public std::enable_shared_from_this<Object> {
@@ -22,6 +25,13 @@ class Object : public std::enable_shared_from_this<Object> {
   virtual void put(std::string_view member, const Variant& value);
   // Method call; arguments are by reference: the callee may write them.
   virtual Variant call(std::string_view member, std::span<Variant> args);
+
+  // What a host may learn of a member before using it; nothing for objects that do not say.
+  virtual const MemberInfo* describe(std::string_view member) const;
+
+ protected:
+  // The member table that get, put, call and describe go through; none by default.
+  virtual const MemberTable* memberTable() const { return nullptr; }
 };
 
 // Late-bound access through a reference that may be null (91 when it is).
