@@ -4,9 +4,11 @@
 // "QuarvelVaroDav.<Class>": BAL_Next, NxDocComercial, LogErrosApi, cLote,
 // colLotes, cDocLotes, cDocPendente and coDoclPendentes. The other public
 // classes come back from the members that return them.
+#include "foundation/Export.hpp"
+
 namespace qvd {
 
-void registerClasses();
-void unregisterClasses();
+QVD_API void registerClasses();
+QVD_API void unregisterClasses();
 
 }  // namespace qvd

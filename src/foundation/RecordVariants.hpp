@@ -6,6 +6,7 @@
 #include <memory>
 #include <string_view>
 
+#include "foundation/Export.hpp"
 #include "foundation/Records.hpp"
 #include "platform/Members.hpp"
 #include "platform/Record.hpp"
@@ -14,7 +15,7 @@ namespace qvd {
 
 // A record of `typeName` ("KeyDocumNext", "NextError", "TipificacaoArmazem",
 // "TipificacaoTransf") holding its zero values; 13 for any other name.
-std::shared_ptr<automation::Record> newRecord(std::string_view typeName);
+QVD_API std::shared_ptr<automation::Record> newRecord(std::string_view typeName);
 
 automation::Variant toVariant(const KeyDocumNext &r);
 automation::Variant toVariant(const NextError &r);
