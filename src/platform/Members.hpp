@@ -278,7 +278,7 @@ template <auto Get, auto Put = nullptr>
 constexpr MemberEntry property(std::string_view name) {
   using K = members::Kinds<typename members::Signature<decltype(Get)>::Args>;
   Putter put = nullptr;
-  if constexpr (Put != nullptr) put = &members::assign<Put>;
+  if constexpr (!std::is_null_pointer_v<decltype(Put)>) put = &members::assign<Put>;
   return {name, MemberKind::Property, &members::invoke<Get>, put, std::span<const ParamKind>(K::value, K::size)};
 }
 
