@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "contract/DataAccessContract.hpp"
+#include "platform/DataAccessContract.hpp"
 #include "foundation/Records.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Object.hpp"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "contract/DataAccessContract.hpp"
+#include "platform/DataAccessContract.hpp"
 #include "platform/db/Connection.hpp"
 
 namespace dataaccess {

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "contract/DataAccessContract.hpp"
+#include "platform/DataAccessContract.hpp"
 #include "platform/Variant.hpp"
 #include "platform/db/DataTypes.hpp"
 #include "platform/db/Recordset.hpp"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "contract/DataAccessContract.hpp"
+#include "platform/DataAccessContract.hpp"
 
 namespace testing_support {
 
