@@ -4,9 +4,9 @@
 
 #include <stdexcept>
 
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 #include "erpserver/Registration.hpp"
-#include "erpserver/Session.hpp"
+#include "erpserver/store/Session.hpp"
 
 namespace bench {
 

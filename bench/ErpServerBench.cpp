@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "Table.hpp"
-#include "erpserver/DemoCompany.hpp"
-#include "erpserver/Dispatch.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
+#include "erpserver/objects/Dispatch.hpp"
 #include "erpserver/Registration.hpp"
-#include "erpserver/Session.hpp"
+#include "erpserver/store/Session.hpp"
 #include "platform/ComponentRegistry.hpp"
 #include "platform/Object.hpp"
 

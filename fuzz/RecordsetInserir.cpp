@@ -13,7 +13,7 @@
 
 #include "Check.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 #include "erpserver/Registration.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/AutomationError.hpp"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "erpserver/ServerClasses.hpp"
+#include "erpserver/objects/ServerClasses.hpp"
 #include "platform/ComponentRegistry.hpp"
 
 namespace erpserver {

@@ -5,9 +5,9 @@
 // - createDemoCompany / ensureSchema: company databases;
 // - Session::close: ends the process-wide session;
 // - Journal and Faults: the call journal and fault injection for tests.
-#include "erpserver/DemoCompany.hpp"
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "erpserver/Registration.hpp"
-#include "erpserver/Schema.hpp"
-#include "erpserver/Session.hpp"
+#include "erpserver/schema/Schema.hpp"
+#include "erpserver/store/Session.hpp"

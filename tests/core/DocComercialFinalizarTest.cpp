@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "support/DalTestAccess.hpp"
 #include "support/ErpFixture.hpp"
 

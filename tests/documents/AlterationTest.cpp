@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "support/ErpFixture.hpp"
 #include "support/RecordingDataAccess.hpp"
 

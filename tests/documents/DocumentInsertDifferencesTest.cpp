@@ -2,7 +2,7 @@
 
 #include <regex>
 
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "support/DocumentMembers.hpp"
 
 // What each document member puts beyond the base forms, asserted through the server's journal.

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "documents/NxDocComercial.hpp"
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "platform/Date.hpp"
 #include "support/ErpFixture.hpp"
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "platform/db/Recordset.hpp"
 #include "support/ErpFixture.hpp"
 

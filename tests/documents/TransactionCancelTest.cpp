@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

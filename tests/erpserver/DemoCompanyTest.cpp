@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 #include "qvd/QvdProgram.hpp"
 
 namespace {

@@ -1,9 +1,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "erpserver/Dispatch.hpp"
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/objects/Dispatch.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

@@ -1,4 +1,4 @@
-#include "erpserver/Session.hpp"
+#include "erpserver/store/Session.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

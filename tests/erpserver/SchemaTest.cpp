@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "erpserver/Schema.hpp"
+#include "erpserver/schema/Schema.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

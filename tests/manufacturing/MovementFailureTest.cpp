@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "platform/Date.hpp"
 #include "platform/Text.hpp"
 #include "support/DocumentMembers.hpp"

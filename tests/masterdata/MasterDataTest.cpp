@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "erpserver/Faults.hpp"
+#include "erpserver/testhooks/Faults.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "erpserver/Registration.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/MessageBox.hpp"

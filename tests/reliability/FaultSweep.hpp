@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "facade/BAL_Next.hpp"
 
 namespace reliability {

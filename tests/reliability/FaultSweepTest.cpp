@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "reliability/FaultSweep.hpp"
 #include "support/BalTestAccess.hpp"
 #include "support/ErpFixture.hpp"

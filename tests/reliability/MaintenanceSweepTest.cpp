@@ -4,8 +4,8 @@
 #include <functional>
 #include <iostream>
 
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "platform/db/Recordset.hpp"
 #include "reliability/FaultSweep.hpp"
 #include "support/DocumentMembers.hpp"

@@ -1,9 +1,9 @@
 #include "support/ErpFixture.hpp"
 
-#include "erpserver/Faults.hpp"
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "erpserver/Registration.hpp"
-#include "erpserver/Session.hpp"
+#include "erpserver/store/Session.hpp"
 #include "platform/ComponentRegistry.hpp"
 #include "platform/Variant.hpp"
 

@@ -10,7 +10,7 @@
 
 #include "core/DAL_Next.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/Object.hpp"
 #include "platform/SafeArray.hpp"

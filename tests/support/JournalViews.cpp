@@ -2,7 +2,7 @@
 #include <regex>
 #include <sstream>
 
-#include "erpserver/Journal.hpp"
+#include "erpserver/testhooks/Journal.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {

@@ -5,7 +5,7 @@
 #include "CommandError.hpp"
 #include "Demo.hpp"
 #include "Verbs.hpp"
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 #include "platform/Date.hpp"
 
 namespace qvdtool {

@@ -2,7 +2,7 @@
 
 #include "Format.hpp"
 #include "SourceReference.hpp"
-#include "erpserver/Refusal.hpp"
+#include "erpserver/rules/Refusal.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
 

@@ -4,7 +4,7 @@
 
 #include "CommandError.hpp"
 #include "Format.hpp"
-#include "erpserver/Session.hpp"
+#include "erpserver/store/Session.hpp"
 
 namespace qvdtool {
 

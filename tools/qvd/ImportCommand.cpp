@@ -20,7 +20,7 @@
 #include "Progress.hpp"
 #include "SourceReference.hpp"
 #include "Verbs.hpp"
-#include "erpserver/LockWait.hpp"
+#include "erpserver/store/LockWait.hpp"
 
 namespace qvdtool {
 namespace {

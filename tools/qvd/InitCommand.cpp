@@ -5,7 +5,7 @@
 #include "Company.hpp"
 #include "CompanyCheck.hpp"
 #include "Verbs.hpp"
-#include "erpserver/DemoCompany.hpp"
+#include "erpserver/schema/DemoCompany.hpp"
 
 namespace qvdtool {
 namespace {

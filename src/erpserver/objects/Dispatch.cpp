@@ -1,0 +1,220 @@
+#include "erpserver/objects/Dispatch.hpp"
+
+#include <mutex>
+
+#include "erpserver/store/DateText.hpp"
+#include "erpserver/testhooks/Faults.hpp"
+#include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
+
+namespace erpserver {
+namespace {
+
+constexpr int32_t kWrongArgumentCount = 450;
+
+std::atomic<int32_t> nextObjectId{1};
+
+struct Registry {
+  std::mutex mutex;
+  std::vector<const ClassInfo*> classes;
+};
+
+Registry& registry() {
+  static Registry r;
+  return r;
+}
+
+Variant emptyOf(VarType type) {
+  switch (type) {
+    case VarType::Integer: return Variant(int16_t{0});
+    case VarType::Long: return Variant(int32_t{0});
+    case VarType::Double: return Variant(0.0);
+    case VarType::Boolean: return Variant(false);
+    case VarType::Date: return Variant(automation::Date{});
+    case VarType::String: return Variant(std::string());
+    default: return Variant();
+  }
+}
+
+Variant initialOf(const FieldSpec& f) {
+  return f.initial == 0 ? emptyOf(f.type) : Variant(f.initial).coerce(f.type);
+}
+
+Variant lastErrorOf(ServerObject& o, std::span<Variant>) { return Variant(o.lastError()); }
+Variant lastMessageOf(ServerObject& o, std::span<Variant>) { return Variant(o.lastMessage()); }
+
+// Member names folded to lower case without allocating when they are plain ASCII.
+class FoldedName {
+ public:
+  explicit FoldedName(std::string_view name) {
+    if (name.size() <= sizeof buffer_) {
+      bool ascii = true;
+      for (std::size_t i = 0; i < name.size() && ascii; ++i) {
+        auto c = static_cast<unsigned char>(name[i]);
+        ascii = c < 0x80;
+        buffer_[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+      }
+      if (ascii) {
+        view_ = std::string_view(buffer_, name.size());
+        return;
+      }
+    }
+    heap_ = automation::text::foldCase(name);
+    view_ = heap_;
+  }
+  std::string_view view() const noexcept { return view_; }
+
+ private:
+  char buffer_[64];
+  std::string heap_;
+  std::string_view view_;
+};
+
+}  // namespace
+
+ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::span<const MethodSpec> methods)
+    : name_(std::move(name)), fields_(fields) {
+  auto add = [this](std::string_view n, bool isField, int slot, const FieldSpec* f, Handler h, int lo, int hi) {
+    auto& m = members_.emplace_back();
+    m.name = n;
+    m.folded = automation::text::foldCase(n);
+    m.isField = isField;
+    m.slot = slot;
+    m.field = f;
+    m.handler = h;
+    m.minArgs = lo;
+    m.maxArgs = hi;
+    byName_[m.folded] = &m;
+  };
+  for (std::size_t i = 0; i < fields.size(); ++i)
+    add(fields[i].name, true, static_cast<int>(i), &fields[i], nullptr, 0, 0);
+  for (const auto& m : methods) add(m.name, false, -1, nullptr, m.handler, m.minArgs, m.maxArgs);
+  add("UltimoErro", false, -1, nullptr, &lastErrorOf, 0, 0);
+  add("UltimaMensagem", false, -1, nullptr, &lastMessageOf, 0, 0);
+  std::lock_guard lock(registry().mutex);
+  registry().classes.push_back(this);
+}
+
+const ClassInfo::Member* ClassInfo::find(std::string_view member) const {
+  FoldedName folded(member);
+  auto it = byName_.find(folded.view());
+  return it == byName_.end() ? nullptr : it->second;
+}
+
+void ClassInfo::resetCounters() {
+  std::lock_guard lock(registry().mutex);
+  for (const ClassInfo* c : registry().classes)
+    for (const auto& m : c->members_) m.accesses.store(0, std::memory_order_relaxed);
+}
+
+ServerObject::ServerObject(const ClassInfo& info)
+    : info_(info), id_(nextObjectId.fetch_add(1, std::memory_order_relaxed)) {
+  values_.reserve(info.fields().size());
+  for (const auto& f : info.fields()) values_.push_back(initialOf(f));
+}
+
+void ServerObject::setValue(int slot, const Variant& v) {
+  const FieldSpec& f = info_.fields()[static_cast<std::size_t>(slot)];
+  Variant& target = values_[static_cast<std::size_t>(slot)];
+  if (v.isNull() || v.isEmpty())
+    target = emptyOf(f.type);
+  else if (f.storage == Storage::DateText && v.type() == VarType::Date)
+    target = Variant(dateText(v.toDate()));
+  else if (v.type() == f.type)
+    target = v;
+  else
+    target = v.coerce(f.type);
+}
+
+std::string ServerObject::text(int slot) const { return value(slot).toString(); }
+int32_t ServerObject::number(int slot) const { return value(slot).toLong(); }
+double ServerObject::real(int slot) const { return value(slot).toDouble(); }
+
+void ServerObject::resetFields() {
+  for (std::size_t i = 0; i < values_.size(); ++i) values_[i] = initialOf(info_.fields()[i]);
+}
+
+void ServerObject::copyFieldsFrom(const ServerObject& other) { values_ = other.values_; }
+
+int32_t ServerObject::refuse(int32_t code, std::string message) {
+  lastError_ = code;
+  lastMessage_ = std::move(message);
+  return code;
+}
+
+void ServerObject::clearError() {
+  lastError_ = 0;
+  lastMessage_.clear();
+}
+
+Variant ServerObject::read(const ClassInfo::Member* m, std::span<Variant> args) {
+  if (!m) automation::raise(automation::errnum::MemberNotSupported);
+  if (m->isField) {
+    if (!args.empty()) automation::raise(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+    return values_[static_cast<std::size_t>(m->slot)];
+  }
+  auto n = static_cast<int>(args.size());
+  if (n < m->minArgs || n > m->maxArgs)
+    automation::raise(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+  return m->handler(*this, args);
+}
+
+void ServerObject::write(const ClassInfo::Member* m, const Variant& value) {
+  if (!m || !m->isField || m->field->readOnly) automation::raise(automation::errnum::MemberNotSupported);
+  setValue(m->slot, value);
+}
+
+template <class Body>
+Variant ServerObject::instrumented(AccessKind kind, const ClassInfo::Member* m, uint32_t nth, std::string_view member,
+                                  std::span<Variant> args, Body&& body) {
+  bool journal = Journal::enabled();
+  JournalEntry entry;
+  if (journal) entry = JournalEntry{info_.name(), id_, kind, std::string(member), {args.begin(), args.end()}, {}, 0};
+  try {
+    Faults::Action action;
+    if (m && Faults::armed()) action = Faults::before(info_.name(), m->folded, nth);
+    if (action.kind == Faults::Action::Raise) automation::raise(action.number, action.text);
+    if (action.kind == Faults::Action::Return)
+      entry.result = Variant(refuse(action.number, action.text));
+    else
+      entry.result = body();
+  } catch (...) {
+    if (journal) {
+      entry.error = automation::currentError().number();
+      Journal::record(std::move(entry));
+    }
+    throw;
+  }
+  if (!journal) return std::move(entry.result);
+  Variant result = entry.result;
+  if (kind == AccessKind::Put) entry.result = Variant();
+  Journal::record(std::move(entry));
+  return result;
+}
+
+Variant ServerObject::get(std::string_view member, std::span<Variant> args) {
+  const auto* m = info_.find(member);
+  uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
+  if (!Journal::enabled() && !Faults::armed()) return read(m, args);
+  return instrumented(AccessKind::Get, m, nth, member, args, [&] { return read(m, args); });
+}
+
+Variant ServerObject::call(std::string_view member, std::span<Variant> args) {
+  const auto* m = info_.find(member);
+  uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
+  if (!Journal::enabled() && !Faults::armed()) return read(m, args);
+  return instrumented(AccessKind::Call, m, nth, member, args, [&] { return read(m, args); });
+}
+
+void ServerObject::put(std::string_view member, const Variant& value) {
+  const auto* m = info_.find(member);
+  uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
+  if (!Journal::enabled() && !Faults::armed()) return write(m, value);
+  Variant copy = value;
+  instrumented(AccessKind::Put, m, nth, member, std::span<Variant>(&copy, 1), [&] {
+    write(m, value);
+    return Variant();
+  });
+}
+
+}  // namespace erpserver

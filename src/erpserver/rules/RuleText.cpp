@@ -1,0 +1,24 @@
+#include <cmath>
+#include <cstdio>
+
+#include "erpserver/rules/RuleRefusals.hpp"
+
+namespace erpserver {
+
+std::string numberText(double value) {
+  // Four decimals, as a currency amount has; values too large for that are shown as they are.
+  if (std::fabs(value) < 1e14) value = std::round(value * 10000) / 10000;
+  char buffer[32];
+  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  return buffer;
+}
+
+std::string lineField(std::size_t line, std::string_view field, const std::string& value) {
+  return "Linha " + std::to_string(line) + ", campo " + std::string(field) + " = " + value + ": ";
+}
+
+std::string headerField(std::string_view field, const std::string& value) {
+  return "Cabeçalho, campo " + std::string(field) + " = " + value + ": ";
+}
+
+}  // namespace erpserver

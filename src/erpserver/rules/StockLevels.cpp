@@ -1,0 +1,83 @@
+#include "erpserver/rules/StockLevels.hpp"
+
+#include "erpserver/rules/Refusal.hpp"
+#include "erpserver/rules/RuleRefusals.hpp"
+
+namespace erpserver {
+namespace {
+
+// Half the smallest step of a currency amount: rounding below it is no shortage.
+constexpr double kTolerance = 0.00005;
+
+}  // namespace
+
+StockLevels::Level& StockLevels::lotLevel(const LotKey& key) {
+  auto [it, added] = lots_.try_emplace(key);
+  if (added) {
+    auto q = db_.query("SELECT QTDENT - QTDSID FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?");
+    q->bind(1, std::get<0>(key)).bind(2, std::get<1>(key)).bind(3, std::get<2>(key));
+    if (q->step()) it->second.now = q->real(0);
+  }
+  return it->second;
+}
+
+StockLevels::Level& StockLevels::stockLevel(const StockKey& key) {
+  auto [it, added] = stock_.try_emplace(key);
+  if (added) {
+    auto q = db_.query("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?");
+    q->bind(1, std::get<0>(key)).bind(2, std::get<1>(key));
+    if (q->step()) it->second.now = q->real(0);
+  }
+  return it->second;
+}
+
+void StockLevels::take(Level& level, double quantity, int line, const char* field, double value) {
+  level.change += quantity;
+  if (quantity < 0) level.line = line, level.field = field, level.value = value;
+}
+
+void StockLevels::add(const StockMoves& moves, int sign) {
+  if (type_.stock == 'N') return;
+  // An entry (or a return) adds to its warehouse, an exit takes from it, a transfer does both.
+  double into = type_.stock == 'E' ? 1 : -1;
+  for (const auto& line : moves.lines) {
+    double q = sign * line.quantity;
+    take(stockLevel({line.article, line.warehouse}), into * q, line.line, "Quantidade", line.quantity);
+    if (type_.stock == 'T') take(stockLevel({line.article, type_.destination}), q, line.line, "Quantidade", line.quantity);
+  }
+  for (const auto& lot : moves.lots) {
+    double q = sign * lot.quantity;
+    take(lotLevel({lot.article, lot.lot, lot.warehouse}), into * q, lot.line, "QuantidadeMovimentada", lot.quantity);
+    if (type_.stock == 'T')
+      take(lotLevel({lot.article, lot.lot, type_.destination}), q, lot.line, "QuantidadeMovimentada", lot.quantity);
+  }
+}
+
+double StockLevels::lot(const std::string& article, const std::string& code, const std::string& warehouse) {
+  const Level& level = lotLevel({article, code, warehouse});
+  return level.now + level.change;
+}
+
+void StockLevels::check(bool negativeAllowed) {
+  // Only what this document lowers is its concern; a level that was already short stays as it was.
+  auto short_ = [](const Level& l) { return l.change < 0 && l.now + l.change < -kTolerance; };
+  for (const auto& [key, level] : lots_) {
+    if (!short_(level)) continue;
+    const auto& [article, code, warehouse] = key;
+    refuseWith(refusal::LotBelowZero, lineField(static_cast<std::size_t>(level.line), level.field,
+                                                numberText(level.value)) +
+                                          "o lote '" + code + "' do artigo '" + article + "' no armazém '" + warehouse +
+                                          "' ficaria com " + numberText(level.now + level.change));
+  }
+  if (negativeAllowed) return;
+  for (const auto& [key, level] : stock_) {
+    if (!short_(level)) continue;
+    const auto& [article, warehouse] = key;
+    refuseWith(refusal::StockBelowZero,
+               lineField(static_cast<std::size_t>(level.line), level.field, numberText(level.value)) + "o artigo '" +
+                   article + "' no armazém '" + warehouse + "' ficaria com " + numberText(level.now + level.change) +
+                   ", e a empresa não permite stock negativo");
+  }
+}
+
+}  // namespace erpserver

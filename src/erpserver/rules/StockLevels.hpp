@@ -1,0 +1,46 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "erpserver/store/Catalog.hpp"
+#include "erpserver/store/Stock.hpp"
+
+namespace erpserver {
+
+// The stock that a document would leave behind, per warehouse and per lot: what the database holds
+// now plus the moves added, computed before anything is written, so that Validar and the write
+// that follows it decide alike.
+class StockLevels {
+ public:
+  StockLevels(sql::Database& db, const DocType& type) : db_(db), type_(type) {}
+
+  // The moves as applyStock makes them (sign 1) or takes them back (sign -1).
+  void add(const StockMoves& moves, int sign);
+  // What a lot of an article holds in a warehouse with the moves added so far.
+  double lot(const std::string& article, const std::string& code, const std::string& warehouse);
+  // Refuses the first lot left below zero and then, unless `negativeAllowed`, the first
+  // warehouse; each is named with the document line and the value that took it there.
+  void check(bool negativeAllowed);
+
+ private:
+  using LotKey = std::tuple<std::string, std::string, std::string>;  // article, lot, warehouse
+  using StockKey = std::tuple<std::string, std::string>;             // article, warehouse
+  struct Level {
+    double now = 0, change = 0;
+    int line = 0;                // the last line that took from it
+    const char* field = nullptr;
+    double value = 0;
+  };
+  Level& lotLevel(const LotKey& key);
+  Level& stockLevel(const StockKey& key);
+  static void take(Level& level, double quantity, int line, const char* field, double value);
+
+  sql::Database& db_;
+  const DocType& type_;
+  std::map<LotKey, Level> lots_;
+  std::map<StockKey, Level> stock_;
+};
+
+}  // namespace erpserver

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+
+#include "erpserver/store/Sqlite.hpp"
+
+namespace erpserver {
+
+struct DocType {
+  std::string code;
+  char entity;     // 'C' client, 'F' supplier, 'N' none
+  char stock;      // 'E' entry, 'S' exit, 'N' none, 'T' transfer into `destination`
+  bool movesLots;  // the lots of its lines move the lot table
+  bool sale;       // priced at sale prices
+  std::string destination;
+  std::string journal;  // accounting journal, empty when the type is not posted
+  int sign;             // 1: the counterpart is debited, -1: credited
+  // An entry whose lots are not entered: a return that gives issued lots back.
+  bool releasesLots() const { return stock == 'E' && !movesLots; }
+};
+
+struct Article {
+  std::string code, name, baseUnit, saleUnit, family, subfamily, group;
+  int vat = 0;
+  bool stock = false;
+  bool lots = false;
+  double pvpSiv = 0, pvpCiv = 0, averageCost = 0, lastCost = 0, standardCost = 0;
+};
+
+// The counterpart of a document: its defaults for the header.
+struct Party {
+  std::string currency, vatRegime, salesperson, taxNumber, group;
+};
+
+// The master data that document rules look up, read once and kept while the database does not
+// change under it: refresh() drops everything when another connection has committed since the
+// last look (PRAGMA data_version), and the server calls invalidate() after its own master-data
+// writes. Found and missing codes are both kept.
+class Catalog {
+ public:
+  explicit Catalog(sql::Database& db) : db_(db) {}
+
+  void refresh();
+  void invalidate();
+
+  // Refuses an unknown (or empty) document type.
+  const DocType& docType(const std::string& code);
+  const Article* article(const std::string& code);
+  // A client ('C') or supplier ('F').
+  const Party* party(char entity, const std::string& code);
+  std::optional<double> vatRate(int64_t code);
+  bool vatExempt(const std::string& regime);
+  bool seriesExists(const std::string& type, int32_t series);
+  // True when `table` has the CODIGO `code` (false for empty text).
+  bool exists(const char* table, const std::string& code);
+  // A column of the company's parameters (MOEDANAC, REGIVANAC, ...).
+  const std::string& parameter(const char* column);
+
+ private:
+  sql::Database& db_;
+  int64_t dataVersion_ = -1;
+  std::unordered_map<std::string, DocType> types_;
+  std::unordered_map<std::string, std::optional<Article>> articles_;
+  std::unordered_map<std::string, std::optional<Party>> parties_;
+  std::unordered_map<int64_t, std::optional<double>> vatRates_;
+  std::unordered_map<std::string, bool> codes_;  // "<table>\n<code>", series as "SERIES\n<type>\n<n>"
+  std::unordered_map<std::string, std::string> parameters_;
+};
+
+}  // namespace erpserver

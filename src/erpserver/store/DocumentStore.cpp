@@ -1,0 +1,189 @@
+#include "erpserver/store/DocumentStore.hpp"
+
+#include <limits>
+
+#include "erpserver/rules/ConstraintText.hpp"
+#include "erpserver/store/DateText.hpp"
+#include "erpserver/store/FieldIO.hpp"
+#include "erpserver/rules/Refusal.hpp"
+
+namespace erpserver {
+namespace {
+
+constexpr const char* kHeaderKey = " WHERE TPDOC = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ?";
+constexpr const char* kLineKey = " WHERE TPDOCUM = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ?";
+
+// The columns of a field table and the statements built from them, once per process.
+struct Columns {
+  std::vector<int> slots;
+  std::string list;
+  explicit Columns(std::span<const FieldSpec> fields) { list = columnList(fields, true, slots); }
+  std::string marks(std::size_t extra) const {
+    std::string out;
+    for (std::size_t i = 0; i < slots.size() + extra; ++i) out += i ? ", ?" : "?";
+    return out;
+  }
+};
+
+const Columns& headerColumns() {
+  static const Columns c(kHeaderFields);
+  return c;
+}
+const Columns& lineColumns() {
+  static const Columns c(kLineFields);
+  return c;
+}
+
+int bindKey(sql::Statement& st, int index, const DocKey& key) {
+  st.bind(index, key.tipo).bind(index + 1, key.serie).bind(index + 2, key.ano).bind(index + 3, key.numero);
+  return index + 4;
+}
+
+// Runs one write; a constraint the database refuses becomes a refusal that names the field and
+// the place (" (linha 3)").
+template <class Write>
+void writeAt(const std::string& place, Write&& write) {
+  try {
+    write();
+  } catch (const sql::Error& e) {
+    if (e.primary() != SQLITE_CONSTRAINT) throw;
+    refuseWith(refusal::InvalidValue, databaseRefusalText(e) + place);
+  }
+}
+
+std::string linePlace(int32_t line) { return " (linha " + std::to_string(line) + ")"; }
+
+int bindFields(sql::Statement& st, int index, const ServerObject& object, const std::vector<int>& slots) {
+  for (int slot : slots) bindField(st, index++, object, slot);
+  return index;
+}
+
+}  // namespace
+
+std::string DocKey::series() const { return tipo + " " + std::to_string(serie) + "/" + std::to_string(ano); }
+
+std::string DocKey::text() const { return series() + " n.º " + std::to_string(numero); }
+
+bool documentExists(sql::Database& db, const DocKey& key) {
+  auto q = db.query(std::string("SELECT 1 FROM DOCGCCAB") + kHeaderKey);
+  bindKey(*q, 1, key);
+  return q->step();
+}
+
+int32_t nextNumber(sql::Database& db, const DocKey& key) {
+  auto q = db.query("SELECT NUM FROM NUMDOC WHERE ANO = ? AND DOC = ? AND SERIE = ?");
+  q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie);
+  int64_t next = (q->step() ? q->integer(0) : 0) + 1;
+  DocKey candidate = key;
+  // A counter written back below a number in use must not give that number twice.
+  for (;; ++next) {
+    if (next > std::numeric_limits<int32_t>::max())
+      refuseWith(refusal::NumberingFull, "A série " + key.series() + " já não tem números livres");
+    candidate.numero = static_cast<int32_t>(next);
+    if (!documentExists(db, candidate)) return candidate.numero;
+  }
+}
+
+void advanceCounter(sql::Database& db, const DocKey& key) {
+  auto q = db.query(
+      "INSERT INTO NUMDOC (ANO, DOC, SERIE, NUM) VALUES (?, ?, ?, ?) "
+      "ON CONFLICT (ANO, DOC, SERIE) DO UPDATE SET NUM = MAX(NUM, excluded.NUM)");
+  q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie).bind(4, key.numero).run();
+}
+
+void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const DocKey& key, const std::string& user,
+                         bool replace) {
+  const Columns& h = headerColumns();
+  static const std::string insertHeader =
+      "INSERT INTO DOCGCCAB (" + h.list + ", ORIGEM, UTILIZADOR) VALUES (" + h.marks(2) + ")";
+  static const std::string updateHeader = [&] {
+    std::string sql = "UPDATE DOCGCCAB SET ";
+    for (std::size_t i = 0; i < h.slots.size(); ++i)
+      sql += std::string(i ? ", " : "") + std::string(kHeaderFields[h.slots[i]].column) + " = ?";
+    return sql + ", ORIGEM = ?, UTILIZADOR = ?" + kHeaderKey;
+  }();
+  writeAt(" (cabeçalho)", [&] {
+    auto q = db.query(replace ? updateHeader : insertHeader);
+    int next = bindFields(*q, 1, doc.cab(), h.slots);
+    q->bind(next, doc.origem()).bind(next + 1, user);
+    if (replace) bindKey(*q, next + 2, key);
+    q->run();
+  });
+  const Columns& l = lineColumns();
+  static const std::string insertLine =
+      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES (" + l.marks(4) + ")";
+  for (const auto& line : doc.lines()) {
+    writeAt(linePlace(line->number(lin::Numero)), [&] {
+      auto q = db.query(insertLine);
+      bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
+      q->run();
+    });
+  }
+}
+
+void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& key) {
+  for (const auto& lotLine : doc.lots()) writeAt(" (lote da linha " + std::to_string(lotLine->number(lot::Linha)) + ")", [&] {
+    auto q = db.query(
+        "INSERT INTO LOTEMOVS (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, QUANT, CODLOT, ARTIGO, VOSSLOTE, ARMAZEM, VALIDADE) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    int next = bindKey(*q, 1, key);
+    bindField(*q, next++, *lotLine, lot::Linha);
+    bindField(*q, next++, *lotLine, lot::Quantidade);
+    for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade})
+      bindField(*q, next++, lotLine->campos(), slot);
+    q->run();
+  });
+}
+
+void removeLines(sql::Database& db, const DocKey& key) {
+  auto q = db.query(std::string("DELETE FROM DOCGCLIN") + kLineKey);
+  bindKey(*q, 1, key);
+  q->run();
+}
+
+void removeDocument(sql::Database& db, const DocKey& key) {
+  auto q = db.query(std::string("DELETE FROM DOCGCCAB") + kHeaderKey);
+  bindKey(*q, 1, key);
+  q->run();
+}
+
+bool loadDocument(sql::Database& db, DocumentoComercial& doc, const DocKey& key) {
+  const Columns& h = headerColumns();
+  {
+    auto q = db.query("SELECT " + h.list + ", ORIGEM FROM DOCGCCAB" + kHeaderKey);
+    bindKey(*q, 1, key);
+    if (!q->step()) return false;
+    doc.cab().resetFields();
+    for (std::size_t i = 0; i < h.slots.size(); ++i) loadField(doc.cab(), h.slots[i], *q, static_cast<int>(i));
+    doc.setOrigem(static_cast<int32_t>(q->integer(static_cast<int>(h.slots.size()))));
+  }
+  const Columns& l = lineColumns();
+  doc.lines().clear();
+  {
+    auto q = db.query("SELECT " + l.list + " FROM DOCGCLIN" + kLineKey + " ORDER BY NUMLINHA");
+    bindKey(*q, 1, key);
+    while (q->step()) {
+      auto line = std::make_shared<LinhaDoc>();
+      for (std::size_t i = 0; i < l.slots.size(); ++i) loadField(*line, l.slots[i], *q, static_cast<int>(i));
+      doc.lines().push_back(std::move(line));
+    }
+  }
+  doc.lots().clear();
+  auto q = db.query(
+      "SELECT M.NUMLINHA, M.QUANT, M.CODLOT, M.ARTIGO, M.VOSSLOTE, M.ARMAZEM, M.VALIDADE, L.DTAENTRA FROM LOTEMOVS M "
+      "LEFT JOIN ARTLOT L ON L.ARTIGO = M.ARTIGO AND L.CODLOTE = M.CODLOT AND L.ARMAZEM = M.ARMAZEM "
+      "WHERE M.TPDOCUM = ? AND M.SERIE = ? AND M.ANO = ? AND M.NNUMDOC = ? ORDER BY M.NUMLINHA, M.rowid");
+  bindKey(*q, 1, key);
+  while (q->step()) {
+    auto lotLine = std::make_shared<LoteLinha>();
+    loadField(*lotLine, lot::Linha, *q, 0);
+    loadField(*lotLine, lot::Quantidade, *q, 1);
+    int column = 2;
+    for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade, lot::Entrada})
+      loadField(lotLine->campos(), slot, *q, column++);
+    doc.lots().push_back(std::move(lotLine));
+  }
+  return true;
+}
+
+}  // namespace erpserver

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "erpserver/objects/Document.hpp"
+#include "erpserver/store/Sqlite.hpp"
+
+namespace erpserver {
+
+struct CheckedDocument;
+
+bool documentExists(sql::Database& db, const DocKey& key);
+
+// The next free number of the type, series and year from NUMDOC (to be called inside the
+// insert's transaction), and the counter advanced past a number that was used.
+int32_t nextNumber(sql::Database& db, const DocKey& key);
+void advanceCounter(sql::Database& db, const DocKey& key);
+
+// Writes the header (new, or over the stored one when `replace`), its lines and its lots.
+// Lots are written by writeLots, after the stock they refer to exists.
+void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const DocKey& key, const std::string& user,
+                         bool replace);
+void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& key);
+
+// Drops the stored lines (and their lots); removeDocument drops the whole document.
+void removeLines(sql::Database& db, const DocKey& key);
+void removeDocument(sql::Database& db, const DocKey& key);
+
+// Reads a stored document into `doc` (header fields, Origem, lines and lots); false when there is none.
+bool loadDocument(sql::Database& db, DocumentoComercial& doc, const DocKey& key);
+
+}  // namespace erpserver

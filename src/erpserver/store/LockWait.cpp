@@ -1,0 +1,41 @@
+#include "erpserver/store/LockWait.hpp"
+
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+namespace erpserver {
+namespace {
+
+constexpr int kGiveUpMs = 10000;
+constexpr int kTellAfterMs = 1000;
+
+std::mutex noticeMutex;
+std::function<void()>& notice() {
+  static std::function<void()> f;
+  return f;
+}
+
+// SQLite calls this with the number of earlier calls in the same wait; 0 ends the wait.
+extern "C" int busyWait(void*, int calls) {
+  constexpr int kStepMs = 10;
+  int waited = calls * kStepMs;
+  if (waited >= kGiveUpMs) return 0;
+  if (waited == kTellAfterMs) {
+    std::lock_guard lock(noticeMutex);
+    if (notice()) notice()();
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(kStepMs));
+  return 1;
+}
+
+}  // namespace
+
+void onLongLockWait(std::function<void()> f) {
+  std::lock_guard lock(noticeMutex);
+  notice() = std::move(f);
+}
+
+void waitForLocks(sqlite3* handle) { sqlite3_busy_handler(handle, busyWait, nullptr); }
+
+}  // namespace erpserver

@@ -1,0 +1,153 @@
+#include "erpserver/store/Stock.hpp"
+
+#include "erpserver/store/DateText.hpp"
+#include "erpserver/rules/DocumentRules.hpp"
+
+namespace erpserver {
+namespace {
+
+// `entered` and `issued` are added to the article's QTDENT and QTDSID in the warehouse, and their
+// difference to its stock. Each change of an ARTARM row costs the triggers that recompute the
+// article's total, so a document makes one change per article and warehouse (see StockRows).
+void moveArticle(sql::Database& db, const std::string& article, const std::string& warehouse, double entered,
+                 double issued) {
+  auto q = db.query(
+      "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES (?, ?, ?, ?, ?) "
+      "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = EXISTENC + excluded.EXISTENC, "
+      "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
+  q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).run();
+}
+
+// The stock changes of one document summed per article and warehouse, in the order first met.
+class StockRows {
+ public:
+  // Quantity into (positive) or out of (negative) a warehouse.
+  void add(const std::string& article, const std::string& warehouse, double quantity) {
+    Row* row = nullptr;
+    for (Row& r : rows_)
+      if (r.article == article && r.warehouse == warehouse) row = &r;
+    if (!row) row = &rows_.emplace_back(Row{article, warehouse, 0, 0});
+    (quantity > 0 ? row->entered : row->issued) += quantity > 0 ? quantity : -quantity;
+  }
+  void apply(sql::Database& db) {
+    for (const Row& r : rows_) moveArticle(db, r.article, r.warehouse, r.entered, r.issued);
+    rows_.clear();
+  }
+
+ private:
+  struct Row {
+    std::string article, warehouse;
+    double entered, issued;
+  };
+  std::vector<Row> rows_;
+};
+
+// `entered` and `issued` are added to the lot's QTDENT and QTDSID; a new lot row takes the dates.
+void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& warehouse, double entered, double issued) {
+  auto q = db.query(
+      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID, DTAENTRA, VALIDADE, VOSSLOTE) "
+      "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET "
+      "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
+  q->bind(1, lot.article).bind(2, lot.lot).bind(3, warehouse).bind(4, entered).bind(5, issued);
+  q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).run();
+}
+
+void updateCosts(sql::Database& db, const StockMoves::Line& line) {
+  auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
+  q->bind(1, line.article);
+  if (!q->step()) return;
+  double stock = q->real(0), average = q->real(1);
+  double after = stock + line.quantity;
+  double newAverage = stock > 0 && after > 0 ? (stock * average + line.quantity * line.price) / after : line.price;
+  auto u = db.query("UPDATE ARTIGOS SET ULTPRC = ?, ULTPMP = ? WHERE CODIGO = ?");
+  u->bind(1, line.price).bind(2, newAverage).bind(3, line.article).run();
+}
+
+}  // namespace
+
+StockMoves movesOf(const DocumentoComercial& doc, const CheckedDocument& checked) {
+  StockMoves moves;
+  for (std::size_t i = 0; i < doc.lines().size(); ++i) {
+    const auto& article = checked.articles[i];
+    if (!article || !article->stock) continue;
+    const LinhaDoc& line = *doc.lines()[i];
+    double factor = line.real(lin::Factor);
+    moves.lines.push_back({article->code, line.text(lin::Armazem), line.real(lin::Quantidade) * factor,
+                           line.real(lin::PrecoUnitario) / factor, static_cast<int>(i + 1)});
+  }
+  for (const auto& lotLine : doc.lots()) {
+    const CamposLote& lot = lotLine->campos();
+    moves.lots.push_back({lot.text(lot::Artigo), lot.text(lot::Codigo), lot.text(lot::Armazem),
+                          lotLine->real(lot::Quantidade), isoFromText(lot.text(lot::Entrada)).value_or(""),
+                          isoFromText(lot.text(lot::Validade)).value_or(""), lot.text(lot::VossoLote),
+                          lotLine->number(lot::Linha)});
+  }
+  return moves;
+}
+
+StockMoves storedMoves(sql::Database& db, const DocKey& key) {
+  StockMoves moves;
+  auto lines = db.query(
+      "SELECT L.ARTIGO, L.ARMAZEM, L.QUANT * L.FACTOR, L.NUMLINHA FROM DOCGCLIN L JOIN ARTIGOS A ON A.CODIGO = L.ARTIGO "
+      "WHERE L.TPDOCUM = ? AND L.SERIE = ? AND L.ANO = ? AND L.NNUMDOC = ? AND A.CTRSTO <> 0 ORDER BY L.NUMLINHA");
+  lines->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
+  while (lines->step())
+    moves.lines.push_back({lines->text(0), lines->text(1), lines->real(2), 0, static_cast<int>(lines->integer(3))});
+  auto lots = db.query(
+      "SELECT ARTIGO, CODLOT, ARMAZEM, QUANT, VALIDADE, VOSSLOTE, NUMLINHA FROM LOTEMOVS "
+      "WHERE TPDOCUM = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ? ORDER BY NUMLINHA, rowid");
+  lots->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
+  while (lots->step())
+    moves.lots.push_back({lots->text(0), lots->text(1), lots->text(2), lots->real(3), "", lots->text(4), lots->text(5),
+                          static_cast<int>(lots->integer(6))});
+  return moves;
+}
+
+void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign) {
+  if (type.stock == 'N') return;
+  // A supplier entry prices each line on the stock that the lines before it left.
+  const bool costs = type.stock == 'E' && type.entity == 'F' && sign > 0;
+  StockRows rows;
+  for (const auto& line : moves.lines) {
+    double q = sign * line.quantity;
+    if (costs) {
+      updateCosts(db, line);
+      catalog.invalidate();
+    }
+    if (type.stock == 'E') rows.add(line.article, line.warehouse, q);
+    if (type.stock == 'S' || type.stock == 'T') rows.add(line.article, line.warehouse, -q);
+    if (type.stock == 'T') rows.add(line.article, type.destination, q);
+    if (costs) rows.apply(db);
+  }
+  rows.apply(db);
+  if (moves.lots.empty()) return;
+  // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the
+  // release trigger never takes one of the server's own lot writes for the library's statement.
+  db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->run();
+  for (const auto& lot : moves.lots) {
+    double q = sign * lot.quantity;
+    if (type.releasesLots()) moveLot(db, lot, lot.warehouse, 0, -q);
+    else if (type.stock == 'E') moveLot(db, lot, lot.warehouse, q, 0);
+    if (type.stock == 'S' || type.stock == 'T') moveLot(db, lot, lot.warehouse, 0, q);
+    if (type.stock == 'T') moveLot(db, lot, type.destination, q, 0);
+  }
+  db.query("DELETE FROM SYS_LOTESERVIDOR")->run();
+}
+
+void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key) {
+  if (!type.releasesLots()) return;
+  for (const auto& lot : moves.lots) {
+    auto q = db.query(
+        "INSERT INTO ARTLOTLIB (ARTIGO, CODLOTE, ARMAZEM, QUANT, TPDOC, SERIE, ANO, NNUMDOC) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
+    q->bind(1, lot.article).bind(2, lot.lot).bind(3, lot.warehouse).bind(4, lot.quantity);
+    q->bind(5, key.tipo).bind(6, key.serie).bind(7, key.ano).bind(8, key.numero).run();
+  }
+}
+
+bool lotExists(sql::Database& db, const std::string& article, const std::string& lot, const std::string& warehouse) {
+  auto q = db.query("SELECT 1 FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?");
+  q->bind(1, article).bind(2, lot).bind(3, warehouse);
+  return q->step();
+}
+
+}  // namespace erpserver
