@@ -6,6 +6,7 @@
 
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/SampleTables.hpp"
 #include "support/TestDatabases.hpp"
@@ -240,7 +241,7 @@ TEST(PostgresDataAccess, AConnectionLostInATransactionFailsAtOnceAndLeavesNothin
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   EXPECT_EQ(column(*other, "SELECT COUNT(*) FROM NOTAS"), "0");
 
-  std::string missing = testing_support::withDatabase(database.target(), "qvd_nao_existe");
+  std::string missing = automation::db::address::withDatabase(database.target(), "qvd_nao_existe");
   auto refused = raisedBy([&] { dataaccess::PostgresDataAccess::open(missing); });
   EXPECT_EQ(refused.number, automation::db::dberr::ProviderError);
   EXPECT_NE(refused.description.find("qvd_nao_existe"), std::string::npos) << refused.description;

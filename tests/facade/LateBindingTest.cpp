@@ -95,7 +95,7 @@ class LateBindingTest : public testing_support::ErpTest {
       key->set("lNumDoc", Variant(int32_t{700}));
       automation::ObjectRef object = automation::createObject("QuarvelVaroDav.BAL_Next");
       automation::propPut(object, "DataAccess", Variant(dados));
-      automation::invoke(object, "ApiInicia", folder.string(), logFolder().string(), "DEMO", erpserver::kDemoUser,
+      automation::invoke(object, "ApiInicia", location, logFolder().string(), company, erpserver::kDemoUser,
                          erpserver::kDemoPassword);
       automation::invoke(object, "TransaccaoIniciar");
       Outcome o =
@@ -142,7 +142,7 @@ TEST_F(LateBindingTest, DocumentInsertAnswersAsEarlyBound) {
 TEST_F(LateBindingTest, FacadeMembersAnswerAsEarlyBound) {
   automation::ObjectRef object = automation::createObject("QuarvelVaroDav.BAL_Next");
   automation::propPut(object, "DataAccess", Variant(dados));
-  EXPECT_TRUE(automation::invoke(object, "ApiInicia", folder.string(), logFolder().string(), "DEMO",
+  EXPECT_TRUE(automation::invoke(object, "ApiInicia", location, logFolder().string(), company,
                                  erpserver::kDemoUser, erpserver::kDemoPassword)
                   .toBool());
 

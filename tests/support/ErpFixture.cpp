@@ -1,11 +1,16 @@
 #include "support/ErpFixture.hpp"
 
+#include <unistd.h>
+
+#include "dataaccess/PostgresDataAccess.hpp"
+#include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/testhooks/Faults.hpp"
 #include "erpserver/testhooks/Journal.hpp"
 #include "erpserver/Registration.hpp"
 #include "erpserver/store/Session.hpp"
 #include "platform/ComponentRegistry.hpp"
 #include "platform/Variant.hpp"
+#include "platform/db/ServerAddress.hpp"
 
 namespace testing_support {
 
@@ -21,6 +26,30 @@ struct DemoCompany {
 std::string demoCompanyFile() {
   static const DemoCompany company;
   return company.folder.file("DEMO.db");
+}
+
+// The same on the test server: a database each test copies.
+struct ServerDemoCompany {
+  std::string name = "qvd_demo_" + std::to_string(getpid());
+  ServerDemoCompany() {
+    onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    erpserver::createDemoCompany(testServer(), name);
+  }
+  ~ServerDemoCompany() {
+    try {
+      onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    } catch (...) {
+    }
+  }
+};
+
+std::string copyOfServerDemoCompany() {
+  static const ServerDemoCompany demo;
+  static int copies = 0;
+  std::string name = "qvd_t" + std::to_string(getpid()) + "_" + std::to_string(++copies);
+  onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+  onTestServer("CREATE DATABASE " + name + " TEMPLATE " + demo.name);
+  return name;
 }
 
 std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
@@ -48,14 +77,23 @@ std::string propTexts(const ObjectRef& object, std::initializer_list<const char*
 }
 
 void CompanyTest::SetUp() {
+  if (companyEngine() == TestEngine::Postgres && testServer().empty())
+    GTEST_SKIP() << "QVD_TEST_POSTGRES names no server for the PostgreSQL run";
   workFolder = std::make_unique<TempFolder>();
   folder = workFolder->path();
   std::filesystem::create_directories(logFolder());
-  std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
   erpserver::registerServer();
   erpserver::Journal::enable(false);
   erpserver::Journal::clear();
   erpserver::Faults::clear();
+  if (companyEngine() == TestEngine::Postgres) {
+    location = testServer();
+    company = copyOfServerDemoCompany();
+    dados = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(location, company));
+    return;
+  }
+  location = folder.string();
+  std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
   dados = dataaccess::SqliteDataAccess::open((folder / "DEMO.db").string());
 }
 
@@ -67,7 +105,16 @@ void CompanyTest::TearDown() {
   erpserver::Session::close();
   erpserver::unregisterServer();
   workFolder.reset();
+  if (companyEngine() == TestEngine::Postgres && !location.empty()) {
+    try {
+      onTestServer("DROP DATABASE IF EXISTS " + company + " WITH (FORCE)");
+    } catch (const std::exception& e) {
+      ADD_FAILURE() << "Could not drop the test company " << company << ": " << e.what();
+    }
+  }
 }
+
+bool CompanyTest::onServer() const { return companyEngine() == TestEngine::Postgres; }
 
 std::string CompanyTest::scalar(const std::string& sql) const {
   automation::db::RecordsetRef rs;
@@ -106,8 +153,8 @@ ObjectRef CompanyTest::login(int32_t& code, const std::string& user, const std::
                              const std::string& company) const {
   ObjectRef base = erp("BaseNext");
   propPut(base, "PercLOG", folder.string());
-  propPut(base, "PercIni", folder.string());
-  propPut(base, "Empresa", company);
+  propPut(base, "PercIni", location);
+  propPut(base, "Empresa", company.empty() ? this->company : company);
   propPut(base, "Login", user);
   propPut(base, "PassWord", password);
   code = invoke(base, "Iniciar").toLong();
@@ -123,6 +170,7 @@ ObjectRef CompanyTest::startSession() const {
 
 void ErpTest::SetUp() {
   CompanyTest::SetUp();
+  if (IsSkipped()) return;
   bal = std::make_unique<qvd::BAL_Next>();
   bal->DataAccess(automation::Variant(dados));
   ASSERT_TRUE(iniciar(*bal));

@@ -9,13 +9,14 @@
 #include <vector>
 
 #include "core/DAL_Next.hpp"
-#include "dataaccess/SqliteDataAccess.hpp"
+#include "dataaccess/DatabaseDataAccess.hpp"
 #include "erpserver/schema/DemoCompany.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/Object.hpp"
 #include "platform/SafeArray.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/TempFolder.hpp"
+#include "support/TestDatabases.hpp"
 #include "support/TextFiles.hpp"
 
 namespace testing_support {
@@ -38,11 +39,14 @@ struct LineArrays {
 };
 
 // A company to work on, with the reference server and no session:
-// - `folder`: a fresh temporary folder holding "DEMO.db", a copy of the demo company (see
-//   erpserver::createDemoCompany) made once per test binary, and "log/" for the operation log;
+// - `folder`: a fresh temporary folder with "log/" for the operation log;
+// - `company` at `location`: on SQLite "DEMO" in `folder` ("DEMO.db", a copy of the demo company
+//   (see erpserver::createDemoCompany) made once per test binary); on PostgreSQL (companyEngine())
+//   a database of its own on the test server, a copy of a demo company made once per test binary;
 // - the server registered under "ErpApiNextPlus" only, the journal off and empty, no faults;
-// - `dados`: the SQLite data-access object on that file.
-// TearDown ends every session, clears faults and the journal, and removes the folder.
+// - `dados`: the data-access object on the company's database.
+// TearDown ends every session, clears faults and the journal, and removes the folder and the
+// test's database.
 class CompanyTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -62,13 +66,17 @@ class CompanyTest : public ::testing::Test {
   // A BaseNext after Iniciar with the given credentials; its result in `code`.
   automation::ObjectRef login(int32_t& code, const std::string& user = erpserver::kDemoUser,
                               const std::string& password = erpserver::kDemoPassword,
-                              const std::string& company = "DEMO") const;
+                              const std::string& company = "") const;
   // A BaseNext with the session open.
   automation::ObjectRef startSession() const;
 
+  // True in the PostgreSQL run; a test of what only a company file has skips itself then.
+  bool onServer() const;
+
   std::unique_ptr<TempFolder> workFolder;
   std::filesystem::path folder;
-  std::shared_ptr<dataaccess::SqliteDataAccess> dados;
+  std::string location, company = "DEMO";
+  std::shared_ptr<dataaccess::DatabaseDataAccess> dados;
 };
 
 // The server's own tests need no facade.
@@ -85,7 +93,7 @@ class ErpTest : public CompanyTest {
   // refused by the server.
   template <class Target>
   bool iniciar(Target& target, const std::string& password = erpserver::kDemoPassword) {
-    return target.ApiInicia(folder.string(), logFolder().string(), "DEMO", erpserver::kDemoUser, password);
+    return target.ApiInicia(location, logFolder().string(), company, erpserver::kDemoUser, password);
   }
 
   // The facade's error record as "<ErroNumero> <ErroDescricao>" ("-1 " when reset).

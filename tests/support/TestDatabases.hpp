@@ -19,8 +19,13 @@ enum class TestEngine { Sqlite, Postgres };
 std::vector<TestEngine> testEngines();
 std::string engineName(const ::testing::TestParamInfo<TestEngine>& info);
 
-// The URI of the database `name` on the same server as `uri`.
-std::string withDatabase(const std::string& uri, const std::string& name);
+// The server of QVD_TEST_POSTGRES, empty when none is named.
+std::string testServer();
+// The engine the company tests of this run work on: each runs twice, the second time with
+// QVD_TEST_ENGINE=postgres (skipped when no server is named).
+TestEngine companyEngine();
+// Runs a statement on the test server's own database.
+void onTestServer(const std::string& sql);
 
 // An empty database of its own for one test: a file in a temporary folder, or a database on the
 // test server that is dropped again, whoever is still connected, when this goes.

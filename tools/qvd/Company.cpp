@@ -3,23 +3,41 @@
 #include "Arguments.hpp"
 #include "CommandError.hpp"
 #include "CompanyCheck.hpp"
+#include "dataaccess/PostgresDataAccess.hpp"
+#include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/Registration.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/db/ServerAddress.hpp"
 
 namespace qvdtool {
 
 namespace fs = std::filesystem;
+namespace address = automation::db::address;
+
+CompanyLogin CompanyLogin::at(const std::string& location, const Arguments& arguments) {
+  CompanyLogin login;
+  login.location = location;
+  login.logFolder = arguments.option("log", login.onServer() ? "." : location);
+  return login;
+}
 
 CompanyLogin CompanyLogin::from(const Arguments& arguments) {
-  CompanyLogin login;
-  login.folder = arguments.positional().at(0);
+  CompanyLogin login = at(arguments.positional().at(0), arguments);
   login.company = arguments.option("company", login.company);
   login.user = arguments.option("user", login.user);
   login.password = arguments.option("password", login.password);
   return login;
 }
 
-fs::path CompanyLogin::databaseFile() const { return folder / (company + ".db"); }
+bool CompanyLogin::onServer() const { return address::isServerUri(location); }
+
+std::string CompanyLogin::database() const {
+  return onServer() ? address::withDatabase(location, company) : (fs::path(location) / (company + ".db")).string();
+}
+
+std::string CompanyLogin::shownLocation() const { return onServer() ? address::withoutPassword(location) : location; }
+
+std::string CompanyLogin::shownDatabase() const { return onServer() ? address::withoutPassword(database()) : database(); }
 
 void registerErpServer() {
   static bool registered = false;
@@ -28,11 +46,16 @@ void registerErpServer() {
   registered = true;
 }
 
-std::string companyName(dataaccess::SqliteDataAccess& data) {
+std::string companyName(dataaccess::DatabaseDataAccess& data) {
   automation::db::RecordsetRef rs;
   if (!data.AbrirRecordset("", "SELECT NOMEEMP FROM PARAMS", rs, -1, 0) || rs->Eof())
     automation::raise(automation::errnum::InvalidArgument, "no company parameters");
   return rs->value("NOMEEMP").toString();
+}
+
+std::shared_ptr<dataaccess::DatabaseDataAccess> openCompanyDatabase(const CompanyLogin& login) {
+  if (login.onServer()) return dataaccess::PostgresDataAccess::open(login.database());
+  return dataaccess::SqliteDataAccess::open(login.database());
 }
 
 namespace {
@@ -42,29 +65,36 @@ namespace {
 // The folder and the company's file must exist: opening a missing file would create an empty one.
 void checkFiles(const CompanyLogin& login) {
   std::error_code ec;
-  if (!fs::is_directory(login.folder, ec)) refuse("folder '" + login.folder.string() + "' does not exist");
-  if (!fs::is_regular_file(login.databaseFile(), ec))
-    refuse("there is no company '" + login.company + "' in '" + login.folder.string() +
-           "' (create it with: qvd init " + login.folder.string() + " --company " + login.company + ")");
+  if (!fs::is_directory(login.location, ec)) refuse("folder '" + login.location + "' does not exist");
+  if (!fs::is_regular_file(login.database(), ec))
+    refuse("there is no company '" + login.company + "' in '" + login.location + "' (create it with: qvd init " +
+           login.location + " --company " + login.company + ")");
+}
+
+// A database on a server that cannot be opened, or is no company: the server's reason, without
+// the password, and what to do.
+[[noreturn]] void refuseOnServer(const CompanyLogin& login, const std::string& reason) {
+  refuse("company '" + login.company + "' cannot be opened on '" + login.shownLocation() + "': " + reason +
+         " (create it with: qvd init " + login.shownLocation() + " --company " + login.company +
+         "; the server's password comes from the URI, PGPASSWORD or ~/.pgpass)");
 }
 
 }  // namespace
 
 CompanySession::CompanySession(const CompanyLogin& login) : login_(login) {
-  checkFiles(login_);
-  std::string file = login_.databaseFile().string();
+  if (!login_.onServer()) checkFiles(login_);
   try {
-    data_ = dataaccess::SqliteDataAccess::open(file);
+    data_ = openCompanyDatabase(login_);
     companyName(*data_);
-  } catch (const automation::AutomationError&) {
-    std::string problem = companyFileProblem(login_.databaseFile());
-    refuse(problem.empty() ? "'" + file + "' cannot be opened as a company database" : problem);
+  } catch (const automation::AutomationError& e) {
+    if (login_.onServer()) refuseOnServer(login_, data_ ? "it holds no company" : e.description());
+    std::string problem = companyFileProblem(login_.database());
+    refuse(problem.empty() ? "'" + login_.database() + "' cannot be opened as a company database" : problem);
   }
   registerErpServer();
   facade_ = std::make_unique<qvd::BAL_Next>();
   facade_->DataAccess(automation::Variant(data_));
-  std::string folder = login_.folder.string();
-  if (!facade_->ApiInicia(folder, folder, login_.company, login_.user, login_.password))
+  if (!facade_->ApiInicia(login_.location, login_.logFolder.string(), login_.company, login_.user, login_.password))
     refuse("company '" + login_.company + "' refused the login: wrong user '" + login_.user + "' or password");
 }
 

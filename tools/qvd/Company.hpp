@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "dataaccess/SqliteDataAccess.hpp"
+#include "dataaccess/DatabaseDataAccess.hpp"
 #include "facade/BAL_Next.hpp"
 #include "platform/db/Recordset.hpp"
 
@@ -12,16 +12,28 @@ namespace qvdtool {
 
 class Arguments;
 
-// Where a company lives and who logs in. The defaults are those of the demo company.
+// Where a company lives and who logs in. The defaults are those of the demo company. A company
+// lives in a folder, as the file "<folder>/<company>.db", or on a database server, as the database
+// named after it on the server a connection URI names.
 struct CompanyLogin {
-  std::filesystem::path folder;
+  std::string location;  // a folder, or "postgresql://user@host:port/"
+  std::filesystem::path logFolder;
   std::string company = "DEMO";
   std::string user = "admin";
   std::string password = "admin";
 
-  // The folder as the first positional argument, the rest from --company, --user, --password.
+  // The location as the first positional argument, the rest from --company, --user, --password
+  // and --log (the operation log's folder: the company's folder, or the current folder for a server).
   static CompanyLogin from(const Arguments& arguments);
-  std::filesystem::path databaseFile() const;
+  // The location alone, the log as --log says.
+  static CompanyLogin at(const std::string& location, const Arguments& arguments);
+  bool onServer() const;
+  // The company's database: its file, or its URI on the server.
+  std::string database() const;
+  // The location for messages: a URI without its password.
+  std::string shownLocation() const;
+  // The database for messages: a file, or the company's URI without the password.
+  std::string shownDatabase() const;
 };
 
 // The ERP server registered once for the whole program.
@@ -39,17 +51,20 @@ class CompanySession {
 
   qvd::BAL_Next& facade() noexcept { return *facade_; }
   const CompanyLogin& login() const noexcept { return login_; }
-  std::string logFolder() const { return login_.folder.string(); }
+  std::string logFolder() const { return login_.logFolder.string(); }
   // The rows of a query, read through the data-access object; raises with the database's text.
   automation::db::RecordsetRef query(const std::string& sql);
 
  private:
   CompanyLogin login_;
-  std::shared_ptr<dataaccess::SqliteDataAccess> data_;
+  std::shared_ptr<dataaccess::DatabaseDataAccess> data_;
   std::unique_ptr<qvd::BAL_Next> facade_;
 };
 
-// The company's name as its parameters hold it; raises when the file is no company database.
-std::string companyName(dataaccess::SqliteDataAccess& data);
+// The company's name as its parameters hold it; raises when the database is no company database.
+std::string companyName(dataaccess::DatabaseDataAccess& data);
+
+// The data-access object on the company's database (a file or a database on a server).
+std::shared_ptr<dataaccess::DatabaseDataAccess> openCompanyDatabase(const CompanyLogin& login);
 
 }  // namespace qvdtool

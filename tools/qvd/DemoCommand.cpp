@@ -7,14 +7,16 @@
 #include "Verbs.hpp"
 #include "erpserver/schema/DemoCompany.hpp"
 #include "platform/Date.hpp"
+#include "platform/db/ServerAddress.hpp"
 
 namespace qvdtool {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: qvd demo [DIR]\n\n"
+    "usage: qvd demo [DIR|URI] [--log DIR]\n\n"
     "Creates a fresh demo company DEMO in the folder DIR (a new folder under the system's temporary\n"
-    "folder when DIR is not given; DIR must not hold a company DEMO already) and runs a day of work\n"
+    "folder when DIR is not given; DIR must not hold a company DEMO already), or as the database DEMO\n"
+    "on the server a URI names (postgresql://USER@HOST:PORT/, without a database DEMO), and runs a day of work\n"
     "through the library, printing for each step the document as the ERP stored it - its key, its\n"
     "lines and their lots - and the stock it moved:\n"
     "  1. a sales quote with a text line\n"
@@ -25,17 +27,20 @@ constexpr const char* kHelp =
     "  6. a consumption exit by lot, and a return of part of it\n"
     "  7. a delivery note for what was produced\n"
     "  8. two invoices in a transaction that is cancelled\n"
-    "  9. a refused invoice that lands in the operation log DIR/OST_LOGNXTAPI.LOG\n"
-    "The company stays in DIR for qvd show and qvd stock. Exit code 0 when every step went as it\n"
-    "should, 1 otherwise.\n";
+    "  9. a refused invoice that lands in the operation log OST_LOGNXTAPI.LOG, in the folder --log\n"
+    "     names (by default DIR, or the current folder with a server)\n"
+    "The company stays for qvd show and qvd stock. Exit code 0 when every step went as it should,\n"
+    "1 otherwise.\n";
 
-std::filesystem::path demoFolder(const Arguments& arguments) {
+// The folder or server the demo company goes to.
+std::string demoLocation(const Arguments& arguments) {
   if (!arguments.positional().empty()) {
-    std::filesystem::path folder = arguments.positional()[0];
+    std::string location = arguments.positional()[0];
+    std::filesystem::path file = std::filesystem::path(location) / "DEMO.db";
     std::error_code ec;
-    if (std::filesystem::exists(folder / "DEMO.db", ec))
-      usageError("'" + (folder / "DEMO.db").string() + "' exists: the demo needs a folder without a company DEMO");
-    return folder;
+    if (!automation::db::address::isServerUri(location) && std::filesystem::exists(file, ec))
+      usageError("'" + file.string() + "' exists: the demo needs a folder without a company DEMO");
+    return location;
   }
   std::string pattern = (std::filesystem::temp_directory_path() / "qvd-demo-XXXXXX").string();
   if (!mkdtemp(pattern.data())) throw CommandError(exitcode::NoCompany, "cannot create a temporary folder");
@@ -45,16 +50,19 @@ std::filesystem::path demoFolder(const Arguments& arguments) {
 }  // namespace
 
 int runDemo(const Words& words) {
-  Arguments arguments(words, {});
+  Arguments arguments(words, {"log"});
   if (arguments.wantsHelp()) {
     std::cout << kHelp;
     return exitcode::Ok;
   }
   arguments.expectPositional(0, 1);
-  CompanyLogin login;
-  login.folder = demoFolder(arguments);
-  erpserver::createDemoCompany(login.folder.string(), login.company);
-  std::cout << "A day of work on the demo company in " << login.databaseFile().string() << "\n";
+  CompanyLogin login = CompanyLogin::at(demoLocation(arguments), arguments);
+  try {
+    erpserver::createDemoCompany(login.location, login.company);
+  } catch (const erpserver::CompanyExists&) {
+    usageError("there is a company DEMO on '" + login.shownLocation() + "' already: the demo needs a fresh one");
+  }
+  std::cout << "A day of work on the demo company in " << login.shownDatabase() << "\n";
 
   CompanySession session(login);
   automation::Date today = automation::Date::today();
@@ -65,7 +73,7 @@ int runDemo(const Words& words) {
   int wrong = 0;
   for (auto step : steps) wrong += step(run) ? 0 : 1;
 
-  std::string where = login.folder.string();
+  std::string where = login.shownLocation();
   std::cout << "\n=== " << (wrong == 0 ? "Every step went as it should." : std::to_string(wrong) + " steps went wrong.")
             << "\nThe company stays in " << where << "; look at it with, for example:\n"
             << "  qvd show " << where << " FA 2 " << run.year << " 5001\n"

@@ -54,7 +54,7 @@ bool demoCancelledTransaction(DemoRun& run) {
 }
 
 bool demoFailedDocument(DemoRun& run) {
-  auto folder = run.session.login().folder;
+  auto folder = run.session.login().logFolder;
   return demoStep(run, "9. An invoice for an article that does not exist, with the operation log on "
                        "(CF_DocGenInserir, UsaLogOstrel)",
                   [&] {

@@ -56,9 +56,11 @@ long checkFiles(const DocumentRecords& templates, const ImportPaths& paths, std:
 std::unique_ptr<KeysFile> keysFile(const Arguments& arguments, const ImportPaths& paths, const CompanyLogin& login) {
   auto path = arguments.option("keys");
   if (!path) return nullptr;
-  std::string database = login.databaseFile().string();
-  std::vector<std::filesystem::path> taken{paths.headers, paths.lines, database, database + "-wal", database + "-shm",
-                                           database + "-journal", login.folder / "OST_LOGNXTAPI.LOG"};
+  std::vector<std::filesystem::path> taken{paths.headers, paths.lines, login.logFolder / "OST_LOGNXTAPI.LOG"};
+  if (!login.onServer()) {
+    std::string database = login.database();
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) taken.emplace_back(database + suffix);
+  }
   if (paths.lots) taken.emplace_back(*paths.lots);
   return std::make_unique<KeysFile>(*path, taken);
 }
@@ -94,7 +96,7 @@ struct Tally {
 }  // namespace
 
 int runImport(const Words& words) {
-  Arguments arguments(words, {"company", "user", "password", "keys", "source"});
+  Arguments arguments(words, {"company", "user", "password", "log", "keys", "source"});
   if (arguments.wantsHelp()) {
     std::cout << kImportHelp << kLoginOptions << kImportMoreOptions;
     return exitcode::Ok;
@@ -159,7 +161,7 @@ int runImport(const Words& words) {
   std::snprintf(rate, sizeof rate, "%.1f s (%.0f documents/s)", seconds, seconds > 0 ? tally.done() / seconds : 0.0);
   std::cout << "Imported " << tally.created + tally.alreadyIn << " of " << format::count(total, "document") << " in "
             << rate << ": " << tally.created << " created, " << tally.alreadyIn << " already in, " << tally.refused << " refused.\n";
-  std::string log = (login.folder / "OST_LOGNXTAPI.LOG").string();
+  std::string log = (login.logFolder / "OST_LOGNXTAPI.LOG").string();
   if (tally.refused > tally.unlogged)
     std::cout << "The refused documents are also in " << log << "\n";
   if (tally.unlogged > 0)

@@ -2,13 +2,14 @@
 
 namespace qvdtool {
 
-inline constexpr const char* kImportHelp = R"(usage: qvd import DIR CAB.csv LIN.csv [LOT.csv] [OPTIONS]
+inline constexpr const char* kImportHelp = R"(usage: qvd import DIR|URI CAB.csv LIN.csv [LOT.csv] [OPTIONS]
 
-Creates one document per row of CAB.csv in the company in DIR, with its lines from LIN.csv and
-the lots of those lines from LOT.csv, through the library's record-set templates and Inserir.
+Creates one document per row of CAB.csv in the company in DIR (or on the server URI names), with
+its lines from LIN.csv and the lots of those lines from LOT.csv, through the library's record-set
+templates and Inserir.
 Each document goes in whole or not at all. A document that the input or the ERP refuses is
 reported on one line (its reference, its input lines, the reason, with the ERP's own message)
-and appended to the operation log DIR/OST_LOGNXTAPI.LOG; the run goes on with the next one.
+and appended to the operation log OST_LOGNXTAPI.LOG (in DIR, or --log); the run goes on.
 A progress bar is drawn on a terminal (plain lines at each tenth otherwise) and a summary counts
 the documents created, already in and refused. Exit code 0 when none was refused, 1 when some
 were (or the keys file could not be written), 130 after Ctrl-C.

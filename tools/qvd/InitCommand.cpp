@@ -11,11 +11,14 @@ namespace qvdtool {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: qvd init DIR [--company NAME]\n\n"
+    "usage: qvd init DIR|URI [--company NAME]\n\n"
     "Creates the company NAME (default DEMO) in the folder DIR, which is created when missing: the\n"
     "database file DIR/NAME.db with the demo data (articles, warehouses, clients, suppliers, document\n"
     "types and series, manufacturing orders) and the user admin with the password admin.\n"
-    "When DIR/NAME.db exists already it is opened and checked, never replaced.\n"
+    "With a server's URI (postgresql://USER@HOST:PORT/) the company is the database NAME on that\n"
+    "server, created with the same data; USER must be allowed to create databases. The server's\n"
+    "password comes from the URI, PGPASSWORD or ~/.pgpass.\n"
+    "When the company exists already it is opened and checked, never replaced.\n"
     "Then prints how to log in.\n";
 
 void checkCompanyName(const std::string& name) {
@@ -24,7 +27,7 @@ void checkCompanyName(const std::string& name) {
 }
 
 void printLogin(const CompanyLogin& login) {
-  std::string where = login.folder.string() + (login.company == "DEMO" ? "" : " --company " + login.company);
+  std::string where = login.shownLocation() + (login.company == "DEMO" ? "" : " --company " + login.company);
   std::cout << "\nLog in as user " << erpserver::kDemoUser << " with password " << erpserver::kDemoPassword
             << " (the defaults of --user and --password), for example:\n"
             << "  qvd stock " << where << " A001\n"
@@ -43,26 +46,33 @@ int runInit(const Words& words) {
   arguments.expectPositional(1, 1);
   CompanyLogin login = CompanyLogin::from(arguments);
   checkCompanyName(login.company);
-  std::string file = login.databaseFile().string();
+  std::string shown = login.shownDatabase();
   std::error_code ec;
   bool created = false;
-  if (!std::filesystem::exists(login.databaseFile(), ec)) {
+  if (login.onServer() || !std::filesystem::exists(login.database(), ec)) {
     try {
-      erpserver::createDemoCompany(login.folder.string(), login.company);
+      erpserver::createDemoCompany(login.location, login.company);
       created = true;
     } catch (const erpserver::CompanyExists&) {
-      // Another init got there first: check what it made, as below.
+      // It was there already, or another init got there first: check what is there, as below.
     } catch (const std::exception& e) {
-      throw CommandError(exitcode::NoCompany, "cannot create '" + file + "': " + e.what());
+      throw CommandError(exitcode::NoCompany, "cannot create '" + shown + "': " + e.what());
     }
   }
-  if (std::string problem = companyFileProblem(login.databaseFile()); !problem.empty())
-    throw CommandError(exitcode::NoCompany, problem);
+  if (!login.onServer()) {
+    if (std::string problem = companyFileProblem(login.database()); !problem.empty())
+      throw CommandError(exitcode::NoCompany, problem);
+  }
+  std::string name;
+  try {
+    name = companyName(*openCompanyDatabase(login));
+  } catch (const std::exception& e) {
+    throw CommandError(exitcode::NoCompany, "'" + shown + "' is not a company database: " + e.what());
+  }
   if (created)
-    std::cout << "Created company " << login.company << " with the demo data in " << file << "\n";
+    std::cout << "Created company " << login.company << " with the demo data in " << shown << "\n";
   else
-    std::cout << "Company " << login.company << " exists in " << login.folder.string() << ": "
-              << companyName(*dataaccess::SqliteDataAccess::open(file)) << "\n";
+    std::cout << "Company " << login.company << " exists in " << login.shownLocation() << ": " << name << "\n";
   printLogin(login);
   return exitcode::Ok;
 }

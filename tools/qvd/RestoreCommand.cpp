@@ -11,7 +11,7 @@
 namespace qvdtool {
 
 int runRestore(const Words& words) {
-  Arguments arguments(words, {"company", "user", "password"});
+  Arguments arguments(words, {"company", "user", "password", "log"});
   if (arguments.wantsHelp()) {
     std::cout << "usage: qvd restore DIR TYPE SERIES YEAR NUMBER [OPTIONS]\n\n"
                  "Puts a removed document back under its own number: the latest version the ERP kept when\n"

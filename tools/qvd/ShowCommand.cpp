@@ -10,7 +10,7 @@
 namespace qvdtool {
 
 int runShow(const Words& words) {
-  Arguments arguments(words, {"company", "user", "password"});
+  Arguments arguments(words, {"company", "user", "password", "log"});
   if (arguments.wantsHelp()) {
     std::cout << "usage: qvd show DIR TYPE SERIES YEAR NUMBER [OPTIONS]\n\n"
                  "Prints the document with that key: type, counterpart and date, its lines, the lots of its\n"

@@ -8,7 +8,7 @@
 namespace qvdtool {
 
 int runStock(const Words& words) {
-  Arguments arguments(words, {"company", "user", "password"});
+  Arguments arguments(words, {"company", "user", "password", "log"});
   if (arguments.wantsHelp()) {
     std::cout << "usage: qvd stock DIR ARTICLE [WAREHOUSE] [OPTIONS]\n\n"
                  "Prints the stock of ARTICLE in every warehouse that holds a stock record for it, and the\n"

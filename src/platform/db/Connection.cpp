@@ -1,13 +1,12 @@
 #include "platform/db/Connection.hpp"
 
 #include "platform/db/PostgresEngine.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "platform/db/SqliteEngine.hpp"
 
 namespace automation::db {
 
-bool Connection::isServerUri(std::string_view target) {
-  return target.starts_with("postgresql://") || target.starts_with("postgres://");
-}
+bool Connection::isServerUri(std::string_view target) { return address::isServerUri(target); }
 
 ConnectionRef Connection::open(const std::string& target) {
   if (isServerUri(target)) return std::make_shared<Connection>(PostgresEngine::open(target));

@@ -6,6 +6,7 @@
 #include "platform/Text.hpp"
 #include "platform/db/Connection.hpp"
 #include "platform/db/PostgresValues.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "platform/db/SqlTypes.hpp"
 
 namespace automation::db {
@@ -32,16 +33,6 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-// The URI with its password, if any, left out, to name the database in messages.
-std::string shownTarget(const std::string& uri) {
-  std::size_t scheme = uri.find("://");
-  std::size_t at = uri.find('@');
-  if (scheme == std::string::npos || at == std::string::npos) return uri;
-  std::size_t colon = uri.find(':', scheme + 3);
-  if (colon == std::string::npos || colon > at) return uri;
-  return uri.substr(0, colon) + uri.substr(at);
-}
-
 bool controlsTransaction(const StatementText& statement) {
   std::string word = postgres::leadingKeyword(statement.sql);
   return word == "BEGIN" || word == "START" || word == "COMMIT" || word == "END" || word == "ROLLBACK" ||
@@ -59,7 +50,7 @@ std::unique_ptr<PostgresEngine> PostgresEngine::open(const std::string& uri) {
     std::string reason = connection ? trimmed(PQerrorMessage(connection)) : "out of memory";
     PQfinish(connection);
     raise(dberr::ProviderError,
-          "Cannot open the database \"" + shownTarget(uri) + "\": " + reason +
+          "Cannot open the database \"" + address::withoutPassword(uri) + "\": " + reason +
               ". Check that the server is running, the database exists and the user may log in.",
           "Connection");
   }
@@ -86,6 +77,15 @@ void PostgresEngine::failWith(const PGresult* result) {
          "); what was not committed was not written. Open the database again once the server is reachable.");
   }
   fail(std::move(message));
+}
+
+void PostgresEngine::begin() {
+  try {
+    run("BEGIN; SELECT pg_advisory_xact_lock(hashtext('qvd writer'))");
+  } catch (...) {
+    run("ROLLBACK", true);
+    throw;
+  }
 }
 
 bool PostgresEngine::inTransaction() const {

@@ -28,7 +28,10 @@ class PostgresEngine : public Engine {
   RecordsetRef query(std::string_view sql) override;
   RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) override;
   int64_t recordsAffected() const override { return affected_; }
-  void begin() override { run("BEGIN"); }
+  // Takes the database's writer lock with the transaction, as a file database's writer does, so
+  // that writers in any process on any machine take their turns and read what the one before
+  // them committed (document numbers among them).
+  void begin() override;
   bool inTransaction() const override;
   void run(const char* sql, bool quiet = false) override;
   std::optional<std::string> tableName(std::string_view name) override;
