@@ -89,12 +89,16 @@ void CompanyTest::SetUp() {
   if (companyEngine() == TestEngine::Postgres) {
     location = testServer();
     company = copyOfServerDemoCompany();
-    dados = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(location, company));
-    return;
+  } else {
+    location = folder.string();
+    std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
   }
-  location = folder.string();
-  std::filesystem::copy_file(demoCompanyFile(), folder / "DEMO.db");
-  dados = dataaccess::SqliteDataAccess::open((folder / "DEMO.db").string());
+  dados = openCompany();
+}
+
+std::shared_ptr<dataaccess::DatabaseDataAccess> CompanyTest::openCompany() const {
+  if (onServer()) return dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(location, company));
+  return dataaccess::SqliteDataAccess::open((folder / "DEMO.db").string());
 }
 
 void CompanyTest::TearDown() {

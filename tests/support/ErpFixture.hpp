@@ -72,6 +72,8 @@ class CompanyTest : public ::testing::Test {
 
   // True in the PostgreSQL run; a test of what only a company file has skips itself then.
   bool onServer() const;
+  // Another data-access object on the company's database, with a connection of its own.
+  std::shared_ptr<dataaccess::DatabaseDataAccess> openCompany() const;
 
   std::unique_ptr<TempFolder> workFolder;
   std::filesystem::path folder;
