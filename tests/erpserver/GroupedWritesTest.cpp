@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 // Writes grouped into one database transaction: each action stays whole or absent on its own,
 // and nothing is seen by another connection before the group commits.

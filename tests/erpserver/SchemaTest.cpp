@@ -1,6 +1,3 @@
-#include <sqlite3.h>
-
-#include <memory>
 #include <string>
 
 #include "erpserver/schema/Schema.hpp"
@@ -10,20 +7,13 @@ namespace testing_support {
 namespace {
 
 using ErpSchema = CompanyTest;
-using Handle = std::unique_ptr<sqlite3, decltype(&sqlite3_close)>;
-
-Handle openPlain(const std::filesystem::path& file) {
-  sqlite3* db = nullptr;
-  EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-  return Handle(db, &sqlite3_close);
-}
 
 TEST_F(ErpSchema, OpeningAgainKeepsTheDataAndTheSingleVersionRow) {
   ASSERT_TRUE(dados->ExecutarSQL("", "INSERT INTO ARMAZENS VALUES ('A9', 'Novo')"));
-  Handle db = openPlain(folder / "DEMO.db");
-  erpserver::ensureSchema(db.get());
-  erpserver::ensureSchema(db.get());
-  EXPECT_EQ(erpserver::schemaVersion(db.get()), erpserver::kSchemaVersion);
+  auto db = erpserver::sql::Database::open((folder / "DEMO.db").string(), false);
+  erpserver::ensureSchema(*db);
+  erpserver::ensureSchema(*db);
+  EXPECT_EQ(erpserver::schemaVersion(*db), erpserver::kSchemaVersion);
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM SYS_SCHEMA"), "1");
   EXPECT_EQ(scalar("SELECT DESCR FROM ARMAZENS WHERE CODIGO = 'A9'"), "Novo");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM SYS_PROCEDURES"), "3");

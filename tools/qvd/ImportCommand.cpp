@@ -20,7 +20,7 @@
 #include "Progress.hpp"
 #include "SourceReference.hpp"
 #include "Verbs.hpp"
-#include "erpserver/store/LockWait.hpp"
+#include "platform/db/LockWait.hpp"
 
 namespace qvdtool {
 namespace {
@@ -71,14 +71,14 @@ class LockWaitNotice {
  public:
   LockWaitNotice(std::string line, Progress*& bar) {
     if (!isatty(STDERR_FILENO)) return;
-    erpserver::onLongLockWait([line = std::move(line), &bar] {
+    automation::db::onLongLockWait([line = std::move(line), &bar] {
       if (bar)
         bar->message(std::cerr, line);
       else
         std::cerr << line << "\n";
     });
   }
-  ~LockWaitNotice() { erpserver::onLongLockWait(nullptr); }
+  ~LockWaitNotice() { automation::db::onLongLockWait(nullptr); }
   LockWaitNotice(const LockWaitNotice&) = delete;
   LockWaitNotice& operator=(const LockWaitNotice&) = delete;
 };

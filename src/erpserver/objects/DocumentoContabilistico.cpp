@@ -64,7 +64,7 @@ class DocumentoContabilistico : public ServerObject {
           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)");
       head->bind(1, p.journal).bind(2, p.isoDate).bind(3, key.tipo).bind(4, key.serie).bind(5, key.ano);
       head->bind(6, key.numero).bind(7, key.text()).bind(8, p.total).bind(9, p.total).run();
-      int64_t id = sqlite3_last_insert_rowid(db.handle());
+      int64_t id = db.lastInsertId();
       int number = 0;
       // The counterpart on the side the type says, goods and VAT on the other.
       auto line = [&](const std::string& account, double amount, bool debit) {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "erpserver/objects/Dispatch.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

@@ -34,7 +34,7 @@ std::string firstColumn(const std::string& detail) {
 
 std::string databaseRefusalText(const sql::Error& error) {
   std::string text = error.what();
-  if (error.primary() != SQLITE_CONSTRAINT) return "Erro na base de dados: " + text;
+  if (error.kind() != sql::Error::Kind::Constraint) return "Erro na base de dados: " + text;
   auto detail = [&](const char* prefix) -> std::optional<std::string> {
     if (!text.starts_with(prefix)) return std::nullopt;
     return text.substr(std::string_view(prefix).size());

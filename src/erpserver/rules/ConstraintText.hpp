@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

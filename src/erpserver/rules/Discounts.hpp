@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

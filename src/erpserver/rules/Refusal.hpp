@@ -7,7 +7,7 @@
 #include "erpserver/rules/ConstraintText.hpp"
 #include "erpserver/objects/Dispatch.hpp"
 #include "erpserver/rules/MessageValues.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

@@ -10,7 +10,7 @@
 #include "erpserver/schema/DemoData.hpp"
 #include "erpserver/store/Password.hpp"
 #include "erpserver/schema/Schema.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 namespace {
@@ -31,7 +31,7 @@ void removeWithJournals(const std::string& file) {
 // The whole company in `file`, left as one file without journal.
 void build(const std::string& file) {
   auto db = sql::Database::open(file, true);
-  ensureSchema(db->handle());
+  ensureSchema(*db);
   sql::Transaction tx(*db);
   db->exec(kDemoData);
   addUser(*db, kDemoUser, "Administrador", kDemoPassword);

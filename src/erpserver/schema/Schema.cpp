@@ -6,7 +6,7 @@
 #include "erpserver/schema/SchemaProcedures.hpp"
 #include "erpserver/schema/SchemaTables.hpp"
 #include "erpserver/store/SourceReference.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 namespace {
@@ -35,17 +35,13 @@ void create(sql::Database& db) {
 
 }  // namespace
 
-int schemaVersion(sqlite3* handle) {
-  sql::Database db(handle, false);
-  return readVersion(db);
-}
+int schemaVersion(sql::Database& db) { return readVersion(db); }
 
-void ensureSchema(sqlite3* handle) {
-  sql::Database db(handle, false);
+void ensureSchema(sql::Database& db) {
   sql::Transaction tx(db);
   int version = readVersion(db);
   if (version > kSchemaVersion)
-    throw sql::Error(SQLITE_MISMATCH, "company database of a newer version: " + std::to_string(version));
+    throw sql::Error(sql::Error::Kind::Other, "company database of a newer version: " + std::to_string(version));
   if (version == 0) create(db);
   ensureSourceIndex(db);
   addSchemaAdditions(db);

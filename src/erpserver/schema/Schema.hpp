@@ -1,6 +1,6 @@
 #pragma once
 
-#include <sqlite3.h>
+#include "erpserver/store/Database.hpp"
 
 // The company database: one SQLite file per company, "<folder>/<company>.db".
 //
@@ -23,9 +23,9 @@ inline constexpr int kSchemaVersion = 1;
 
 // Creates the tables, the procedures and the version row in an empty database; an existing
 // company database at the current version is left as it is. Raises sql::Error on failure.
-void ensureSchema(sqlite3* db);
+void ensureSchema(sql::Database& db);
 
 // The version recorded in the database, 0 when it has none.
-int schemaVersion(sqlite3* db);
+int schemaVersion(sql::Database& db);
 
 }  // namespace erpserver

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 // Steps added to the company schema after its first version. Each step looks before it acts, so
 // running them on a database that already has them changes nothing.

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

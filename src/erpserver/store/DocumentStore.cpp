@@ -46,7 +46,7 @@ void writeAt(const std::string& place, Write&& write) {
   try {
     write();
   } catch (const sql::Error& e) {
-    if (e.primary() != SQLITE_CONSTRAINT) throw;
+    if (e.kind() != sql::Error::Kind::Constraint) throw;
     refuseWith(refusal::InvalidValue, databaseRefusalText(e) + place);
   }
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "erpserver/objects/Dispatch.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 // Moving field values between server objects and database columns.
 namespace erpserver {

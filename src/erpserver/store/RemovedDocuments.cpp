@@ -35,7 +35,7 @@ void archiveDocument(sql::Database& db, const DocKey& key, const std::string& us
       "INSERT INTO DOCREMOVIDOS (TPDOC, SERIE, ANO, NNUMDOC, REMOVIDO, UTILIZADOR) "
       "VALUES (?, ?, ?, ?, strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'), ?)");
   q->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero).bind(5, user).run();
-  int64_t id = sqlite3_last_insert_rowid(db.handle());
+  int64_t id = db.lastInsertId();
   copyRows(db, "DOCREMCAB", "DOCGCCAB", "TPDOC", id, key);
   copyRows(db, "DOCREMLIN", "DOCGCLIN", "TPDOCUM", id, key);
   copyRows(db, "DOCREMLOT", "LOTEMOVS", "TPDOCUM", id, key);

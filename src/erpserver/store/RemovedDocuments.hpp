@@ -3,7 +3,7 @@
 #include <string>
 
 #include "erpserver/objects/Document.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

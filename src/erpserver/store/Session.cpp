@@ -39,7 +39,7 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
         return refusal::LoginFailed;
       }
       opened = sql::Database::open(file.string(), false);
-      ensureSchema(opened->handle());
+      ensureSchema(*opened);
       db = opened.get();
     }
     if (!credentialsMatch(*db, user, password)) {
@@ -87,7 +87,7 @@ bool Session::isOpen() {
 
 void Session::beginGroup() {
   std::lock_guard lock(mutex_);
-  if (!db_) throw sql::Error(SQLITE_MISUSE, "no company session is open");
+  if (!db_) throw sql::Error(sql::Error::Kind::Other, "no company session is open");
   db_->beginGroup();
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "erpserver/store/Catalog.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "erpserver/objects/Document.hpp"
-#include "erpserver/store/Sqlite.hpp"
+#include "erpserver/store/Database.hpp"
 
 // The source reference of a document: a Processo that begins with '#' names the document in the
 // system it came from ("#D17", "#shop:D17"). The company holds each source reference once, so a

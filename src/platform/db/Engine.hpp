@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "platform/Variant.hpp"
+#include "platform/db/DatabaseError.hpp"
+#include "platform/db/PreparedStatement.hpp"
 #include "platform/db/Recordset.hpp"
 
 namespace automation::db {
@@ -20,7 +23,8 @@ struct NamedValue {
 
 // What a connection asks of the database it talks to. Everything that differs between database
 // engines lives behind this: statements, transactions, the catalog and stored procedures. Every
-// refusal is raised as the provider error with the engine's own text, kept in lastError().
+// refusal is raised as the provider error (DatabaseError) with the engine's own text, kept in
+// lastError().
 class Engine {
  public:
   virtual ~Engine() = default;
@@ -33,6 +37,10 @@ class Engine {
   // The rows of the named stored procedure run with `parameters`.
   virtual RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) = 0;
   virtual int64_t recordsAffected() const = 0;
+  // One statement, prepared for many runs; an engine that cannot refuses.
+  virtual std::unique_ptr<PreparedStatement> prepare(std::string_view sql);
+  // The key the database gave the last row inserted on this connection.
+  virtual int64_t lastInsertId();
 
   virtual void begin() = 0;
   virtual bool inTransaction() const = 0;
@@ -52,7 +60,7 @@ class Engine {
 
   const std::string& lastError() const { return lastError_; }
   // Keeps `message` as the last error and raises it.
-  [[noreturn]] void fail(std::string message);
+  [[noreturn]] void fail(std::string message, DatabaseError::Kind kind = DatabaseError::Kind::Other);
 
  private:
   std::string lastError_;

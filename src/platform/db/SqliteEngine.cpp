@@ -4,13 +4,13 @@
 
 #include "platform/AutomationError.hpp"
 #include "platform/db/Connection.hpp"
+#include "platform/db/LockWait.hpp"
 #include "platform/db/SqlTypes.hpp"
+#include "platform/db/SqlitePrepared.hpp"
 #include "platform/db/Statement.hpp"
 
 namespace automation::db {
 namespace {
-
-inline constexpr int kBusyTimeoutMs = 5000;
 
 // Skips blanks, separators and comments; true when another statement follows.
 bool statementFollows(const char*& from, const char* end) {
@@ -33,34 +33,48 @@ bool statementFollows(const char*& from, const char* end) {
 
 }  // namespace
 
-std::unique_ptr<SqliteEngine> SqliteEngine::open(const std::string& path) {
+DatabaseError::Kind sqliteFailureKind(int code) {
+  switch (code & 0xFF) {
+    case SQLITE_CONSTRAINT: return DatabaseError::Kind::Constraint;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return DatabaseError::Kind::Busy;
+    default: return DatabaseError::Kind::Other;
+  }
+}
+
+std::unique_ptr<SqliteEngine> SqliteEngine::open(const std::string& path, SqliteOptions options) {
   sqlite3* db = nullptr;
-  int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  int flags = SQLITE_OPEN_READWRITE | (options.create ? SQLITE_OPEN_CREATE : 0);
+  int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
   if (rc != SQLITE_OK) {
     std::string reason = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close(db);
-    raise(dberr::ProviderError, "Cannot open the database \"" + path + "\": " + reason + ".", "Connection");
+    throw DatabaseError(sqliteFailureKind(rc), "Cannot open the database \"" + path + "\": " + reason + ".");
   }
-  std::unique_ptr<SqliteEngine> engine(new SqliteEngine(db));
-  sqlite3_busy_timeout(db, kBusyTimeoutMs);
+  std::unique_ptr<SqliteEngine> engine(new SqliteEngine(db, options.lockWaitMs));
+  waitForLocks(db, engine->lockWaitMs_);
   try {
     engine->run("PRAGMA journal_mode=WAL");
     engine->run("PRAGMA synchronous=NORMAL");
     engine->run("PRAGMA foreign_keys=ON");
-  } catch (const AutomationError& e) {
-    raise(dberr::ProviderError, "Cannot open the database \"" + path + "\": " + e.description(), "Connection");
+  } catch (const DatabaseError& e) {
+    throw DatabaseError(e.kind(), "Cannot open the database \"" + path + "\": " + e.description());
   }
   return engine;
+}
+
+std::unique_ptr<PreparedStatement> SqliteEngine::prepare(std::string_view sql) {
+  return std::make_unique<SqlitePrepared>(*this, db_, sql);
 }
 
 SqliteEngine::~SqliteEngine() { sqlite3_close_v2(db_); }
 
 void SqliteEngine::run(const char* sql, bool quiet) {
   char* message = nullptr;
-  if (sqlite3_exec(db_, sql, nullptr, nullptr, &message) != SQLITE_OK) {
+  if (int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message); rc != SQLITE_OK) {
     std::string text = message ? message : sqlite3_errmsg(db_);
     sqlite3_free(message);
-    if (!quiet) fail(std::move(text));
+    if (!quiet) fail(std::move(text), sqliteFailureKind(rc));
   }
 }
 

@@ -9,12 +9,21 @@
 
 namespace automation::db {
 
+// How a SQLite file is opened.
+struct SqliteOptions {
+  bool create = true;     // create the file when it is missing
+  int lockWaitMs = 5000;  // how long a statement waits for another writer before it fails
+};
+
+// The kind of refusal a SQLite result code stands for.
+DatabaseError::Kind sqliteFailureKind(int code);
+
 // A database in one SQLite file.
 class SqliteEngine : public Engine {
  public:
-  // Opens the file, creating it when missing, in write-ahead-log mode with a 5 s busy timeout and
-  // foreign keys enforced. A file that cannot be opened as a database raises, naming the file.
-  static std::unique_ptr<SqliteEngine> open(const std::string& path);
+  // Opens the file in write-ahead-log mode with foreign keys enforced. A file that cannot be
+  // opened as a database raises, naming the file.
+  static std::unique_ptr<SqliteEngine> open(const std::string& path, SqliteOptions options = {});
   ~SqliteEngine() override;
   SqliteEngine(const SqliteEngine&) = delete;
   SqliteEngine& operator=(const SqliteEngine&) = delete;
@@ -23,6 +32,8 @@ class SqliteEngine : public Engine {
   RecordsetRef query(std::string_view sql) override;
   RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) override;
   int64_t recordsAffected() const override { return sqlite3_changes64(db_); }
+  std::unique_ptr<PreparedStatement> prepare(std::string_view sql) override;
+  int64_t lastInsertId() override { return sqlite3_last_insert_rowid(db_); }
   void begin() override { run("BEGIN IMMEDIATE"); }
   bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
   void run(const char* sql, bool quiet = false) override;
@@ -32,9 +43,10 @@ class SqliteEngine : public Engine {
   const char* sameValue() const override { return "IS"; }
 
  private:
-  explicit SqliteEngine(sqlite3* db) : db_(db) {}
+  SqliteEngine(sqlite3* db, int lockWaitMs) : db_(db), lockWaitMs_(lockWaitMs) {}
 
   sqlite3* db_;
+  int lockWaitMs_;
 };
 
 }  // namespace automation::db

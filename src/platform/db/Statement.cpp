@@ -2,6 +2,7 @@
 
 #include "platform/Text.hpp"
 #include "platform/db/SqlTypes.hpp"
+#include "platform/db/SqliteEngine.hpp"
 
 namespace automation::db {
 namespace {
@@ -35,7 +36,7 @@ bool Statement::step() {
   int rc = sqlite3_step(handle_);
   if (rc == SQLITE_ROW) return true;
   if (rc == SQLITE_DONE) return false;
-  engine_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)));
+  engine_->fail(sqlite3_errmsg(sqlite3_db_handle(handle_)), sqliteFailureKind(rc));
 }
 
 RecordsetRef Statement::readAll() {

@@ -1,14 +1,15 @@
-#include "erpserver/store/LockWait.hpp"
+// The busy handler of SQLite connections, with the long-wait notice.
+#include "platform/db/LockWait.hpp"
 
 #include <chrono>
 #include <mutex>
 #include <thread>
 
-namespace erpserver {
+namespace automation::db {
 namespace {
 
-constexpr int kGiveUpMs = 10000;
 constexpr int kTellAfterMs = 1000;
+constexpr int kStepMs = 10;
 
 std::mutex noticeMutex;
 std::function<void()>& notice() {
@@ -17,10 +18,9 @@ std::function<void()>& notice() {
 }
 
 // SQLite calls this with the number of earlier calls in the same wait; 0 ends the wait.
-extern "C" int busyWait(void*, int calls) {
-  constexpr int kStepMs = 10;
+extern "C" int busyWait(void* limit, int calls) {
   int waited = calls * kStepMs;
-  if (waited >= kGiveUpMs) return 0;
+  if (waited >= *static_cast<int*>(limit)) return 0;
   if (waited == kTellAfterMs) {
     std::lock_guard lock(noticeMutex);
     if (notice()) notice()();
@@ -36,6 +36,6 @@ void onLongLockWait(std::function<void()> f) {
   notice() = std::move(f);
 }
 
-void waitForLocks(sqlite3* handle) { sqlite3_busy_handler(handle, busyWait, nullptr); }
+void waitForLocks(sqlite3* handle, int& giveUpMs) { sqlite3_busy_handler(handle, busyWait, &giveUpMs); }
 
-}  // namespace erpserver
+}  // namespace automation::db

@@ -1,60 +1,64 @@
 #pragma once
 
-#include <sqlite3.h>
-
+// The server's view of a company database, over the platform's database engines: cached
+// statements, transactions and grouped writes, whatever engine holds the company.
 #include <cstdint>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
-// A thin RAII layer over the sqlite3 C interface, private to the server.
+#include "platform/db/Engine.hpp"
+
 namespace erpserver::sql {
 
-// A failure reported by SQLite: its result code and message.
-class Error : public std::runtime_error {
- public:
-  Error(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
-  int code() const noexcept { return code_; }
-  // The primary result code (SQLITE_CONSTRAINT for every constraint failure, ...).
-  int primary() const noexcept { return code_ & 0xFF; }
-
- private:
-  int code_;
-};
+// A refusal of the database: what() is the engine's text, kind() tells a broken constraint or a
+// lock held by another writer from the rest.
+using Error = automation::db::DatabaseError;
 
 // One prepared statement. Parameters are 1-based; columns 0-based.
 class Statement {
  public:
-  Statement(sqlite3* db, std::string_view sql);
-  ~Statement();
-  Statement(const Statement&) = delete;
-  Statement& operator=(const Statement&) = delete;
+  explicit Statement(std::unique_ptr<automation::db::PreparedStatement> prepared) : p_(std::move(prepared)) {}
 
-  Statement& bindNull(int index);
-  Statement& bind(int index, int64_t value);
+  Statement& bindNull(int index) {
+    p_->bindNull(index);
+    return *this;
+  }
+  Statement& bind(int index, int64_t value) {
+    p_->bind(index, value);
+    return *this;
+  }
   Statement& bind(int index, int32_t value) { return bind(index, int64_t{value}); }
-  Statement& bind(int index, double value);
+  Statement& bind(int index, double value) {
+    p_->bind(index, value);
+    return *this;
+  }
   // Empty text is stored as NULL: the schema keeps "no value" as NULL so that foreign keys hold.
-  Statement& bind(int index, std::string_view value);
+  Statement& bind(int index, std::string_view value) {
+    if (value.empty()) return bindNull(index);
+    p_->bind(index, value);
+    return *this;
+  }
   Statement& bind(int index, const char* value) { return bind(index, std::string_view(value)); }
   Statement& bind(int index, const std::string& value) { return bind(index, std::string_view(value)); }
 
   // True when a row is available; false when the statement is done.
-  bool step();
+  bool step() { return p_->step(); }
   // Runs a statement that returns no rows.
-  void run();
-  void reset();
+  void run() {
+    while (step()) {
+    }
+  }
+  void reset() { p_->reset(); }
 
-  bool isNull(int column) const;
-  int64_t integer(int column) const;
-  double real(int column) const;
-  std::string text(int column) const;
+  bool isNull(int column) const { return p_->isNull(column); }
+  int64_t integer(int column) const { return p_->integer(column); }
+  double real(int column) const { return p_->real(column); }
+  std::string text(int column) const { return p_->text(column); }
 
  private:
-  sqlite3* db_;
-  sqlite3_stmt* stmt_ = nullptr;
+  std::unique_ptr<automation::db::PreparedStatement> p_;
 };
 
 // A cached statement in use; reset when the use ends so that no read stays open.
@@ -71,23 +75,25 @@ class Query {
   Statement* statement_;
 };
 
-// An open database connection with a cache of prepared statements.
+// An open company database with a cache of prepared statements. The connection has no mutex of
+// its own: its owner serialises its use.
 class Database {
  public:
-  // Opens an existing file (or creates it when `create`); WAL journal, busy timeout, foreign keys.
-  // The connection has no mutex of its own: its owner serialises its use.
+  // Opens an existing file (or creates it when `create`): WAL journal, foreign keys, and a wait
+  // of up to ten seconds for another writer.
   static std::unique_ptr<Database> open(const std::string& path, bool create);
-  // `owned`: the connection is closed with this object; a borrowed one is left open.
-  explicit Database(sqlite3* handle, bool owned = true);
+  explicit Database(std::unique_ptr<automation::db::Engine> engine) : engine_(std::move(engine)) {}
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
-  sqlite3* handle() const noexcept { return db_; }
+  automation::db::Engine& engine() const noexcept { return *engine_; }
   // The statement for `sql`, prepared once per connection.
   Query query(const std::string& sql);
   // Runs one or more statements without parameters.
   void exec(std::string_view sql);
+  // The key of the row the last INSERT added.
+  int64_t lastInsertId() { return engine_->lastInsertId(); }
 
   // Groups the write transactions that follow into one database transaction, begun here (waiting
   // for another writer like any write), until commitGroup(): each of them becomes a savepoint of
@@ -100,17 +106,16 @@ class Database {
   bool grouped() const noexcept { return grouped_; }
 
  private:
-  friend class Transaction;
-  sqlite3* db_;
-  bool owned_;
+  std::unique_ptr<automation::db::Engine> engine_;
   bool grouped_ = false;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
-// A transaction, rolled back unless committed. A write transaction begins IMMEDIATE (waiting while
-// another writer holds the database); a read transaction gives one snapshot and one lock to all
-// the reads of an action instead of one per statement. Inside a group (Database::beginGroup) a
-// write transaction is a savepoint of the group's and a read one takes the group's snapshot.
+// A transaction, rolled back unless committed. A write transaction takes the write lock at once
+// (waiting while another writer holds the database); a read transaction gives one snapshot and
+// one lock to all the reads of an action instead of one per statement. Inside a group
+// (Database::beginGroup) a write transaction is a savepoint of the group's and a read one takes
+// the group's snapshot.
 class Transaction {
  public:
   enum Kind { Read, Write };
@@ -125,7 +130,5 @@ class Transaction {
   bool open_ = true;
   bool savepoint_ = false;
 };
-
-[[noreturn]] void fail(sqlite3* db, int code);
 
 }  // namespace erpserver::sql

@@ -1,0 +1,90 @@
+// Statement cache, transactions and write groups of a company database.
+#include "erpserver/store/Database.hpp"
+
+#include <chrono>
+#include <thread>
+
+#include "platform/db/SqliteEngine.hpp"
+
+namespace erpserver::sql {
+namespace {
+
+using automation::db::DatabaseError;
+
+constexpr int kBeginAttempts = 50;
+constexpr int kLockWaitMs = 10000;
+
+// The engine waits inside each attempt; the loop covers a writer that holds on longer.
+void beginWaiting(Database& db, Transaction::Kind kind) {
+  for (int attempt = 1;; ++attempt) {
+    try {
+      if (kind == Transaction::Write) db.engine().begin();
+      else db.exec("BEGIN");
+      return;
+    } catch (const Error& e) {
+      if (e.kind() != DatabaseError::Kind::Busy || attempt == kBeginAttempts) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<Database> Database::open(const std::string& path, bool create) {
+  return std::make_unique<Database>(automation::db::SqliteEngine::open(path, {create, kLockWaitMs}));
+}
+
+Database::~Database() { cache_.clear(); }
+
+Query Database::query(const std::string& sql) {
+  auto it = cache_.find(sql);
+  if (it == cache_.end()) it = cache_.emplace(sql, std::make_unique<Statement>(engine_->prepare(sql))).first;
+  return Query(*it->second);
+}
+
+void Database::exec(std::string_view sql) { engine_->run(std::string(sql).c_str()); }
+
+void Database::beginGroup() {
+  if (grouped_) return;
+  beginWaiting(*this, Transaction::Write);
+  grouped_ = true;
+}
+
+void Database::commitGroup() {
+  if (!grouped_) return;
+  grouped_ = false;
+  if (!engine_->inTransaction())
+    throw Error(DatabaseError::Kind::Other,
+                "the database rolled back the group of writes after an error; none of it was kept");
+  try {
+    exec("COMMIT");
+  } catch (...) {
+    engine_->run("ROLLBACK", true);
+    throw;
+  }
+}
+
+Transaction::Transaction(Database& db, Kind kind) : db_(db) {
+  if (!db_.grouped()) {
+    beginWaiting(db_, kind);
+    return;
+  }
+  // Writing on after the database dropped the group would commit each write alone, out of it.
+  if (!db_.engine().inTransaction())
+    throw Error(DatabaseError::Kind::Other, "the database rolled back the group of writes after an error");
+  savepoint_ = kind == Write;
+  if (savepoint_) db_.exec("SAVEPOINT action");
+  else open_ = false;
+}
+
+Transaction::~Transaction() {
+  if (!open_) return;
+  db_.engine().run(savepoint_ ? "ROLLBACK TO action; RELEASE action" : "ROLLBACK", true);
+}
+
+void Transaction::commit() {
+  if (open_) db_.exec(savepoint_ ? "RELEASE action" : "COMMIT");
+  open_ = false;
+}
+
+}  // namespace erpserver::sql

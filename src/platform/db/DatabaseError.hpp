@@ -1,0 +1,21 @@
+#pragma once
+
+// A statement the database refused: the provider error, with the kind of refusal so that a caller
+// can react to a broken constraint or a lock held elsewhere without reading the engine's text.
+#include <string>
+
+#include "platform/AutomationError.hpp"
+
+namespace automation::db {
+
+class DatabaseError : public AutomationError {
+ public:
+  enum class Kind { Other, Constraint, Busy };
+  DatabaseError(Kind kind, std::string description);
+  Kind kind() const noexcept { return kind_; }
+
+ private:
+  Kind kind_;
+};
+
+}  // namespace automation::db
