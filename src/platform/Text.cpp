@@ -110,6 +110,23 @@ std::string foldCase(std::string_view s) {
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b) { return foldCase(a) == foldCase(b); }
 
+FoldedName::FoldedName(std::string_view name) {
+  if (name.size() <= sizeof buffer_) {
+    bool ascii = true;
+    for (std::size_t i = 0; i < name.size() && ascii; ++i) {
+      auto c = static_cast<unsigned char>(name[i]);
+      ascii = c < 0x80;
+      buffer_[i] = static_cast<char>(lower(c));
+    }
+    if (ascii) {
+      view_ = std::string_view(buffer_, name.size());
+      return;
+    }
+  }
+  heap_ = foldCase(name);
+  view_ = heap_;
+}
+
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to) {
   if (from.empty()) return std::string(s);
   std::string out;

@@ -32,6 +32,21 @@ std::string foldCase(std::string_view s);
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
+// A name folded as foldCase folds it, without allocating when it is short plain ASCII: keyed
+// look-ups of fields and members fold one per access.
+class FoldedName {
+ public:
+  explicit FoldedName(std::string_view name);
+  FoldedName(const FoldedName&) = delete;
+  FoldedName& operator=(const FoldedName&) = delete;
+  std::string_view view() const noexcept { return view_; }
+
+ private:
+  char buffer_[64];
+  std::string heap_;
+  std::string_view view_;
+};
+
 // Every occurrence of `from` replaced by `to`.
 std::string replaceAll(std::string_view s, std::string_view from, std::string_view to);
 

@@ -1,5 +1,6 @@
 #include "platform/db/Recordset.hpp"
 
+#include <functional>
 #include <optional>
 #include <unordered_map>
 
@@ -17,7 +18,12 @@ constexpr int32_t kUseServerCursor = 2;
 
 struct Recordset::State {
   std::vector<ColumnInfo> columns;
-  std::unordered_map<std::string, std::size_t> byName;  // folded name -> first column of that name
+  // Looked up by a folded view, so that a look-up allocates nothing.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const noexcept { return std::hash<std::string_view>{}(name); }
+  };
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> byName;  // folded name -> first column
   std::vector<Row> rows;
   std::size_t position = 0;  // rows.size() at the end
   bool open = false;
@@ -48,10 +54,15 @@ struct Recordset::State {
     if (nameOrOrdinal.isNumeric()) {
       int32_t ordinal = nameOrOrdinal.toLong();
       if (ordinal >= 0 && static_cast<std::size_t>(ordinal) < columns.size()) return static_cast<std::size_t>(ordinal);
-    } else if (auto found = byName.find(text::foldCase(nameOrOrdinal.toString())); found != byName.end()) {
-      return found->second;
+    } else {
+      return columnNamed(nameOrOrdinal.toString());
     }
     raiseItemNotFound("field", nameOrOrdinal.toString(), "Fields");
+  }
+
+  std::size_t columnNamed(std::string_view name) const {
+    if (auto found = byName.find(text::FoldedName(name).view()); found != byName.end()) return found->second;
+    raiseItemNotFound("field", std::string(name), "Fields");
   }
 };
 
@@ -85,7 +96,9 @@ Field Fields::Item(const Variant& nameOrOrdinal) const {
   return Field(state_, state_->columnOf(nameOrOrdinal));
 }
 
-bool Fields::Contains(std::string_view name) const { return state_->byName.contains(text::foldCase(name)); }
+Field Fields::operator[](std::string_view name) const { return Field(state_, state_->columnNamed(name)); }
+
+bool Fields::Contains(std::string_view name) const { return state_->byName.contains(text::FoldedName(name).view()); }
 
 void Fields::Append(std::string name, DataType type, int32_t definedSize, int32_t attributes) {
   Recordset::State& s = *state_;
@@ -163,11 +176,13 @@ int32_t Recordset::CursorLocation() const { return state_->cursorLocation; }
 void Recordset::SetCursorLocation(int32_t location) { state_->cursorLocation = location; }
 
 Variant Recordset::value(std::string_view name) const {
-  std::size_t column = state_->columnOf(Variant(name));
+  std::size_t column = state_->columnNamed(name);
   return state_->currentRow().values[column];
 }
 
-void Recordset::setValue(std::string_view name, const Variant& value) { GetFields()[name].SetValue(value); }
+void Recordset::setValue(std::string_view name, const Variant& value) {
+  Field(*this, state_->columnNamed(name)).SetValue(value);
+}
 
 const std::vector<ColumnInfo>& Recordset::columns() const { return state_->columns; }
 

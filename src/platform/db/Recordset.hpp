@@ -115,7 +115,7 @@ class Fields {
   int32_t Count() const;
   // By name (ignoring letter case) or by 0-based ordinal; 3265 naming the field when missing.
   Field Item(const Variant& nameOrOrdinal) const;
-  Field operator[](std::string_view name) const { return Item(Variant(name)); }
+  Field operator[](std::string_view name) const;
   bool Contains(std::string_view name) const;
   // Adds a column to a closed, disconnected record set.
   void Append(std::string name, DataType type, int32_t definedSize = 0, int32_t attributes = 0);
