@@ -43,33 +43,6 @@ Variant initialOf(const FieldSpec& f) {
 Variant lastErrorOf(ServerObject& o, std::span<Variant>) { return Variant(o.lastError()); }
 Variant lastMessageOf(ServerObject& o, std::span<Variant>) { return Variant(o.lastMessage()); }
 
-// Member names folded to lower case without allocating when they are plain ASCII.
-class FoldedName {
- public:
-  explicit FoldedName(std::string_view name) {
-    if (name.size() <= sizeof buffer_) {
-      bool ascii = true;
-      for (std::size_t i = 0; i < name.size() && ascii; ++i) {
-        auto c = static_cast<unsigned char>(name[i]);
-        ascii = c < 0x80;
-        buffer_[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-      }
-      if (ascii) {
-        view_ = std::string_view(buffer_, name.size());
-        return;
-      }
-    }
-    heap_ = automation::text::foldCase(name);
-    view_ = heap_;
-  }
-  std::string_view view() const noexcept { return view_; }
-
- private:
-  char buffer_[64];
-  std::string heap_;
-  std::string_view view_;
-};
-
 }  // namespace
 
 ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::span<const MethodSpec> methods)
@@ -96,7 +69,7 @@ ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::s
 }
 
 const ClassInfo::Member* ClassInfo::find(std::string_view member) const {
-  FoldedName folded(member);
+  automation::text::FoldedName folded(member);
   auto it = byName_.find(folded.view());
   return it == byName_.end() ? nullptr : it->second;
 }
