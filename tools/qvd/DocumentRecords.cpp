@@ -16,9 +16,8 @@ std::string place(const TableLayout& layout, const InputRow& row) {
 }
 
 void fillRow(Recordset& rs, const TableLayout& layout, const InputRow& row, std::vector<std::string>& problems) {
-  std::string where = place(layout, row);
   if (row.fields.size() != layout.width) {
-    problems.push_back(where + std::to_string(row.fields.size()) + " fields where the first row names " +
+    problems.push_back(place(layout, row) + std::to_string(row.fields.size()) + " fields where the first row names " +
                        std::to_string(layout.width) + " columns");
     return;
   }
@@ -29,17 +28,17 @@ void fillRow(Recordset& rs, const TableLayout& layout, const InputRow& row, std:
     automation::Variant value;
     std::string problem;
     if (!inputValue(fill.type, text, value, problem)) {
-      problems.push_back(where + fill.field + " " + format::quoted(text) + " " + problem);
+      problems.push_back(place(layout, row) + fill.field + " " + format::quoted(text) + " " + problem);
       continue;
     }
     try {
       rs.setValue(fill.field, value);
     } catch (const automation::AutomationError& e) {
-      problems.push_back(where + fill.field + " " + format::quoted(text) + ": " + e.description());
+      problems.push_back(place(layout, row) + fill.field + " " + format::quoted(text) + ": " + e.description());
     }
   }
   for (const ColumnFill& fill : layout.required)
-    if (automation::text::trim(row.fields[fill.position]).empty()) problems.push_back(where + fill.field + " is empty");
+    if (automation::text::trim(row.fields[fill.position]).empty()) problems.push_back(place(layout, row) + fill.field + " is empty");
   rs.Update();
 }
 

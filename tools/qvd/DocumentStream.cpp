@@ -34,15 +34,16 @@ class DocumentStream::SortedRows {
     if (!has_) return;
     // Blanks around a reference are dropped, as around every value.
     ref_ = refColumn_ < row_.fields.size() ? automation::text::trim(row_.fields[refColumn_]) : std::string();
-    std::string where = table_->name() + " line " + std::to_string(row_.line) + ": ";
-    if (ref_.empty()) usageError(where + kRefColumn + " is empty");
+    // Only a refusal needs the place, and most rows have none.
+    auto where = [&] { return table_->name() + " line " + std::to_string(row_.line) + ": "; };
+    if (ref_.empty()) usageError(where() + kRefColumn + " is empty");
     if (previousLine == 0) return;
     int order = compareRefs(previous, ref_);
     if (order > 0)
-      usageError(where + kRefColumn + " " + format::quoted(ref_) + " comes after " + format::quoted(previous) + " (line " +
+      usageError(where() + kRefColumn + " " + format::quoted(ref_) + " comes after " + format::quoted(previous) + " (line " +
                  std::to_string(previousLine) + "): the files must be sorted by " + kRefColumn);
     if (order == 0 && unique_)
-      usageError(where + kRefColumn + " " + format::quoted(ref_) + " repeats line " + std::to_string(previousLine) +
+      usageError(where() + kRefColumn + " " + format::quoted(ref_) + " repeats line " + std::to_string(previousLine) +
                  ": one header row per document");
   }
 
