@@ -26,5 +26,20 @@ TEST_F(ErpServerTest, LinesOfOneArticleAndWarehouseMoveItsStockRowTogether) {
   EXPECT_EQ(scalar(available), "150");
 }
 
+// A supplier entry prices each line on the stock the lines before it left, whatever the
+// warehouse, and the last line of an article sets its last cost.
+TEST_F(ErpServerTest, SupplierEntryAveragesEachLineOnTheStockBeforeIt) {
+  startSession();
+  DocBuilder entry("GEF", 1, "F001");
+  entry.line("A001", "A1", 50, 0.6).line("P001", "A1", 1, 93).line("A001", "A2", 100, 0.9);
+  ASSERT_EQ(entry.inserir(), 0) << entry.message();
+  // A001: 150 at 0.2, then 50 at 0.6 (200 at 0.3), then 100 at 0.9; P001: 12 at 80, then 1 at 93.
+  auto cost = [this](const char* article) {
+    return rows(std::string("SELECT round(ULTPMP, 6), ULTPRC, STDISP FROM ARTIGOS WHERE CODIGO = '") + article + "'");
+  };
+  EXPECT_EQ(cost("A001"), Rows{"0.5|0.9|300"});
+  EXPECT_EQ(cost("P001"), Rows{"81.0|93|13"});
+}
+
 }  // namespace
 }  // namespace testing_support

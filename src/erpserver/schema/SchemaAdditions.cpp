@@ -77,11 +77,25 @@ CREATE TABLE IF NOT EXISTS DOCREMOVIDOS (
 CREATE INDEX IF NOT EXISTS DOCREMOVIDOS_DOC ON DOCREMOVIDOS (TPDOC, SERIE, ANO, NNUMDOC);
 )SQL";
 
+// A stock row's update recomputes its article's total once; only a row moved to another article
+// (never done by the server) also recomputes the article it left. They replace one trigger that
+// recomputed the same article twice on every stock move.
+const char* const kStockTotals = R"SQL(
+DROP TRIGGER IF EXISTS ARTARM_STDISP_UPDATE;
+CREATE TRIGGER IF NOT EXISTS ARTARM_STDISP_CHANGE AFTER UPDATE OF EXISTENC, ARTIGO ON ARTARM BEGIN
+  UPDATE ARTIGOS SET STDISP = (SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTIGO = NEW.ARTIGO) WHERE CODIGO = NEW.ARTIGO;
+END;
+CREATE TRIGGER IF NOT EXISTS ARTARM_STDISP_LEAVE AFTER UPDATE OF ARTIGO ON ARTARM WHEN OLD.ARTIGO <> NEW.ARTIGO BEGIN
+  UPDATE ARTIGOS SET STDISP = (SELECT TOTAL(EXISTENC) FROM ARTARM WHERE ARTIGO = OLD.ARTIGO) WHERE CODIGO = OLD.ARTIGO;
+END;
+)SQL";
+
 }  // namespace
 
 void addSchemaAdditions(sql::Database& db) {
   addColumn(db, "PARAMS", "STKNEG", "SMALLINT NOT NULL DEFAULT 0 CHECK (STKNEG IN (0, -1))");
   db.exec(kLotReleases);
+  db.exec(kStockTotals);
   followColumns(db, "DOCREMCAB", "DOCGCCAB");
   followColumns(db, "DOCREMLIN", "DOCGCLIN");
   followColumns(db, "DOCREMLOT", "LOTEMOVS");

@@ -45,6 +45,8 @@ class Catalog {
 
   void refresh();
   void invalidate();
+  // Drops one article, whose costs the server has just written.
+  void forgetArticle(const std::string& code) { articles_.erase(code); }
 
   // Refuses an unknown (or empty) document type.
   const DocType& docType(const std::string& code);

@@ -52,16 +52,42 @@ void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& w
   q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).run();
 }
 
-void updateCosts(sql::Database& db, const StockMoves::Line& line) {
-  auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
-  q->bind(1, line.article);
-  if (!q->step()) return;
-  double stock = q->real(0), average = q->real(1);
-  double after = stock + line.quantity;
-  double newAverage = stock > 0 && after > 0 ? (stock * average + line.quantity * line.price) / after : line.price;
-  auto u = db.query("UPDATE ARTIGOS SET ULTPRC = ?, ULTPMP = ? WHERE CODIGO = ?");
-  u->bind(1, line.price).bind(2, newAverage).bind(3, line.article).run();
-}
+// A supplier entry's costs per article: each line is priced on the stock that the lines before it
+// left, in memory, and each article written once per document.
+class EntryCosts {
+ public:
+  void add(sql::Database& db, const StockMoves::Line& line) {
+    Cost* cost = nullptr;
+    for (Cost& c : costs_)
+      if (c.article == line.article) cost = &c;
+    if (!cost) {
+      auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
+      q->bind(1, line.article);
+      if (!q->step()) return;
+      cost = &costs_.emplace_back(Cost{line.article, q->real(0), q->real(1), 0});
+    }
+    double after = cost->stock + line.quantity;
+    cost->average = cost->stock > 0 && after > 0
+                        ? (cost->stock * cost->average + line.quantity * line.price) / after
+                        : line.price;
+    cost->stock = after;
+    cost->last = line.price;
+  }
+  void apply(sql::Database& db, Catalog& catalog) {
+    for (const Cost& c : costs_) {
+      auto u = db.query("UPDATE ARTIGOS SET ULTPRC = ?, ULTPMP = ? WHERE CODIGO = ?");
+      u->bind(1, c.last).bind(2, c.average).bind(3, c.article).run();
+      catalog.forgetArticle(c.article);
+    }
+  }
+
+ private:
+  struct Cost {
+    std::string article;
+    double stock, average, last;
+  };
+  std::vector<Cost> costs_;
+};
 
 }  // namespace
 
@@ -105,20 +131,17 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key) {
 
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign) {
   if (type.stock == 'N') return;
-  // A supplier entry prices each line on the stock that the lines before it left.
   const bool costs = type.stock == 'E' && type.entity == 'F' && sign > 0;
+  EntryCosts entryCosts;
   StockRows rows;
   for (const auto& line : moves.lines) {
     double q = sign * line.quantity;
-    if (costs) {
-      updateCosts(db, line);
-      catalog.invalidate();
-    }
+    if (costs) entryCosts.add(db, line);
     if (type.stock == 'E') rows.add(line.article, line.warehouse, q);
     if (type.stock == 'S' || type.stock == 'T') rows.add(line.article, line.warehouse, -q);
     if (type.stock == 'T') rows.add(line.article, type.destination, q);
-    if (costs) rows.apply(db);
   }
+  entryCosts.apply(db, catalog);
   rows.apply(db);
   if (moves.lots.empty()) return;
   // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the

@@ -35,7 +35,8 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key);
 // Applies the moves as the type says (sign 1) or takes them back (sign -1): stock per article
 // and warehouse (ARTARM, whose triggers keep ARTIGOS.STDISP) and per lot (ARTLOT: QTDENT for
 // entries, QTDSID for exits, QTDSID lowered for a return that releases lots). A supplier entry
-// also sets the article's last cost and average cost (and so invalidates the catalog).
+// also sets the article's last cost and average cost, once per article (and the catalog forgets
+// those articles).
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign);
 
 // Leaves, for each lot a new return released, the row that the library's own release statement
