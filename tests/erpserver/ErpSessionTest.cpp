@@ -1,3 +1,6 @@
+#include <latch>
+#include <thread>
+
 #include "erpserver/store/Session.hpp"
 #include "support/ErpFixture.hpp"
 
@@ -33,6 +36,30 @@ TEST_F(ErpServerTest, IniciarChecksCompanyUserAndPasswordAndWithoutASessionActio
   EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 0);
   EXPECT_EQ(invoke(base, "Terminar").toLong(), 0);
   EXPECT_EQ(invoke(article, "Ler", "A001").toLong(), 1001);
+}
+
+// Both log in before either writes, so that a later login cannot stand in for an earlier one.
+TEST_F(ErpServerTest, FacadesOnThreadsOfTheirOwnStampTheirDocumentsWithTheirOwnUser) {
+  ASSERT_TRUE(dados->ExecutarSQL("", "INSERT INTO UTILIZADORES (CODIGO, NOME, SAL, SENHA) "
+                                     "SELECT 'op2', 'Operador', SAL, SENHA FROM UTILIZADORES WHERE CODIGO = 'admin'"));
+  std::latch bothIn(2);
+  auto work = [&](const std::string& user, const std::string& client, int32_t& result) {
+    int32_t code = 0;
+    ObjectRef base = login(code, user);
+    bothIn.arrive_and_wait();
+    result = code != 0 ? code : DocBuilder("FA", 1, client).line("A001", "A1", 1).inserir();
+    invoke(base, "Terminar");
+  };
+  int32_t first = -1, second = -1;
+  std::thread a(work, "admin", "C001", std::ref(first));
+  std::thread b(work, "op2", "C002", std::ref(second));
+  a.join();
+  b.join();
+  ASSERT_EQ(first, 0);
+  ASSERT_EQ(second, 0);
+  EXPECT_EQ(rows("SELECT TERCEIRO, UTILIZADOR FROM DOCGCCAB WHERE TPDOC = 'FA' ORDER BY TERCEIRO"),
+            (Rows{"C001|admin", "C002|op2"}));
+  EXPECT_FALSE(erpserver::Session::instance().isOpen());
 }
 
 TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {

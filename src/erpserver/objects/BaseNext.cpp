@@ -21,8 +21,8 @@ class BaseNext : public ServerObject {
     return act(*this, [&] {
       if (joined_) return;
       std::string message;
-      int32_t code = Session::instance().join(text(kPercIni), text(kEmpresa), text(kLogin), text(kPassWord), message,
-                                              generation_);
+      int32_t code =
+          Session::instance().join(text(kPercIni), text(kEmpresa), text(kLogin), text(kPassWord), message, login_);
       if (code != 0) refuseWith(code, message);
       joined_ = true;
     });
@@ -30,7 +30,7 @@ class BaseNext : public ServerObject {
 
   Variant terminar(std::span<Variant>) {
     return act(*this, [&] {
-      if (joined_) Session::instance().leave(generation_);
+      if (joined_) Session::instance().leave(login_);
       joined_ = false;
     });
   }
@@ -49,7 +49,7 @@ class BaseNext : public ServerObject {
   static constexpr int kPassWord = slotOf(kFields, "PassWord");
 
   bool joined_ = false;
-  uint64_t generation_ = 0;
+  std::weak_ptr<Login> login_;
 };
 
 }  // namespace

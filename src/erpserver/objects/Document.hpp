@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "erpserver/objects/DocumentFields.hpp"
+#include "erpserver/store/Session.hpp"
 
 namespace erpserver {
 
@@ -95,6 +96,7 @@ class DocumentoComercial : public ServerObject {
   std::shared_ptr<LinhasDoc> linhas_;
   std::vector<std::shared_ptr<LoteLinha>> lots_;
   std::optional<DocKey> stored_;
+  SessionLink link_;
 };
 
 }  // namespace erpserver

@@ -68,7 +68,7 @@ Variant DocumentoComercial::linhasObject(std::span<Variant> args) {
 Variant DocumentoComercial::ler(std::span<Variant> args) {
   DocKey key{args[0].toString(), args[2].toInteger(), args[3].toInteger(), args[1].toLong()};
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction read(session.db(), sql::Transaction::Read);
     if (!loadDocument(session.db(), *this, key)) refuseMissing(key);
     stored_ = key;
@@ -77,7 +77,7 @@ Variant DocumentoComercial::ler(std::span<Variant> args) {
 
 Variant DocumentoComercial::validar(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction read(session.db(), sql::Transaction::Read);
     checkDocument(*this, session.db(), session.catalog());
   });
@@ -85,7 +85,7 @@ Variant DocumentoComercial::validar(std::span<Variant>) {
 
 Variant DocumentoComercial::inserir(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Database& db = session.db();
     sql::Transaction tx(db);
     CheckedDocument checked = checkDocument(*this, db, session.catalog());
@@ -116,7 +116,7 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
 
 Variant DocumentoComercial::alterar(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Database& db = session.db();
     requireStored(stored_, "alterado");
     sql::Transaction tx(db);
@@ -137,7 +137,7 @@ Variant DocumentoComercial::alterar(std::span<Variant>) {
 
 Variant DocumentoComercial::remover(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Database& db = session.db();
     requireStored(stored_, "removido");
     sql::Transaction tx(db);
@@ -160,7 +160,7 @@ Variant DocumentoComercial::sugereValoresLin(std::span<Variant> args) {
   bool wants[7];
   for (int i = 0; i < 7; ++i) wants[i] = args[static_cast<std::size_t>(i) + 1].toBool();
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Database& db = session.db();
     Catalog& catalog = session.catalog();
     std::string code = line->text(lin::Artigo);

@@ -46,14 +46,14 @@ class DocumentoContabilistico : public ServerObject {
 
   Variant validar(std::span<Variant>) {
     return act(*this, [&] {
-      Session::Use session(Session::instance());
+      Session::Use session(link_);
       check(session.db());
     });
   }
 
   Variant inserir(std::span<Variant>) {
     return act(*this, [&] {
-      Session::Use session(Session::instance());
+      Session::Use session(link_);
       sql::Database& db = session.db();
       sql::Transaction tx(db);
       Posting p = check(db);
@@ -114,6 +114,7 @@ class DocumentoContabilistico : public ServerObject {
   }
 
   std::shared_ptr<DocumentoComercial> document_;
+  SessionLink link_;
 };
 
 }  // namespace

@@ -38,7 +38,7 @@ class ExcepDescontosComissoes : public ServerObject {
                        date ? isoDate(*date) : std::string(), number(kQuantidade), !args[1].toBool()};
     std::string rule;
     act(*this, [&] {
-      Session::Use session(Session::instance());
+      Session::Use session(link_);
       rule = matchDiscountRule(session.db(), c).value_or("");
     });
     setValue(kComposto, Variant(rule));
@@ -52,6 +52,9 @@ class ExcepDescontosComissoes : public ServerObject {
     static const ClassInfo info("ExcepDescontosComissoes", kFields, methods);
     return info;
   }
+
+ private:
+  SessionLink link_;
 };
 
 }  // namespace

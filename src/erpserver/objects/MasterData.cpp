@@ -56,7 +56,7 @@ void MasterRecord::validate(sql::Database& db) {
 
 Variant MasterRecord::ler(std::span<Variant> args) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction read(session.db(), sql::Transaction::Read);
     std::string code = args[0].toString();
     std::vector<int> slots;
@@ -70,7 +70,7 @@ Variant MasterRecord::ler(std::span<Variant> args) {
 
 Variant MasterRecord::validar(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction read(session.db(), sql::Transaction::Read);
     validate(session.db());
   });
@@ -78,7 +78,7 @@ Variant MasterRecord::validar(std::span<Variant>) {
 
 Variant MasterRecord::inserir(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction tx(session.db());
     validate(session.db());
     if (exists(session.db(), text(kCodigo)))
@@ -91,7 +91,7 @@ Variant MasterRecord::inserir(std::span<Variant>) {
 
 Variant MasterRecord::alterar(std::span<Variant>) {
   return act(*this, [&] {
-    Session::Use session(Session::instance());
+    Session::Use session(link_);
     sql::Transaction tx(session.db());
     validate(session.db());
     if (!exists(session.db(), text(kCodigo)))

@@ -5,6 +5,7 @@
 
 #include "erpserver/objects/Dispatch.hpp"
 #include "erpserver/store/Database.hpp"
+#include "erpserver/store/Session.hpp"
 
 namespace erpserver {
 
@@ -35,6 +36,7 @@ class MasterRecord : public ServerObject {
   void write(sql::Database& db, bool insert);
 
   const MasterTable& table_;
+  SessionLink link_;
 };
 
 // The four methods of every master-data class.

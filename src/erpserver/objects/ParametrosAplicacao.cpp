@@ -26,9 +26,9 @@ class ParametrosAplicacao : public ServerObject {
   }
 
  private:
-  static std::string column(const std::string& name) {
+  std::string column(const std::string& name) {
     try {
-      Session::Use session(Session::instance());
+      Session::Use session(link_);
       auto q = session.db().query("SELECT " + name + " FROM PARAMS WHERE ID = 1");
       return q->step() ? q->text(0) : std::string();
     } catch (const Refusal&) {
@@ -37,6 +37,8 @@ class ParametrosAplicacao : public ServerObject {
       return {};
     }
   }
+
+  SessionLink link_;
 };
 
 }  // namespace

@@ -15,7 +15,6 @@ namespace erpserver {
 namespace refusal {
 inline constexpr int32_t NoSession = 1001;         // "Sessão não iniciada"
 inline constexpr int32_t LoginFailed = 1002;       // unknown company, user or wrong password
-inline constexpr int32_t OtherCompany = 1003;      // a session on another company is open
 inline constexpr int32_t NotFound = 1010;          // no record with that code
 inline constexpr int32_t Duplicate = 1011;         // the code or number is taken
 inline constexpr int32_t Required = 1012;          // a required field is empty

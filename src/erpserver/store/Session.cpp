@@ -1,5 +1,6 @@
 #include "erpserver/store/Session.hpp"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "erpserver/store/Password.hpp"
@@ -23,26 +24,28 @@ Session& Session::instance() {
 }
 
 int32_t Session::join(const std::string& folder, const std::string& company, const std::string& user,
-                      const std::string& password, std::string& message, uint64_t& generation) {
-  std::lock_guard lock(mutex_);
-  std::filesystem::path file = std::filesystem::path(folder) / (company + ".db");
-  if (db_ && std::filesystem::path(path_) != file) {
-    message = "Já existe uma sessão aberta na empresa '" + std::filesystem::path(path_).stem().string() + "'";
-    return refusal::OtherCompany;
+                      const std::string& password, std::string& message, std::weak_ptr<Login>& login) {
+  std::string file = (std::filesystem::path(folder) / (company + ".db")).string();
+  std::shared_ptr<Company> open;
+  {
+    std::lock_guard lock(mutex_);
+    for (const auto& l : logins_)
+      if (l->company->path == file) open = l->company;
   }
-  std::unique_ptr<sql::Database> opened;
-  sql::Database* db = db_.get();
   try {
-    if (!db) {
+    if (!open) {
       if (company.empty() || !std::filesystem::is_regular_file(file)) {
         message = "Empresa '" + company + "' não existe em '" + folder + "'";
         return refusal::LoginFailed;
       }
-      opened = sql::Database::open(file.string(), false);
-      ensureSchema(*opened);
-      db = opened.get();
+      open = std::make_shared<Company>();
+      open->db = sql::Database::open(file, false);
+      ensureSchema(*open->db);
+      open->catalog = std::make_unique<Catalog>(*open->db);
+      open->path = file;
     }
-    if (!credentialsMatch(*db, user, password)) {
+    std::lock_guard use(open->mutex);
+    if (!credentialsMatch(*open->db, user, password)) {
       message = "Utilizador '" + user + "' ou palavra-passe inválidos";
       return refusal::LoginFailed;
     }
@@ -50,61 +53,79 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
     message = "Não foi possível abrir a empresa '" + company + "': " + e.what();
     return refusal::LoginFailed;
   }
-  if (opened) {
-    db_ = std::move(opened);
-    catalog_ = std::make_unique<Catalog>(*db_);
-    path_ = file.string();
-    ++generation_;
-  }
-  user_ = user;
-  ++members_;
-  generation = generation_;
+  auto made = std::make_shared<Login>(Login{open, user, std::this_thread::get_id()});
+  std::lock_guard lock(mutex_);
+  // Two first logins that raced each opened the company; the later one joins the earlier's.
+  for (const auto& l : logins_)
+    if (l->company->path == file) made->company = l->company;
+  logins_.push_back(made);
+  login = made;
   return 0;
 }
 
-void Session::leave(uint64_t generation) {
+void Session::leave(const std::weak_ptr<Login>& login) {
+  std::shared_ptr<Login> ending = login.lock();
   std::lock_guard lock(mutex_);
-  if (generation != generation_ || members_ == 0) return;
-  if (--members_ == 0) {
-    catalog_.reset();
-    db_.reset();
-  }
+  std::erase(logins_, ending);
 }
 
 void Session::close() {
   Session& s = instance();
-  std::lock_guard lock(s.mutex_);
-  s.catalog_.reset();
-  s.db_.reset();
-  s.members_ = 0;
-  ++s.generation_;
+  std::vector<std::shared_ptr<Login>> ended;
+  {
+    std::lock_guard lock(s.mutex_);
+    ended.swap(s.logins_);
+  }
 }
 
 bool Session::isOpen() {
   std::lock_guard lock(mutex_);
-  return db_ != nullptr;
+  return !logins_.empty();
+}
+
+std::shared_ptr<Login> Session::current() {
+  std::lock_guard lock(mutex_);
+  auto me = std::this_thread::get_id();
+  for (auto it = logins_.rbegin(); it != logins_.rend(); ++it)
+    if ((*it)->thread == me) return *it;
+  return logins_.empty() ? nullptr : logins_.back();
 }
 
 void Session::beginGroup() {
-  std::lock_guard lock(mutex_);
-  if (!db_) throw sql::Error(sql::Error::Kind::Other, "no company session is open");
-  db_->beginGroup();
+  std::shared_ptr<Login> login = current();
+  if (!login) throw sql::Error(sql::Error::Kind::Other, "no company session is open");
+  std::lock_guard lock(login->company->mutex);
+  login->company->db->beginGroup();
 }
 
 void Session::commitGroup() {
-  std::lock_guard lock(mutex_);
-  if (db_) db_->commitGroup();
+  std::shared_ptr<Login> login = current();
+  if (!login) return;
+  std::lock_guard lock(login->company->mutex);
+  login->company->db->commitGroup();
 }
 
-Session::Use::Use(Session& session)
-    : lock_(session.mutex_), db_(session.db_.get()), catalog_(session.catalog_.get()), user_(session.user_) {
-  if (!db_) refuseWith(refusal::NoSession, "Sessão não iniciada");
+SessionLink::SessionLink() : login_(Session::instance().current()) {}
+
+std::shared_ptr<Login> SessionLink::login() {
+  if (auto bound = login_.lock()) return bound;
+  std::shared_ptr<Login> now = Session::instance().current();
+  login_ = now;
+  return now;
+}
+
+Session::Use::Use(SessionLink& link) {
+  std::shared_ptr<Login> login = link.login();
+  if (!login) refuseWith(refusal::NoSession, "Sessão não iniciada");
+  company_ = login->company;
+  user_ = login->user;
+  lock_ = std::unique_lock(company_->mutex);
 }
 
 Catalog& Session::Use::catalog() {
-  if (!refreshed_) catalog_->refresh();
+  if (!refreshed_) company_->catalog->refresh();
   refreshed_ = true;
-  return *catalog_;
+  return *company_->catalog;
 }
 
 }  // namespace erpserver

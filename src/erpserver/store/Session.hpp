@@ -1,65 +1,93 @@
 #pragma once
 
+// The server's sessions: one connection per open company, shared by every login on it, and one
+// login per BaseNext, each with its own user.
 #include <cstdint>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "erpserver/store/Catalog.hpp"
 #include "erpserver/store/Database.hpp"
 
 namespace erpserver {
 
-// The process-wide session of the server, as an automation server has one: the open company's
-// connection (WAL, busy timeout, prepared-statement cache) and the user. Every BaseNext.Iniciar
-// on the same company joins it and every Terminar leaves it; it closes when the last one left.
+// An open company: its connection (WAL, lock wait, prepared-statement cache) and catalog. Every
+// login on the company shares it; it closes when the last one has left.
+struct Company {
+  std::recursive_mutex mutex;
+  std::unique_ptr<sql::Database> db;
+  std::unique_ptr<Catalog> catalog;
+  std::string path;
+};
+
+// The login of one BaseNext: its user on a company, made on one thread.
+struct Login {
+  std::shared_ptr<Company> company;
+  std::string user;
+  std::thread::id thread;
+};
+
+// What a server object acts in. It is bound on creation to the latest login of the creating
+// thread (or, when that thread has none, of the process), and keeps it while that login lasts;
+// unbound or left behind, it takes the same choice again when it acts. So a host that runs each
+// facade on a thread of its own has each facade's documents stamped with its own user.
+class SessionLink {
+ public:
+  SessionLink();
+  std::shared_ptr<Login> login();
+
+ private:
+  std::weak_ptr<Login> login_;
+};
+
 class Session {
  public:
   static Session& instance();
 
-  // Opens "<folder>/<company>.db" (or joins the open session of that company) after checking the
-  // user and password. Returns 0 and the session's generation in `generation`, or a refusal code
-  // with `message` set.
+  // Opens "<folder>/<company>.db" (or joins its open connection) after checking the user and
+  // password. Returns 0 and the new login in `login`, or a refusal code with `message` set.
   int32_t join(const std::string& folder, const std::string& company, const std::string& user,
-               const std::string& password, std::string& message, uint64_t& generation);
-  // Leaves the session of that generation (nothing when it has already been closed).
-  void leave(uint64_t generation);
-  // Ends the session whatever the number of members (tests).
+               const std::string& password, std::string& message, std::weak_ptr<Login>& login);
+  // Ends the login (nothing when it has already ended).
+  void leave(const std::weak_ptr<Login>& login);
+  // Ends every login and closes every company (tests).
   static void close();
   bool isOpen();
 
-  // For a host that writes many documents in a row: the session's writes go into one database
-  // transaction until commitGroup(), each action that writes a savepoint of it, whole or absent on
-  // its own (sql::Database::beginGroup). Both raise sql::Error: no session, or the database failed.
+  // For a host that writes many documents in a row: the writes of the calling thread's company go
+  // into one database transaction until commitGroup(), each action that writes a savepoint of it,
+  // whole or absent on its own (sql::Database::beginGroup). Both raise sql::Error: no session, or
+  // the database failed.
   void beginGroup();
   void commitGroup();
 
-  // The open session's database with the session locked; refuses with "Sessão não iniciada".
-  // One Use serves one action: its catalog is refreshed on the action's first look at it, so an
-  // action that opens a transaction first sees the catalog of its own snapshot.
+  // The company of a link with the company locked; refuses with "Sessão não iniciada". One Use
+  // serves one action: its catalog is refreshed on the action's first look at it, so an action
+  // that opens a transaction first sees the catalog of its own snapshot.
   class Use {
    public:
-    explicit Use(Session& session);
-    sql::Database& db() const { return *db_; }
+    explicit Use(SessionLink& link);
+    sql::Database& db() const { return *company_->db; }
     Catalog& catalog();
     const std::string& user() const { return user_; }
 
    private:
+    std::shared_ptr<Company> company_;
     std::unique_lock<std::recursive_mutex> lock_;
-    sql::Database* db_;
-    Catalog* catalog_;
     bool refreshed_ = false;
     std::string user_;
   };
 
  private:
-  std::recursive_mutex mutex_;
-  std::unique_ptr<sql::Database> db_;
-  std::unique_ptr<Catalog> catalog_;
-  std::string path_;
-  std::string user_;
-  int members_ = 0;
-  uint64_t generation_ = 0;
+  friend class SessionLink;
+  // The latest login of this thread, else of the process; null when nobody is logged in.
+  std::shared_ptr<Login> current();
+
+  std::mutex mutex_;
+  std::vector<std::shared_ptr<Login>> logins_;  // in the order they were made
 };
 
 }  // namespace erpserver
