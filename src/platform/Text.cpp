@@ -116,7 +116,7 @@ FoldedName::FoldedName(std::string_view name) {
     for (std::size_t i = 0; i < name.size() && ascii; ++i) {
       auto c = static_cast<unsigned char>(name[i]);
       ascii = c < 0x80;
-      buffer_[i] = static_cast<char>(lower(c));
+      buffer_[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
     }
     if (ascii) {
       view_ = std::string_view(buffer_, name.size());

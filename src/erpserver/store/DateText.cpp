@@ -1,30 +1,58 @@
 #include "erpserver/store/DateText.hpp"
 
-#include <vector>
+#include <cstddef>
 
 namespace erpserver {
+namespace {
 
-std::string dateText(automation::Date date) { return date.format("dd-mm-yyyy"); }
-std::string isoDate(automation::Date date) { return date.format("yyyy-mm-dd"); }
+// Day and month in two digits, the year as it is: what the patterns "dd-mm-yyyy" and
+// "yyyy-mm-dd" give, written directly since every date of every document passes here.
+void appendTwo(std::string& out, int v) {
+  out += static_cast<char>('0' + v / 10);
+  out += static_cast<char>('0' + v % 10);
+}
+
+}  // namespace
+
+std::string dateText(automation::Date date) {
+  auto p = date.parts();
+  std::string out;
+  appendTwo(out, p.day);
+  out += '-';
+  appendTwo(out, p.month);
+  out += '-';
+  return out + std::to_string(p.year);
+}
+
+std::string isoDate(automation::Date date) {
+  auto p = date.parts();
+  std::string out = std::to_string(p.year);
+  out += '-';
+  appendTwo(out, p.month);
+  out += '-';
+  appendTwo(out, p.day);
+  return out;
+}
 
 std::optional<automation::Date> parseDateText(std::string_view text) {
-  std::vector<int> numbers;
-  std::vector<std::size_t> widths;
+  int numbers[3];
+  std::size_t widths[3];
+  std::size_t count = 0;
   std::size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
-  while (i < text.size() && numbers.size() < 3) {
+  while (i < text.size() && count < 3) {
     std::size_t start = i;
     int value = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9' && i - start < 4) value = value * 10 + (text[i++] - '0');
     if (i == start) return std::nullopt;
-    numbers.push_back(value);
-    widths.push_back(i - start);
-    if (numbers.size() < 3) {
+    numbers[count] = value;
+    widths[count++] = i - start;
+    if (count < 3) {
       if (i >= text.size() || (text[i] != '-' && text[i] != '/' && text[i] != '.')) return std::nullopt;
       ++i;
     }
   }
-  if (numbers.size() != 3) return std::nullopt;
+  if (count != 3) return std::nullopt;
   if (i < text.size() && text[i] != ' ' && text[i] != 'T') return std::nullopt;
   bool isoOrder = widths[0] == 4;
   int y = isoOrder ? numbers[0] : numbers[2];
