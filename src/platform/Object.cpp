@@ -36,6 +36,11 @@ const MemberInfo* Object::describe(std::string_view member) const {
   return table ? table->describe(member) : nullptr;
 }
 
+std::vector<std::string> Object::memberNames() const {
+  const MemberTable* table = memberTable();
+  return table ? table->names() : std::vector<std::string>();
+}
+
 Variant propGet(const ObjectRef& object, std::string_view member) { return target(object).get(member, {}); }
 
 Variant propGet(const ObjectRef& object, std::string_view member, Variant index) {

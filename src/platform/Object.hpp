@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Variant.hpp"
 
@@ -28,6 +29,8 @@ class Object : public std::enable_shared_from_this<Object> {
 
   // What a host may learn of a member before using it; nothing for objects that do not say.
   virtual const MemberInfo* describe(std::string_view member) const;
+  // The names a host may list; none for objects that do not say.
+  virtual std::vector<std::string> memberNames() const;
 
  protected:
   // The member table that get, put, call and describe go through; none by default.

@@ -58,4 +58,10 @@ const MemberInfo *Record::describe(std::string_view member) const {
   return nullptr;
 }
 
+std::vector<std::string> Record::memberNames() const {
+  std::vector<std::string> out;
+  for (const auto &f : fields_) out.push_back(f.first);
+  return out;
+}
+
 }  // namespace automation

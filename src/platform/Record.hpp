@@ -29,6 +29,7 @@ class Record : public Object {
   Variant get(std::string_view member, std::span<Variant> args) override;
   void put(std::string_view member, const Variant &value) override;
   const MemberInfo *describe(std::string_view member) const override;
+  std::vector<std::string> memberNames() const override;
 
  private:
   std::size_t slotOf(std::string_view name) const;

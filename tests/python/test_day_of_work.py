@@ -1,0 +1,97 @@
+"""The example script run as a user runs it, checked against the company database it leaves;
+and the module's conventions for by-reference arguments, arrays and errors."""
+import datetime
+import os
+import re
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import unittest
+
+import quarvelvarodav as qvd
+
+EXAMPLE = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "day_of_work.py")
+KEY = re.compile(r"(\w+) (\d+)/(\d+) no\. (\d+)")
+
+
+class DayOfWorkTest(unittest.TestCase):
+    def test_example_stores_what_it_prints(self):
+        with tempfile.TemporaryDirectory() as folder:
+            run = subprocess.run([sys.executable, EXAMPLE, folder], capture_output=True, text=True, timeout=300)
+            self.assertEqual(run.returncode, 0, run.stderr)
+            keys = {line.split(":")[0]: KEY.search(line).groups() for line in run.stdout.splitlines()
+                    if KEY.search(line) and not line.startswith("After")}
+            year = str(datetime.date.today().year)
+            self.assertEqual(keys["Invoice"], ("FA", "2", year, "5001"))
+            with sqlite3.connect(os.path.join(folder, "DEMO.db")) as db:
+                def lines(key):
+                    t, s, y, n = key
+                    return db.execute("SELECT ARTIGO, QUANT FROM DOCGCLIN WHERE TPDOCUM=? AND SERIE=? AND ANO=? "
+                                      "AND NNUMDOC=? AND ARTIGO IS NOT NULL ORDER BY NUMLINHA",
+                                      (t, int(s), int(y), int(n))).fetchall()
+
+                self.assertEqual(lines(keys["Invoice"]), [("A001", 20), ("P001", 1)])
+                self.assertEqual(lines(keys["Credit note"]), [("A001", 5)])
+                exit_key = keys["Consumption exit"]
+                self.assertEqual(db.execute("SELECT NUMLINHA, CODLOT, QUANT FROM LOTEMOVS WHERE TPDOCUM=? "
+                                            "AND NNUMDOC=? ORDER BY NUMLINHA", (exit_key[0], int(exit_key[3])))
+                                 .fetchall(), [(1, "L-A003-1", 20), (2, "L-A002-1", 4)])
+                cancelled = [KEY.search(line).groups() for line in run.stdout.splitlines()
+                             if line.startswith("In the transaction")]
+                self.assertEqual(len(cancelled), 2)
+                for key in cancelled:
+                    self.assertEqual(lines(key), [])
+                self.assertIn("is gone", run.stdout)
+                self.assertNotIn("is still there", run.stdout)
+            with open(os.path.join(folder, "OST_LOGNXTAPI.LOG"), encoding="cp1252") as log:
+                self.assertIn("Z404", log.read())
+            again = subprocess.run([sys.executable, EXAMPLE, folder], capture_output=True, text=True, timeout=300)
+            self.assertNotEqual(again.returncode, 0, "a folder with a company is refused, not overwritten")
+            self.assertIn("empty folder", again.stderr)
+
+
+class ConventionsTest(unittest.TestCase):
+    def test_byref_arrays_and_errors(self):
+        qvd.RegisterErp()
+        with tempfile.TemporaryDirectory() as folder:
+            bal = qvd.CreateObject("QuarvelVaroDav.BAL_Next")
+            bal.DataAccess = qvd.OpenSqlite(qvd.OpenCompany(folder))
+            self.assertTrue(bal.ApiInicia(folder, folder, "DEMO", "admin", "admin"))
+            # By reference: (result, values in order); the record passed is written in place.
+            result, existing = bal.HaStockDoArtigo("A001", "A1", 1e9, -1.0)
+            self.assertIs(result, False)
+            self.assertGreater(existing, 0)
+            key = qvd.Record("KeyDocumNext", iAno=-1, lNumDoc=77)
+            args = (qvd.NaoIndicado, qvd.tpDefault, "FA", "S1", 1, "C001", "", "", "15-03-2024", "", "A1", False, "")
+            # A plain list starts at index 0, which the library does not read.
+            done, articles, names, *_, back = bal.CF_DocGenInserir(*args, qvd.Array(["A001"], lower=1), [None, ""],
+                                                                   [0, 2], [0, 1.5], ["", ""], key)
+            self.assertTrue(done, bal.ErroDescricao)
+            self.assertEqual((articles.lower, articles.upper, list(articles)), (1, 1, ["A001"]))
+            self.assertEqual((names.lower, list(names)), (0, ["", ""]))
+            self.assertEqual((key.iAno, key.sTpDoc, key.lNumDoc), (2024, "FA", 77))
+            self.assertEqual(back, key)
+            with self.assertRaises(qvd.Error) as raised:
+                bal.CF_DocGenInserir(*args[:4], "um", *args[5:], ["", "A001"], ["", ""], [0, 2], [0, 1], ["", ""],
+                                     key)
+            self.assertEqual(raised.exception.number, 13)
+            with self.assertRaises(qvd.Error) as raised:
+                bal.DataAccess = "no object"
+            self.assertEqual((raised.exception.number, raised.exception.source), (13, "BAL_Next: DataAccess Property Set"))
+            with self.assertRaises(qvd.UnknownMember) as raised:
+                bal.NoSuchMember
+            self.assertEqual(raised.exception.number, 438)
+            self.assertFalse(hasattr(bal, "NoSuchMember"))
+            with self.assertRaises(qvd.Error) as raised:
+                qvd.Array([1], lower=1)[0]
+            self.assertEqual(raised.exception.number, 9)
+            # The ERP's own objects answer by name too.
+            artigos = bal.NxtAlloc_Artigos()
+            self.assertEqual(artigos.Ler("A001"), 0)
+            self.assertEqual(artigos.Codigo, "A001")
+            bal.ApiTermina()
+
+
+if __name__ == "__main__":
+    unittest.main()
