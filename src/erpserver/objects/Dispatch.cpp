@@ -47,7 +47,8 @@ Variant lastMessageOf(ServerObject& o, std::span<Variant>) { return Variant(o.la
 
 ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::span<const MethodSpec> methods)
     : name_(std::move(name)), fields_(fields) {
-  auto add = [this](std::string_view n, bool isField, int slot, const FieldSpec* f, Handler h, int lo, int hi) {
+  auto add = [this](std::string_view n, bool isField, int slot, const FieldSpec* f, Handler h, int lo, int hi,
+                    bool property = true) {
     auto& m = members_.emplace_back();
     m.name = n;
     m.folded = automation::text::foldCase(n);
@@ -57,15 +58,25 @@ ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::s
     m.handler = h;
     m.minArgs = lo;
     m.maxArgs = hi;
+    m.info = {std::string(n), property ? automation::MemberKind::Property : automation::MemberKind::Method, {},
+              isField && !f->readOnly};
+    for (int i = 0; i < hi; ++i)
+      m.info.params.push_back(i < lo ? automation::ParamKind::ByValue : automation::ParamKind::Optional);
     byName_[m.folded] = &m;
   };
   for (std::size_t i = 0; i < fields.size(); ++i)
     add(fields[i].name, true, static_cast<int>(i), &fields[i], nullptr, 0, 0);
-  for (const auto& m : methods) add(m.name, false, -1, nullptr, m.handler, m.minArgs, m.maxArgs);
+  for (const auto& m : methods) add(m.name, false, -1, nullptr, m.handler, m.minArgs, m.maxArgs, m.property);
   add("UltimoErro", false, -1, nullptr, &lastErrorOf, 0, 0);
   add("UltimaMensagem", false, -1, nullptr, &lastMessageOf, 0, 0);
   std::lock_guard lock(registry().mutex);
   registry().classes.push_back(this);
+}
+
+std::vector<std::string> ClassInfo::names() const {
+  std::vector<std::string> out;
+  for (const Member& m : members_) out.push_back(m.name);
+  return out;
 }
 
 const ClassInfo::Member* ClassInfo::find(std::string_view member) const {
@@ -170,6 +181,11 @@ Variant ServerObject::get(std::string_view member, std::span<Variant> args) {
   uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
   if (!Journal::enabled() && !Faults::armed()) return read(m, args);
   return instrumented(AccessKind::Get, m, nth, member, args, [&] { return read(m, args); });
+}
+
+const automation::MemberInfo* ServerObject::describe(std::string_view member) const {
+  const auto* m = info_.find(member);
+  return m ? &m->info : nullptr;
 }
 
 Variant ServerObject::call(std::string_view member, std::span<Variant> args) {

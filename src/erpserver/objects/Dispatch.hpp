@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "erpserver/testhooks/Journal.hpp"
+#include "platform/Members.hpp"
 #include "platform/Object.hpp"
 #include "platform/Variant.hpp"
 
@@ -52,6 +53,7 @@ struct MethodSpec {
   Handler handler;
   int minArgs = 0;
   int maxArgs = 0;
+  bool property = false;  // read for a value, as Cab or Count, rather than an action
 };
 
 // The member table of one server class. Names ignore letter case; lookups do not allocate for
@@ -66,6 +68,7 @@ class ClassInfo {
     const FieldSpec* field;  // fields
     Handler handler;        // computed properties and methods
     int minArgs, maxArgs;
+    automation::MemberInfo info;  // what a host learns through describe
     mutable std::atomic<uint32_t> accesses{0};
   };
 
@@ -76,6 +79,7 @@ class ClassInfo {
   const std::string& name() const noexcept { return name_; }
   std::span<const FieldSpec> fields() const noexcept { return fields_; }
   const Member* find(std::string_view member) const;
+  std::vector<std::string> names() const;
 
   // Sets the access counters of every class back to zero.
   static void resetCounters();
@@ -98,6 +102,8 @@ class ServerObject : public automation::Object {
   Variant get(std::string_view member, std::span<Variant> args) override;
   void put(std::string_view member, const Variant& value) override;
   Variant call(std::string_view member, std::span<Variant> args) override;
+  const automation::MemberInfo* describe(std::string_view member) const override;
+  std::vector<std::string> memberNames() const override { return info_.names(); }
 
   int32_t objectId() const noexcept { return id_; }
   const ClassInfo& info() const noexcept { return info_; }
@@ -149,6 +155,12 @@ Variant thunk(ServerObject& object, std::span<Variant> args) {
 template <auto F>
 constexpr MethodSpec method(std::string_view name, int minArgs = 0, int maxArgs = -1) {
   return MethodSpec{name, &thunk<F>, minArgs, maxArgs < 0 ? minArgs : maxArgs};
+}
+
+// A property whose value is computed when read.
+template <auto F>
+constexpr MethodSpec computed(std::string_view name, int minArgs = 0, int maxArgs = -1) {
+  return MethodSpec{name, &thunk<F>, minArgs, maxArgs < 0 ? minArgs : maxArgs, true};
 }
 
 }  // namespace erpserver

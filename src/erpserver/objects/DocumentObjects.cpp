@@ -22,13 +22,13 @@ const ClassInfo& lotDataInfo() {
 }
 
 const ClassInfo& lotInfo() {
-  static constexpr MethodSpec methods[] = {method<&LoteLinha::camposObject>("Campos")};
+  static constexpr MethodSpec methods[] = {computed<&LoteLinha::camposObject>("Campos")};
   static const ClassInfo info("LotesLinha", kLotFields, methods);
   return info;
 }
 
 const ClassInfo& linesInfo() {
-  static constexpr MethodSpec methods[] = {method<&LinhasDoc::count>("Count"), method<&LinhasDoc::item>("Item", 1)};
+  static constexpr MethodSpec methods[] = {computed<&LinhasDoc::count>("Count"), method<&LinhasDoc::item>("Item", 1)};
   static const ClassInfo info("LinhasDoc", {}, methods);
   return info;
 }

@@ -20,8 +20,8 @@ constexpr int kOrigem = slotOf(kFields, "Origem");
 
 const ClassInfo& documentInfo() {
   static constexpr MethodSpec methods[] = {
-      method<&DocumentoComercial::cabObject>("Cab"),
-      method<&DocumentoComercial::linhasObject>("Linhas", 0, 1),
+      computed<&DocumentoComercial::cabObject>("Cab"),
+      computed<&DocumentoComercial::linhasObject>("Linhas", 0, 1),
       method<&DocumentoComercial::ler>("Ler", 4),
       method<&DocumentoComercial::validar>("Validar"),
       method<&DocumentoComercial::inserir>("Inserir"),

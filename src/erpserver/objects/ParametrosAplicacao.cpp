@@ -17,9 +17,9 @@ class ParametrosAplicacao : public ServerObject {
 
   static const ClassInfo& info() {
     static constexpr MethodSpec methods[] = {
-        method<&ParametrosAplicacao::ligacaoACtb>("LigacaoACtb"),
-        method<&ParametrosAplicacao::regIvaNacional>("RegIvaNacional"),
-        method<&ParametrosAplicacao::moedaNacional>("MoedaNacional"),
+        computed<&ParametrosAplicacao::ligacaoACtb>("LigacaoACtb"),
+        computed<&ParametrosAplicacao::regIvaNacional>("RegIvaNacional"),
+        computed<&ParametrosAplicacao::moedaNacional>("MoedaNacional"),
     };
     static const ClassInfo info("ParametrosAplicacao", {}, methods);
     return info;
