@@ -1,5 +1,6 @@
 #include <string>
 
+#include "erpserver/schema/Migrations.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "support/ErpFixture.hpp"
 
@@ -8,15 +9,36 @@ namespace {
 
 using ErpSchema = CompanyTest;
 
-TEST_F(ErpSchema, OpeningAgainKeepsTheDataAndTheSingleVersionRow) {
-  ASSERT_TRUE(dados->ExecutarSQL("", "INSERT INTO ARMAZENS VALUES ('A9', 'Novo')"));
-  auto db = erpserver::sql::Database::open((folder / "DEMO.db").string(), false);
+// A company as the first version left it: its tables, the version in a table of its own.
+TEST_F(ErpSchema, AnOlderCompanyIsMigratedInOrderAndANewerOneRefusedUntouched) {
+  if (onServer()) GTEST_SKIP() << "a company file";
+  auto db = erpserver::sql::Database::open((folder / "OLD.db").string(), true);
+  erpserver::migrations().front().apply(*db);
+  db->exec("CREATE TABLE SYS_SCHEMA (VERSION INTEGER NOT NULL); INSERT INTO SYS_SCHEMA VALUES (1);"
+           "INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A9', 'Novo')");
+  ASSERT_EQ(erpserver::schemaVersion(*db), 1);
+
   erpserver::ensureSchema(*db);
   erpserver::ensureSchema(*db);
   EXPECT_EQ(erpserver::schemaVersion(*db), erpserver::kSchemaVersion);
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM SYS_SCHEMA"), "1");
-  EXPECT_EQ(scalar("SELECT DESCR FROM ARMAZENS WHERE CODIGO = 'A9'"), "Novo");
-  EXPECT_EQ(scalar("SELECT COUNT(*) FROM SYS_PROCEDURES"), "3");
+  auto count = [&](const std::string& sql) {
+    auto q = db->query(sql);
+    return q->step() ? q->integer(0) : -1;
+  };
+  EXPECT_EQ(count("SELECT COUNT(*) FROM sqlite_master WHERE name IN ('SYS_SCHEMA', 'DOCREMOVIDOS', 'DOCGCCAB_ORIGEM')"), 2);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'SYS_SCHEMA'"), 0);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM ARMAZENS WHERE CODIGO = 'A9'"), 1);
+  EXPECT_EQ(count("SELECT COUNT(*) FROM SYS_PROCEDURES"), 3);
+
+  const int newer = erpserver::kSchemaVersion + 1;
+  db->exec("PRAGMA user_version = " + std::to_string(newer));
+  try {
+    erpserver::ensureSchema(*db);
+    ADD_FAILURE() << "a newer company was opened";
+  } catch (const erpserver::sql::Error& e) {
+    EXPECT_NE(std::string(e.what()).find("versão " + std::to_string(newer)), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(erpserver::schemaVersion(*db), newer);
 }
 
 TEST_F(ErpSchema, TheDatabaseRefusesDuplicateDocumentsAndOrphans) {

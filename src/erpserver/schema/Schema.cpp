@@ -2,49 +2,40 @@
 
 #include <string>
 
-#include "erpserver/schema/SchemaAdditions.hpp"
-#include "erpserver/schema/SchemaProcedures.hpp"
-#include "erpserver/schema/SchemaTables.hpp"
-#include "erpserver/store/SourceReference.hpp"
-#include "erpserver/store/Database.hpp"
+#include "erpserver/schema/Migrations.hpp"
 
 namespace erpserver {
 namespace {
 
-bool hasVersionTable(sql::Database& db) {
-  auto q = db.query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'SYS_SCHEMA'");
-  return q->step();
-}
-
-int readVersion(sql::Database& db) {
-  if (!hasVersionTable(db)) return 0;
+// Companies of the first version kept it in a table of their own.
+int legacyVersion(sql::Database& db) {
+  auto table = db.query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'SYS_SCHEMA'");
+  if (!table->step()) return 0;
   auto q = db.query("SELECT MAX(VERSION) FROM SYS_SCHEMA");
   return q->step() ? static_cast<int>(q->integer(0)) : 0;
 }
 
-void create(sql::Database& db) {
-  db.exec(kMasterTables);
-  db.exec(kDocumentTables);
-  for (const auto& p : storedProcedures()) {
-    auto q = db.query("INSERT INTO SYS_PROCEDURES (NAME, BODY) VALUES (?, ?)");
-    q->bind(1, p.name).bind(2, p.body).run();
-  }
-  auto q = db.query("INSERT INTO SYS_SCHEMA (VERSION) VALUES (?)");
-  q->bind(1, kSchemaVersion).run();
-}
+void storeVersion(sql::Database& db, int version) { db.exec("PRAGMA user_version = " + std::to_string(version)); }
 
 }  // namespace
 
-int schemaVersion(sql::Database& db) { return readVersion(db); }
+int schemaVersion(sql::Database& db) {
+  auto q = db.query("PRAGMA user_version");
+  int version = q->step() ? static_cast<int>(q->integer(0)) : 0;
+  return version != 0 ? version : legacyVersion(db);
+}
 
 void ensureSchema(sql::Database& db) {
   sql::Transaction tx(db);
-  int version = readVersion(db);
+  int version = schemaVersion(db);
   if (version > kSchemaVersion)
-    throw sql::Error(sql::Error::Kind::Other, "company database of a newer version: " + std::to_string(version));
-  if (version == 0) create(db);
-  ensureSourceIndex(db);
-  addSchemaAdditions(db);
+    throw sql::Error(sql::Error::Kind::Other,
+                     "a empresa tem o esquema na versão " + std::to_string(version) + " e este servidor só conhece até à " +
+                         std::to_string(kSchemaVersion) + "; abra-a com uma versão do servidor que a conheça");
+  if (version == kSchemaVersion) return;
+  for (const Migration& step : migrations())
+    if (step.version > version) step.apply(db);
+  storeVersion(db, kSchemaVersion);
   tx.commit();
 }
 

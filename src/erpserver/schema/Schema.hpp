@@ -19,10 +19,12 @@
 // "SP_OST_ORDEMFABRICO_TROCASEQ" (@Ordem1, @Ordem2) swaps the sequence of two orders.
 namespace erpserver {
 
-inline constexpr int kSchemaVersion = 1;
+// The version of the schema this server writes, kept in the database (PRAGMA user_version).
+inline constexpr int kSchemaVersion = 2;
 
-// Creates the tables, the procedures and the version row in an empty database; an existing
-// company database at the current version is left as it is. Raises sql::Error on failure.
+// Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
+// steps it lacks, in order and in one transaction; one at the version is left as it is. A newer
+// version is refused, naming both. Raises sql::Error on failure, leaving the database unchanged.
 void ensureSchema(sql::Database& db);
 
 // The version recorded in the database, 0 when it has none.
