@@ -11,24 +11,22 @@ constexpr double kTolerance = 0.00005;
 
 }  // namespace
 
-StockLevels::Level& StockLevels::lotLevel(const LotKey& key) {
-  auto [it, added] = lots_.try_emplace(key);
-  if (added) {
+double StockLevels::lotNow(const LotKey& key, Level& level) {
+  if (!level.now) {
     auto q = db_.query("SELECT QTDENT - QTDSID FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?");
     q->bind(1, std::get<0>(key)).bind(2, std::get<1>(key)).bind(3, std::get<2>(key));
-    if (q->step()) it->second.now = q->real(0);
+    level.now = q->step() ? q->real(0) : 0;
   }
-  return it->second;
+  return *level.now;
 }
 
-StockLevels::Level& StockLevels::stockLevel(const StockKey& key) {
-  auto [it, added] = stock_.try_emplace(key);
-  if (added) {
+double StockLevels::stockNow(const StockKey& key, Level& level) {
+  if (!level.now) {
     auto q = db_.query("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?");
     q->bind(1, std::get<0>(key)).bind(2, std::get<1>(key));
-    if (q->step()) it->second.now = q->real(0);
+    level.now = q->step() ? q->real(0) : 0;
   }
-  return it->second;
+  return *level.now;
 }
 
 void StockLevels::take(Level& level, double quantity, int line, const char* field, double value) {
@@ -54,28 +52,28 @@ void StockLevels::add(const StockMoves& moves, int sign) {
 }
 
 double StockLevels::lot(const std::string& article, const std::string& code, const std::string& warehouse) {
-  const Level& level = lotLevel({article, code, warehouse});
-  return level.now + level.change;
+  LotKey key{article, code, warehouse};
+  Level& level = lotLevel(key);
+  return lotNow(key, level) + level.change;
 }
 
 void StockLevels::check(bool negativeAllowed) {
   // Only what this document lowers is its concern; a level that was already short stays as it was.
-  auto short_ = [](const Level& l) { return l.change < 0 && l.now + l.change < -kTolerance; };
-  for (const auto& [key, level] : lots_) {
-    if (!short_(level)) continue;
+  for (auto& [key, level] : lots_) {
+    if (!(level.change < 0 && lotNow(key, level) + level.change < -kTolerance)) continue;
     const auto& [article, code, warehouse] = key;
     refuseWith(refusal::LotBelowZero, lineField(static_cast<std::size_t>(level.line), level.field,
                                                 numberText(level.value)) +
                                           "o lote '" + code + "' do artigo '" + article + "' no armazém '" + warehouse +
-                                          "' ficaria com " + numberText(level.now + level.change));
+                                          "' ficaria com " + numberText(*level.now + level.change));
   }
   if (negativeAllowed) return;
-  for (const auto& [key, level] : stock_) {
-    if (!short_(level)) continue;
+  for (auto& [key, level] : stock_) {
+    if (!(level.change < 0 && stockNow(key, level) + level.change < -kTolerance)) continue;
     const auto& [article, warehouse] = key;
     refuseWith(refusal::StockBelowZero,
                lineField(static_cast<std::size_t>(level.line), level.field, numberText(level.value)) + "o artigo '" +
-                   article + "' no armazém '" + warehouse + "' ficaria com " + numberText(level.now + level.change) +
+                   article + "' no armazém '" + warehouse + "' ficaria com " + numberText(*level.now + level.change) +
                    ", e a empresa não permite stock negativo");
   }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -28,13 +29,16 @@ class StockLevels {
   using LotKey = std::tuple<std::string, std::string, std::string>;  // article, lot, warehouse
   using StockKey = std::tuple<std::string, std::string>;             // article, warehouse
   struct Level {
-    double now = 0, change = 0;
+    std::optional<double> now;  // read when first needed: a level the document only raises is never short
+    double change = 0;
     int line = 0;                // the last line that took from it
     const char* field = nullptr;
     double value = 0;
   };
-  Level& lotLevel(const LotKey& key);
-  Level& stockLevel(const StockKey& key);
+  Level& lotLevel(const LotKey& key) { return lots_[key]; }
+  Level& stockLevel(const StockKey& key) { return stock_[key]; }
+  double lotNow(const LotKey& key, Level& level);
+  double stockNow(const StockKey& key, Level& level);
   static void take(Level& level, double quantity, int line, const char* field, double value);
 
   sql::Database& db_;
