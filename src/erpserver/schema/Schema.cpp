@@ -9,18 +9,18 @@ namespace {
 
 // Companies of the first version kept it in a table of their own.
 int legacyVersion(sql::Database& db) {
-  auto table = db.query("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'SYS_SCHEMA'");
-  if (!table->step()) return 0;
+  auto table = db.query(db.dialect().tableExists);
+  if (!table->bind(1, "SYS_SCHEMA").step()) return 0;
   auto q = db.query("SELECT MAX(VERSION) FROM SYS_SCHEMA");
   return q->step() ? static_cast<int>(q->integer(0)) : 0;
 }
 
-void storeVersion(sql::Database& db, int version) { db.exec("PRAGMA user_version = " + std::to_string(version)); }
+void storeVersion(sql::Database& db, int version) { db.exec(db.dialect().writeSchemaVersion + std::to_string(version)); }
 
 }  // namespace
 
 int schemaVersion(sql::Database& db) {
-  auto q = db.query("PRAGMA user_version");
+  auto q = db.query(db.dialect().readSchemaVersion);
   int version = q->step() ? static_cast<int>(q->integer(0)) : 0;
   return version != 0 ? version : legacyVersion(db);
 }

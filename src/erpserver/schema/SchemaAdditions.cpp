@@ -13,14 +13,14 @@ struct Column {
 
 std::vector<Column> columnsOf(sql::Database& db, const std::string& table) {
   std::vector<Column> out;
-  auto q = db.query("SELECT name, type FROM pragma_table_info(?) ORDER BY cid");
+  auto q = db.query(db.dialect().tableColumns);
   q->bind(1, table);
   while (q->step()) out.push_back({q->text(0), q->text(1)});
   return out;
 }
 
 bool hasTable(sql::Database& db, const char* name) {
-  auto q = db.query("SELECT 1 FROM sqlite_master WHERE name = ?");
+  auto q = db.query(db.dialect().tableExists);
   q->bind(1, name);
   return q->step();
 }

@@ -15,7 +15,7 @@ auto& cached(Map& map, const Key& key, Load&& load) {
 }  // namespace
 
 void Catalog::refresh() {
-  auto q = db_.query("PRAGMA data_version");
+  auto q = db_.query(db_.dialect().dataVersion);
   int64_t version = q->step() ? q->integer(0) : -1;
   if (version != dataVersion_) invalidate();
   dataVersion_ = version;

@@ -31,7 +31,7 @@ void beginWaiting(Database& db, Transaction::Kind kind) {
 }  // namespace
 
 std::unique_ptr<Database> Database::open(const std::string& path, bool create) {
-  return std::make_unique<Database>(automation::db::SqliteEngine::open(path, {create, kLockWaitMs}));
+  return std::make_unique<Database>(automation::db::SqliteEngine::open(path, {create, kLockWaitMs}), kSqliteDialect);
 }
 
 Database::~Database() { cache_.clear(); }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "erpserver/store/Dialect.hpp"
 #include "platform/db/Engine.hpp"
 
 namespace erpserver::sql {
@@ -82,12 +83,14 @@ class Database {
   // Opens an existing file (or creates it when `create`): WAL journal, foreign keys, and a wait
   // of up to ten seconds for another writer.
   static std::unique_ptr<Database> open(const std::string& path, bool create);
-  explicit Database(std::unique_ptr<automation::db::Engine> engine) : engine_(std::move(engine)) {}
+  Database(std::unique_ptr<automation::db::Engine> engine, const Dialect& dialect)
+      : engine_(std::move(engine)), dialect_(&dialect) {}
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
   automation::db::Engine& engine() const noexcept { return *engine_; }
+  const Dialect& dialect() const noexcept { return *dialect_; }
   // The statement for `sql`, prepared once per connection.
   Query query(const std::string& sql);
   // Runs one or more statements without parameters.
@@ -107,6 +110,7 @@ class Database {
 
  private:
   std::unique_ptr<automation::db::Engine> engine_;
+  const Dialect* dialect_;
   bool grouped_ = false;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };

@@ -170,9 +170,10 @@ bool loadDocument(sql::Database& db, DocumentoComercial& doc, const DocKey& key)
   }
   doc.lots().clear();
   auto q = db.query(
-      "SELECT M.NUMLINHA, M.QUANT, M.CODLOT, M.ARTIGO, M.VOSSLOTE, M.ARMAZEM, M.VALIDADE, L.DTAENTRA FROM LOTEMOVS M "
-      "LEFT JOIN ARTLOT L ON L.ARTIGO = M.ARTIGO AND L.CODLOTE = M.CODLOT AND L.ARMAZEM = M.ARMAZEM "
-      "WHERE M.TPDOCUM = ? AND M.SERIE = ? AND M.ANO = ? AND M.NNUMDOC = ? ORDER BY M.NUMLINHA, M.rowid");
+      std::string("SELECT M.NUMLINHA, M.QUANT, M.CODLOT, M.ARTIGO, M.VOSSLOTE, M.ARMAZEM, M.VALIDADE, L.DTAENTRA ") +
+      "FROM LOTEMOVS M LEFT JOIN ARTLOT L ON L.ARTIGO = M.ARTIGO AND L.CODLOTE = M.CODLOT AND L.ARMAZEM = M.ARMAZEM "
+      "WHERE M.TPDOCUM = ? AND M.SERIE = ? AND M.ANO = ? AND M.NNUMDOC = ? ORDER BY M.NUMLINHA, M." +
+      db.dialect().insertOrder);
   bindKey(*q, 1, key);
   while (q->step()) {
     auto lotLine = std::make_shared<LoteLinha>();

@@ -8,7 +8,7 @@ namespace {
 
 std::vector<std::string> columnsOf(sql::Database& db, const char* table) {
   std::vector<std::string> out;
-  auto q = db.query("SELECT name FROM pragma_table_info(?) ORDER BY cid");
+  auto q = db.query(db.dialect().tableColumns);
   q->bind(1, table);
   while (q->step()) out.push_back(q->text(0));
   return out;
@@ -31,9 +31,8 @@ void copyRows(sql::Database& db, const char* archive, const char* source, const 
 }  // namespace
 
 void archiveDocument(sql::Database& db, const DocKey& key, const std::string& user) {
-  auto q = db.query(
-      "INSERT INTO DOCREMOVIDOS (TPDOC, SERIE, ANO, NNUMDOC, REMOVIDO, UTILIZADOR) "
-      "VALUES (?, ?, ?, ?, strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'), ?)");
+  auto q = db.query(std::string("INSERT INTO DOCREMOVIDOS (TPDOC, SERIE, ANO, NNUMDOC, REMOVIDO, UTILIZADOR) ") +
+                    "VALUES (?, ?, ?, ?, " + db.dialect().now + ", ?)");
   q->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero).bind(5, user).run();
   int64_t id = db.lastInsertId();
   copyRows(db, "DOCREMCAB", "DOCGCCAB", "TPDOC", id, key);

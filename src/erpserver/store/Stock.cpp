@@ -119,9 +119,9 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key) {
   lines->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
   while (lines->step())
     moves.lines.push_back({lines->text(0), lines->text(1), lines->real(2), 0, static_cast<int>(lines->integer(3))});
-  auto lots = db.query(
-      "SELECT ARTIGO, CODLOT, ARMAZEM, QUANT, VALIDADE, VOSSLOTE, NUMLINHA FROM LOTEMOVS "
-      "WHERE TPDOCUM = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ? ORDER BY NUMLINHA, rowid");
+  auto lots = db.query(std::string("SELECT ARTIGO, CODLOT, ARMAZEM, QUANT, VALIDADE, VOSSLOTE, NUMLINHA FROM LOTEMOVS ") +
+                       "WHERE TPDOCUM = ? AND SERIE = ? AND ANO = ? AND NNUMDOC = ? ORDER BY NUMLINHA, " +
+                       db.dialect().insertOrder);
   lots->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero);
   while (lots->step())
     moves.lots.push_back({lots->text(0), lots->text(1), lots->text(2), lots->real(3), "", lots->text(4), lots->text(5),

@@ -1,0 +1,30 @@
+#pragma once
+
+// The server's statements whose text differs between database engines, gathered here so that
+// another engine's variant is one more instance of this rather than edits across the server. The
+// schema's own DDL lives in schema/.
+#include <string>
+
+namespace erpserver::sql {
+
+struct Dialect {
+  const char* readSchemaVersion;   // one row with the schema version (0 when none)
+  const char* writeSchemaVersion;  // followed by the version number
+  const char* tableExists;         // ? = table name; a row when it exists
+  const char* tableColumns;        // ? = table name; name and declared type, in order
+  const char* dataVersion;         // a number that changes when another connection commits
+  const char* now;                 // an expression: local time as "yyyy-mm-dd hh:mm:ss"
+  const char* insertOrder;         // a column of every table that orders its rows as inserted
+};
+
+inline constexpr Dialect kSqliteDialect{
+    "PRAGMA user_version",
+    "PRAGMA user_version = ",
+    "SELECT 1 FROM sqlite_master WHERE name = ?",
+    "SELECT name, type FROM pragma_table_info(?) ORDER BY cid",
+    "PRAGMA data_version",
+    "strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime')",
+    "rowid",
+};
+
+}  // namespace erpserver::sql
