@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "core/Operacao.hpp"
 #include "platform/DataAccessContract.hpp"
 #include "foundation/Records.hpp"
 #include "platform/AutomationError.hpp"
@@ -19,13 +20,7 @@ namespace qvd {
 class cDocLotes;
 class coDoclPendentes;
 class DAL_NextTestAccess;
-namespace docbuild {
 struct DocumentRecipe;
-struct LineArrays;
-}  // namespace docbuild
-namespace movement {
-struct RoleMovement;
-}
 
 // The private worker behind one facade: holds the ERP session, the caller's data-access object,
 // the switches that shape the next document operation and the open transaction's document list.
@@ -130,14 +125,6 @@ class DAL_Next {
                                        const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
                                        NextError& utNextError);
 
- private:
-  // One movement of a warehouse role as `kind` describes it, with the lots of `oLotes` when the
-  // operation takes lots (null: it does not); inserted as NaoAplicavel (manufacturing/).
-  bool criarMovimento(const movement::RoleMovement& kind, TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                      const TipificacaoArmazem& uArm, const std::string& sTerceiro, const std::string& sProcesso,
-                      const std::string& sVossoNDoc, const docbuild::LineArrays& lines,
-                      const std::shared_ptr<cDocLotes>* oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
-
  public:
   // ---- maintenance and document pass-throughs (documents/) ----
   bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
@@ -163,9 +150,6 @@ class DAL_Next {
   void DocComercialAcertaRegimeIva(NextOrigemDocumento& Origem, automation::ObjectRef& oDoc, int32_t& resultado,
                                    NextError& utNextError);
   void registarFalhaRemocao(const KeyDocumNext& utNxtDocKey, const NextError& utNextError) const;
-  // DocComercialFinalizar with the operation code given by value.
-  int32_t finalizar(NextOrigemDocumento Origem, int32_t lOperacao, automation::ObjectRef& oDoc, int32_t lLastResult,
-                    KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  public:
   // ---- price update (documents/) ----
@@ -208,7 +192,7 @@ class DAL_Next {
  private:
   // Builds, finalizes and, on failure, logs one document as `recipe` describes; a run-time error
   // leaves with the source "DAL_Next: " followed by `operation` (docbuild/).
-  bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const docbuild::DocumentRecipe& recipe,
+  bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const DocumentRecipe& recipe,
                         KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  public:
@@ -296,9 +280,9 @@ class DAL_Next {
   // The array-driven inserts clear the four line switches after their line loop.
   void limparOpcoesLinha();
 
-  // Validates and then inserts (0), alters (1), removes (2), does nothing (3) or only
-  // validates (4) a filled ERP document; returns the ERP result code.
-  int32_t DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOperacao, automation::ObjectRef& oDoc,
+  // Validates and then inserts, alters or removes a filled ERP document, only validates it, or
+  // does nothing (an unknown code does nothing too); returns the ERP result code.
+  int32_t DocComercialFinalizar(NextOrigemDocumento Origem, Operacao lOperacao, automation::ObjectRef& oDoc,
                                 int32_t lLastResult, KeyDocumNext& utNxtDocKey, NextError& utNextError);
   // Generates the accounting document of an inserted commercial document; 0 or the refusal.
   int32_t gerarDocumentoContabilistico(automation::ObjectRef& oDoc, NextError& utNextError);

@@ -18,7 +18,7 @@ automation::Variant headerField(const ObjectRef& oDoc, const char* field) {
 
 }  // namespace
 
-int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOperacao, ObjectRef& oDoc,
+int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, Operacao lOperacao, ObjectRef& oDoc,
                                         int32_t lLastResult, KeyDocumNext& utNxtDocKey, NextError& utNextError) {
   // A document that refuses its origin is still processed.
   automation::ignoreError([&] { automation::propPut(oDoc, "Origem", static_cast<int32_t>(Origem)); });
@@ -26,7 +26,7 @@ int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOp
   return trap("DocComercialFinalizar", [&]() -> int32_t {
     int32_t r = lLastResult;
     switch (lOperacao) {
-      case 0:
+      case Operacao::Inserir:
         // The accounting request is consumed by every insert attempt, whatever its outcome.
         r = erpresult::chamar(oDoc, "Validar");
         if (r == 0) r = erpresult::chamar(oDoc, "Inserir");
@@ -48,16 +48,17 @@ int32_t DAL_Next::DocComercialFinalizar(NextOrigemDocumento Origem, int32_t& lOp
           }
         }
         break;
-      case 1:
+      case Operacao::Alterar:
         if (r == 0) r = erpresult::chamar(oDoc, "Validar");
         if (r == 0) r = erpresult::chamar(oDoc, "Alterar");
         break;
-      case 2:
+      case Operacao::Remover:
         if (r == 0) r = erpresult::chamar(oDoc, "Remover");
         break;
-      case 4:
+      case Operacao::Validar:
         r = erpresult::chamar(oDoc, "Validar");
         break;
+      case Operacao::Nada:
       default:
         break;
     }

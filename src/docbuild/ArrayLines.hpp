@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "docbuild/NewDocument.hpp"
+#include "core/DocumentRecipe.hpp"
 #include "docbuild/Warehouses.hpp"
 #include "platform/SafeArray.hpp"
 
@@ -33,14 +33,6 @@ struct LineArrays {
   const Texts* sTextoApos = nullptr;   // a text line after the article line where not empty
   const Texts* sDes = nullptr;         // where not empty, a suggested text line instead of the article line
   bool artigoOpcional = false;         // an empty article: no article, warehouse or suggested values
-};
-
-// The worker's one-shot switches as they stand while the lines are built.
-struct LineSwitches {
-  bool UsaDescricao = false;
-  bool UsaPrecoUnitario = false;
-  bool UsaDescontoLinha = false;
-  bool UsaDescontoLinhaComposto = false;
 };
 
 // Adds line `i`: its note line first when it has one, then the article line, with the ERP's

@@ -1,14 +1,14 @@
 #include "core/DAL_Next.hpp"
-#include "docbuild/DocumentRecipe.hpp"
+#include "core/DocumentRecipe.hpp"
 #include "docbuild/FailureLog.hpp"
 #include "docbuild/LineIndex.hpp"
 
 namespace qvd {
 
 bool DAL_Next::inserirDocumento(const char* operation, NextOrigemDocumento Origem,
-                                const docbuild::DocumentRecipe& recipe, KeyDocumNext& utNxtDocKey,
+                                const DocumentRecipe& recipe, KeyDocumNext& utNxtDocKey,
                                 NextError& utNextError) {
-  docbuild::NewDocument doc;
+  NewDocument doc;
   auto logFailure = [&](int32_t numero, const std::string& texto) {
     if (!opcoes.UsaLogOstrel || recipe.logRoutine.empty()) return;
     docbuild::writeFailureLog(sPastaLog, recipe.logRoutine, numero, texto,
@@ -24,8 +24,7 @@ bool DAL_Next::inserirDocumento(const char* operation, NextOrigemDocumento Orige
     });
     limparOpcoesLinha();
     if (recipe.lots) recipe.lots(doc);
-    int32_t lOperacao = 0;
-    int32_t r = DocComercialFinalizar(Origem, lOperacao, doc.object(), 0, utNxtDocKey, utNextError);
+    int32_t r = DocComercialFinalizar(Origem, Operacao::Inserir, doc.object(), 0, utNxtDocKey, utNextError);
     if (r != 0) logFailure(utNextError.lUltimoErro, utNextError.sTextoErro);
     if (r == 0 && recipe.afterInsert) recipe.afterInsert();
     doc.release();

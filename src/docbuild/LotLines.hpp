@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 #include "docbuild/Warehouses.hpp"
 
 namespace qvd {

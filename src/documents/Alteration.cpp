@@ -89,7 +89,7 @@ bool DAL_Next::DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTip
     if (DocComercialLer(utNxtDocKey, D, 0, utNextError)) {
       DocComercialAcertaRegimeIva(Origem, D, r, utNextError);
       P = propGet(erpdoc::cab(D), "TipoPreco").toLong();
-      if (r == 0) r = finalizar(Origem, erpdoc::opRemover, D, 0, utNxtDocKey, utNextError);
+      if (r == 0) r = DocComercialFinalizar(Origem, Operacao::Remover, D, 0, utNxtDocKey, utNextError);
     } else {
       r = -1;
     }

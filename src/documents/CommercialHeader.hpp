@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 #include "foundation/Records.hpp"
 
 namespace qvd {

@@ -10,13 +10,6 @@
 // operations share.
 namespace qvd::erpdoc {
 
-// What the worker's finalization does with a filled document.
-inline constexpr int32_t opInserir = 0;
-inline constexpr int32_t opAlterar = 1;
-inline constexpr int32_t opRemover = 2;
-inline constexpr int32_t opNada = 3;
-inline constexpr int32_t opValidar = 4;
-
 // oDoc.Ler(type, number, series, year): the ERP result code, 0 when read.
 int32_t ler(const automation::ObjectRef& oDoc, const std::string& sTpDoc, int32_t lNumDoc, int16_t iSerie,
             int16_t iAno);

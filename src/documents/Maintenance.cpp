@@ -26,16 +26,11 @@ bool semValor(const automation::Variant& value) { return !value.isNull() && valu
 
 }  // namespace
 
-int32_t DAL_Next::finalizar(NextOrigemDocumento Origem, int32_t lOperacao, ObjectRef& oDoc, int32_t lLastResult,
-                            KeyDocumNext& utNxtDocKey, NextError& utNextError) {
-  return DocComercialFinalizar(Origem, lOperacao, oDoc, lLastResult, utNxtDocKey, utNextError);
-}
-
 bool DAL_Next::DocComercialLer(KeyDocumNext& utNxtDocKey, ObjectRef& oDoc, int32_t /*lLastResult*/,
                                NextError& utNextError) {
   return trap("DocComercialLer", [&] {
     int32_t r = erpdoc::ler(oDoc, utNxtDocKey);
-    return finalizar(NaoAplicavel, erpdoc::opNada, oDoc, r, utNxtDocKey, utNextError) == 0;
+    return DocComercialFinalizar(NaoAplicavel, Operacao::Nada, oDoc, r, utNxtDocKey, utNextError) == 0;
   });
 }
 
@@ -44,19 +39,19 @@ bool DAL_Next::DocComercialLer(KeyDocumNext& utNxtDocKey, ObjectRef& oDoc, int32
 int32_t DAL_Next::DocComercialValidar(NextOrigemDocumento Origem, ObjectRef& oDoc, int32_t lLastResult,
                                       NextError& utNextError) {
   KeyDocumNext rascunho;
-  return finalizar(Origem, erpdoc::opValidar, oDoc, lLastResult, rascunho, utNextError);
+  return DocComercialFinalizar(Origem, Operacao::Validar, oDoc, lLastResult, rascunho, utNextError);
 }
 
 int32_t DAL_Next::DocComercialInserir(NextOrigemDocumento Origem, ObjectRef& oDoc, int32_t lLastResult,
                                       NextError& utNextError) {
   KeyDocumNext rascunho;
-  return finalizar(Origem, erpdoc::opInserir, oDoc, lLastResult, rascunho, utNextError);
+  return DocComercialFinalizar(Origem, Operacao::Inserir, oDoc, lLastResult, rascunho, utNextError);
 }
 
 int32_t DAL_Next::DocComercialAlterar(NextOrigemDocumento Origem, ObjectRef& oDoc, int32_t lLastResult,
                                       NextError& utNextError) {
   KeyDocumNext rascunho;
-  return finalizar(Origem, erpdoc::opAlterar, oDoc, lLastResult, rascunho, utNextError);
+  return DocComercialFinalizar(Origem, Operacao::Alterar, oDoc, lLastResult, rascunho, utNextError);
 }
 
 void DAL_Next::DocComercialAcertaRegimeIva(NextOrigemDocumento& Origem, ObjectRef& oDoc, int32_t& resultado,
@@ -64,7 +59,7 @@ void DAL_Next::DocComercialAcertaRegimeIva(NextOrigemDocumento& Origem, ObjectRe
   if (!semValor(propGet(erpdoc::cab(oDoc), "RegimeIva"))) return;
   propPut(erpdoc::cab(oDoc), "RegimeIva", propGet(oParametros, "RegIvaNacional"));
   KeyDocumNext rascunho;
-  resultado = finalizar(Origem, erpdoc::opAlterar, oDoc, 0, rascunho, utNextError);
+  resultado = DocComercialFinalizar(Origem, Operacao::Alterar, oDoc, 0, rascunho, utNextError);
 }
 
 bool DAL_Next::DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError) {
@@ -73,7 +68,7 @@ bool DAL_Next::DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDoc
     // A document that cannot be read leaves the caller's error record as it was.
     int32_t r = erpdoc::ler(oDoc, utNxtDocKey);
     if (r == 0) DocComercialAcertaRegimeIva(Origem, oDoc, r, utNextError);
-    if (r == 0) r = finalizar(Origem, erpdoc::opRemover, oDoc, 0, utNxtDocKey, utNextError);
+    if (r == 0) r = DocComercialFinalizar(Origem, Operacao::Remover, oDoc, 0, utNxtDocKey, utNextError);
     return r == 0;
   });
 }
@@ -84,7 +79,7 @@ bool DAL_Next::DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocK
     ObjectRef oDoc = NxtObjectoCriar(erpclass::DocumentoComercial);
     if (DocComercialLer(utNxtDocKey, oDoc, 0, utNextError)) {
       DocComercialAcertaRegimeIva(Origem, oDoc, r, utNextError);
-      if (r == 0) r = finalizar(NaoAplicavel, erpdoc::opRemover, oDoc, 0, utNxtDocKey, utNextError);
+      if (r == 0) r = DocComercialFinalizar(NaoAplicavel, Operacao::Remover, oDoc, 0, utNxtDocKey, utNextError);
     } else {
       r = -1;
     }
@@ -120,7 +115,7 @@ bool DAL_Next::DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtO
     propPut(erpdoc::cab(oDoc), "DataVencimento", sData);
     propPut(erpdoc::cab(oDoc), "Liquidado", int16_t{0});
     propPut(erpdoc::cab(oDoc), "NossoNoDocumento", int16_t{0});
-    return finalizar(Origem, erpdoc::opInserir, oDoc, 0, utNxtDestDocKey, utNextError) == 0;
+    return DocComercialFinalizar(Origem, Operacao::Inserir, oDoc, 0, utNxtDestDocKey, utNextError) == 0;
   });
 }
 
@@ -128,11 +123,11 @@ bool DAL_Next::SetTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext&
                                        NextError& utNextError) {
   ObjectRef oDoc = NxtObjectoCriar(erpclass::DocumentoComercial);
   int32_t r = erpdoc::ler(oDoc, utNxtDocKey);
-  if (r != 0) return finalizar(Origem, erpdoc::opNada, oDoc, r, utNxtDocKey, utNextError) == 0;
+  if (r != 0) return DocComercialFinalizar(Origem, Operacao::Nada, oDoc, r, utNxtDocKey, utNextError) == 0;
   propPut(erpdoc::cab(oDoc), "Convertido", int16_t{-1});
   int32_t n = erpdoc::numeroDeLinhas(oDoc);
   for (int32_t i = 1; i <= n; ++i) propPut(erpdoc::linha(oDoc, i), "Quantidade", int16_t{0});
-  return finalizar(Origem, erpdoc::opAlterar, oDoc, 0, utNxtDocKey, utNextError) == 0;
+  return DocComercialFinalizar(Origem, Operacao::Alterar, oDoc, 0, utNxtDocKey, utNextError) == 0;
 }
 
 void DAL_Next::TransaccaoCancelar() {

@@ -1,6 +1,6 @@
 #include "core/DAL_Next.hpp"
 #include "documents/ColumnCopy.hpp"
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 
@@ -107,13 +107,13 @@ void forEachRow(Recordset& rs, Body&& body) {
   for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext()) body();
 }
 
-ObjectRef cabOf(docbuild::NewDocument& doc) { return automation::propGet(doc.object(), "Cab").toObject(); }
+ObjectRef cabOf(NewDocument& doc) { return automation::propGet(doc.object(), "Cab").toObject(); }
 
 }  // namespace
 
 bool DAL_Next::Inserir(NextOrigemDocumento Origem, RecordsetRef& rsDocs, RecordsetRef& rsLinhas, RecordsetRef& rsLotes,
                        KeyDocumNext& utNxtDocKey, NextError& utNextError) {
-  docbuild::NewDocument doc;
+  NewDocument doc;
   doc.create();
   Recordset& docs = open(rsDocs);
   docbuild::copyColumns(docs, cabOf(doc), kHeaderFirst);
@@ -138,8 +138,7 @@ bool DAL_Next::Inserir(NextOrigemDocumento Origem, RecordsetRef& rsDocs, Records
     doc.adicionaLote(lot);
   });
 
-  int32_t lOperacao = 0;
-  int32_t r = DocComercialFinalizar(Origem, lOperacao, doc.object(), 0, utNxtDocKey, utNextError);
+  int32_t r = DocComercialFinalizar(Origem, Operacao::Inserir, doc.object(), 0, utNxtDocKey, utNextError);
   // The caller's row gets the number the ERP gave; the record set itself is not updated.
   if (r == 0) docs.setValue("NNUMDOC", doc.cab("NossoNoDocumento"));
   return r == 0;

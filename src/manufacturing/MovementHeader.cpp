@@ -25,12 +25,12 @@ constexpr TextStep kTextSteps[] = {
     {HeaderStep::Observacoes, "Observacoes", &MovementHeader::sObs},
 };
 
-void putText(docbuild::NewDocument& doc, const MovementHeader& header, HeaderStep step) {
+void putText(NewDocument& doc, const MovementHeader& header, HeaderStep step) {
   const TextStep& text = *std::ranges::find(kTextSteps, step, &TextStep::step);
   doc.putCab(text.member, header.*(text.value));
 }
 
-void fillStep(docbuild::NewDocument& doc, const MovementHeader& header, HeaderStep step) {
+void fillStep(NewDocument& doc, const MovementHeader& header, HeaderStep step) {
   switch (step) {
     case HeaderStep::Serie:
       return doc.putCab("Serie", header.iSerie);
@@ -43,7 +43,7 @@ void fillStep(docbuild::NewDocument& doc, const MovementHeader& header, HeaderSt
     case HeaderStep::Datas:
       doc.putCabFromData("DataVencimento");
       doc.putCabFromData("DataCarga");
-      return doc.putCab("HoraCarga", docbuild::currentTime("hh:mm:ss"));
+      return doc.putCab("HoraCarga", currentTime("hh:mm:ss"));
     default:
       return putText(doc, header, step);
   }
@@ -51,7 +51,7 @@ void fillStep(docbuild::NewDocument& doc, const MovementHeader& header, HeaderSt
 
 }  // namespace
 
-void fillMovementHeader(docbuild::NewDocument& doc, const MovementHeader& header, std::span<const HeaderStep> order) {
+void fillMovementHeader(NewDocument& doc, const MovementHeader& header, std::span<const HeaderStep> order) {
   for (HeaderStep step : order) fillStep(doc, header, step);
 }
 

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 #include "foundation/Records.hpp"
 
 namespace qvd::movement {
@@ -38,6 +38,6 @@ struct MovementHeader {
   std::string sObs;
 };
 
-void fillMovementHeader(docbuild::NewDocument& doc, const MovementHeader& header, std::span<const HeaderStep> order);
+void fillMovementHeader(NewDocument& doc, const MovementHeader& header, std::span<const HeaderStep> order);
 
 }  // namespace qvd::movement

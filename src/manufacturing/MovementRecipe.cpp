@@ -6,9 +6,7 @@
 
 namespace qvd::movement {
 
-using docbuild::DocumentRecipe;
 using docbuild::LineArrays;
-using docbuild::NewDocument;
 
 namespace {
 
@@ -29,15 +27,17 @@ const std::shared_ptr<cDocLotes>& required(const std::shared_ptr<cDocLotes>& oLo
 
 }  // namespace
 
-DocumentRecipe movementRecipe(const MovementHeader& header, std::span<const HeaderStep> order,
-                              const LineArrays& lines) {
+DocumentRecipe movementRecipe(const MovementHeader& values, std::span<const HeaderStep> order,
+                              const LineArrays& arrays) {
+  auto header = std::make_shared<const MovementHeader>(values);
+  auto lines = std::make_shared<const LineArrays>(arrays);
   DocumentRecipe recipe;
-  recipe.header = [&header, order](NewDocument& doc, NextOrigemDocumento, KeyDocumNext&) {
-    fillMovementHeader(doc, header, order);
+  recipe.header = [header, order](NewDocument& doc, NextOrigemDocumento, KeyDocumNext&) {
+    fillMovementHeader(doc, *header, order);
   };
-  recipe.upperBound = [&lines] { return lines.sArtigo.ubound(); };
-  recipe.line = [&lines](NewDocument& doc, const docbuild::LineSwitches& switches, int16_t i) {
-    docbuild::addArrayLine(doc, lines, switches, i);
+  recipe.upperBound = [lines] { return lines->sArtigo.ubound(); };
+  recipe.line = [lines](NewDocument& doc, const LineSwitches& switches, int16_t i) {
+    docbuild::addArrayLine(doc, *lines, switches, i);
   };
   return recipe;
 }
@@ -56,20 +56,23 @@ MovementHeader roleHeader(const RoleMovement& kind, TipoPrecoNext TipoPreco, con
                         .sObs = {}};
 }
 
-DocumentRecipe roleMovementRecipe(const RoleMovement& kind, const MovementHeader& header, const LineArrays& lines,
+DocumentRecipe roleMovementRecipe(const RoleMovement& kind, const MovementHeader& values, const LineArrays& arrays,
                                   const std::shared_ptr<cDocLotes>* oLotes) {
-  DocumentRecipe recipe = movementRecipe(header, kind.order, lines);
+  DocumentRecipe recipe = movementRecipe(values, kind.order, arrays);
+  auto header = std::make_shared<const MovementHeader>(values);
+  auto lines = std::make_shared<const LineArrays>(arrays);
+  std::shared_ptr<cDocLotes> lotes = oLotes != nullptr ? *oLotes : nullptr;
   if (oLotes != nullptr) {
-    recipe.lots = [&kind, &lines, oLotes](NewDocument& doc) {
-      docbuild::attachLots(doc, required(*oLotes), lines.armazens, kind.vossoLote);
+    recipe.lots = [kind, lines, lotes](NewDocument& doc) {
+      docbuild::attachLots(doc, required(lotes), lines->armazens, kind.vossoLote);
     };
   }
   if (kind.log != FailureLog::None) {
     recipe.logRoutine = kind.operation;
-    recipe.logContents = [&kind, &header, &lines, oLotes](LogErrosApi& log, NewDocument& doc) {
-      logRoleHeader(log, kind, header, doc);
-      docbuild::logArrayLines(log, lines);
-      if (kind.log == FailureLog::LinesAndLots && oLotes != nullptr && *oLotes) log.Lotes(*oLotes);
+    recipe.logContents = [kind, header, lines, lotes](LogErrosApi& log, NewDocument& doc) {
+      logRoleHeader(log, kind, *header, doc);
+      docbuild::logArrayLines(log, *lines);
+      if (kind.log == FailureLog::LinesAndLots && lotes) log.Lotes(lotes);
     };
   }
   return recipe;

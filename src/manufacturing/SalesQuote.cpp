@@ -30,8 +30,8 @@ bool DAL_Next::MovOrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNex
                              .dDesc = &dDesconto,
                              .sDes = &sDes,
                              .artigoOpcional = true};
-  docbuild::DocumentRecipe recipe = movement::movementRecipe(header, movement::kCabecalhoOrcamento, lines);
-  recipe.line = [&](docbuild::NewDocument& doc, const docbuild::LineSwitches& switches, int16_t i) {
+  DocumentRecipe recipe = movement::movementRecipe(header, movement::kCabecalhoOrcamento, lines);
+  recipe.line = [sComplem, lines](NewDocument& doc, const LineSwitches& switches, int16_t i) {
     if (i == 1 && !sComplem.empty()) docbuild::addSuggestedTextLine(doc, sComplem);
     docbuild::addArrayLine(doc, lines, switches, i);
   };

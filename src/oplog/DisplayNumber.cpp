@@ -1,7 +1,6 @@
 #include "oplog/DisplayNumber.hpp"
 
 #include <cmath>
-#include <cstdio>
 
 #include "platform/HostSettings.hpp"
 
@@ -10,9 +9,7 @@ namespace qvd {
 std::string displayNumber(double value, bool groupThousands) {
   double whole = std::round(value);
   if (whole == 0) return {};
-  char buffer[400];
-  std::snprintf(buffer, sizeof buffer, "%.0f", std::fabs(whole));
-  std::string digits = buffer;
+  std::string digits = automation::fixedText(std::fabs(whole), 0);
   if (groupThousands) {
     const std::string& separator = automation::hostSettings().groupSeparator;
     for (std::size_t end = digits.size(); end > 3; end -= 3) digits.insert(end - 3, separator);

@@ -1,8 +1,7 @@
 #include "platform/HostSettings.hpp"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "platform/Text.hpp"
 
@@ -22,9 +21,18 @@ ScopedHostSettings::~ScopedHostSettings() { hostSettings() = std::move(saved_); 
 std::string numberToText(double value) {
   if (value == 0) return "0";
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.15G", value);
-  // %G writes at least two exponent digits, as the runtime does ("1E-05").
-  return text::replaceAll(buf, ".", hostSettings().decimalSeparator);
+  // Precision formatting writes at least two exponent digits, as the runtime does ("1E-05").
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15).ptr;
+  std::string out(buf, end);
+  for (char& c : out)
+    if (c == 'e') c = 'E';
+  return text::replaceAll(out, ".", hostSettings().decimalSeparator);
+}
+
+std::string fixedText(double value, int decimals) {
+  char buf[400];
+  char* end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr;
+  return std::string(buf, end);
 }
 
 std::optional<double> parseNumber(std::string_view input) {
@@ -49,11 +57,18 @@ std::optional<double> parseNumber(std::string_view input) {
     }
   }
   if (!sawDigit) return std::nullopt;
-  char* end = nullptr;
-  double v = std::strtod(plain.c_str(), &end);
-  if (end == plain.c_str() || *end != '\0' || std::isnan(v)) return std::nullopt;
-  if (plain.find_first_of("xXpPnN") != std::string::npos) return std::nullopt;  // no hex, inf, nan
-  return v;
+  if (plain.find_first_of("xXpPnNiI") != std::string::npos) return std::nullopt;  // no hex, inf, nan
+  for (char& c : plain)
+    if (c == 'E') c = 'e';
+  std::size_t start = plain[0] == '+' || plain[0] == '-' ? 1 : 0;
+  if (plain[start] == '-') return std::nullopt;
+  double v = 0;
+  auto [end, ec] = std::from_chars(plain.data() + start, plain.data() + plain.size(), v);
+  if (end != plain.data() + plain.size()) return std::nullopt;
+  // Out of range reads as infinity, or as zero below the smallest number (a negative exponent).
+  if (ec == std::errc::result_out_of_range) v = plain.find("e-") != std::string::npos ? 0.0 : HUGE_VAL;
+  else if (ec != std::errc()) return std::nullopt;
+  return plain[0] == '-' ? -v : v;
 }
 
 }  // namespace automation

@@ -31,6 +31,9 @@ class ScopedHostSettings {
 // decimal separator, no grouping ("10", "2.5", "1E+15").
 std::string numberToText(double value);
 
+// `value` with exactly `decimals` decimals and a point, whatever the process locale says.
+std::string fixedText(double value, int decimals);
+
 // Text to number as the runtime reads it: blanks around, sign, the host's decimal separator,
 // group separators between digits, an exponent. Empty when the text is not a number.
 std::optional<double> parseNumber(std::string_view text);

@@ -15,8 +15,12 @@ struct MemberInfo;
 
 // An automation object, reachable late-bound by member name (names ignore letter case).
 // Objects that expose no member through this interface raise 438 for any name.
+// Not copyable: a copy through a base reference would slice the object.
 class Object : public std::enable_shared_from_this<Object> {
  public:
+  Object() = default;
+  Object(const Object&) = delete;
+  Object& operator=(const Object&) = delete;
   virtual ~Object() = default;
 
   virtual std::string className() const { return "Object"; }

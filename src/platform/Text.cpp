@@ -1,5 +1,9 @@
 #include "platform/Text.hpp"
 
+#include <utf8proc.h>
+
+#include "platform/AutomationError.hpp"
+
 namespace automation::text {
 namespace {
 
@@ -16,42 +20,28 @@ std::size_t offsetOf(std::string_view s, std::size_t count) {
   return i;
 }
 
-char32_t decode(std::string_view s, std::size_t& i) {
-  auto b = static_cast<unsigned char>(s[i++]);
-  int extra = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC0 ? 1 : 0;
-  char32_t cp = extra == 3 ? (b & 0x07) : extra == 2 ? (b & 0x0F) : extra == 1 ? (b & 0x1F) : b;
-  for (; extra > 0 && i < s.size() && isContinuation(static_cast<unsigned char>(s[i])); --extra)
-    cp = (cp << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
-  return cp;
+// The code point at `i`, advancing past it; -1 (past one byte) when the bytes there are no UTF-8.
+utf8proc_int32_t decode(std::string_view s, std::size_t& i) {
+  utf8proc_int32_t cp = -1;
+  auto n = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(s.data() + i),
+                            static_cast<utf8proc_ssize_t>(s.size() - i), &cp);
+  i += n > 0 ? static_cast<std::size_t>(n) : 1;
+  return n > 0 ? cp : -1;
 }
 
-void encode(char32_t cp, std::string& out) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
+char asciiLower(unsigned char b) { return static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b); }
+
+// Byte offset of the first byte that is no UTF-8, or npos.
+std::size_t firstInvalid(std::string_view s) {
+  for (std::size_t i = 0; i < s.size();) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t at = i;
+    if (decode(s, i) < 0) return at;
   }
-}
-
-char32_t lower(char32_t c) {
-  if (c >= 'A' && c <= 'Z') return c + 32;
-  if (c < 0xC0) return c;
-  if (c <= 0xDE) return c == 0xD7 ? c : c + 32;  // Latin-1 capitals, except the multiplication sign
-  if (c == 0x178) return 0xFF;
-  if (c >= 0x100 && c <= 0x137) return c | 1;  // capitals are even, small letters odd
-  if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return (c & 1) ? c + 1 : c;
-  if (c >= 0x14A && c <= 0x177) return c | 1;
-  return c;
+  return std::string_view::npos;
 }
 
 }  // namespace
@@ -94,21 +84,44 @@ std::string trim(std::string_view s) {
   return std::string(s.substr(b, e - b + 1));
 }
 
+bool isUtf8(std::string_view s) { return firstInvalid(s) == std::string_view::npos; }
+
+void requireUtf8(std::string_view s, std::string_view what) {
+  std::size_t at = firstInvalid(s);
+  if (at == std::string_view::npos) return;
+  static const char* digits = "0123456789ABCDEF";
+  auto byte = static_cast<unsigned char>(s[at]);
+  raise(errnum::InvalidArgument, std::string(what) + " is not UTF-8: byte " + std::to_string(at + 1) + " (0x" +
+                                     digits[byte >> 4] + digits[byte & 15] + ") after '" +
+                                     std::string(s.substr(0, at)) + "' starts no character; pass the text as UTF-8.");
+}
+
 std::string foldCase(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    // Names and keys are mostly ASCII, which needs no decoding: every object created by name
-    // and every keyed look-up folds one.
-    if (static_cast<unsigned char>(s[i]) < 0x80)
-      out += static_cast<char>(lower(static_cast<unsigned char>(s[i++])));
-    else
-      encode(lower(decode(s, i)), out);
+    // Names and keys are mostly ASCII, which needs no table: every object created by name and
+    // every keyed look-up folds one.
+    auto b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out += asciiLower(b);
+      ++i;
+      continue;
+    }
+    utf8proc_int32_t cp = decode(s, i);
+    if (cp < 0) requireUtf8(s, "Text compared ignoring case");
+    utf8proc_uint8_t bytes[4];
+    auto n = utf8proc_encode_char(utf8proc_tolower(cp), bytes);
+    out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(n));
   }
   return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b) { return foldCase(a) == foldCase(b); }
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a == b) return true;
+  if (!isUtf8(a) || !isUtf8(b)) return false;
+  return foldCase(a) == foldCase(b);
+}
 
 FoldedName::FoldedName(std::string_view name) {
   if (name.size() <= sizeof buffer_) {
@@ -116,7 +129,7 @@ FoldedName::FoldedName(std::string_view name) {
     for (std::size_t i = 0; i < name.size() && ascii; ++i) {
       auto c = static_cast<unsigned char>(name[i]);
       ascii = c < 0x80;
-      buffer_[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+      buffer_[i] = asciiLower(c);
     }
     if (ascii) {
       view_ = std::string_view(buffer_, name.size());
@@ -143,8 +156,8 @@ std::string toLatin1(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    char32_t cp = decode(s, i);
-    out += cp <= 0xFF ? static_cast<char>(cp) : '?';
+    utf8proc_int32_t cp = decode(s, i);
+    out += cp >= 0 && cp <= 0xFF ? static_cast<char>(cp) : '?';
   }
   return out;
 }

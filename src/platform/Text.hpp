@@ -27,9 +27,17 @@ std::string alignRight(std::string_view s, std::size_t width);
 // Without blanks at both ends.
 std::string trim(std::string_view s);
 
-// Letter case folded to lower case, accented Latin letters included ("ÁGUA" -> "água").
+// True when `s` is well-formed UTF-8: no stray, cut, overlong or surrogate sequences.
+bool isUtf8(std::string_view s);
+
+// Raises 5 when `s` is not UTF-8, saying which byte is wrong and that `what` must be UTF-8.
+void requireUtf8(std::string_view s, std::string_view what);
+
+// Letter case folded to lower case by the Unicode tables ("ÁGUA" -> "água", "İ" -> "i").
+// Raises 5 when `s` is not UTF-8.
 std::string foldCase(std::string_view s);
 
+// Equal ignoring letter case; text that is not UTF-8 equals only the very same bytes.
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
 
 // A name folded as foldCase folds it, without allocating when it is short plain ASCII: keyed

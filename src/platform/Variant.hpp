@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <variant>
 
 #include "platform/Currency.hpp"
@@ -49,6 +51,12 @@ class Variant {
   Variant(std::string v) : value_(std::in_place_index<kString>, std::move(v)) {}
   Variant(std::string_view v) : value_(std::in_place_index<kString>, v) {}
   Variant(const char* v) : value_(std::in_place_index<kString>, v) {}
+  // A pointer would otherwise become a Boolean and a char a number: both are mistakes.
+  template <class T>
+    requires(!std::is_same_v<std::remove_cv_t<T>, char>)
+  Variant(T*) = delete;
+  Variant(std::nullptr_t) = delete;
+  Variant(char) = delete;
   Variant(ObjectRef v) : value_(std::in_place_index<kObject>, std::move(v)) {}
   template <class T>
     requires std::is_base_of_v<Object, T>

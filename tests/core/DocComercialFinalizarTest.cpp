@@ -40,7 +40,7 @@ class Finalizar : public ErpTest {
   // Runs the routine with the journal on; the ERP members it touched are in `touched`.
   int32_t finalizar(int32_t operacao, ObjectRef& doc, int32_t anterior) {
     startJournal();
-    int32_t result = DAL_NextTestAccess::DocComercialFinalizar(*dal, qvd::Finalizado, operacao, doc, anterior, key, error);
+    int32_t result = DAL_NextTestAccess::DocComercialFinalizar(*dal, qvd::Finalizado, static_cast<qvd::Operacao>(operacao), doc, anterior, key, error);
     touched = journalMembers();
     return result;
   }

@@ -33,6 +33,7 @@ TEST(QvdImportInput, UnusableFilesStopBeforeAnythingIsCreated) {
       {"REF,TPDOC,SERIE,PROCESSO\nD9,FA,1,X\n", kLines, "CAB.csv: column PROCESSO cannot be given"},
       {"REF,TPDOC,SERIE,OBSERV\nD9,FA,1,\"open\nD10,FA,1,x\n", kLines, "CAB.csv line 2: a quoted field is not closed"},
       {"", kLines, "'CAB.csv' is empty"},
+      {"REF,TPDOC,SERIE,OBSERV\nD9,FA,1,caf\xE9\n", kLines, "CAB.csv line 2, field 4: the text is not UTF-8"},
   };
   for (const Case& c : cases) {
     company.write("CAB.csv", c.cab);
@@ -51,7 +52,7 @@ TEST(QvdImportInput, UnusableFilesStopBeforeAnythingIsCreated) {
 }
 
 // Semicolons, a byte-order mark, CR LF, quoted fields with separators, quotes and line breaks,
-// decimal commas and day-first dates, as spreadsheets write them; then show and stock read the
+// a quote inside an unquoted field, decimal commas and day-first dates, as spreadsheets write them; then show and stock read the
 // document and the stock it moved back.
 TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   Company company;
@@ -61,7 +62,7 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   company.write("LIN.csv",
                 "Ref;Artigo;Armazem;Quant;PrUnit;Descr\r\n"
                 "E-1;A002;A2;12,5;4,25;\"Tinta; lata \"\"5 L\"\"\"\r\n"
-                "E-1;A001;A2;100;0,02;\r\n");
+                "E-1;A001;A2;100;0,02;12\" screw\r\n");
   company.write("LOT.csv",
                 "REF;NUMLINHA;CODLOT;QUANT;VALIDADE;VOSSLOTE\r\n"
                 "E-1;1;L-NEW;12,5;31-12-2026;THEIRS-1\r\n");
@@ -72,7 +73,7 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   EXPECT_EQ(company.value("SELECT OBSERV FROM DOCGCCAB"), "Paint; \"white\"\r\nsecond line");
   EXPECT_EQ(company.value("SELECT DATA FROM DOCGCCAB"), "05-04-2024");
   EXPECT_EQ(company.value("SELECT DESCR FROM DOCGCLIN WHERE NUMLINHA = 1"), "Tinta; lata \"5 L\"");
-  EXPECT_EQ(company.value("SELECT DESCR FROM DOCGCLIN WHERE NUMLINHA = 2"), "Parafuso M6");
+  EXPECT_EQ(company.value("SELECT DESCR FROM DOCGCLIN WHERE NUMLINHA = 2"), "12\" screw");
   EXPECT_DOUBLE_EQ(company.number("SELECT QUANT * PRUNIT FROM DOCGCLIN WHERE NUMLINHA = 1"), 12.5 * 4.25);
   EXPECT_EQ(company.value("SELECT VALIDADE || ' ' || VOSSLOTE || ' ' || QTDENT FROM ARTLOT WHERE CODLOTE = 'L-NEW'"),
             "2026-12-31 THEIRS-1 12.5");
@@ -80,7 +81,7 @@ TEST(QvdImportInput, SpreadsheetCsvGoesInExactlyAndReadsBack) {
   Outcome show = company.run({"show", "co", "GEF", "1", "2024", "1"});
   ASSERT_EQ(show.exitCode, 0) << show.err;
   for (const char* piece : {"GEF 1/2024 no. 1", "Supplier F001  Tintas do Norte, S.A.", "Tinta; lata \"5 L\"", "12.5",
-                            "L-NEW", "Parafuso M6"})
+                            "L-NEW", "12\" screw"})
     EXPECT_NE(show.out.find(piece), std::string::npos) << piece << "\n" << show.out;
   Outcome stock = company.run({"stock", "co", "A002", "A2"});
   ASSERT_EQ(stock.exitCode, 0) << stock.err;

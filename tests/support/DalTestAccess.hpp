@@ -11,7 +11,7 @@ namespace qvd {
 // Reaches the worker's private state and routines from tests.
 class DAL_NextTestAccess {
  public:
-  static int32_t DocComercialFinalizar(DAL_Next& dal, NextOrigemDocumento Origem, int32_t lOperacao,
+  static int32_t DocComercialFinalizar(DAL_Next& dal, NextOrigemDocumento Origem, Operacao lOperacao,
                                        automation::ObjectRef& oDoc, int32_t lLastResult, KeyDocumNext& utNxtDocKey,
                                        NextError& utNextError) {
     return dal.DocComercialFinalizar(Origem, lOperacao, oDoc, lLastResult, utNxtDocKey, utNextError);

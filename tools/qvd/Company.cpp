@@ -108,4 +108,11 @@ automation::db::RecordsetRef CompanySession::query(const std::string& sql) {
   return rs;
 }
 
+automation::db::RecordsetRef CompanySession::query(const std::string& sql,
+                                                   const std::vector<automation::db::NamedValue>& values) {
+  automation::db::ConnectionRef connection;
+  if (!data_->ObterLigacao(connection)) automation::raise(automation::db::dberr::ProviderError, data_->UltimoErroBD());
+  return connection->Execute(sql, values);
+}
+
 }  // namespace qvdtool

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dataaccess/DatabaseDataAccess.hpp"
 #include "facade/BAL_Next.hpp"
+#include "platform/db/Engine.hpp"
 #include "platform/db/Recordset.hpp"
 
 namespace qvdtool {
@@ -54,6 +56,8 @@ class CompanySession {
   std::string logFolder() const { return login_.logFolder.string(); }
   // The rows of a query, read through the data-access object; raises with the database's text.
   automation::db::RecordsetRef query(const std::string& sql);
+  // The same with the @Name placeholders of `sql` bound to `values`, never spliced into its text.
+  automation::db::RecordsetRef query(const std::string& sql, const std::vector<automation::db::NamedValue>& values);
 
  private:
   CompanyLogin login_;

@@ -64,7 +64,7 @@ bool CsvTable::readRecord(std::vector<std::string>& fields, long& start) {
     start = line_;
     int c = get();
     if (c == EOF) return false;
-    bool quoted = false, any = false;
+    bool quoted = false, any = false, fieldStart = true;
     for (; c != EOF; c = get()) {
       if (quoted) {
         if (c == '"') {
@@ -86,16 +86,23 @@ bool CsvTable::readRecord(std::vector<std::string>& fields, long& start) {
       }
       if (c == '\r' && peek() == '\n') continue;
       any = true;
-      if (c == '"') {
+      // Only a quote that opens a field quotes it; inside a field (12" screen) it is a character.
+      if (c == '"' && fieldStart) {
         quoted = true;
       } else if (c == separator_) {
         fields.emplace_back();
       } else {
         fields.back() += static_cast<char>(c);
       }
+      fieldStart = c == separator_;
     }
     if (quoted) usageError(name_ + " line " + std::to_string(start) + ": a quoted field is not closed");
-    if (any) return true;
+    if (!any) continue;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+      if (!automation::text::isUtf8(fields[i]))
+        usageError(name_ + " line " + std::to_string(start) + ", field " + std::to_string(i + 1) +
+                   ": the text is not UTF-8; save the file with the UTF-8 encoding");
+    return true;
   }
 }
 

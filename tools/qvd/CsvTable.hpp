@@ -18,9 +18,10 @@ struct InputRow {
 
 // A CSV file read record by record: UTF-8 (a leading byte-order mark is skipped), the first row
 // names the columns, fields are separated by ',' or ';' (whichever the first row uses more of),
-// a field in double quotes may hold separators, line breaks and doubled quotes. Lines of the
-// files may end in CR LF or LF; empty lines are skipped. Raises a usage error for a file that
-// cannot be read or has no first row, and for a quote left open at the end.
+// a field in double quotes may hold separators, line breaks and doubled quotes; a quote inside an
+// unquoted field is a character. Lines of the files may end in CR LF or LF; empty lines are
+// skipped. Raises a usage error for a file that cannot be read or has no first row, for a quote
+// left open at the end, and for text that is not UTF-8.
 class CsvTable {
  public:
   explicit CsvTable(const std::filesystem::path& path);

@@ -2,20 +2,23 @@
 
 #include "Format.hpp"
 #include "RemovedDocument.hpp"
-#include "platform/Text.hpp"
 
 namespace qvdtool {
 
 using automation::db::Recordset;
 using automation::db::RecordsetRef;
-using automation::text::sqlQuoted;
+using automation::Variant;
 
 namespace {
 
-std::string whereKey(const qvd::KeyDocumNext& key, const char* typeColumn) {
-  return std::string(" WHERE ") + typeColumn + " = '" + sqlQuoted(key.sTpDoc) +
-         "' AND SERIE = " + std::to_string(key.iSerie) + " AND ANO = " + std::to_string(key.iAno) +
-         " AND NNUMDOC = " + std::to_string(key.lNumDoc);
+// The condition on a document's key, with the values it binds.
+std::string whereKey(const char* typeColumn) {
+  return std::string(" WHERE ") + typeColumn + " = @tipo AND SERIE = @serie AND ANO = @ano AND NNUMDOC = @numero";
+}
+
+std::vector<automation::db::NamedValue> keyValues(const qvd::KeyDocumNext& key) {
+  return {{"tipo", Variant(key.sTpDoc)}, {"serie", Variant(key.iSerie)}, {"ano", Variant(key.iAno)},
+          {"numero", Variant(key.lNumDoc)}};
 }
 
 std::string text(const Recordset& rs, const char* column) { return format::value(rs.value(column)); }
@@ -23,7 +26,7 @@ std::string text(const Recordset& rs, const char* column) { return format::value
 // The type's description and, for documents with a client or supplier, the counterpart's name.
 std::string heading(CompanySession& session, const Recordset& cab) {
   std::string type = cab.value("TPDOC").toString();
-  auto types = session.query("SELECT DESCR, ENTIDADE FROM TIPOSDOC WHERE CODIGO = '" + sqlQuoted(type) + "'");
+  auto types = session.query("SELECT DESCR, ENTIDADE FROM TIPOSDOC WHERE CODIGO = @tipo", {{"tipo", Variant(type)}});
   std::string line = format::key(type, cab.value("SERIE").toInteger(), cab.value("ANO").toInteger(),
                                  cab.value("NNUMDOC").toLong());
   if (types->Eof()) return line;
@@ -32,11 +35,18 @@ std::string heading(CompanySession& session, const Recordset& cab) {
   std::string party = text(cab, "TERCEIRO");
   if (entity == "N" || party.empty()) return line;
   auto names = session.query(std::string("SELECT NOME FROM ") + (entity == "C" ? "CLIENTES" : "FORNECEDORES") +
-                             " WHERE CODIGO = '" + sqlQuoted(party) + "'");
+                                 " WHERE CODIGO = @codigo",
+                             {{"codigo", Variant(party)}});
   line += std::string(entity == "C" ? "\nClient " : "\nSupplier ") + party;
   if (!names->Eof()) line += "  " + names->value("NOME").toString();
   return line;
 }
+
+// Where a document's lots are: a table and condition, and the values the condition binds.
+struct Lots {
+  std::string where;
+  std::vector<automation::db::NamedValue> values;
+};
 
 void printLines(Recordset& lin, std::ostream& out) {
   out << "\n" << format::cell("Line", 5) << format::cell("Article", 9) << format::cell("Description", 24)
@@ -57,9 +67,11 @@ void printLines(Recordset& lin, std::ostream& out) {
   }
 }
 
-// `from`: the rows of one document, in LOTEMOVS or in the archive's DOCREMLOT.
-void printLots(CompanySession& session, const std::string& from, std::ostream& out) {
-  auto lots = session.query("SELECT NUMLINHA, ARTIGO, CODLOT, ARMAZEM, QUANT FROM " + from + " ORDER BY NUMLINHA, CODLOT");
+// `from`: the rows of one document, in LOTEMOVS or in the archive's DOCREMLOT, chosen by `values`.
+void printLots(CompanySession& session, const Lots& from, std::ostream& out) {
+  auto lots = session.query("SELECT NUMLINHA, ARTIGO, CODLOT, ARMAZEM, QUANT FROM " + from.where +
+                                " ORDER BY NUMLINHA, CODLOT",
+                            from.values);
   if (lots->Eof()) return;
   out << "\n" << format::cell("Lots of line", 13) << format::cell("Article", 9) << format::cell("Lot", 16)
       << format::cell("Wareh.", 7) << format::cell("Quantity", 10, true) << "\n";
@@ -75,15 +87,15 @@ void printTotals(const Recordset& cab, std::ostream& out) {
       << "   total " << format::money(cab.value("TOTDOC").toDouble()) << " " << text(cab, "MOEDA") << "\n";
 }
 
-// The header and lines of a stored document, through the facade; false when there is none.
+// The header and lines of a stored document; false when there is none.
 bool load(CompanySession& session, const qvd::KeyDocumNext& key, RecordsetRef& cab, RecordsetRef& lin) {
-  qvd::KeyDocumNext wanted = key;
-  std::string queryCab = "SELECT * FROM DOCGCCAB" + whereKey(key, "TPDOC");
-  std::string queryLin = "SELECT * FROM DOCGCLIN" + whereKey(key, "TPDOCUM") + " ORDER BY NUMLINHA";
-  return session.facade().LoadDocumento(wanted, queryCab, queryLin, cab, lin) && cab && !cab->Eof();
+  cab = session.query("SELECT * FROM DOCGCCAB" + whereKey("TPDOC"), keyValues(key));
+  if (cab->Eof()) return false;
+  lin = session.query("SELECT * FROM DOCGCLIN" + whereKey("TPDOCUM") + " ORDER BY NUMLINHA", keyValues(key));
+  return true;
 }
 
-void printContents(CompanySession& session, Recordset& cab, Recordset& lin, const std::string& lots,
+void printContents(CompanySession& session, Recordset& cab, Recordset& lin, const Lots& lots,
                    std::ostream& out) {
   out << heading(session, cab) << "\n";
   if (!text(cab, "VNUMDOC").empty()) out << "Their number " << text(cab, "VNUMDOC") << "\n";
@@ -103,19 +115,19 @@ bool documentExists(CompanySession& session, const qvd::KeyDocumNext& key) {
 bool printDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
   RecordsetRef cab, lin;
   if (!load(session, key, cab, lin)) return false;
-  printContents(session, *cab, *lin, "LOTEMOVS" + whereKey(key, "TPDOCUM"), out);
+  printContents(session, *cab, *lin, Lots{"LOTEMOVS" + whereKey("TPDOCUM"), keyValues(key)}, out);
   return true;
 }
 
 bool printRemovedDocument(CompanySession& session, const qvd::KeyDocumNext& key, std::ostream& out) {
   std::optional<Removal> removal = latestRemoval(session, key);
   if (!removal) return false;
-  std::string id = std::to_string(removal->id);
-  RecordsetRef cab = session.query("SELECT * FROM DOCREMCAB WHERE ID = " + id);
-  RecordsetRef lin = session.query("SELECT * FROM DOCREMLIN WHERE ID = " + id + " ORDER BY NUMLINHA");
+  std::vector<automation::db::NamedValue> id{{"id", Variant(static_cast<int32_t>(removal->id))}};
+  RecordsetRef cab = session.query("SELECT * FROM DOCREMCAB WHERE ID = @id", id);
+  RecordsetRef lin = session.query("SELECT * FROM DOCREMLIN WHERE ID = @id ORDER BY NUMLINHA", id);
   if (cab->Eof()) return false;
   out << "REMOVED on " << removal->when << " by " << removal->user << " (qvd restore puts it back)\n";
-  printContents(session, *cab, *lin, "DOCREMLOT WHERE ID = " + id, out);
+  printContents(session, *cab, *lin, Lots{"DOCREMLOT WHERE ID = @id", id}, out);
   return true;
 }
 

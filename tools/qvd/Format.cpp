@@ -1,8 +1,8 @@
 #include "Format.hpp"
 
 #include <cmath>
-#include <cstdio>
 
+#include "platform/HostSettings.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool::format {
@@ -13,9 +13,7 @@ namespace {
 
 std::string fixed(double value, int decimals) {
   if (std::fabs(value) < 0.5 * std::pow(10.0, -decimals)) value = 0;  // no "-0.00"
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
+  return automation::fixedText(value, decimals);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -20,6 +19,7 @@
 #include "Progress.hpp"
 #include "SourceReference.hpp"
 #include "Verbs.hpp"
+#include "platform/HostSettings.hpp"
 #include "platform/db/LockWait.hpp"
 
 namespace qvdtool {
@@ -157,8 +157,8 @@ int runImport(const Words& words) {
   group.commit();
 
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  char rate[64];
-  std::snprintf(rate, sizeof rate, "%.1f s (%.0f documents/s)", seconds, seconds > 0 ? tally.done() / seconds : 0.0);
+  std::string rate = automation::fixedText(seconds, 1) + " s (" +
+                     automation::fixedText(seconds > 0 ? tally.done() / seconds : 0.0, 0) + " documents/s)";
   std::cout << "Imported " << tally.created + tally.alreadyIn << " of " << format::count(total, "document") << " in "
             << rate << ": " << tally.created << " created, " << tally.alreadyIn << " already in, " << tally.refused << " refused.\n";
   std::string log = (login.logFolder / "OST_LOGNXTAPI.LOG").string();

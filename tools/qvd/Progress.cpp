@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-#include <cstdio>
+#include "platform/HostSettings.hpp"
 
 namespace qvdtool {
 
@@ -23,10 +23,10 @@ Progress::Progress(std::ostream& out, Style style, long total)
 std::string Progress::status(long done, long failed) const {
   double seconds = std::chrono::duration<double>(Clock::now() - start_).count();
   long percent = total_ > 0 ? done * 100 / total_ : 100;
-  char text[160];
-  std::snprintf(text, sizeof text, "%3ld%%  %ld/%ld documents, %ld failed, %.0f documents/s", percent, done, total_,
-                failed, seconds > 0 ? done / seconds : 0.0);
-  return text;
+  std::string shown = std::to_string(percent) + "%";
+  if (shown.size() < 4) shown.insert(0, 4 - shown.size(), ' ');
+  return shown + "  " + std::to_string(done) + "/" + std::to_string(total_) + " documents, " + std::to_string(failed) +
+         " failed, " + automation::fixedText(seconds > 0 ? done / seconds : 0.0, 0) + " documents/s";
 }
 
 void Progress::drawBar(long done, long failed) {

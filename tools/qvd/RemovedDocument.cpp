@@ -1,7 +1,6 @@
 #include "RemovedDocument.hpp"
 
 #include "platform/AutomationError.hpp"
-#include "platform/Text.hpp"
 
 namespace qvdtool {
 
@@ -26,22 +25,23 @@ void copyRows(Recordset& from, Recordset& into) {
 
 std::optional<Removal> latestRemoval(CompanySession& session, const qvd::KeyDocumNext& key) {
   RecordsetRef rs = session.query(
-      "SELECT ID, REMOVIDO, UTILIZADOR FROM DOCREMOVIDOS WHERE TPDOC = '" + automation::text::sqlQuoted(key.sTpDoc) +
-      "' AND SERIE = " + std::to_string(key.iSerie) + " AND ANO = " + std::to_string(key.iAno) +
-      " AND NNUMDOC = " + std::to_string(key.lNumDoc) + " ORDER BY ID DESC LIMIT 1");
+      "SELECT ID, REMOVIDO, UTILIZADOR FROM DOCREMOVIDOS WHERE TPDOC = @tipo AND SERIE = @serie AND ANO = @ano AND "
+      "NNUMDOC = @numero ORDER BY ID DESC LIMIT 1",
+      {{"tipo", automation::Variant(key.sTpDoc)}, {"serie", automation::Variant(key.iSerie)},
+       {"ano", automation::Variant(key.iAno)}, {"numero", automation::Variant(key.lNumDoc)}});
   if (rs->Eof()) return std::nullopt;
   return Removal{rs->value("ID").toLong(), rs->value("REMOVIDO").toString(), rs->value("UTILIZADOR").toString()};
 }
 
 RestoreOutcome restoreDocument(CompanySession& session, const Removal& removal) {
   qvd::BAL_Next& facade = session.facade();
-  std::string id = std::to_string(removal.id);
+  std::vector<automation::db::NamedValue> id{{"id", automation::Variant(static_cast<int32_t>(removal.id))}};
   RecordsetRef header = facade.TemplateCabecalho(), lines = facade.TemplateLinhas(), lots = facade.TemplateLotes();
-  RecordsetRef archivedHeader = session.query("SELECT * FROM DOCREMCAB WHERE ID = " + id);
+  RecordsetRef archivedHeader = session.query("SELECT * FROM DOCREMCAB WHERE ID = @id", id);
   copyRows(*archivedHeader, *header);
-  copyRows(*session.query("SELECT * FROM DOCREMLIN WHERE ID = " + id + " ORDER BY NUMLINHA"), *lines);
+  copyRows(*session.query("SELECT * FROM DOCREMLIN WHERE ID = @id ORDER BY NUMLINHA", id), *lines);
   copyRows(*session.query("SELECT R.*, L.DTAENTRA FROM DOCREMLOT R LEFT JOIN ARTLOT L ON L.ARTIGO = R.ARTIGO AND "
-                          "L.CODLOTE = R.CODLOT AND L.ARMAZEM = R.ARMAZEM WHERE R.ID = " + id + " ORDER BY R.rowid"),
+                          "L.CODLOTE = R.CODLOT AND L.ARMAZEM = R.ARMAZEM WHERE R.ID = @id ORDER BY R.rowid", id),
            *lots);
   archivedHeader->MoveFirst();
   auto origin = static_cast<qvd::NextOrigemDocumento>(archivedHeader->value("ORIGEM").toLong());

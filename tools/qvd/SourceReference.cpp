@@ -1,7 +1,6 @@
 #include "SourceReference.hpp"
 
 #include "CommandError.hpp"
-#include "platform/Text.hpp"
 
 namespace qvdtool {
 
@@ -14,8 +13,9 @@ SourceReference::SourceReference(const std::optional<std::string>& source) : pre
 
 std::optional<qvd::KeyDocumNext> SourceReference::holder(CompanySession& session, const std::string& reference) {
   // The second condition is that of the ERP's index of source references, which it lets serve.
-  auto rs = session.query("SELECT TPDOC, SERIE, ANO, NNUMDOC FROM DOCGCCAB WHERE PROCESSO = '" +
-                          automation::text::sqlQuoted(reference) + "' AND substr(PROCESSO, 1, 1) = '#'");
+  auto rs = session.query(
+      "SELECT TPDOC, SERIE, ANO, NNUMDOC FROM DOCGCCAB WHERE PROCESSO = @referencia AND substr(PROCESSO, 1, 1) = '#'",
+      {{"referencia", automation::Variant(reference)}});
   if (rs->Eof()) return std::nullopt;
   qvd::KeyDocumNext key;
   key.sTpDoc = rs->value("TPDOC").toString();

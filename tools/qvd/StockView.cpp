@@ -4,11 +4,10 @@
 
 #include "Format.hpp"
 #include "platform/Object.hpp"
-#include "platform/Text.hpp"
 
 namespace qvdtool {
 
-using automation::text::sqlQuoted;
+using automation::Variant;
 
 std::optional<ArticleSummary> readArticle(qvd::BAL_Next& facade, const std::string& code) {
   automation::ObjectRef object;
@@ -36,8 +35,8 @@ void printWarehouses(CompanySession& session, const ArticleSummary& article, con
     out << format::cell(warehouse, 12) << format::cell(stock ? format::quantity(*stock) : "none", 12, true) << "\n";
     return;
   }
-  auto rs = session.query("SELECT ARMAZEM, EXISTENC FROM ARTARM WHERE ARTIGO = '" + sqlQuoted(article.code) +
-                          "' ORDER BY ARMAZEM");
+  auto rs = session.query("SELECT ARMAZEM, EXISTENC FROM ARTARM WHERE ARTIGO = @artigo ORDER BY ARMAZEM",
+                          {{"artigo", Variant(article.code)}});
   for (; !rs->Eof(); rs->MoveNext())
     out << format::cell(rs->value("ARMAZEM").toString(), 12)
         << format::cell(format::quantity(rs->value("EXISTENC").toDouble()), 12, true) << "\n";
@@ -46,10 +45,10 @@ void printWarehouses(CompanySession& session, const ArticleSummary& article, con
 
 void printLots(CompanySession& session, const ArticleSummary& article, const std::string& warehouse,
                std::ostream& out) {
-  std::string sql = "SELECT ARMAZEM, CODLOTE, QTDENT - QTDSID AS STOCK, VALIDADE FROM ARTLOT WHERE ARTIGO = '" +
-                    sqlQuoted(article.code) + "'";
-  if (!warehouse.empty()) sql += " AND ARMAZEM = '" + sqlQuoted(warehouse) + "'";
-  auto rs = session.query(sql + " ORDER BY ARMAZEM, CODLOTE");
+  std::string sql = "SELECT ARMAZEM, CODLOTE, QTDENT - QTDSID AS STOCK, VALIDADE FROM ARTLOT WHERE ARTIGO = @artigo";
+  if (!warehouse.empty()) sql += " AND ARMAZEM = @armazem";
+  auto rs = session.query(sql + " ORDER BY ARMAZEM, CODLOTE",
+                          {{"artigo", Variant(article.code)}, {"armazem", Variant(warehouse)}});
   if (rs->Eof()) return;
   out << "\n" << format::cell("Warehouse", 12) << format::cell("Lot", 16) << format::cell("Stock", 12, true)
       << "  Expires\n";

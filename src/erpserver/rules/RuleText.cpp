@@ -1,5 +1,5 @@
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "erpserver/rules/RuleRefusals.hpp"
 
@@ -9,8 +9,7 @@ std::string numberText(double value) {
   // Four decimals, as a currency amount has; values too large for that are shown as they are.
   if (std::fabs(value) < 1e14) value = std::round(value * 10000) / 10000;
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  return buffer;
+  return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr);
 }
 
 std::string lineField(std::size_t line, std::string_view field, const std::string& value) {

@@ -81,6 +81,7 @@ void Field::SetValue(const Variant& value) {
   Recordset::State& s = *state_;
   Recordset::Row& row = s.currentRow();
   Variant converted = asFieldValue(s.columns[column_].type, value);
+  if (converted.isString()) text::requireUtf8(converted.toString(), "The value for field " + s.columns[column_].name);
   if (row.state == Recordset::RowState::Unchanged) {
     row.original = row.values;
     row.state = Recordset::RowState::Modified;

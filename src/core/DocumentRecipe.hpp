@@ -4,13 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "docbuild/ArrayLines.hpp"
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 #include "foundation/Records.hpp"
-
-namespace qvd {
-class LogErrosApi;
-}
 
 // Building a document from the caller's arrays.
 //
@@ -28,7 +23,19 @@ class LogErrosApi;
 // - lots: attachLots with the warehouses of its lines, or nothing;
 // - log: the routine's name and what goes into the record (logCommercialHeader, logArrayLines,
 //   the lots); an empty routine writes no log at all.
-namespace qvd::docbuild {
+// The pieces a recipe is made of live in docbuild/; the recipe's shape lives here, with the
+// worker that runs it.
+namespace qvd {
+
+class LogErrosApi;
+
+// The worker's one-shot switches as they stand while the lines are built.
+struct LineSwitches {
+  bool UsaDescricao = false;
+  bool UsaPrecoUnitario = false;
+  bool UsaDescontoLinha = false;
+  bool UsaDescontoLinhaComposto = false;
+};
 
 struct DocumentRecipe {
   // Also given the operation's origin and the caller's key (for the manual number).
@@ -42,4 +49,4 @@ struct DocumentRecipe {
   std::function<void(LogErrosApi&, NewDocument&)> logContents;
 };
 
-}  // namespace qvd::docbuild
+}  // namespace qvd

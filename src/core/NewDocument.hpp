@@ -7,7 +7,7 @@
 #include "platform/Object.hpp"
 #include "platform/Variant.hpp"
 
-namespace qvd::docbuild {
+namespace qvd {
 
 // The ERP commercial document an operation is filling, with the calls every builder makes on
 // it. The header is asked for afresh on every access: the ERP hands out its live object.
@@ -45,4 +45,4 @@ class NewDocument {
 // The current local time as text, "hh:mm:ss" or "hh:nn".
 std::string currentTime(const char* pattern);
 
-}  // namespace qvd::docbuild
+}  // namespace qvd

@@ -1,4 +1,4 @@
-#include "docbuild/NewDocument.hpp"
+#include "core/NewDocument.hpp"
 
 #include <vector>
 
@@ -6,7 +6,7 @@
 #include "foundation/ObjectFactory.hpp"
 #include "platform/Date.hpp"
 
-namespace qvd::docbuild {
+namespace qvd {
 
 using automation::ObjectRef;
 using automation::Variant;
@@ -56,4 +56,4 @@ void NewDocument::adicionaLote(ObjectRef& lot) { callWithObject(doc_, "AdicionaL
 
 std::string currentTime(const char* pattern) { return automation::Date::now().format(pattern); }
 
-}  // namespace qvd::docbuild
+}  // namespace qvd
