@@ -1,13 +1,12 @@
 #pragma once
 
-// The reference ERP automation server, as hosts and tests use it:
+// The reference ERP automation server, as hosts use it:
 // - registerServer / unregisterServer: its classes in the component registry;
 // - createDemoCompany / ensureSchema: company databases;
-// - Session::close: ends every login and closes every company;
-// - Journal and Faults: the call journal and fault injection for tests.
+// - Session::close: ends every login and closes every company.
+// The call journal and fault injection (testhooks/) are for this project's tests and are not
+// installed.
 #include "erpserver/schema/DemoCompany.hpp"
-#include "erpserver/testhooks/Faults.hpp"
-#include "erpserver/testhooks/Journal.hpp"
 #include "erpserver/Registration.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "erpserver/store/Session.hpp"
