@@ -31,6 +31,7 @@ void sourcesArchiveAndLotReleases(sql::Database& db) {
 constexpr Migration kMigrations[] = {
     {1, firstTables},
     {2, sourcesArchiveAndLotReleases},
+    {3, addStockTotalTriggers},
 };
 static_assert(std::size(kMigrations) == kSchemaVersion, "every version has its step");
 

@@ -20,7 +20,7 @@
 namespace erpserver {
 
 // The version of the schema this server writes, kept in the database (PRAGMA user_version).
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
 // steps it lacks, in order and in one transaction; one at the version is left as it is. A newer

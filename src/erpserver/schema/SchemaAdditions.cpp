@@ -95,10 +95,11 @@ END;
 void addSchemaAdditions(sql::Database& db) {
   addColumn(db, "PARAMS", "STKNEG", "SMALLINT NOT NULL DEFAULT 0 CHECK (STKNEG IN (0, -1))");
   db.exec(kLotReleases);
-  db.exec(kStockTotals);
   followColumns(db, "DOCREMCAB", "DOCGCCAB");
   followColumns(db, "DOCREMLIN", "DOCGCLIN");
   followColumns(db, "DOCREMLOT", "LOTEMOVS");
 }
+
+void addStockTotalTriggers(sql::Database& db) { db.exec(kStockTotals); }
 
 }  // namespace erpserver

@@ -12,4 +12,7 @@ namespace erpserver {
 // DOCGCCAB, DOCGCLIN and LOTEMOVS).
 void addSchemaAdditions(sql::Database& db);
 
+// The triggers that keep ARTIGOS.STDISP on a stock row's update, recomputing each article once.
+void addStockTotalTriggers(sql::Database& db);
+
 }  // namespace erpserver
