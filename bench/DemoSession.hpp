@@ -4,26 +4,33 @@
 #include <memory>
 #include <string>
 
-#include "dataaccess/SqliteDataAccess.hpp"
+#include "dataaccess/DatabaseDataAccess.hpp"
 #include "facade/BAL_Next.hpp"
 
 namespace bench {
 
-// A demo company in a fresh folder with a session open through the facade, for one benchmark.
+// The server a benchmark may also run against: QVD_BENCH_POSTGRES, or else QVD_TEST_POSTGRES
+// ("postgresql://user@host:port/"); empty when neither names one.
+std::string benchServer();
+
+// A demo company with a session open through the facade, for one benchmark: in a fresh folder,
+// or, given a server's URI, as a fresh database on that server, dropped at the end.
 class DemoSession {
  public:
-  explicit DemoSession(const char* name);
+  explicit DemoSession(const char* name, std::string server = "");
   ~DemoSession();
   DemoSession(const DemoSession&) = delete;
   DemoSession& operator=(const DemoSession&) = delete;
 
-  std::string file() const { return (folder_ / "DEMO.db").string(); }
+  // The company's database: its file, or its URI on the server.
+  std::string database() const;
 
   qvd::BAL_Next bal;
 
  private:
   std::filesystem::path folder_;
-  std::shared_ptr<dataaccess::SqliteDataAccess> dados_;
+  std::string server_, company_ = "DEMO";
+  std::shared_ptr<dataaccess::DatabaseDataAccess> dados_;
 };
 
 }  // namespace bench

@@ -3,13 +3,17 @@
 # half of them invoices, half supplier entries whose lot-controlled lines carry new lots. Prints the
 # documents per second, what was written to disk per document and the peak memory, first for a
 # tenth of the documents and then for all of them, so that the two peaks show whether memory grows
-# with the files.
+# with the files. With IMPORT_SERVER set to a server's URI ("postgresql://user@host:port/") the
+# company is a database on that server instead of a file, dropped at the end.
 # usage: bench/import.sh [DOCS] [QVD]   (QVD: the program, default build/qvd)
 set -e
 docs=${1:-100000}
 qvd=${2:-build/qvd}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+server=${IMPORT_SERVER:-}
+company=qvd_import_$$
+drop() { [ -z "$server" ] || psql "$server" -qc "DROP DATABASE IF EXISTS $company WITH (FORCE)" 2>/dev/null; }
+trap 'rm -rf "$work"; drop' EXIT
 
 generate() {  # $1: documents, $2: folder
   awk -v docs="$1" -v dir="$2" 'BEGIN {
@@ -38,11 +42,13 @@ generate() {  # $1: documents, $2: folder
 
 run() {  # $1: documents
   rm -rf "$work/co" "$work"/*.csv
-  "$qvd" init "$work/co" >/dev/null
+  drop
+  location=${server:-$work/co}
+  "$qvd" init "$location" --company "$company" >/dev/null
   generate "$1" "$work"
   bytes=$(cat "$work"/*.csv | wc -c)
-  /usr/bin/time -f "%e %U %S %M %O" -o "$work/time" "$qvd" import "$work/co" "$work/CAB.csv" "$work/LIN.csv" \
-    "$work/LOT.csv" >"$work/out" 2>/dev/null || true
+  /usr/bin/time -f "%e %U %S %M %O" -o "$work/time" "$qvd" import "$location" "$work/CAB.csv" "$work/LIN.csv" \
+    "$work/LOT.csv" --company "$company" --log "$work" >"$work/out" 2>/dev/null || true
   read -r seconds user system kbytes blocks <"$work/time"
   grep '^Imported' "$work/out"
   awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" -v w="$blocks" 'BEGIN {

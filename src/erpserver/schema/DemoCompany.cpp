@@ -6,11 +6,14 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <span>
 
 #include "erpserver/schema/DemoData.hpp"
 #include "erpserver/store/Password.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "erpserver/store/Database.hpp"
+#include "platform/db/Connection.hpp"
+#include "platform/db/ServerAddress.hpp"
 
 namespace erpserver {
 namespace {
@@ -28,15 +31,49 @@ void removeWithJournals(const std::string& file) {
   for (const char* suffix : {"", "-wal", "-shm", "-journal"}) fs::remove(file + suffix, ec);
 }
 
+void fill(sql::Database& db) {
+  ensureSchema(db);
+  sql::Transaction tx(db);
+  db.exec(kDemoData);
+  addUser(db, kDemoUser, "Administrador", kDemoPassword);
+  tx.commit();
+}
+
 // The whole company in `file`, left as one file without journal.
 void build(const std::string& file) {
   auto db = sql::Database::open(file, true);
-  ensureSchema(*db);
-  sql::Transaction tx(*db);
-  db->exec(kDemoData);
-  addUser(*db, kDemoUser, "Administrador", kDemoPassword);
-  tx.commit();
+  fill(*db);
   db->exec("PRAGMA journal_mode=DELETE");
+}
+
+bool databaseExists(automation::db::Connection& server, const std::string& name) {
+  automation::db::NamedValue key{"name", automation::Variant(name)};
+  return !server.Execute("SELECT 1 FROM pg_database WHERE datname = @name", std::span(&key, 1))->Eof();
+}
+
+// A database of its own on the server, named after the company; dropped again when it cannot be
+// filled, so that a failed creation leaves no half-made company.
+void createOnServer(const std::string& uri, const std::string& company, ExistingCompany existing) {
+  auto server = automation::db::Connection::open(uri);
+  std::string name = "\"" + company + "\"";
+  std::string shown = automation::db::address::withoutPassword(uri);
+  auto exists = [&] {
+    return CompanyExists("A empresa '" + company + "' já existe em '" + shown + "': não é substituída sem pedido expresso");
+  };
+  if (existing == ExistingCompany::Replace) server->Execute("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+  if (databaseExists(*server, company)) throw exists();
+  try {
+    server->Execute("CREATE DATABASE " + name + " ENCODING 'UTF8' TEMPLATE template0");
+  } catch (const automation::AutomationError&) {
+    if (databaseExists(*server, company)) throw exists();  // another creation got there first
+    throw;
+  }
+  try {
+    fill(*sql::Database::open(automation::db::address::withDatabase(uri, company), false));
+  } catch (...) {
+    server->Execute("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    throw;
+  }
 }
 
 [[noreturn]] void refuseExisting(const fs::path& file) {
@@ -47,6 +84,7 @@ void build(const std::string& file) {
 }  // namespace
 
 void createDemoCompany(const std::string& folder, const std::string& company, ExistingCompany existing) {
+  if (automation::db::address::isServerUri(folder)) return createOnServer(folder, company, existing);
   fs::create_directories(folder);
   fs::path file = fs::path(folder) / (company + ".db");
   std::error_code ec;

@@ -37,6 +37,9 @@ inline constexpr const char* kDemoPassword = "admin";
 // The company is built in a file beside and renamed into place, so that an interrupted creation
 // never leaves a half-made company. An existing file raises CompanyExists unless `existing` is
 // Replace: then the file and its journal files give way to the new company.
+// When `folder` is a server's URI ("postgresql://user@host:port/") the company is the database
+// named `company` on that server, created (its user must be allowed to) and filled in the same
+// way, and dropped again should filling it fail.
 void createDemoCompany(const std::string& folder, const std::string& company = "DEMO",
                        ExistingCompany existing = ExistingCompany::Refuse);
 

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "erpserver/schema/Migrations.hpp"
+#include "erpserver/schema/PostgresSchema.hpp"
 
 namespace erpserver {
 namespace {
 
-// Companies of the first version kept it in a table of their own.
+// Companies of the first version kept it in a table of their own, as companies on a server do.
 int legacyVersion(sql::Database& db) {
   auto table = db.query(db.dialect().tableExists);
   if (!table->bind(1, "SYS_SCHEMA").step()) return 0;
@@ -17,9 +18,20 @@ int legacyVersion(sql::Database& db) {
 
 void storeVersion(sql::Database& db, int version) { db.exec(db.dialect().writeSchemaVersion + std::to_string(version)); }
 
+// A company on a server is made whole at the current version in one go.
+void createOnServer(sql::Database& db, int version) {
+  if (version != 0)
+    throw sql::Error(sql::Error::Kind::Other, "a empresa no servidor tem o esquema na versão " + std::to_string(version) +
+                                                  ", que este servidor não sabe atualizar");
+  db.engine().execute(postgres::schemaText(), {});
+  auto q = db.query("INSERT INTO SYS_SCHEMA (VERSION) VALUES (?)");
+  q->bind(1, kSchemaVersion).run();
+}
+
 }  // namespace
 
 int schemaVersion(sql::Database& db) {
+  if (db.onServer()) return legacyVersion(db);
   auto q = db.query(db.dialect().readSchemaVersion);
   int version = q->step() ? static_cast<int>(q->integer(0)) : 0;
   return version != 0 ? version : legacyVersion(db);
@@ -33,9 +45,13 @@ void ensureSchema(sql::Database& db) {
                      "a empresa tem o esquema na versão " + std::to_string(version) + " e este servidor só conhece até à " +
                          std::to_string(kSchemaVersion) + "; abra-a com uma versão do servidor que a conheça");
   if (version == kSchemaVersion) return;
-  for (const Migration& step : migrations())
-    if (step.version > version) step.apply(db);
-  storeVersion(db, kSchemaVersion);
+  if (db.onServer()) {
+    createOnServer(db, version);
+  } else {
+    for (const Migration& step : migrations())
+      if (step.version > version) step.apply(db);
+    storeVersion(db, kSchemaVersion);
+  }
   tx.commit();
 }
 

@@ -14,7 +14,13 @@ auto& cached(Map& map, const Key& key, Load&& load) {
 
 }  // namespace
 
+// A file tells whether another connection changed it; a server does not, so its catalog is read
+// afresh for every action.
 void Catalog::refresh() {
+  if (db_.onServer()) {
+    invalidate();
+    return;
+  }
   auto q = db_.query(db_.dialect().dataVersion);
   int64_t version = q->step() ? q->integer(0) : -1;
   if (version != dataVersion_) invalidate();

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/db/PostgresEngine.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "platform/db/SqliteEngine.hpp"
 
 namespace erpserver::sql {
@@ -30,8 +32,10 @@ void beginWaiting(Database& db, Transaction::Kind kind) {
 
 }  // namespace
 
-std::unique_ptr<Database> Database::open(const std::string& path, bool create) {
-  return std::make_unique<Database>(automation::db::SqliteEngine::open(path, {create, kLockWaitMs}), kSqliteDialect);
+std::unique_ptr<Database> Database::open(const std::string& target, bool create) {
+  if (automation::db::address::isServerUri(target))
+    return std::make_unique<Database>(automation::db::PostgresEngine::open(target), kPostgresDialect, true);
+  return std::make_unique<Database>(automation::db::SqliteEngine::open(target, {create, kLockWaitMs}), kSqliteDialect);
 }
 
 Database::~Database() { cache_.clear(); }

@@ -27,4 +27,16 @@ inline constexpr Dialect kSqliteDialect{
     "rowid",
 };
 
+// On a server the version sits in SYS_SCHEMA, and names come back folded to lower case.
+inline constexpr Dialect kPostgresDialect{
+    "SELECT COALESCE(MAX(VERSION), 0) FROM SYS_SCHEMA",
+    "INSERT INTO SYS_SCHEMA (VERSION) SELECT ",
+    "SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() AND lower(table_name) = lower(?)",
+    "SELECT upper(column_name), data_type FROM information_schema.columns "
+    "WHERE table_schema = current_schema() AND lower(table_name) = lower(?) ORDER BY ordinal_position",
+    "SELECT -1",
+    "to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')",
+    "ctid",
+};
+
 }  // namespace erpserver::sql

@@ -87,7 +87,8 @@ int32_t nextNumber(sql::Database& db, const DocKey& key) {
 void advanceCounter(sql::Database& db, const DocKey& key) {
   auto q = db.query(
       "INSERT INTO NUMDOC (ANO, DOC, SERIE, NUM) VALUES (?, ?, ?, ?) "
-      "ON CONFLICT (ANO, DOC, SERIE) DO UPDATE SET NUM = MAX(NUM, excluded.NUM)");
+      "ON CONFLICT (ANO, DOC, SERIE) DO UPDATE SET NUM = CASE WHEN excluded.NUM > NUMDOC.NUM THEN excluded.NUM "
+      "ELSE NUMDOC.NUM END");
   q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie).bind(4, key.numero).run();
 }
 

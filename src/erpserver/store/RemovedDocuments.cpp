@@ -1,11 +1,15 @@
 #include "erpserver/store/RemovedDocuments.hpp"
 
+#include <cctype>
 #include <set>
 #include <vector>
+
+#include "platform/Date.hpp"
 
 namespace erpserver {
 namespace {
 
+// Upper-cased, as a server that folds names to lower case gives them back otherwise.
 std::vector<std::string> columnsOf(sql::Database& db, const char* table) {
   std::vector<std::string> out;
   auto q = db.query(db.dialect().tableColumns);

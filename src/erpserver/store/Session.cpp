@@ -6,6 +6,7 @@
 #include "erpserver/store/Password.hpp"
 #include "erpserver/rules/Refusal.hpp"
 #include "erpserver/schema/Schema.hpp"
+#include "platform/db/ServerAddress.hpp"
 
 namespace erpserver {
 namespace {
@@ -25,7 +26,11 @@ Session& Session::instance() {
 
 int32_t Session::join(const std::string& folder, const std::string& company, const std::string& user,
                       const std::string& password, std::string& message, std::weak_ptr<Login>& login) {
-  std::string file = (std::filesystem::path(folder) / (company + ".db")).string();
+  namespace address = automation::db::address;
+  const bool onServer = address::isServerUri(folder);
+  // A company on a server is the database named after it there.
+  std::string file = onServer ? address::withDatabase(folder, company)
+                              : (std::filesystem::path(folder) / (company + ".db")).string();
   std::shared_ptr<Company> open;
   {
     std::lock_guard lock(mutex_);
@@ -34,8 +39,8 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
   }
   try {
     if (!open) {
-      if (company.empty() || !std::filesystem::is_regular_file(file)) {
-        message = "Empresa '" + company + "' não existe em '" + folder + "'";
+      if (company.empty() || (!onServer && !std::filesystem::is_regular_file(file))) {
+        message = "Empresa '" + company + "' não existe em '" + address::withoutPassword(folder) + "'";
         return refusal::LoginFailed;
       }
       open = std::make_shared<Company>();
@@ -49,8 +54,8 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
       message = "Utilizador '" + user + "' ou palavra-passe inválidos";
       return refusal::LoginFailed;
     }
-  } catch (const sql::Error& e) {
-    message = "Não foi possível abrir a empresa '" + company + "': " + e.what();
+  } catch (const automation::AutomationError& e) {
+    message = "Não foi possível abrir a empresa '" + company + "': " + e.description();
     return refusal::LoginFailed;
   }
   auto made = std::make_shared<Login>(Login{open, user, std::this_thread::get_id()});

@@ -13,8 +13,8 @@ void moveArticle(sql::Database& db, const std::string& article, const std::strin
                  double issued) {
   auto q = db.query(
       "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES (?, ?, ?, ?, ?) "
-      "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = EXISTENC + excluded.EXISTENC, "
-      "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
+      "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = ARTARM.EXISTENC + excluded.EXISTENC, "
+      "QTDENT = ARTARM.QTDENT + excluded.QTDENT, QTDSID = ARTARM.QTDSID + excluded.QTDSID");
   q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).run();
 }
 
@@ -47,7 +47,7 @@ void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& w
   auto q = db.query(
       "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID, DTAENTRA, VALIDADE, VOSSLOTE) "
       "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET "
-      "QTDENT = QTDENT + excluded.QTDENT, QTDSID = QTDSID + excluded.QTDSID");
+      "QTDENT = ARTLOT.QTDENT + excluded.QTDENT, QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
   q->bind(1, lot.article).bind(2, lot.lot).bind(3, warehouse).bind(4, entered).bind(5, issued);
   q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).run();
 }

@@ -5,6 +5,7 @@
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
 #include "platform/db/Connection.hpp"
+#include "platform/db/PostgresStatement.hpp"
 #include "platform/db/PostgresValues.hpp"
 #include "platform/db/ServerAddress.hpp"
 #include "platform/db/SqlTypes.hpp"
@@ -37,6 +38,14 @@ bool controlsTransaction(const StatementText& statement) {
   std::string word = postgres::leadingKeyword(statement.sql);
   return word == "BEGIN" || word == "START" || word == "COMMIT" || word == "END" || word == "ROLLBACK" ||
          word == "SAVEPOINT" || word == "RELEASE";
+}
+
+// The kind of refusal a SQLSTATE stands for: a broken constraint (class 23), or a lock another
+// writer holds (a deadlock, a lock not available, a serialization failure).
+DatabaseError::Kind failureKind(const std::string& state) {
+  if (state.starts_with("23")) return DatabaseError::Kind::Constraint;
+  if (state == "40P01" || state == "55P03" || state == "40001") return DatabaseError::Kind::Busy;
+  return DatabaseError::Kind::Other;
 }
 
 }  // namespace
@@ -76,7 +85,7 @@ void PostgresEngine::failWith(const PGresult* result) {
     fail("The connection to the database server was lost (" + message +
          "); what was not committed was not written. Open the database again once the server is reachable.");
   }
-  fail(std::move(message));
+  fail(std::move(message), failureKind(sqlState_));
 }
 
 void PostgresEngine::begin() {
@@ -121,6 +130,38 @@ PostgresEngine::Result PostgresEngine::send(const StatementText& statement, std:
                 PQclear);
   ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
   if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && status != PGRES_EMPTY_QUERY) failWith(result.get());
+  const char* affected = PQcmdTuples(result.get());
+  affected_ = *affected ? std::stoll(affected) : 0;
+  return result;
+}
+
+std::unique_ptr<PreparedStatement> PostgresEngine::prepare(std::string_view sql) {
+  return std::make_unique<PostgresStatement>(*this, sql);
+}
+
+int64_t PostgresEngine::lastInsertId() {
+  Result result(PQexec(connection_, "SELECT lastval()"), PQclear);
+  if (!result || PQresultStatus(result.get()) != PGRES_TUPLES_OK) failWith(result.get());
+  return std::stoll(PQgetvalue(result.get(), 0, 0));
+}
+
+std::string PostgresEngine::prepareOnServer(const std::string& sql, const std::vector<unsigned>& types) {
+  std::string name = "qvd_" + std::to_string(++prepared_);
+  Result result(PQprepare(connection_, name.c_str(), sql.c_str(), static_cast<int>(types.size()), types.data()),
+                PQclear);
+  if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) failWith(result.get());
+  return name;
+}
+
+PostgresEngine::Result PostgresEngine::runPrepared(const std::string& name,
+                                                   const std::vector<postgres::ParameterText>& parameters) {
+  std::vector<const char*> values;
+  for (const auto& p : parameters) values.push_back(p.text ? p.text->c_str() : nullptr);
+  Result result(PQexecPrepared(connection_, name.c_str(), static_cast<int>(values.size()), values.data(), nullptr,
+                               nullptr, 0),
+                PQclear);
+  ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
+  if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) failWith(result.get());
   const char* affected = PQcmdTuples(result.get());
   affected_ = *affected ? std::stoll(affected) : 0;
   return result;

@@ -9,6 +9,7 @@
 
 #include "platform/db/Engine.hpp"
 #include "platform/db/PostgresText.hpp"
+#include "platform/db/PostgresValues.hpp"
 
 namespace automation::db {
 
@@ -28,6 +29,8 @@ class PostgresEngine : public Engine {
   RecordsetRef query(std::string_view sql) override;
   RecordsetRef callProcedure(const std::string& name, std::span<const NamedValue> parameters) override;
   int64_t recordsAffected() const override { return affected_; }
+  std::unique_ptr<PreparedStatement> prepare(std::string_view sql) override;
+  int64_t lastInsertId() override;
   // Takes the database's writer lock with the transaction, as a file database's writer does, so
   // that writers in any process on any machine take their turns and read what the one before
   // them committed (document numbers among them).
@@ -39,6 +42,12 @@ class PostgresEngine : public Engine {
   const char* rowIdentity() const override { return "ctid"; }
   const char* sameValue() const override { return "IS NOT DISTINCT FROM"; }
 
+  using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
+  // For PostgresStatement: `sql` prepared on the server for parameters of `types` (0: the server
+  // infers it), under a name of its own; that prepared statement run with `parameters`.
+  std::string prepareOnServer(const std::string& sql, const std::vector<unsigned>& types);
+  Result runPrepared(const std::string& name, const std::vector<postgres::ParameterText>& parameters);
+
  private:
   struct TableColumn {
     std::string name, declared;
@@ -48,8 +57,6 @@ class PostgresEngine : public Engine {
     std::string name;
     std::map<int, TableColumn> columns;  // by column number
   };
-  using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
-
   explicit PostgresEngine(PGconn* connection) : connection_(connection) {}
   // One statement; raises the server's text when it fails.
   Result send(const postgres::StatementText& statement, std::span<const NamedValue> parameters,
@@ -62,6 +69,7 @@ class PostgresEngine : public Engine {
   int64_t affected_ = 0;
   std::string sqlState_;  // of the last failure
   std::map<unsigned, Table> tables_;
+  int prepared_ = 0;  // statements prepared so far, to name the next
 };
 
 }  // namespace automation::db

@@ -97,6 +97,24 @@ std::vector<StatementText> splitStatements(std::string_view text) {
   return out;
 }
 
+StatementText numberedText(std::string_view sql) {
+  StatementText out;
+  for (std::size_t i = 0; i < sql.size();) {
+    std::size_t quotedEnd = skipQuoted(sql, i);
+    if (quotedEnd != i) {
+      out.sql.append(sql.substr(i, quotedEnd - i));
+      i = quotedEnd;
+    } else if (sql[i] == '?') {
+      out.names.push_back(std::to_string(out.names.size() + 1));
+      out.sql += "$" + out.names.back();
+      ++i;
+    } else {
+      out.sql += sql[i++];
+    }
+  }
+  return out;
+}
+
 std::string leadingKeyword(std::string_view sql) {
   std::size_t i = 0;
   while (i < sql.size()) {

@@ -17,6 +17,10 @@ struct StatementText {
 // bodies; blank and comment-only pieces are dropped. Placeholder names ignore letter case.
 std::vector<StatementText> splitStatements(std::string_view text);
 
+// One statement with positional "?" placeholders numbered as the server wants them ("$1", "$2",
+// ...); `names` holds their numbers. Quotes, comments and dollar-quoted bodies are left alone.
+StatementText numberedText(std::string_view sql);
+
 // The first word of a statement, upper-cased ("SELECT", "WITH", ...).
 std::string leadingKeyword(std::string_view sql);
 
