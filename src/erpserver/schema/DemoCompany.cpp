@@ -54,7 +54,11 @@ bool databaseExists(automation::db::Connection& server, const std::string& name)
 // A database of its own on the server, named after the company; dropped again when it cannot be
 // filled, so that a failed creation leaves no half-made company.
 void createOnServer(const std::string& uri, const std::string& company, ExistingCompany existing) {
-  auto server = automation::db::Connection::open(uri);
+  // A URI that names no database reaches the server through the maintenance database every
+  // cluster has, rather than libpq's default of the user's own name.
+  namespace address = automation::db::address;
+  auto server = automation::db::Connection::open(address::databaseOf(uri).empty() ? address::withDatabase(uri, "postgres")
+                                                                                   : uri);
   std::string name = "\"" + company + "\"";
   std::string shown = automation::db::address::withoutPassword(uri);
   auto exists = [&] {
