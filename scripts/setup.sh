@@ -2,7 +2,7 @@
 # Installs what a fresh Debian machine lacks to build and test the project. Safe to run again.
 set -e
 need=""
-for pkg in g++ cmake make libsqlite3-dev libpq-dev postgresql libgtest-dev libbenchmark-dev pybind11-dev python3-dev; do
+for pkg in g++ cmake make libsqlite3-dev libpq-dev postgresql libgtest-dev libbenchmark-dev libutf8proc-dev pybind11-dev python3-dev; do
   dpkg -s "$pkg" >/dev/null 2>&1 || need="$need $pkg"
 done
 if [ -n "$need" ]; then
