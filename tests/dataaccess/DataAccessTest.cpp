@@ -220,6 +220,19 @@ TEST(SqliteDataAccess, AFileThatIsNoDatabaseIsRefusedNamingIt) {
   EXPECT_NE(errorOf([&] { dataaccess::SqliteDataAccess::open(folder.file("texto.db")); }), 0);
 }
 
+TEST(SqliteDataAccess, TextWrittenByAnotherProgramThatIsNotUtf8IsRefusedNamingTheColumn) {
+  testing_support::ScratchDatabase database(TestEngine::Sqlite);
+  auto dao = database.open();
+  ASSERT_TRUE(dao->ExecutarSQL("", "CREATE TABLE NOTAS (TEXTO TEXT, VALOR INTEGER);"
+                                   "INSERT INTO NOTAS VALUES ('cafe', 1), (CAST(X'636166E9' AS TEXT), 2)"))
+      << dao->UltimoErroBD();
+  RecordsetRef rs;
+  EXPECT_FALSE(dao->AbrirRecordset("", "SELECT TEXTO FROM NOTAS ORDER BY VALOR", rs, -1, 0));
+  EXPECT_NE(dao->UltimoErroBD().find("column 'TEXTO'"), std::string::npos) << dao->UltimoErroBD();
+  EXPECT_NE(dao->UltimoErroBD().find("not UTF-8"), std::string::npos) << dao->UltimoErroBD();
+  EXPECT_EQ(column(*dao, "SELECT VALOR FROM NOTAS ORDER BY VALOR"), "1,2");
+}
+
 TEST(PostgresDataAccess, AConnectionLostInATransactionFailsAtOnceAndLeavesNothingOfIt) {
   if (testing_support::testEngines().size() < 2) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
   testing_support::ScratchDatabase database(TestEngine::Postgres);

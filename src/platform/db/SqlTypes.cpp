@@ -8,6 +8,7 @@
 
 #include "platform/AutomationError.hpp"
 #include "platform/db/FieldValues.hpp"
+#include "platform/Text.hpp"
 
 namespace automation::db {
 namespace {
@@ -111,6 +112,11 @@ Variant readColumn(sqlite3_stmt* statement, int column, DataType type) {
   if (isText(type) || storage == SQLITE_TEXT || storage == SQLITE_BLOB) {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
     std::string text(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+    // Another program may have written bytes that are no UTF-8; they must not reach callers as text.
+    if (storage == SQLITE_TEXT && !text::isUtf8(text))
+      raise(errnum::InvalidArgument, std::string("The text in column '") + sqlite3_column_name(statement, column) +
+                                         "' of a row read from the database is not UTF-8; correct that row so "
+                                         "that it holds UTF-8 text, or store binary data as a BLOB.");
     if (type == DataType::Date && storage == SQLITE_TEXT) {
       if (auto date = Date::parse(text)) return Variant(*date);
     }
