@@ -14,25 +14,24 @@ namespace dataaccess {
 // through UltimoErroBD() until the next operation; it never leaves a write half-applied.
 class DatabaseDataAccess : public qvd::IDataAccess {
  public:
-
-  bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
+  [[nodiscard]] bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
   // Both record-set members take a text of exactly one statement that only reads; anything else
   // is refused and nothing of it runs. The updatable one must read one table; its record set then
   // knows that table and its key, so that GravarRecordset can write the rows added and changed in it.
-  bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs, int32_t lockType,
-                                  int32_t options) override;
-  bool AbrirRecordset(const std::string& connectionName, const std::string& sql, automation::db::RecordsetRef& rs,
-                      int32_t cursorType, int32_t lockType) override;
+  [[nodiscard]] bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs,
+                                                int32_t lockType, int32_t options) override;
+  [[nodiscard]] bool AbrirRecordset(const std::string& connectionName, const std::string& sql,
+                                    automation::db::RecordsetRef& rs, int32_t cursorType, int32_t lockType) override;
   bool EmTransaccao() const override;
   // All the record set's new and changed rows in one transaction (a savepoint inside the caller's),
   // or none of them.
-  bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) override;
-  bool CancelarTransaccao() override;
-  bool ObterLigacao(automation::db::ConnectionRef& connection) override;
+  [[nodiscard]] bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) override;
+  [[nodiscard]] bool CancelarTransaccao() override;
+  [[nodiscard]] bool ObterLigacao(automation::db::ConnectionRef& connection) override;
 
   // The caller's own database transaction, which EmTransaccao and CancelarTransaccao reflect.
-  bool IniciarTransaccao();
-  bool TerminarTransaccao();
+  [[nodiscard]] bool IniciarTransaccao();
+  [[nodiscard]] bool TerminarTransaccao();
   // The error text of the last operation that failed; empty after one that succeeded.
   const std::string& UltimoErroBD() const { return lastError_; }
 
@@ -42,7 +41,7 @@ class DatabaseDataAccess : public qvd::IDataAccess {
  private:
   // Runs `body`; false, keeping the error's text, when it raises.
   template <class Body>
-  bool attempt(Body&& body);
+  [[nodiscard]] bool attempt(Body&& body);
   void makeUpdatable(automation::db::Recordset& rs) const;
 
   automation::db::ConnectionRef connection_;

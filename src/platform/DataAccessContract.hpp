@@ -13,21 +13,22 @@ namespace qvd {
 class IDataAccess : public automation::Object {
  public:
   // Runs one statement; true when it ran. Called with an empty connection name.
-  virtual bool ExecutarSQL(const std::string& connectionName, const std::string& sql) = 0;
+  [[nodiscard]] virtual bool ExecutarSQL(const std::string& connectionName, const std::string& sql) = 0;
   // Opens an updatable record set on `sql`; called with lock type 4 and options -1.
-  virtual bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs,
-                                          int32_t lockType, int32_t options) = 0;
+  [[nodiscard]] virtual bool AbrirRecordsetActualizavel(const automation::Variant& sql,
+                                                        automation::db::RecordsetRef& rs, int32_t lockType,
+                                                        int32_t options) = 0;
   // Opens a readable record set; called with an empty connection name, cursor type -1, lock type 0.
-  virtual bool AbrirRecordset(const std::string& connectionName, const std::string& sql,
-                              automation::db::RecordsetRef& rs, int32_t cursorType, int32_t lockType) = 0;
+  [[nodiscard]] virtual bool AbrirRecordset(const std::string& connectionName, const std::string& sql,
+                                            automation::db::RecordsetRef& rs, int32_t cursorType, int32_t lockType) = 0;
   // True while a database transaction is open on the object's connection.
   virtual bool EmTransaccao() const = 0;
   // Writes the new and changed rows of `rs` back; true when saved.
-  virtual bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) = 0;
+  [[nodiscard]] virtual bool GravarRecordset(const std::string& connectionName, automation::db::RecordsetRef& rs) = 0;
   // Rolls back the open database transaction.
-  virtual bool CancelarTransaccao() = 0;
+  [[nodiscard]] virtual bool CancelarTransaccao() = 0;
   // The connection the object works on.
-  virtual bool ObterLigacao(automation::db::ConnectionRef& connection) = 0;
+  [[nodiscard]] virtual bool ObterLigacao(automation::db::ConnectionRef& connection) = 0;
 };
 
 }  // namespace qvd

@@ -33,7 +33,7 @@ struct Date {
   std::string toText() const;
 
   // Reads a date in the host's short date order or as yyyy-mm-dd, with an optional time.
-  static std::optional<Date> parse(std::string_view text);
+  [[nodiscard]] static std::optional<Date> parse(std::string_view text);
 
   auto operator<=>(const Date&) const = default;
 };

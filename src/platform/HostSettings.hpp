@@ -36,6 +36,6 @@ std::string fixedText(double value, int decimals);
 
 // Text to number as the runtime reads it: blanks around, sign, the host's decimal separator,
 // group separators between digits, an exponent. Empty when the text is not a number.
-std::optional<double> parseNumber(std::string_view text);
+[[nodiscard]] std::optional<double> parseNumber(std::string_view text);
 
 }  // namespace automation

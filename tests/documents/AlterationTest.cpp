@@ -67,7 +67,8 @@ TEST_F(Alteration, ReplacesTheContentsUnderTheSameNumberKeepingPriceTypeVatFlagA
 TEST_F(Alteration, TheCounterIsPutBackButAnotherWritersNumberIsNeverUndone) {
   std::string N = counter("FA");
   // A server that lowered the counter on the removal gets it back.
-  Faults::hook("DocumentoComercial", "Remover", 1, [&] { dados->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 1"); });
+  Faults::hook("DocumentoComercial", "Remover", 1,
+               [&] { EXPECT_TRUE(dados->ExecutarSQL("", "UPDATE NUMDOC SET NUM = 1")) << dados->UltimoErroBD(); });
   qvd::KeyDocumNext chave = alterado;
   ASSERT_TRUE(alterar(chave));
   EXPECT_EQ(counter("FA"), N);

@@ -12,8 +12,8 @@ namespace {
 class MovementsEndToEnd : public MovementTest {};
 
 TEST_F(MovementsEndToEnd, ProductionEntryPricesTheCompositeAtItsElementsCost) {
-  dados->ExecutarSQL("", "UPDATE ARTIGOS SET ULTPMP = 10 WHERE CODIGO = 'A002'");
-  dados->ExecutarSQL("", "UPDATE ARTIGOS SET ULTPMP = 20 WHERE CODIGO = 'A003'");
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE ARTIGOS SET ULTPMP = 10 WHERE CODIGO = 'A002'"));
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE ARTIGOS SET ULTPMP = 20 WHERE CODIGO = 'A003'"));
   Texts sElementos = texts({"A002", "A003", "NAO-EXISTE"});
   Numbers dPercent = numbers({50, 25, 100});  // the unreadable element adds nothing
   std::string sComposto = "P001";

@@ -74,11 +74,11 @@ TEST(QvdImportChecks, WaitingForAnotherWriterIsShownOnATerminal) {
   std::promise<void> locked;
   std::thread writer([&] {
     auto data = dataaccess::SqliteDataAccess::open(company.file("co/DEMO.db").string());
-    data->IniciarTransaccao();
-    data->ExecutarSQL("", "UPDATE PARAMS SET NOMEEMP = NOMEEMP");
+    EXPECT_TRUE(data->IniciarTransaccao());
+    EXPECT_TRUE(data->ExecutarSQL("", "UPDATE PARAMS SET NOMEEMP = NOMEEMP")) << data->UltimoErroBD();
     locked.set_value();
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    data->TerminarTransaccao();
+    EXPECT_TRUE(data->TerminarTransaccao());
   });
   locked.get_future().wait();
   Outcome run = qvdtest::qvdOnTerminal(company.folder(), {"import", "co", "CAB.csv", "LIN.csv"});

@@ -42,7 +42,7 @@ class Catalog : public Object {
   CatalogTable Tables(std::string_view name) const;
 
  private:
-  std::optional<std::string> lookUp(std::string_view name) const;
+  [[nodiscard]] std::optional<std::string> lookUp(std::string_view name) const;
 
   ConnectionRef connection_;
 };

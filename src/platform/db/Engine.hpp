@@ -49,7 +49,7 @@ class Engine {
   virtual void run(const char* sql, bool quiet = false) = 0;
 
   // The table or view of that name as the database spells it, ignoring letter case.
-  virtual std::optional<std::string> tableName(std::string_view name) = 0;
+  [[nodiscard]] virtual std::optional<std::string> tableName(std::string_view name) = 0;
   // Its columns in order, typed, with their key and null constraints as attributes.
   virtual std::vector<ColumnInfo> tableColumns(const std::string& table) = 0;
 

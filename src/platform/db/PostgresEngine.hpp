@@ -37,7 +37,7 @@ class PostgresEngine : public Engine {
   void begin() override;
   bool inTransaction() const override;
   void run(const char* sql, bool quiet = false) override;
-  std::optional<std::string> tableName(std::string_view name) override;
+  [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
   const char* rowIdentity() const override { return "ctid"; }
   const char* sameValue() const override { return "IS NOT DISTINCT FROM"; }

@@ -31,7 +31,7 @@ class PostgresStatement : public PreparedStatement {
   void bind(int index, double value) override;
   void bind(int index, std::string_view value) override;
 
-  bool step() override;
+  [[nodiscard]] bool step() override;
   void reset() override;
 
   bool isNull(int column) const override;

@@ -19,7 +19,7 @@ class PreparedStatement {
   virtual void bind(int index, std::string_view value) = 0;
 
   // True when a row is ready; false when the statement is done.
-  virtual bool step() = 0;
+  [[nodiscard]] virtual bool step() = 0;
   // Ready to run again, with every parameter unbound.
   virtual void reset() = 0;
 

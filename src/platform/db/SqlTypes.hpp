@@ -37,6 +37,6 @@ Variant readColumn(sqlite3_stmt* statement, int column, DataType type);
 // Binds `value` to the 1-based parameter `index` and returns the database's result code. Dates go
 // as "yyyy-mm-dd" text (with " hh:nn:ss" when they have a time), booleans as 1 and 0; an object or
 // an array raises 13.
-int bindValue(sqlite3_stmt* statement, int index, const Variant& value);
+[[nodiscard]] int bindValue(sqlite3_stmt* statement, int index, const Variant& value);
 
 }  // namespace automation::db

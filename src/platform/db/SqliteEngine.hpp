@@ -37,7 +37,7 @@ class SqliteEngine : public Engine {
   void begin() override { run("BEGIN IMMEDIATE"); }
   bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
   void run(const char* sql, bool quiet = false) override;
-  std::optional<std::string> tableName(std::string_view name) override;
+  [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
   const char* rowIdentity() const override { return "rowid"; }
   const char* sameValue() const override { return "IS"; }

@@ -18,7 +18,7 @@ class SqlitePrepared : public PreparedStatement {
   void bind(int index, int64_t value) override;
   void bind(int index, double value) override;
   void bind(int index, std::string_view value) override;
-  bool step() override;
+  [[nodiscard]] bool step() override;
   void reset() override;
   bool isNull(int column) const override { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
   int64_t integer(int column) const override { return sqlite3_column_int64(stmt_, column); }

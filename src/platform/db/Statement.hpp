@@ -23,7 +23,7 @@ class Statement {
   // a value is refused, so that no statement runs with a parameter silently null.
   void bindByName(std::span<const NamedValue> values);
   // True when a row is ready.
-  bool step();
+  [[nodiscard]] bool step();
   bool returnsRows() const { return sqlite3_column_count(handle_) > 0; }
   // All the rows, as an open record set that knows its count.
   RecordsetRef readAll();
