@@ -17,7 +17,7 @@ using erpserver::sql::Transaction;
 
 long countRows(Database& db) {
   auto q = db.query("SELECT COUNT(*) FROM T");
-  q->step();
+  EXPECT_TRUE(q->step());
   return static_cast<long>(q->integer(0));
 }
 

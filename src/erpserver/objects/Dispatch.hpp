@@ -121,7 +121,7 @@ class ServerObject : public automation::Object {
   int32_t lastError() const noexcept { return lastError_; }
   const std::string& lastMessage() const noexcept { return lastMessage_; }
   // Records a refusal and returns its code.
-  int32_t refuse(int32_t code, std::string message);
+  [[nodiscard]] int32_t refuse(int32_t code, std::string message);
   void clearError();
 
  private:

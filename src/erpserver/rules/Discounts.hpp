@@ -18,6 +18,6 @@ struct DiscountCriteria {
 
 // The composed discount text ("10+5") of the best rule: higher PRIORIDADE first, then the more
 // specific rule (article, client, family, subfamily, group, client group, in that weight).
-std::optional<std::string> matchDiscountRule(sql::Database& db, const DiscountCriteria& c);
+[[nodiscard]] std::optional<std::string> matchDiscountRule(sql::Database& db, const DiscountCriteria& c);
 
 }  // namespace erpserver

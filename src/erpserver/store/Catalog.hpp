@@ -53,7 +53,7 @@ class Catalog {
   const Article* article(const std::string& code);
   // A client ('C') or supplier ('F').
   const Party* party(char entity, const std::string& code);
-  std::optional<double> vatRate(int64_t code);
+  [[nodiscard]] std::optional<double> vatRate(int64_t code);
   bool vatExempt(const std::string& regime);
   bool seriesExists(const std::string& type, int32_t series);
   // True when `table` has the CODIGO `code` (false for empty text).

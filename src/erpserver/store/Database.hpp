@@ -45,7 +45,7 @@ class Statement {
   Statement& bind(int index, const std::string& value) { return bind(index, std::string_view(value)); }
 
   // True when a row is available; false when the statement is done.
-  bool step() { return p_->step(); }
+  [[nodiscard]] bool step() { return p_->step(); }
   // Runs a statement that returns no rows.
   void run() {
     while (step()) {

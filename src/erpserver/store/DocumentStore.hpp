@@ -27,6 +27,6 @@ void removeLines(sql::Database& db, const DocKey& key);
 void removeDocument(sql::Database& db, const DocKey& key);
 
 // Reads a stored document into `doc` (header fields, Origem, lines and lots); false when there is none.
-bool loadDocument(sql::Database& db, DocumentoComercial& doc, const DocKey& key);
+[[nodiscard]] bool loadDocument(sql::Database& db, DocumentoComercial& doc, const DocKey& key);
 
 }  // namespace erpserver

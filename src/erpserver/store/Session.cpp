@@ -11,7 +11,7 @@
 namespace erpserver {
 namespace {
 
-bool credentialsMatch(sql::Database& db, const std::string& user, const std::string& password) {
+[[nodiscard]] bool credentialsMatch(sql::Database& db, const std::string& user, const std::string& password) {
   auto q = db.query("SELECT SAL, SENHA FROM UTILIZADORES WHERE CODIGO = ?");
   q->bind(1, user);
   return q->step() && password::digest(q->text(0), password) == q->text(1);

@@ -49,8 +49,8 @@ class Session {
 
   // Opens "<folder>/<company>.db", or the database `company` on the server when `folder` is a
   // server's URI (or joins its open connection) after checking the user and password. Returns 0 and the new login in `login`, or a refusal code with `message` set.
-  int32_t join(const std::string& folder, const std::string& company, const std::string& user,
-               const std::string& password, std::string& message, std::weak_ptr<Login>& login);
+  [[nodiscard]] int32_t join(const std::string& folder, const std::string& company, const std::string& user,
+                             const std::string& password, std::string& message, std::weak_ptr<Login>& login);
   // Ends the login (nothing when it has already ended).
   void leave(const std::weak_ptr<Login>& login);
   // Ends every login and closes every company (tests).

@@ -16,7 +16,7 @@ inline constexpr char kSourceMark = '#';
 bool isSourceReference(const std::string& processo);
 
 // The stored document that carries `reference`, if any.
-std::optional<DocKey> documentWithSource(sql::Database& db, const std::string& reference);
+[[nodiscard]] std::optional<DocKey> documentWithSource(sql::Database& db, const std::string& reference);
 
 // Refuses with refusal::SourceTaken a source reference that a document other than `own` carries.
 void checkSourceReference(sql::Database& db, const std::string& processo, const std::optional<DocKey>& own);

@@ -24,7 +24,7 @@ class Faults {
   static void clear();
 
   // What the dispatcher does with an access.
-  struct Action {
+  struct [[nodiscard]] Action {
     enum Kind { Proceed, Return, Raise } kind = Proceed;
     int32_t number = 0;
     std::string text;
