@@ -51,20 +51,20 @@ class DAL_Next {
   bool LogActivo() const;
 
   // ---- session and data access (core/) ----
-  bool ApiInicia(const std::string& sPercWin, const std::string& sFlLog, const std::string& sEmp,
-                 const std::string& sLogin, const std::string& sPassword);
+  [[nodiscard]] bool ApiInicia(const std::string& sPercWin, const std::string& sFlLog, const std::string& sEmp,
+                               const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
   void DataAccess(const automation::Variant& vData);
   automation::Variant DataAccess() const;
 
   // ---- articles, clients, suppliers and queries (masterdata/) ----
-  bool ArtigoCriar(automation::ObjectRef& oArtigo);
-  bool ArtigoGravar(automation::ObjectRef& oArtigo);
-  bool ArtigoLer(const std::string& sCodArt, automation::ObjectRef& oArtigo);
-  bool ClienteLer(const std::string& Scod, automation::ObjectRef& oCliente, NextError& utNextError);
-  bool ClienteCriar(automation::ObjectRef& oCliente, NextError& utNextError);
-  bool FornecedorCriar(automation::ObjectRef& oFornec, NextError& utNextError);
-  bool FornecedorLer(const std::string& Scod, automation::ObjectRef& oFornec);
+  [[nodiscard]] bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool ArtigoGravar(automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool ArtigoLer(const std::string& sCodArt, automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool ClienteLer(const std::string& Scod, automation::ObjectRef& oCliente, NextError& utNextError);
+  [[nodiscard]] bool ClienteCriar(automation::ObjectRef& oCliente, NextError& utNextError);
+  [[nodiscard]] bool FornecedorCriar(automation::ObjectRef& oFornec, NextError& utNextError);
+  [[nodiscard]] bool FornecedorLer(const std::string& Scod, automation::ObjectRef& oFornec);
   bool GetArtigoArmazem(const std::string& sArtigo, const std::string& sArmazem,
                         automation::db::RecordsetRef& rsArtArm);
   bool DocComercialCarregar(KeyDocumNext& utNxtDocKey, const std::string& sQueryCab, const std::string& sQueryLin,
@@ -77,72 +77,77 @@ class DAL_Next {
   bool Ordens_TrocaSequencia(int32_t lOrdem1, int32_t lOrdem2);
 
   // ---- manufacturing movements (manufacturing/) ----
-  bool MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                               const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                               automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
-                               automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
-                               NextError& utNextError);
-  bool MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                                   const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                                   automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
-                                   automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
-                                   const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
-                                   NextError& utNextError);
-  bool MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                                 const TipificacaoArmazem& uArm, const std::string& sFornecedor,
-                                 const std::string& sProcesso, const std::string& sVossoNDoc,
-                                 automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
-                                 automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
-                                 NextError& utNextError);
-  bool MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
-                              const std::string& sProcesso, automation::SafeArray<std::string>& sArtigos,
-                              automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
-                              const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
-                              NextError& utNextError);
-  bool MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                                 const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                                 automation::SafeArray<std::string>& sArtigos, automation::SafeArray<double>& dQuant,
-                                 automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
-                                 const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
-                                 NextError& utNextError);
-  bool MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
-                           const std::string& sCliente, const std::string& sProcesso,
-                           automation::SafeArray<std::string>& sArt, automation::SafeArray<std::string>& sSerie,
-                           automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
-                           KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool MovOrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                                const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                                const std::string& sProcesso, const std::string& sComplem,
-                                const std::string& sVossoNumDoc, const std::string& sObs, const std::string& sArm,
-                                automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQnt,
-                                automation::SafeArray<double>& dPrc, automation::SafeArray<std::string>& sDes,
-                                automation::SafeArray<std::string>& sNome, automation::SafeArray<double>& dDesconto,
-                                KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
-                                       const TipificacaoArmazem& uArm, const std::string& sProcesso,
-                                       automation::SafeArray<std::string>& sArtigos,
-                                       automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
-                                       const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
-                                       NextError& utNextError);
+  [[nodiscard]] bool MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                             const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                             automation::SafeArray<std::string>& sArt,
+                                             automation::SafeArray<double>& dQuant,
+                                             automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
+                                             NextError& utNextError);
+  [[nodiscard]] bool MovEntradaProdMultiArmCriar(
+      TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+      const std::string& sProcesso, automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQuant,
+      automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
+      const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                               const TipificacaoArmazem& uArm, const std::string& sFornecedor,
+                                               const std::string& sProcesso, const std::string& sVossoNDoc,
+                                               automation::SafeArray<std::string>& sArt,
+                                               automation::SafeArray<double>& dQuant,
+                                               automation::SafeArray<double>& dPrUni, KeyDocumNext& utNxtDocKey,
+                                               NextError& utNextError);
+  [[nodiscard]] bool MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                            const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                            automation::SafeArray<std::string>& sArtigos,
+                                            automation::SafeArray<double>& dQuant,
+                                            automation::SafeArray<double>& dPrUni,
+                                            const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
+                                            NextError& utNextError);
+  [[nodiscard]] bool MovSaidaConsMultiArmCriar(
+      TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif, const TipificacaoArmazem& uArm,
+      const std::string& sProcesso, automation::SafeArray<std::string>& sArtigos, automation::SafeArray<double>& dQuant,
+      automation::SafeArray<double>& dPrUni, automation::SafeArray<std::string>& sArm,
+      const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                         const TipificacaoArmazem& uArm, const std::string& sCliente,
+                                         const std::string& sProcesso, automation::SafeArray<std::string>& sArt,
+                                         automation::SafeArray<std::string>& sSerie,
+                                         automation::SafeArray<double>& dQuant, automation::SafeArray<double>& dPrUni,
+                                         KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool MovOrcamentoVendaInserir(
+      NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+      int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso, const std::string& sComplem,
+      const std::string& sVossoNumDoc, const std::string& sObs, const std::string& sArm,
+      automation::SafeArray<std::string>& sArt, automation::SafeArray<double>& dQnt,
+      automation::SafeArray<double>& dPrc, automation::SafeArray<std::string>& sDes,
+      automation::SafeArray<std::string>& sNome, automation::SafeArray<double>& dDesconto, KeyDocumNext& utNxtDocKey,
+      NextError& utNextError);
+  [[nodiscard]] bool MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, const TipificacaoTransf& utTipif,
+                                                     const TipificacaoArmazem& uArm, const std::string& sProcesso,
+                                                     automation::SafeArray<std::string>& sArtigos,
+                                                     automation::SafeArray<double>& dQuant,
+                                                     automation::SafeArray<double>& dPrUni,
+                                                     const std::shared_ptr<cDocLotes>& oLotes,
+                                                     KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  public:
   // ---- maintenance and document pass-throughs (documents/) ----
-  bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool DocComercialLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc, int32_t lLastResult,
-                       NextError& utNextError);
-  int32_t DocComercialValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
-                              NextError& utNextError);
-  int32_t DocComercialInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
-                              NextError& utNextError);
-  int32_t DocComercialAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc, int32_t lLastResult,
-                              NextError& utNextError);
-  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
-                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
-  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtOrigDocKey, KeyDocumNext& utNxtDestDocKey,
-                        const std::string& sData, NextError& utNextError);
-  bool DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocNextRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocComercialLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc, int32_t lLastResult,
+                                     NextError& utNextError);
+  [[nodiscard]] int32_t DocComercialValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc,
+                                            int32_t lLastResult, NextError& utNextError);
+  [[nodiscard]] int32_t DocComercialInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc,
+                                            int32_t lLastResult, NextError& utNextError);
+  [[nodiscard]] int32_t DocComercialAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc,
+                                            int32_t lLastResult, NextError& utNextError);
+  [[nodiscard]] bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc,
+                                int16_t iAno, int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
+  [[nodiscard]] bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtOrigDocKey,
+                                      KeyDocumNext& utNxtDestDocKey, const std::string& sData, NextError& utNextError);
+  [[nodiscard]] bool DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
   void TransaccaoCancelar();
-  bool SetTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool SetTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey,
+                                             NextError& utNextError);
 
  private:
   // Saves a document whose VAT regime is empty with the national one before it is removed or
@@ -153,94 +158,96 @@ class DAL_Next {
 
  public:
   // ---- price update (documents/) ----
-  bool DocNextAlteraPrcUnit(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, const std::string& sArtigo,
-                            automation::Currency dPrcCstMed, NextError& utNextError);
+  [[nodiscard]] bool DocNextAlteraPrcUnit(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey,
+                                          const std::string& sArtigo, automation::Currency dPrcCstMed,
+                                          NextError& utNextError);
 
   // ---- array-driven document inserts (documents/) ----
   // Shorthands for the caller's arrays in the long parameter lists of the document inserts.
   using Texts = automation::SafeArray<std::string>;
   using Numbers = automation::SafeArray<double>;
-  bool DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                     const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                     const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
-                     const std::string& sObs, const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor,
-                     Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
-                     KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                         const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                         const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
-                         const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
-                         const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
-                         Texts& sNotas, const std::string& sManualExternalSerie,
-                         const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey,
-                         NextError& utNextError);
-  bool DocNotaCreditoInserir(NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason,
-                             TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
-                             int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
-                             const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
-                             const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo,
-                             Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey,
-                             NextError& utNextError);
-  bool DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                              const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                              const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
-                              const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
-                              const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
-                              Numbers& dPrUnit, Texts& sNotas, automation::SafeArray<int16_t>& iTipoLinha,
-                              KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                   const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                   const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                   const std::string& sData, const std::string& sObs, const std::string& sArm,
+                                   bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                                   Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey,
+                                   NextError& utNextError);
+  [[nodiscard]] bool DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                       const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                       const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                       const std::string& sData, const std::string& sObs, const std::string& sArm,
+                                       bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                                       Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                       const std::string& sManualExternalSerie,
+                                       const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey,
+                                       NextError& utNextError);
+  [[nodiscard]] bool DocNotaCreditoInserir(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+      const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+      const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+      Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                            const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
+                                            const std::string& sTerceiro, const std::string& sProcesso,
+                                            const std::string& sVossoNumDoc, const std::string& sData,
+                                            const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                                            const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                                            Numbers& dPrUnit, Texts& sNotas, automation::SafeArray<int16_t>& iTipoLinha,
+                                            KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  private:
   // Builds, finalizes and, on failure, logs one document as `recipe` describes; a run-time error
   // leaves with the source "DAL_Next: " followed by `operation` (docbuild/).
-  bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const DocumentRecipe& recipe,
-                        KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool inserirDocumento(const char* operation, NextOrigemDocumento Origem, const DocumentRecipe& recipe,
+                                      KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
  public:
   // ---- alteration (documents/) ----
-  bool DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
-                     int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
-                     const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
-                     const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
-                     Texts& sNotas, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
+                                   int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
+                                   const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+                                   const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                                   Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- multi-warehouse document inserts (documents/) ----
-  bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                             const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                             const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                             const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                             const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
-                             Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
-                             Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey,
-                             NextError& utNextError);
-  bool DocGenInserirMultiArmAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                                 const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                                 const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                                 const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
-                                 Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
-                                 Numbers& dDesc, Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes,
-                                 const std::string& sManualExternalSerie, const std::string& sManualExternalInvoiceNo,
-                                 KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool DocGTInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                            const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                            const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                            const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
-                            Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
-                            Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga,
-                            const std::string& sHorasCarga, const std::string& sMoradaDsg, const std::string& sLocalDsg,
-                            const std::string& sCepDsg, const std::string& sPaisDsg, const std::string& sDataDsg,
-                            const std::string& sHorasDsg, const std::string& sLocalCarga,
-                            const std::string& sATDocCodeID, const std::string& sMatricula, KeyDocumNext& utNxtDocKey,
-                            NextError& utNextError);
-  bool DocNotaCreditoInserirMultiArm(
+  [[nodiscard]] bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                           const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
+                                           const std::string& sTerceiro, const std::string& sProcesso,
+                                           const std::string& sVossoNumDoc, double dDescCabecalho,
+                                           const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                                           const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
+                                           Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
+                                           Numbers& dDesc, Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes,
+                                           KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocGenInserirMultiArmAuto(
+      NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+      int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNumDoc,
+      double dDescCabecalho, const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+      const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+      Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc, Texts& sDescComp,
+      const std::shared_ptr<cDocLotes>& oLotes, const std::string& sManualExternalSerie,
+      const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocGTInserirMultiArm(
+      NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+      int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNumDoc,
+      double dDescCabecalho, const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+      const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+      Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc, Texts& sDescComp,
+      const std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga, const std::string& sHorasCarga,
+      const std::string& sMoradaDsg, const std::string& sLocalDsg, const std::string& sCepDsg,
+      const std::string& sPaisDsg, const std::string& sDataDsg, const std::string& sHorasDsg,
+      const std::string& sLocalCarga, const std::string& sATDocCodeID, const std::string& sMatricula,
+      KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool DocNotaCreditoInserirMultiArm(
       NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
       const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
       const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData,
       const std::string& sObs, bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
       Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
       Texts& sDescComp, const std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool DocNotaCreditoInserirMultiArmAuto(
+  [[nodiscard]] bool DocNotaCreditoInserirMultiArmAuto(
       NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
       const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
       const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData,
@@ -254,8 +261,9 @@ class DAL_Next {
   void TransaccaoTerminar();
 
   // ---- recordset insert (documents/) ----
-  bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
-               automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs,
+                             automation::db::RecordsetRef& rsLinhas, automation::db::RecordsetRef& rsLotes,
+                             KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- templates and the accounting request (core/) ----
   automation::db::RecordsetRef TemplateCabecalho();
@@ -282,10 +290,11 @@ class DAL_Next {
 
   // Validates and then inserts, alters or removes a filled ERP document, only validates it, or
   // does nothing (an unknown code does nothing too); returns the ERP result code.
-  int32_t DocComercialFinalizar(NextOrigemDocumento Origem, Operacao lOperacao, automation::ObjectRef& oDoc,
-                                int32_t lLastResult, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] int32_t DocComercialFinalizar(NextOrigemDocumento Origem, Operacao lOperacao,
+                                              automation::ObjectRef& oDoc, int32_t lLastResult,
+                                              KeyDocumNext& utNxtDocKey, NextError& utNextError);
   // Generates the accounting document of an inserted commercial document; 0 or the refusal.
-  int32_t gerarDocumentoContabilistico(automation::ObjectRef& oDoc, NextError& utNextError);
+  [[nodiscard]] int32_t gerarDocumentoContabilistico(automation::ObjectRef& oDoc, NextError& utNextError);
   void RegistarDocPendente(KeyDocumNext& utNxtDocKey);
   void TemplateTabela(const std::string& sTabela, automation::db::RecordsetRef& rsOut);
 

@@ -10,10 +10,10 @@
 // the object itself explains a failure through UltimoErro and UltimaMensagem.
 namespace qvd::erpresult {
 
-int32_t chamar(const automation::ObjectRef& oErp, const char* metodo);
+[[nodiscard]] int32_t chamar(const automation::ObjectRef& oErp, const char* metodo);
 
 // Ler with the code passed by reference.
-int32_t ler(const automation::ObjectRef& oErp, const std::string& sCodigo);
+[[nodiscard]] int32_t ler(const automation::ObjectRef& oErp, const std::string& sCodigo);
 
 // The object's own account of its last failure, copied into the caller's record.
 void copiarErro(const automation::ObjectRef& oErp, NextError& utNextError);

@@ -11,9 +11,9 @@
 namespace qvd::erpdoc {
 
 // oDoc.Ler(type, number, series, year): the ERP result code, 0 when read.
-int32_t ler(const automation::ObjectRef& oDoc, const std::string& sTpDoc, int32_t lNumDoc, int16_t iSerie,
-            int16_t iAno);
-int32_t ler(const automation::ObjectRef& oDoc, const KeyDocumNext& utNxtDocKey);
+[[nodiscard]] int32_t ler(const automation::ObjectRef& oDoc, const std::string& sTpDoc, int32_t lNumDoc, int16_t iSerie,
+                          int16_t iAno);
+[[nodiscard]] int32_t ler(const automation::ObjectRef& oDoc, const KeyDocumNext& utNxtDocKey);
 
 // The header, asked for afresh: the ERP hands out the live object on every access.
 automation::ObjectRef cab(const automation::ObjectRef& oDoc);

@@ -1,8 +1,9 @@
 #include <string>
+#include <tuple>
 
 #include "core/DAL_Next.hpp"
-#include "documents/ErpDocument.hpp"
 #include "docbuild/FailureLog.hpp"
+#include "documents/ErpDocument.hpp"
 #include "foundation/ErpClasses.hpp"
 #include "foundation/ObjectFactory.hpp"
 #include "foundation/coDoclPendentes.hpp"
@@ -136,7 +137,8 @@ void DAL_Next::TransaccaoCancelar() {
     for (const auto& pendente : *oDocPendentes) {
       KeyDocumNext chave{pendente->Ano(), pendente->TipoDocumento(), pendente->Serie(), pendente->NumeroDocumento()};
       NextError erro;
-      DocNextRemover(NaoAplicavel, chave, erro);
+      // One document the ERP keeps must not stop the others from being removed.
+      std::ignore = DocNextRemover(NaoAplicavel, chave, erro);
     }
   }
   oDocPendentes = nullptr;

@@ -21,11 +21,11 @@ class NxDocComercial : public automation::Object {
   std::shared_ptr<NxDocComercialCab> Cab() const { return cab_; }
 
   // Replaces the header and lines with the ERP document's; on a refusal they stay as they were.
-  bool Ler(const std::string& Tipodoc, int32_t Numdoc, int16_t Serie, int16_t Ano);
+  [[nodiscard]] bool Ler(const std::string& Tipodoc, int32_t Numdoc, int16_t Serie, int16_t Ano);
   // Validates and inserts the document as held; only the header's number comes back.
-  bool Inserir();
+  [[nodiscard]] bool Inserir();
   // Removes the ERP document named by the header; on success header and lines start afresh.
-  bool Remover();
+  [[nodiscard]] bool Remover();
   // The error of the last Ler, Inserir or Remover: -1 and empty text when there was none.
   void UltimoErro(int32_t& lNumErro, std::string& sTextoErro) const;
 

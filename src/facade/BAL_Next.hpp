@@ -33,26 +33,27 @@ class QVD_API BAL_Next : public automation::Object {
   automation::Variant DataAccess() const;
   void DataAccess(const automation::Variant& vData);
   void LigacaoCtb(bool bLiga);
-  bool ApiInicia(const std::string& sPercWin, const std::string& sFlLog, const std::string& sEmp,
-                 const std::string& sLogin, const std::string& sPassword);
+  [[nodiscard]] bool ApiInicia(const std::string& sPercWin, const std::string& sFlLog, const std::string& sEmp,
+                               const std::string& sLogin, const std::string& sPassword);
   bool ApiTermina();
 
-  bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
-  bool GravarArtigo(automation::ObjectRef& oArtigo);
-  bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
-  bool ArtigoCriar(automation::ObjectRef& oArtigo);
-  bool CriarArtigo(const std::string& sCodBase, const std::string& Scod, std::string& sDescr);
-  bool LerCliente(const std::string& Scod, automation::ObjectRef& oCliente);
-  bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome, std::string& sMorada,
-                    std::string& sNumCont, std::string& sLocalidade, std::string& sCodPostal);
-  bool ClienteCriar(automation::ObjectRef& oCliente);
-  bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc, int16_t iAno,
-                  int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
-  bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
-  bool CriarFornecedor(automation::ObjectRef& oFornec);
-  bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
-                       double& dQntExistente);
-  bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool LerArtigo(const std::string& Scod, automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool GravarArtigo(automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool ArtigoDuplicar(const std::string& sOldArt, const std::string& sNewArt, const std::string& sNewUni);
+  [[nodiscard]] bool ArtigoCriar(automation::ObjectRef& oArtigo);
+  [[nodiscard]] bool CriarArtigo(const std::string& sCodBase, const std::string& Scod, std::string& sDescr);
+  [[nodiscard]] bool LerCliente(const std::string& Scod, automation::ObjectRef& oCliente);
+  [[nodiscard]] bool CriarCliente(const std::string& sCodBase, const std::string& Scod, std::string& sNome,
+                                  std::string& sMorada, std::string& sNumCont, std::string& sLocalidade,
+                                  std::string& sCodPostal);
+  [[nodiscard]] bool ClienteCriar(automation::ObjectRef& oCliente);
+  [[nodiscard]] bool SetNumVias(bool bCriar, int32_t lKey, const std::string& sUt, const std::string& sTpDoc,
+                                int16_t iAno, int16_t iSerie, int32_t lNumDoc, int16_t iNumVia);
+  [[nodiscard]] bool LerFornecedor(const std::string& Scod, automation::ObjectRef& oFornec);
+  [[nodiscard]] bool CriarFornecedor(automation::ObjectRef& oFornec);
+  [[nodiscard]] bool HaStockDoArtigo(const std::string& sCodArt, const std::string& sArmazem, double dQntNecessaria,
+                                     double& dQntExistente);
+  [[nodiscard]] bool RemoverDocumento(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey);
   bool LoadDocumento(KeyDocumNext& utNxtDocKey, std::string& sQueryCab, std::string& sQueryLin,
                      automation::db::RecordsetRef& rsCab, automation::db::RecordsetRef& rsLin);
   bool LoadArtigo(std::string& sQueryArt, automation::db::RecordsetRef& rsArt);
@@ -64,107 +65,116 @@ class QVD_API BAL_Next : public automation::Object {
   using Texts = automation::SafeArray<std::string>;
   using Numbers = automation::SafeArray<double>;
 
-  bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                  std::string& sComposto, double& dQuantidade, Texts& sElementos, Numbers& dPercent,
-                                  KeyDocumNext& utNxtDocKey);
-  bool MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sFornecedor,
-                                    std::string& sProcesso, std::string& sVossoNDoc, std::string& sComposto,
-                                    double& dQuantidade, Texts& sElementos, Numbers& dPercent,
-                                    KeyDocumNext& utNxtDocKey);
-  bool MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sCliente,
-                              std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
-                              KeyDocumNext& utNxtDocKey);
-  bool MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                 Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
-  bool MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                    Texts& sArtigos, Numbers& dQuant, Texts& sArm, KeyDocumNext& utNxtDocKey);
-  bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                          Texts& sArtigos, Numbers& dQuant, KeyDocumNext& utNxtDocKey);
-  bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
-                                  automation::Currency& dPrcCstMed);
+  [[nodiscard]] bool MF_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                std::string& sProcesso, std::string& sComposto, double& dQuantidade,
+                                                Texts& sElementos, Numbers& dPercent, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_MovEntradaFornecedorCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                  std::string& sFornecedor, std::string& sProcesso,
+                                                  std::string& sVossoNDoc, std::string& sComposto, double& dQuantidade,
+                                                  Texts& sElementos, Numbers& dPercent, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_MovGuiaRemessaCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sCliente,
+                                            std::string& sProcesso, Texts& sArt, Texts& sSerie, Numbers& dQuant,
+                                            KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                               std::string& sProcesso, Texts& sArtigos, Numbers& dQuant,
+                                               KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_MovSaidaConsMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                  std::string& sProcesso, Texts& sArtigos, Numbers& dQuant, Texts& sArm,
+                                                  KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                        std::string& sProcesso, Texts& sArtigos, Numbers& dQuant,
+                                                        KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool MF_ActualizarPrcCustoMedio(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsMovOrdem,
+                                                automation::Currency& dPrcCstMed);
   bool VT_LerPreSelecionadas(FiltrosOrdensFabricoPreSel utTipo, automation::db::RecordsetRef& rsOrdFab,
                              const std::optional<automation::Date>& DataIn = std::nullopt);
   bool VT_Ordens_TrocaSequencia(int32_t lOrdem_Id_1, int32_t lOrdem_Id_2);
-  bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
-  bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
-  bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
-  bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
-  bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, std::string& sTipoDoc,
-                                std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
-                                const std::string& sComplem, const std::string& sVossoNumDoc, const std::string& sObs,
-                                std::string& sArm, Texts& sArt, Numbers& dQnt, Numbers& dPrc, Texts& sDes, Texts& sNome,
-                                Numbers& dDesconto, int32_t& lNumDoc);
-  bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                 Texts& sArtigos, Numbers& dQuant, Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
-                                 KeyDocumNext& utNxtDocKey);
-  bool EP_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                          Texts& sArtigos, Numbers& dQuant, std::shared_ptr<cDocLotes>& oLotes,
-                                          KeyDocumNext& utNxtDocKey);
-  bool EP_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                  Texts& sArt, Numbers& dQuant, Numbers& dPrUni, KeyDocumNext& utNxtDocKey);
-  bool EP_MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif, std::string& sProcesso,
-                                      Texts& sArt, Numbers& dQuant, Numbers& dPrUni, Texts& sArm,
-                                      std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
-  bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                        const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                        const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
-                        const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
-                        const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
-                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
-  bool CF_DocNotaCreditoInserir(NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason,
-                                TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
-                                int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
-                                const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
-                                const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor,
-                                Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
-                                KeyDocumNext& utNxtDocKey);
-  bool CF_DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                                 const std::string& sProcesso, const std::string& sVossoNumDoc,
-                                 const std::string& sData, const std::string& sObs, const std::string& sArm,
-                                 bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
-                                 Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
-                                 automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
-  bool CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc, const std::string& sSector,
-                        int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso,
-                        const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
-                        const std::string& sArm, Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit,
-                        Texts& sNotas, KeyDocumNext& utNxtDocKey);
-  bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool INEMER_DocValidar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  [[nodiscard]] bool INEMER_DocInserir(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  [[nodiscard]] bool INEMER_DocAlterar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  [[nodiscard]] bool INEMER_DocLer(KeyDocumNext& utNxtDocKey, automation::ObjectRef& oDoc);
+  [[nodiscard]] bool EP_OrcamentoVendaInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                              std::string& sTipoDoc, std::string& sSector, int16_t& iSerie,
+                                              std::string& sTerceiro, std::string& sProcesso,
+                                              const std::string& sComplem, const std::string& sVossoNumDoc,
+                                              const std::string& sObs, std::string& sArm, Texts& sArt, Numbers& dQnt,
+                                              Numbers& dPrc, Texts& sDes, Texts& sNome, Numbers& dDesconto,
+                                              int32_t& lNumDoc);
+  [[nodiscard]] bool EP_MovSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                               std::string& sProcesso, Texts& sArtigos, Numbers& dQuant,
+                                               Numbers& dPrUni, std::shared_ptr<cDocLotes>& oLotes,
+                                               KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool EP_MovDevolucaoSaidaDeConsumoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                        std::string& sProcesso, Texts& sArtigos, Numbers& dQuant,
+                                                        std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool EP_MovEntradaProducaoCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                std::string& sProcesso, Texts& sArt, Numbers& dQuant, Numbers& dPrUni,
+                                                KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool EP_MovEntradaProdMultiArmCriar(TipoPrecoNext TipoPreco, TipificacaoTransf& utTipif,
+                                                    std::string& sProcesso, Texts& sArt, Numbers& dQuant,
+                                                    Numbers& dPrUni, Texts& sArm, std::shared_ptr<cDocLotes>& oLotes,
+                                                    KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocGenInserir(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
+                                      const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                      const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                      const std::string& sData, const std::string& sObs, const std::string& sArm,
+                                      bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                                      Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocNotaCreditoInserir(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+      const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData, const std::string& sObs,
+      const std::string& sArm, bool bIvaIncluido, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+      Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocGenInserirTipoLinha(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                               const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
+                                               const std::string& sTerceiro, const std::string& sProcesso,
+                                               const std::string& sVossoNumDoc, const std::string& sData,
+                                               const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                                               const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
+                                               Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                               automation::SafeArray<int16_t>& iTipoLinha, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocGenAlterar(NextOrigemDocumento Origem, const std::string& sTipoDoc,
+                                      const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+                                      const std::string& sProcesso, const std::string& sVossoNumDoc,
+                                      const std::string& sData, const std::string& sObs, const std::string& sArm,
+                                      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
+                                      KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocGenRemover(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
 
   // ---- document objects: NxtDocComercialCriar ----
   std::shared_ptr<NxDocComercial> NxtDocComercialCriar();
 
   // ---- multi-warehouse inserts ----
-  bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                             const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                             const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                             const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                             const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
-                             Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
-                             Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
-  bool DocGTInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                            const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                            const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                            const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome,
-                            Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
-                            Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga,
-                            const std::string& sHorasCarga, const std::string& sMoradaDsg, const std::string& sLocalDsg,
-                            const std::string& sCepDsg, const std::string& sPaisDsg, const std::string& sDataDsg,
-                            const std::string& sHorasDsg, const std::string& sLocalCarga,
-                            const std::string& sATDocCodeID, const std::string& sMatricula, KeyDocumNext& utNxtDocKey);
-  bool DocNotaCreditoInserirMultiArm(NextOrigemDocumento Origem, const std::string& sReference,
-                                     const std::string& sReason, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                                     const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                                     const std::string& sProcesso, const std::string& sVossoNumDoc,
-                                     double dDescCabecalho, const std::string& sData, const std::string& sObs,
-                                     bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
-                                     Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas,
-                                     Texts& sArm, Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
-                                     KeyDocumNext& utNxtDocKey);
-  bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey, KeyDocumNext& utNxtDocDestKey,
-                        const std::string& sData);
+  [[nodiscard]] bool DocGenInserirMultiArm(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                           const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
+                                           const std::string& sTerceiro, const std::string& sProcesso,
+                                           const std::string& sVossoNumDoc, double dDescCabecalho,
+                                           const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+                                           const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
+                                           Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
+                                           Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
+                                           KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool DocGTInserirMultiArm(
+      NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+      int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNumDoc,
+      double dDescCabecalho, const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+      const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+      Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc, Texts& sDescComp,
+      std::shared_ptr<cDocLotes>& oLotes, const std::string& sDataCarga, const std::string& sHorasCarga,
+      const std::string& sMoradaDsg, const std::string& sLocalDsg, const std::string& sCepDsg,
+      const std::string& sPaisDsg, const std::string& sDataDsg, const std::string& sHorasDsg,
+      const std::string& sLocalCarga, const std::string& sATDocCodeID, const std::string& sMatricula,
+      KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool DocNotaCreditoInserirMultiArm(
+      NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
+      const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
+      const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData,
+      const std::string& sObs, bool bIvaIncluido, const std::string& sRegimeIva, const std::string& sVendedor,
+      Texts& sArtigo, Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc,
+      Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool DocGenClonarComo(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocOrigKey,
+                                      KeyDocumNext& utNxtDocDestKey, const std::string& sData);
   automation::Currency DocGenCalculaDesconto(const std::string& sGrupo, const std::string& sFamilia,
                                              const std::string& sSubFamilia, const std::string& sArtigo,
                                              const std::string& sGrupoClientes, const std::string& sCliente,
@@ -185,9 +195,11 @@ class QVD_API BAL_Next : public automation::Object {
   void TransaccaoTerminar();
 
   void TransaccaoCancelar();
-  bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs, automation::db::RecordsetRef& rsLinhas,
-               automation::db::RecordsetRef& rsLotes, KeyDocumNext& utNxtDocKey, NextError& utNextError);
-  bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool Inserir(NextOrigemDocumento Origem, automation::db::RecordsetRef& rsDocs,
+                             automation::db::RecordsetRef& rsLinhas, automation::db::RecordsetRef& rsLotes,
+                             KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  [[nodiscard]] bool MarcarTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext& utNxtDocKey,
+                                                NextError& utNextError);
 
   automation::db::RecordsetRef TemplateCabecalho();
   automation::db::RecordsetRef TemplateLinhas();
@@ -205,26 +217,26 @@ class QVD_API BAL_Next : public automation::Object {
   std::string MoedaNacional() const;
   void UsaLogOstrel(bool vData);
 
-  bool CF_DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                            const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                            const std::string& sProcesso, const std::string& sVossoNumDoc, const std::string& sData,
-                            const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
-                            const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
-                            Numbers& dPrUnit, Texts& sNotas, const std::string& sManualExternalSerie,
-                            const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey);
-  bool DocGenInserirMultiArmAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc,
-                                 const std::string& sSector, int16_t iSerie, const std::string& sTerceiro,
-                                 const std::string& sProcesso, const std::string& sVossoNumDoc, double dDescCabecalho,
-                                 const std::string& sData, const std::string& sObs, bool bIvaIncluido,
-                                 const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo,
-                                 Texts& sNome, Numbers& dQuant, Numbers& dPrUnit, Texts& sNotas, Texts& sArm,
-                                 Numbers& dDesc, Texts& sDescComp, std::shared_ptr<cDocLotes>& oLotes,
-                                 const std::string& sManualExternalSerie, const std::string& sManualExternalInvoiceNo,
-                                 KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool CF_DocGenInserirAuto(NextOrigemDocumento Origem, TipoPrecoNext TipoPreco,
+                                          const std::string& sTipoDoc, const std::string& sSector, int16_t iSerie,
+                                          const std::string& sTerceiro, const std::string& sProcesso,
+                                          const std::string& sVossoNumDoc, const std::string& sData,
+                                          const std::string& sObs, const std::string& sArm, bool bIvaIncluido,
+                                          const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+                                          Numbers& dPrUnit, Texts& sNotas, const std::string& sManualExternalSerie,
+                                          const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey);
+  [[nodiscard]] bool DocGenInserirMultiArmAuto(
+      NextOrigemDocumento Origem, TipoPrecoNext TipoPreco, const std::string& sTipoDoc, const std::string& sSector,
+      int16_t iSerie, const std::string& sTerceiro, const std::string& sProcesso, const std::string& sVossoNumDoc,
+      double dDescCabecalho, const std::string& sData, const std::string& sObs, bool bIvaIncluido,
+      const std::string& sRegimeIva, const std::string& sVendedor, Texts& sArtigo, Texts& sNome, Numbers& dQuant,
+      Numbers& dPrUnit, Texts& sNotas, Texts& sArm, Numbers& dDesc, Texts& sDescComp,
+      std::shared_ptr<cDocLotes>& oLotes, const std::string& sManualExternalSerie,
+      const std::string& sManualExternalInvoiceNo, KeyDocumNext& utNxtDocKey);
 
   automation::ObjectRef NxtAlloc_NumSerieLinha();
 
-  bool DocNotaCreditoInserirMultiArmAuto(
+  [[nodiscard]] bool DocNotaCreditoInserirMultiArmAuto(
       NextOrigemDocumento Origem, const std::string& sReference, const std::string& sReason, TipoPrecoNext TipoPreco,
       std::string& sTipoDoc, std::string& sSector, int16_t& iSerie, std::string& sTerceiro, std::string& sProcesso,
       const std::string& sVossoNumDoc, double dDescCabecalho, const std::string& sData, const std::string& sObs,

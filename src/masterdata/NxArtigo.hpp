@@ -18,12 +18,12 @@ class NxArtigo : public automation::Object {
   std::string className() const override { return "NxArtigo"; }
 
   void UltimoErro() {}
-  bool Herdar() { return false; }
-  bool Remover() { return false; }
-  bool Validar() { return false; }
-  bool Ler(const std::string&) { return false; }
-  bool Alterar() { return false; }
-  bool Inserir() { return false; }
+  [[nodiscard]] bool Herdar() { return false; }
+  [[nodiscard]] bool Remover() { return false; }
+  [[nodiscard]] bool Validar() { return false; }
+  [[nodiscard]] bool Ler(const std::string&) { return false; }
+  [[nodiscard]] bool Alterar() { return false; }
+  [[nodiscard]] bool Inserir() { return false; }
 
   Propriedade<int16_t> Web;
   Propriedade<int16_t> StatIs;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "docbuild/LineIndex.hpp"
 #include "support/DocumentMembers.hpp"
 
@@ -110,11 +112,12 @@ TEST_F(DocumentInsertEndToEnd, ARunTimeErrorCarriesTheWorkerThenTheFacadeSourceA
   EXPECT_EQ(raised.numberAndSource(), "9 BAL_Next: CF_DocGenInserir");
 
   auto dal = worker();
+  // It raises, so no result comes back.
   raised = raisedBy([&] {
-    dal->DocNotaCreditoInserirMultiArm(qvd::Preparacao, a.sReference, a.sReason, qvd::tpDefault, "NC", a.sSector,
-                                      a.iSerie, a.sTerceiro, a.sProcesso, a.sVossoNumDoc, 0, a.sData, a.sObs, false, "",
-                                      "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm, a.dDesc,
-                                      a.sDescComp, nullptr, a.key, a.erro);
+    std::ignore = dal->DocNotaCreditoInserirMultiArm(
+        qvd::Preparacao, a.sReference, a.sReason, qvd::tpDefault, "NC", a.sSector, a.iSerie, a.sTerceiro, a.sProcesso,
+        a.sVossoNumDoc, 0, a.sData, a.sObs, false, "", "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm,
+        a.dDesc, a.sDescComp, nullptr, a.key, a.erro);
   });
   EXPECT_EQ(raised.numberAndSource(), "9 DAL_Next: DocNotaCreditoInserirMultiArm");
   EXPECT_EQ(documents(), 0);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <tuple>
 
 #include "erpserver/testhooks/Faults.hpp"
 #include "platform/db/Recordset.hpp"
@@ -87,13 +88,18 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
   rs = movimentos({{"A001", chave}});
-  EXPECT_EQ(raisedBy([&] { bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).numberAndSource(),
-            "13 BAL_Next: MF_ActualizarPrcCustoMedio");
+  // It raises, so no result comes back.
+  EXPECT_EQ(
+      raisedBy([&] { std::ignore = bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).numberAndSource(),
+      "13 BAL_Next: MF_ActualizarPrcCustoMedio");
   auto dal = worker();
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");
   qvd::NextError erro;
-  EXPECT_EQ(raisedBy([&] { dal->DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro); }).numberAndSource(),
+  // It raises, so no result comes back.
+  EXPECT_EQ(raisedBy([&] {
+              std::ignore = dal->DocNextAlteraPrcUnit(qvd::Finalizado, chave, "A001", custo, erro);
+            }).numberAndSource(),
             "13 DAL_Next: DocNextAltPCMArtigo");
 }
 

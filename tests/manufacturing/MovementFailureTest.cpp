@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "erpserver/testhooks/Faults.hpp"
 #include "platform/Date.hpp"
 #include "platform/Text.hpp"
@@ -70,9 +72,11 @@ TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
   int16_t iSerie = 1;
   int32_t lNumDoc = 0;
   Texts shortDes = texts({""});
+  // It raises, so no result comes back.
   RaisedError e = raisedBy([&] {
-    bal->EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro, sProcesso,
-                                  "", "", "", sArm, sArtigos, dQuant, dPrUni, shortDes, sArtigos, dPrUni, lNumDoc);
+    std::ignore = bal->EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro,
+                                                sProcesso, "", "", "", sArm, sArtigos, dQuant, dPrUni, shortDes,
+                                                sArtigos, dPrUni, lNumDoc);
   });
   EXPECT_EQ(e.number, automation::errnum::SubscriptOutOfRange);
   EXPECT_EQ(e.source, "DAL_Next: MovOrcamentoVendaInserir");
