@@ -297,6 +297,8 @@ class DAL_Next {
   [[nodiscard]] int32_t gerarDocumentoContabilistico(automation::ObjectRef& oDoc, NextError& utNextError);
   void RegistarDocPendente(KeyDocumNext& utNxtDocKey);
   void TemplateTabela(const std::string& sTabela, automation::db::RecordsetRef& rsOut);
+  // Opens the query a template of `sTabela` is made from; raises the provider error when it does not open.
+  void abrirModelo(const std::string& sTabela, const std::string& sSql, automation::db::RecordsetRef& rsOut);
 
   // The switches; each holds for the next document operation only, except the two log flags.
   struct Switches {

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/db/Catalog.hpp"
+#include "platform/db/DataTypes.hpp"
 #include "support/DalTestAccess.hpp"
 #include "support/ErpFixture.hpp"
+#include "support/RecordingDataAccess.hpp"
 
 namespace testing_support {
 namespace {
@@ -25,7 +28,7 @@ class Templates : public ErpTest {
  protected:
   Rows tableColumns(const std::string& table) {
     automation::db::ConnectionRef connection;
-    dados->ObterLigacao(connection);
+    EXPECT_TRUE(dados->ObterLigacao(connection));
     automation::db::Catalog catalog;
     catalog.SetActiveConnection(connection);
     return described(catalog.Tables(table).Columns());
@@ -71,6 +74,17 @@ TEST_F(Templates, FailuresReachTheCallerUnchanged) {
             "3265 Tables");
   EXPECT_EQ(rs, nullptr);
   EXPECT_EQ(raisedBy([&] { (void)qvd::DAL_Next().TemplateLinhas(); }).numberAndSource(), "91 ");
+}
+
+TEST_F(Templates, AQueryThatDoesNotOpenIsRaisedNamingItsTable) {
+  // A refusing data-access object leaves the record set unset: handed back, it would fail only later.
+  auto recusa = std::make_shared<RecordingDataAccess>(dados);
+  recusa->refuse = [](const std::string& sql) { return sql.find("LOTEMOVS") != std::string::npos; };
+  bal->DataAccess(automation::Variant(recusa));
+  ASSERT_NE(bal->TemplateLinhas(), nullptr);
+  RaisedError erro = raisedBy([&] { (void)bal->TemplateLotes(); });
+  EXPECT_EQ(erro.number, automation::db::dberr::ProviderError);
+  EXPECT_NE(erro.description.find("empty query on LOTEMOVS"), std::string::npos) << erro.description;
 }
 
 }  // namespace
