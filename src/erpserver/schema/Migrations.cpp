@@ -14,6 +14,7 @@ namespace {
 void firstTables(sql::Database& db) {
   db.exec(kMasterTables);
   db.exec(kDocumentTables);
+  db.exec(kFileOnlyTables);
   for (const auto& p : storedProcedures()) {
     auto q = db.query("INSERT INTO SYS_PROCEDURES (NAME, BODY) VALUES (?, ?)");
     q->bind(1, p.name).bind(2, p.body).run();

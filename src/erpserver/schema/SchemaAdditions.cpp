@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "erpserver/schema/SchemaTables.hpp"
+
 namespace erpserver {
 namespace {
 
@@ -93,7 +95,7 @@ END;
 }  // namespace
 
 void addSchemaAdditions(sql::Database& db) {
-  addColumn(db, "PARAMS", "STKNEG", "SMALLINT NOT NULL DEFAULT 0 CHECK (STKNEG IN (0, -1))");
+  addColumn(db, "PARAMS", "STKNEG", kNegativeStockDefinition);
   db.exec(kLotReleases);
   followColumns(db, "DOCREMCAB", "DOCGCCAB");
   followColumns(db, "DOCREMLIN", "DOCGCLIN");
