@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/Export.hpp"
+
 namespace erpserver {
 
 // Registers every creatable class of the server with the platform's component registry as
 // "ErpApiNextPlus.<Class>" and, when asked, also as "ERPNGCOAPI.<Class>".
-void registerServer(bool alsoPrimaryPrefix = false);
+QVD_API void registerServer(bool alsoPrimaryPrefix = false);
 
 // Removes the classes under both prefixes.
-void unregisterServer();
+QVD_API void unregisterServer();
 
 }  // namespace erpserver

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "foundation/Records.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Object.hpp"

@@ -4,7 +4,7 @@
 // "QuarvelVaroDav.<Class>": BAL_Next, NxDocComercial, LogErrosApi, cLote,
 // colLotes, cDocLotes, cDocPendente and coDoclPendentes. The other public
 // classes come back from the members that return them.
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 
 namespace qvd {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string_view>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "platform/Collection.hpp"
 
 namespace qvd {

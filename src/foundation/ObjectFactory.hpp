@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "platform/Object.hpp"
 
 namespace qvd {

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string_view>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "foundation/Records.hpp"
 #include "platform/Members.hpp"
 #include "platform/Record.hpp"

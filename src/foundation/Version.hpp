@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 
 namespace qvd {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "foundation/KeyedItems.hpp"
 #include "foundation/colLotes.hpp"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "platform/Object.hpp"
 
 namespace qvd {

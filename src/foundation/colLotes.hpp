@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "foundation/Export.hpp"
+#include "platform/Export.hpp"
 #include "foundation/KeyedItems.hpp"
 #include "foundation/cLote.hpp"
 

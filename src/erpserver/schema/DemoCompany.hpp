@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Export.hpp"
+
 #include <stdexcept>
 #include <string>
 
@@ -9,7 +11,7 @@ namespace erpserver {
 enum class ExistingCompany { Refuse, Replace };
 
 // Raised by createDemoCompany for a company that exists and is not to be replaced.
-class CompanyExists : public std::runtime_error {
+class QVD_API CompanyExists : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -40,7 +42,7 @@ inline constexpr const char* kDemoPassword = "admin";
 // When `folder` is a server's URI ("postgresql://user@host:port/") the company is the database
 // named `company` on that server, created (its user must be allowed to) and filled in the same
 // way, and dropped again should filling it fail.
-void createDemoCompany(const std::string& folder, const std::string& company = "DEMO",
+QVD_API void createDemoCompany(const std::string& folder, const std::string& company = "DEMO",
                        ExistingCompany existing = ExistingCompany::Refuse);
 
 }  // namespace erpserver

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Export.hpp"
+
 #include "erpserver/store/Database.hpp"
 
 // The company database: one SQLite file per company, "<folder>/<company>.db".
@@ -25,9 +27,9 @@ inline constexpr int kSchemaVersion = 3;
 // Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
 // steps it lacks, in order and in one transaction; one at the version is left as it is. A newer
 // version is refused, naming both. Raises sql::Error on failure, leaving the database unchanged.
-void ensureSchema(sql::Database& db);
+QVD_API void ensureSchema(sql::Database& db);
 
 // The version recorded in the database, 0 when it has none.
-int schemaVersion(sql::Database& db);
+QVD_API int schemaVersion(sql::Database& db);
 
 }  // namespace erpserver

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Export.hpp"
+
 // The server's view of a company database, over the platform's database engines: cached
 // statements, transactions and grouped writes, whatever engine holds the company.
 #include <cstdint>
@@ -18,7 +20,7 @@ namespace erpserver::sql {
 using Error = automation::db::DatabaseError;
 
 // One prepared statement. Parameters are 1-based; columns 0-based.
-class Statement {
+class QVD_API Statement {
  public:
   explicit Statement(std::unique_ptr<automation::db::PreparedStatement> prepared) : p_(std::move(prepared)) {}
 
@@ -63,7 +65,7 @@ class Statement {
 };
 
 // A cached statement in use; reset when the use ends so that no read stays open.
-class Query {
+class QVD_API Query {
  public:
   explicit Query(Statement& statement) : statement_(&statement) {}
   ~Query() { statement_->reset(); }
@@ -78,7 +80,7 @@ class Query {
 
 // An open company database with a cache of prepared statements. The connection has no mutex of
 // its own: its owner serialises its use.
-class Database {
+class QVD_API Database {
  public:
   // Opens an existing file (or creates it when `create`): WAL journal, foreign keys, and a wait
   // of up to ten seconds for another writer. A server's URI opens that database on the server.
@@ -123,7 +125,7 @@ class Database {
 // one lock to all the reads of an action instead of one per statement. Inside a group
 // (Database::beginGroup) a write transaction is a savepoint of the group's and a read one takes
 // the group's snapshot.
-class Transaction {
+class QVD_API Transaction {
  public:
   enum Kind { Read, Write };
   explicit Transaction(Database& db, Kind kind = Write);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Export.hpp"
+
 // The server's sessions: one connection per open company, shared by every login on it, and one
 // login per BaseNext, each with its own user.
 #include <cstdint>
@@ -34,7 +36,7 @@ struct Login {
 // thread (or, when that thread has none, of the process), and keeps it while that login lasts;
 // unbound or left behind, it takes the same choice again when it acts. So a host that runs each
 // facade on a thread of its own has each facade's documents stamped with its own user.
-class SessionLink {
+class QVD_API SessionLink {
  public:
   SessionLink();
   std::shared_ptr<Login> login();
@@ -43,7 +45,7 @@ class SessionLink {
   std::weak_ptr<Login> login_;
 };
 
-class Session {
+class QVD_API Session {
  public:
   static Session& instance();
 
