@@ -65,17 +65,14 @@ TEST_F(DocumentInsertEndToEnd, EveryMemberStoresTheDocumentMovesStockAndReturnsI
               "C001|VN-12|Entrega urgente|PR-7");
     auto [column, value] = ownColumns(member);
     EXPECT_EQ(ofDocument(column, "DOCGCCAB", a.key), value);
-    const std::string lines = ofDocument(
-        "group_concat(ARTIGO||'/'||ARMAZEM||'/'||QUANT||'/'||PRUNIT||'/'||DESCR||'/'||TXDESC||'/'||IFNULL(DESCONTO,''),"
-        "';')",
-        "DOCGCLIN", a.key);
+    const Rows lines = ofDocumentRows("ARTIGO, ARMAZEM, QUANT, PRUNIT, DESCR, TXDESC, DESCONTO", "DOCGCLIN", a.key);
     if (multiWarehouse(member)) {
       // The server turns the composed discount into its rate.
-      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso longo/5.0/;A002/A2/3.0/10.0/Mesa lacada/14.5/10+5");
-      EXPECT_EQ(ofDocument("CODLOT||'/'||ARMAZEM||'/'||QUANT||'/'||NUMLINHA", "LOTEMOVS", a.key), "L-A002-1/A2/3.0/2");
+      EXPECT_EQ(lines, (Rows{"A001|A1|2|1.5|Parafuso longo|5|", "A002|A2|3|10|Mesa lacada|14.5|10+5"}));
+      EXPECT_EQ(ofDocumentRows("CODLOT, ARMAZEM, QUANT, NUMLINHA", "LOTEMOVS", a.key), Rows{"L-A002-1|A2|3|2"});
       EXPECT_DOUBLE_EQ(stock("A002", "A2"), a002Before + sign * 3);
     } else {
-      EXPECT_EQ(lines, "A001/A1/2.0/1.5/Parafuso longo/0.0/;P001/A1/3.0/10.0/Mesa lacada/0.0/");
+      EXPECT_EQ(lines, (Rows{"A001|A1|2|1.5|Parafuso longo|0|", "P001|A1|3|10|Mesa lacada|0|"}));
     }
     EXPECT_DOUBLE_EQ(stock("A001"), a001Before + sign * 2);
     EXPECT_EQ(balError(), "-1 ");

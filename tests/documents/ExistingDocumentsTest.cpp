@@ -32,7 +32,7 @@ TEST_F(ExistingDocuments, MarkingAsFullyConvertedZeroesEveryLineAndSavesIt) {
   qvd::NextError erro;
   EXPECT_TRUE(bal->MarcarTotalmenteConvertido(qvd::NaoAplicavel, chave, erro));
   EXPECT_EQ(ofDocument("CONVERTIDO", "DOCGCCAB", chave), "-1");
-  EXPECT_EQ(scalar("SELECT GROUP_CONCAT(QUANT) FROM DOCGCLIN"), "0.0,0.0,0.0");
+  EXPECT_EQ(ofDocumentRows("QUANT", "DOCGCLIN", chave), (Rows{"0", "0", "0"}));
   EXPECT_EQ(stock("A001"), antes);
 
   qvd::KeyDocumNext ausente{2024, "FA", 1, 999};
@@ -69,20 +69,19 @@ class PrintCopies : public ErpTest {
   bool apagar(const std::string& utilizador, const std::string& tipo, int32_t numero) {
     return bal->SetNumVias(false, 555, utilizador, tipo, 2024, 1, numero, 9);
   }
-  std::string vias() const {
-    return scalar("SELECT GROUP_CONCAT(CHAVE || ' ' || UTILIZ || ' ' || TPDOC || ' ' || ANO || ' ' || SERIE || ' ' || "
-                  "NUMDOC || ' ' || NUMVIA, '; ') FROM (SELECT * FROM IMPRESSA ORDER BY rowid)");
+  Rows vias() const {
+    return rows("SELECT CHAVE, UTILIZ, TPDOC, ANO, SERIE, NUMDOC, NUMVIA FROM IMPRESSA ORDER BY NUMDOC, UTILIZ, NUMVIA");
   }
 };
 
 TEST_F(PrintCopies, EachCopyIsOneRowAndDeletingTakesEveryCopyOfThatUserAndDocument) {
   EXPECT_TRUE(registar("ana", "FA", 7, 3));
-  EXPECT_EQ(vias(), "987655 ana FA 2024 1 7 1; 987656 ana FA 2024 1 7 2; 987657 ana FA 2024 1 7 3");
+  EXPECT_EQ(vias(), (Rows{"987655|ana|FA|2024|1|7|1", "987656|ana|FA|2024|1|7|2", "987657|ana|FA|2024|1|7|3"}));
   EXPECT_TRUE(registar("ana", "FA", 7, 0));
   EXPECT_TRUE(registar("rui", "FA", 7, 1));
   EXPECT_TRUE(registar("ana", "FA", 8, 1));
   EXPECT_TRUE(apagar("ana", "FA", 7));
-  EXPECT_EQ(vias(), "987655 rui FA 2024 1 7 1; 987655 ana FA 2024 1 8 1");
+  EXPECT_EQ(vias(), (Rows{"987655|rui|FA|2024|1|7|1", "987655|ana|FA|2024|1|8|1"}));
 
   // Failures are false, never raised; a table that does not open is nothing to do.
   qvd::BAL_Next semDados;
@@ -101,7 +100,7 @@ TEST_F(PrintCopies, QuotesInTheUserOrTypeCannotWidenTheDeletion) {
   EXPECT_TRUE(apagar("ana", "FA') OR ('1'='1", 7));
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM IMPRESSA"), "2");
   EXPECT_TRUE(apagar("o'neil", "F'A", 7));
-  EXPECT_EQ(vias(), "987655 ana FA 2024 1 7 1");
+  EXPECT_EQ(vias(), Rows{"987655|ana|FA|2024|1|7|1"});
 }
 
 }  // namespace

@@ -6,8 +6,10 @@ namespace {
 
 TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   startSession();
-  const std::string lines = "SELECT group_concat(CONTA || ' ' || DEBITO || ' ' || CREDITO, '; ') FROM (SELECT L.* FROM "
-                            "MOVCTBLIN L JOIN MOVCTB M ON M.ID = L.ID WHERE M.TPDOC = '";
+  auto lines = [this](const std::string& type) {
+    return rows("SELECT L.CONTA, L.DEBITO, L.CREDITO FROM MOVCTBLIN L JOIN MOVCTB M ON M.ID = L.ID WHERE M.TPDOC = '" +
+                type + "' ORDER BY L.NUMLINHA");
+  };
   auto entryOf = [](const DocBuilder& d) {
     ObjectRef entry = erp("DocumentoContabilistico");
     invoke(entry, "DocumentoComercial", d.doc);
@@ -20,9 +22,9 @@ TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   ASSERT_EQ(fa.inserir(), 0) << fa.message();
   ASSERT_EQ(verdict(entry, "Validar"), "0 ");
   ASSERT_EQ(verdict(entry, "Inserir"), "0 ");
-  EXPECT_EQ(scalar("SELECT DIARIO || ' ' || DATA || ' ' || TOTDEB FROM MOVCTB WHERE TPDOC = 'FA' AND NNUMDOC = 1"),
-            "VND 2024-05-15 6.15");
-  EXPECT_EQ(scalar(lines + "FA' ORDER BY L.NUMLINHA)"), "211C001 6.15 0.0; 711 0.0 5.0; 2433 0.0 1.15");
+  EXPECT_EQ(rows("SELECT DIARIO, DATA, TOTDEB FROM MOVCTB WHERE TPDOC = 'FA' AND NNUMDOC = 1"),
+            Rows{"VND|15-05-2024|6.15"});
+  EXPECT_EQ(lines("FA"), (Rows{"211C001|6.15|0", "711|0|5", "2433|0|1.15"}));
   EXPECT_EQ(verdict(entry, "Inserir"), "1011 O documento FA 1/2024 n.º 1 já tem lançamento contabilístico");
 
   // A credit note credits the client; an exempt VAT regime posts no VAT.
@@ -30,7 +32,7 @@ TEST_F(ErpServerTest, AccountingEntryOfTheDocumentTotals) {
   nc.line("A001", "A1", 2, 10.0);
   ASSERT_EQ(nc.inserir(), 0) << nc.message();
   ASSERT_EQ(verdict(entryOf(nc), "Inserir"), "0 ");
-  EXPECT_EQ(scalar(lines + "NC' ORDER BY L.NUMLINHA)"), "211C002 0.0 20.0; 711 20.0 0.0");
+  EXPECT_EQ(lines("NC"), (Rows{"211C002|0|20", "711|20|0"}));
   DocBuilder gr("GR", 1, "C001");
   gr.line("A001", "A1", 1);
   ASSERT_EQ(gr.inserir(), 0);

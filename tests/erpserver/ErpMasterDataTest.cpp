@@ -35,7 +35,7 @@ TEST_F(ErpServerTest, ArticlesAreReadValidatedInsertedAndAltered) {
   ObjectRef back = erp("Artigos");
   ASSERT_EQ(verdict(back, "Ler", "A100"), "0 ");
   EXPECT_EQ(propTexts(back, {"Nome", "PvpSIV"}), "Prego de aço|0.12");
-  EXPECT_EQ(scalar("SELECT FAMILI IS NULL FROM ARTIGOS WHERE CODIGO = 'A100'"), "1");
+  EXPECT_EQ(scalar("SELECT COUNT(*) FROM ARTIGOS WHERE CODIGO = 'A100' AND FAMILI IS NULL"), "1");
   propPut(back, "Codigo", "A101");
   EXPECT_EQ(verdict(back, "Alterar"), "1010 Artigo 'A101' não existe");
 }

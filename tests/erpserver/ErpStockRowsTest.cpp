@@ -35,7 +35,8 @@ TEST_F(ErpServerTest, SupplierEntryAveragesEachLineOnTheStockBeforeIt) {
   ASSERT_EQ(entry.inserir(), 0) << entry.message();
   // A001: 150 at 0.2, then 50 at 0.6 (200 at 0.3), then 100 at 0.9; P001: 12 at 80, then 1 at 93.
   auto cost = [this](const char* article) {
-    return rows(std::string("SELECT round(ULTPMP, 6), ULTPRC, STDISP FROM ARTIGOS WHERE CODIGO = '") + article + "'");
+    return rows(std::string("SELECT round(CAST(ULTPMP AS NUMERIC), 6), ULTPRC, STDISP FROM ARTIGOS WHERE CODIGO = '") +
+                article + "'");
   };
   EXPECT_EQ(cost("A001"), Rows{"0.5|0.9|300"});
   EXPECT_EQ(cost("P001"), Rows{"81|93|13"});

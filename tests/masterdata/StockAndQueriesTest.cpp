@@ -72,8 +72,8 @@ TEST_F(StockAndQueries, PreselectedOrdersForEachFilterWithAndWithoutDate) {
   }
 
   EXPECT_TRUE(bal->VT_Ordens_TrocaSequencia(2, 5));
-  EXPECT_EQ(scalar("SELECT GROUP_CONCAT(ORDEMID || ':' || SEQUENCIA) FROM ORDENSFABRICO WHERE ORDEMID IN (2, 5)"),
-            "2:5,5:2");
+  EXPECT_EQ(rows("SELECT ORDEMID, SEQUENCIA FROM ORDENSFABRICO WHERE ORDEMID IN (2, 5) ORDER BY ORDEMID"),
+            (Rows{"2|5", "5|2"}));
 
   qvd::BAL_Next semDados;
   auto e = raisedBy([&] { semDados.VT_Ordens_TrocaSequencia(2, 5); });

@@ -50,36 +50,28 @@ CallPlan planOf(const std::vector<JournalEntry>& journal) {
   return plan;
 }
 
-namespace {
-
-// One table's rows as sorted text.
-std::string rows(const Scalar& scalar, const std::string& table, std::initializer_list<const char*> columns) {
-  std::string row;
-  for (const char* column : columns)
-    row += (row.empty() ? "ifnull(" : " || ' ' || ifnull(") + std::string(column) + ", '')";
-  return table + ": " +
-         scalar("SELECT ifnull(group_concat(r, '; '), '') FROM (SELECT " + row + " AS r FROM " + table +
-                " ORDER BY r)") +
-         "\n";
+std::string tableState(const RowReader& rows, const std::string& table, std::initializer_list<const char*> columns) {
+  std::string list, state = table + ":";
+  for (const char* column : columns) list += (list.empty() ? "" : ", ") + std::string(column);
+  for (const std::string& row : rows("SELECT " + list + " FROM " + table + " ORDER BY " + list)) state += " " + row + ";";
+  return state + "\n";
 }
 
-}  // namespace
-
-std::string documentState(const Scalar& scalar) {
-  return rows(scalar, "DOCGCCAB", {"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO"}) +
-         rows(scalar, "DOCGCLIN", {"TPDOCUM", "NNUMDOC", "NUMLINHA", "TPLINHA", "ARTIGO", "ARMAZEM", "QUANT"}) +
-         rows(scalar, "LOTEMOVS", {"TPDOCUM", "NNUMDOC", "NUMLINHA", "CODLOT", "ARMAZEM", "QUANT"}) +
-         rows(scalar, "ARTARM", {"ARTIGO", "ARMAZEM", "EXISTENC", "QTDENT", "QTDSID"}) +
-         rows(scalar, "NUMDOC", {"DOC", "SERIE", "ANO", "NUM"});
+std::string documentState(const RowReader& rows) {
+  return tableState(rows, "DOCGCCAB", {"TPDOC", "SERIE", "ANO", "NNUMDOC", "TERCEIRO"}) +
+         tableState(rows, "DOCGCLIN", {"TPDOCUM", "NNUMDOC", "NUMLINHA", "TPLINHA", "ARTIGO", "ARMAZEM", "QUANT"}) +
+         tableState(rows, "LOTEMOVS", {"TPDOCUM", "NNUMDOC", "NUMLINHA", "CODLOT", "ARMAZEM", "QUANT"}) +
+         tableState(rows, "ARTARM", {"ARTIGO", "ARMAZEM", "EXISTENC", "QTDENT", "QTDSID"}) +
+         tableState(rows, "NUMDOC", {"DOC", "SERIE", "ANO", "NUM"});
 }
 
-std::string lotState(const Scalar& scalar) {
-  return rows(scalar, "ARTLOT", {"ARTIGO", "CODLOTE", "ARMAZEM", "QTDENT", "QTDSID"});
+std::string lotState(const RowReader& rows) {
+  return tableState(rows, "ARTLOT", {"ARTIGO", "CODLOTE", "ARMAZEM", "QTDENT", "QTDSID"});
 }
 
-std::string accountingState(const Scalar& scalar) {
-  return rows(scalar, "MOVCTB", {"ID", "TPDOC", "SERIE", "ANO", "NNUMDOC"}) +
-         rows(scalar, "MOVCTBLIN", {"ID", "NUMLINHA", "CONTA"});
+std::string accountingState(const RowReader& rows) {
+  return tableState(rows, "MOVCTB", {"ID", "TPDOC", "SERIE", "ANO", "NNUMDOC"}) +
+         tableState(rows, "MOVCTBLIN", {"ID", "NUMLINHA", "CONTA"});
 }
 
 }  // namespace reliability

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -58,10 +59,13 @@ CallPlan planOf(const std::vector<erpserver::JournalEntry>& journal);
 
 // Rows of the company database as text, each changing with any row that a document insert adds
 // or changes: the documents with their lines, lot movements, stock and numbering; the lots'
-// own quantities; the accounting entries.
-using Scalar = std::function<std::string(const std::string&)>;
-std::string documentState(const Scalar& scalar);
-std::string lotState(const Scalar& scalar);
-std::string accountingState(const Scalar& scalar);
+// own quantities; the accounting entries. `rows` runs a query and renders each row of it, the
+// same way on every engine.
+using RowReader = std::function<std::vector<std::string>(const std::string&)>;
+// The `columns` of every row of `table`, sorted.
+std::string tableState(const RowReader& rows, const std::string& table, std::initializer_list<const char*> columns);
+std::string documentState(const RowReader& rows);
+std::string lotState(const RowReader& rows);
+std::string accountingState(const RowReader& rows);
 
 }  // namespace reliability

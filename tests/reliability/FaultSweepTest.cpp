@@ -46,11 +46,11 @@ class FaultSweep : public testing_support::ErpTest, public ::testing::WithParamI
  protected:
   // The company database as the run left it.
   void readState(Attempt& r) {
-    Scalar read = [this](const std::string& sql) { return scalar(sql); };
+    RowReader read = [this](const std::string& sql) { return rows(sql); };
     r.document = documentState(read);
     r.lots = lotState(read);
     r.accounting = accountingState(read);
-    r.stockBreaches = testing_support::stockInvariantBreaches(read);
+    r.stockBreaches = testing_support::stockInvariantBreaches([this](const std::string& sql) { return scalar(sql); });
   }
 
   // Runs the member with every switch on; `inject` arms the fault after the arguments are built.

@@ -34,12 +34,12 @@ struct Case {
 class MaintenanceSweep : public ErpTest {
  protected:
   std::string state() const {
-    reliability::Scalar read = [this](const std::string& sql) { return scalar(sql); };
+    reliability::RowReader read = [this](const std::string& sql) { return rows(sql); };
     return reliability::documentState(read) + reliability::lotState(read) +
-           scalar("SELECT group_concat(TPDOC || NNUMDOC, ' ') FROM DOCREMOVIDOS") + "|" +
-           scalar("SELECT group_concat(PRUNIT, ' ') FROM DOCGCLIN") + "|" +
-           scalar("SELECT group_concat(CONVERTIDO, ' ') FROM DOCGCCAB") + "|" +
-           scalar("SELECT group_concat(NUMVIA, ' ') FROM IMPRESSA");
+           reliability::tableState(read, "DOCREMOVIDOS", {"TPDOC", "NNUMDOC"}) +
+           reliability::tableState(read, "DOCGCLIN", {"TPDOCUM", "NNUMDOC", "NUMLINHA", "PRUNIT"}) +
+           reliability::tableState(read, "DOCGCCAB", {"TPDOC", "NNUMDOC", "CONVERTIDO"}) +
+           reliability::tableState(read, "IMPRESSA", {"TPDOC", "NUMDOC", "UTILIZ", "NUMVIA"});
   }
 
   void fresh(const Case& c) {

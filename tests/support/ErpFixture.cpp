@@ -122,7 +122,11 @@ bool CompanyTest::onServer() const { return companyEngine() == TestEngine::Postg
 
 std::string CompanyTest::scalar(const std::string& sql) const {
   automation::db::RecordsetRef rs;
-  if (!dados->AbrirRecordset("", sql, rs, -1, 0) || !rs || rs->Eof()) return {};
+  if (!dados->AbrirRecordset("", sql, rs, -1, 0) || !rs) {
+    ADD_FAILURE() << "The query failed: " << sql << "\n" << dados->UltimoErroBD();
+    return {};
+  }
+  if (rs->Eof()) return {};
   automation::Variant value = rs->GetFields().Item(automation::Variant(int32_t{0})).Value();
   return value.isNull() ? std::string() : value.toString();
 }
@@ -135,7 +139,10 @@ double CompanyTest::number(const std::string& sql) const {
 Rows CompanyTest::rows(const std::string& sql) const {
   automation::db::RecordsetRef rs;
   Rows rows;
-  if (!dados->AbrirRecordset("", sql, rs, -1, 0)) return rows;
+  if (!dados->AbrirRecordset("", sql, rs, -1, 0)) {
+    ADD_FAILURE() << "The query failed: " << sql << "\n" << dados->UltimoErroBD();
+    return rows;
+  }
   for (; !rs->Eof(); rs->MoveNext()) {
     std::string row;
     for (int32_t i = 0; i < rs->GetFields().Count(); ++i) {
@@ -237,6 +244,11 @@ qvd::KeyDocumNext ErpTest::insertInvoice(const Lines& lines, const std::string& 
 std::string ErpTest::ofDocument(const std::string& expression, const std::string& table,
                                 const qvd::KeyDocumNext& key) const {
   return scalar("SELECT " + expression + " FROM " + table + keyFilter(key, table == "DOCGCCAB" ? "TPDOC" : "TPDOCUM"));
+}
+
+Rows ErpTest::ofDocumentRows(const std::string& columns, const std::string& table,
+                             const qvd::KeyDocumNext& key) const {
+  return rows("SELECT " + columns + " FROM " + table + keyFilter(key, "TPDOCUM") + " ORDER BY NUMLINHA, 1");
 }
 
 bool ErpTest::exists(const qvd::KeyDocumNext& key) const { return ofDocument("COUNT(*)", "DOCGCCAB", key) == "1"; }

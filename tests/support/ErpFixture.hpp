@@ -54,10 +54,12 @@ class CompanyTest : public ::testing::Test {
 
   std::filesystem::path logFolder() const { return folder / "log"; }
 
-  // The first column of the first row of `sql` on the company database ("" when no row).
+  // The first column of the first row of `sql` on the company database ("" when no row); a
+  // query that fails fails the test.
   std::string scalar(const std::string& sql) const;
   double number(const std::string& sql) const;
-  // Every row `sql` returns, its columns joined with "|" (a null as the empty text).
+  // Every row `sql` returns, its columns joined with "|" (a null as the empty text). The values
+  // are rendered here rather than by the database, so that every engine gives the same text.
   Rows rows(const std::string& sql) const;
   double stock(const std::string& article, const std::string& warehouse = "A1") const;
   // The operation log as written so far ("" when there is none).
@@ -116,6 +118,9 @@ class ErpTest : public CompanyTest {
   // One expression over the header ("DOCGCCAB"), lines ("DOCGCLIN") or lots ("LOTEMOVS") of the
   // document `key` names.
   std::string ofDocument(const std::string& expression, const std::string& table, const qvd::KeyDocumNext& key) const;
+  // The lines ("DOCGCLIN") or lots ("LOTEMOVS") of the document `key` names in line order, each row
+  // of `columns` rendered as rows() does, alike on every engine.
+  Rows ofDocumentRows(const std::string& columns, const std::string& table, const qvd::KeyDocumNext& key) const;
   bool exists(const qvd::KeyDocumNext& key) const;
   // The stored lines: number, article, description, unit price, quantity, discount rate.
   Rows linesOf(const qvd::KeyDocumNext& key) const;
