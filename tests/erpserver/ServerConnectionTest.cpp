@@ -3,13 +3,16 @@
 #include <chrono>
 #include <string>
 
+#include "erpserver/store/Database.hpp"
 #include "erpserver/store/Session.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "support/ErpFixture.hpp"
 
 // A company on a server whose connection breaks in the middle of the work.
 namespace testing_support {
 namespace {
 
+namespace address = automation::db::address;
 using ServerConnection = ErpTest;
 
 TEST_F(ServerConnection, AKilledConnectionLosesTheUncommittedDocumentsWholeAndTheCallerHearsAtOnce) {
@@ -28,8 +31,22 @@ TEST_F(ServerConnection, AKilledConnectionLosesTheUncommittedDocumentsWholeAndTh
     EXPECT_FALSE(bal->CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "", "15-03-2024",
                                        "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, key));
   });
-  EXPECT_FALSE((raised.number ? raised.description : bal->ErroDescricao()).empty());
-  EXPECT_THROW(erpserver::Session::instance().commitGroup(), std::exception);
+  // The caller hears that the server went away, where it was, and what to do; never the password.
+  const std::string where = "\"" + address::withoutPassword(address::withDatabase(location, company)) + "\" was lost";
+  auto saysLost = [&](const std::string& message) {
+    EXPECT_NE(message.find("The connection to the database server " + where), std::string::npos) << message;
+    EXPECT_NE(message.find("open the company again"), std::string::npos) << message;
+    if (address::withoutPassword(location) != location) {
+      EXPECT_EQ(message.find(location.substr(0, location.find('@'))), std::string::npos) << message;
+    }
+  };
+  saysLost(raised.number ? raised.description : bal->ErroDescricao());
+  try {
+    erpserver::Session::instance().commitGroup();
+    ADD_FAILURE() << "a group on a lost connection was committed";
+  } catch (const std::exception& e) {
+    saysLost(e.what());
+  }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 
   EXPECT_TRUE(exists(committed));
@@ -37,6 +54,42 @@ TEST_F(ServerConnection, AKilledConnectionLosesTheUncommittedDocumentsWholeAndTh
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB"), "1");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCLIN"), "2");
   EXPECT_EQ(counter("FA"), "1");
+}
+
+// A writer does not wait for good behind a session that holds the company's writer lock and
+// stands still: past the lock timeout (here one second, set through the URI) it fails, saying why.
+TEST_F(ServerConnection, AWriterBehindAStuckSessionGivesUpAfterTheLockTimeout) {
+  if (!onServer()) GTEST_SKIP() << "a company file's writers wait on the file, not on a server's lock";
+  qvd::BAL_Next impatient;
+  impatient.DataAccess(automation::Variant(openCompany()));
+  const std::string withTimeout = location + (location.find('?') == std::string::npos ? "?" : "&") +
+                                  "options=-c%20lock_timeout%3D1s";
+  ASSERT_TRUE(impatient.ApiInicia(withTimeout, logFolder().string(), company, erpserver::kDemoUser,
+                                  erpserver::kDemoPassword))
+      << impatient.ErroDescricao();
+  auto stuck = erpserver::sql::Database::open(address::withDatabase(location, company), false);
+  stuck->beginGroup();
+
+  auto start = std::chrono::steady_clock::now();
+  LineArrays a({{"A001", 1}});
+  qvd::KeyDocumNext key;
+  RaisedError raised = raisedBy([&] {
+    EXPECT_FALSE(impatient.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "",
+                                            "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant,
+                                            a.dPrUnit, a.sNotas, key));
+  });
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  const std::string message = raised.number ? raised.description : impatient.ErroDescricao();
+  EXPECT_NE(message.find("Another session has held the writer lock of the database"), std::string::npos) << message;
+  EXPECT_NE(message.find("longer than 1s"), std::string::npos) << message;
+
+  // Once the stuck session lets go, the same writer goes on.
+  stuck.reset();
+  EXPECT_TRUE(impatient.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "",
+                                         "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit,
+                                         a.sNotas, key))
+      << impatient.ErroDescricao();
+  impatient.ApiTermina();
 }
 
 }  // namespace

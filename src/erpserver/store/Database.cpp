@@ -57,9 +57,12 @@ void Database::beginGroup() {
 void Database::commitGroup() {
   if (!grouped_) return;
   grouped_ = false;
-  if (!engine_->inTransaction())
+  if (!engine_->inTransaction()) {
+    // A server that went away took the group with it: that, not an error of the writes, is news.
+    engine_->checkConnection();
     throw Error(DatabaseError::Kind::Other,
                 "the database rolled back the group of writes after an error; none of it was kept");
+  }
   try {
     exec("COMMIT");
   } catch (...) {
@@ -74,8 +77,10 @@ Transaction::Transaction(Database& db, Kind kind) : db_(db) {
     return;
   }
   // Writing on after the database dropped the group would commit each write alone, out of it.
-  if (!db_.engine().inTransaction())
+  if (!db_.engine().inTransaction()) {
+    db_.engine().checkConnection();
     throw Error(DatabaseError::Kind::Other, "the database rolled back the group of writes after an error");
+  }
   savepoint_ = kind == Write;
   if (savepoint_) db_.exec("SAVEPOINT action");
   else open_ = false;

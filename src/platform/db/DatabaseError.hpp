@@ -1,7 +1,8 @@
 #pragma once
 
 // A statement the database refused: the provider error, with the kind of refusal so that a caller
-// can react to a broken constraint or a lock held elsewhere without reading the engine's text.
+// can react to a broken constraint, a lock held elsewhere or a lost connection to a server without
+// reading the engine's text.
 #include <string>
 
 #include "platform/AutomationError.hpp"
@@ -10,7 +11,7 @@ namespace automation::db {
 
 class DatabaseError : public AutomationError {
  public:
-  enum class Kind { Other, Constraint, Busy };
+  enum class Kind { Other, Constraint, Busy, ConnectionLost };
   DatabaseError(Kind kind, std::string description);
   Kind kind() const noexcept { return kind_; }
 

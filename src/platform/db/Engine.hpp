@@ -44,6 +44,9 @@ class Engine {
 
   virtual void begin() = 0;
   virtual bool inTransaction() const = 0;
+  // Raises a lost connection (DatabaseError::Kind::ConnectionLost) when the engine talks to a
+  // server it no longer reaches; nothing otherwise.
+  virtual void checkConnection() {}
   // A statement without parameters or rows (COMMIT, SAVEPOINT ...); `quiet` ignores a failure,
   // for clean-ups that must not raise.
   virtual void run(const char* sql, bool quiet = false) = 0;

@@ -16,6 +16,7 @@ namespace {
 using postgres::StatementText;
 
 constexpr const char* kReadOnlyState = "25006";
+constexpr const char* kLockNotAvailable = "55P03";
 
 std::string withoutSigil(std::string_view name) {
   if (!name.empty() && (name[0] == '@' || name[0] == ':' || name[0] == '$')) name.remove_prefix(1);
@@ -44,16 +45,24 @@ bool controlsTransaction(const StatementText& statement) {
 // writer holds (a deadlock, a lock not available, a serialization failure).
 DatabaseError::Kind failureKind(const std::string& state) {
   if (state.starts_with("23")) return DatabaseError::Kind::Constraint;
-  if (state == "40P01" || state == "55P03" || state == "40001") return DatabaseError::Kind::Busy;
+  if (state == "40P01" || state == kLockNotAvailable || state == "40001") return DatabaseError::Kind::Busy;
   return DatabaseError::Kind::Other;
+}
+
+// A connection exception (class 08), or the server shutting the session down: by an
+// administrator (57P01), in a crash (57P02) or while it cannot take connections (57P03).
+bool lostConnectionState(const std::string& state) {
+  return state.starts_with("08") || state == "57P01" || state == "57P02" || state == "57P03";
 }
 
 }  // namespace
 
 std::unique_ptr<PostgresEngine> PostgresEngine::open(const std::string& uri) {
-  // Later keywords win, so that the URI's own settings override these defaults.
-  const char* keywords[] = {"connect_timeout", "application_name", "dbname", nullptr};
-  const char* values[] = {"10", "qvd", uri.c_str(), nullptr};
+  // Later keywords win, so that the URI's own settings override these defaults. Keepalives find a
+  // server that vanished without closing the connection, instead of waiting on it for good.
+  const char* keywords[] = {"connect_timeout", "application_name", "keepalives",    "keepalives_idle",
+                            "keepalives_interval", "keepalives_count", "dbname", nullptr};
+  const char* values[] = {"10", "qvd", "1", "30", "10", "3", uri.c_str(), nullptr};
   PGconn* connection = PQconnectdbParams(keywords, values, 1);
   if (!connection || PQstatus(connection) != CONNECTION_OK) {
     std::string reason = connection ? trimmed(PQerrorMessage(connection)) : "out of memory";
@@ -64,8 +73,15 @@ std::unique_ptr<PostgresEngine> PostgresEngine::open(const std::string& uri) {
           "Connection");
   }
   PQsetNoticeProcessor(connection, [](void*, const char*) {}, nullptr);
-  std::unique_ptr<PostgresEngine> engine(new PostgresEngine(connection));
+  std::unique_ptr<PostgresEngine> engine(new PostgresEngine(connection, address::withoutPassword(uri)));
   engine->run("SET client_encoding TO 'UTF8'; SET DateStyle TO ISO, YMD");
+  // A session stuck while holding the writer lock must not hang every other writer; a timeout set
+  // by the URI, PGOPTIONS or the server's settings for the role or database is kept.
+  Result timeout(PQexec(connection, "SELECT CASE current_setting('lock_timeout') WHEN '0' THEN "
+                                    "set_config('lock_timeout', '30s', false) ELSE current_setting('lock_timeout') END"),
+                 PQclear);
+  if (!timeout || PQresultStatus(timeout.get()) != PGRES_TUPLES_OK) engine->failWith(timeout.get());
+  engine->lockTimeout_ = PQgetvalue(timeout.get(), 0, 0);
   return engine;
 }
 
@@ -81,19 +97,37 @@ void PostgresEngine::failWith(const PGresult* result) {
   } else {
     message = trimmed(PQerrorMessage(connection_));
   }
-  if (PQstatus(connection_) == CONNECTION_BAD) {
-    fail("The connection to the database server was lost (" + message +
-         "); what was not committed was not written. Open the database again once the server is reachable.");
-  }
+  if (connectionLost()) failConnectionLost(message);
   fail(std::move(message), failureKind(sqlState_));
+}
+
+bool PostgresEngine::connectionLost() const {
+  return PQstatus(connection_) == CONNECTION_BAD || lostConnectionState(sqlState_);
+}
+
+void PostgresEngine::failConnectionLost(const std::string& reason) {
+  sqlState_ = "08006";
+  fail("The connection to the database server \"" + address_ + "\" was lost (" + reason +
+           "); what was not committed was not written. Check that the server is running and reachable, then open "
+           "the company again.",
+       DatabaseError::Kind::ConnectionLost);
+}
+
+void PostgresEngine::checkConnection() {
+  if (connectionLost()) failConnectionLost(trimmed(PQerrorMessage(connection_)));
 }
 
 void PostgresEngine::begin() {
   try {
     run("BEGIN; SELECT pg_advisory_xact_lock(hashtext('qvd writer'))");
-  } catch (...) {
+  } catch (const DatabaseError& e) {
     run("ROLLBACK", true);
-    throw;
+    if (sqlState_ != kLockNotAvailable) throw;
+    // Not a turn to wait for again: the writer ahead has held the lock past the timeout.
+    fail("Another session has held the writer lock of the database \"" + address_ + "\" for longer than " +
+         lockTimeout_ + " (" + e.description() +
+         "); nothing was written. Finish or end that session (pg_stat_activity shows it), or set a longer "
+         "lock_timeout in the connection's options, then try again.");
   }
 }
 

@@ -33,9 +33,11 @@ class PostgresEngine : public Engine {
   int64_t lastInsertId() override;
   // Takes the database's writer lock with the transaction, as a file database's writer does, so
   // that writers in any process on any machine take their turns and read what the one before
-  // them committed (document numbers among them).
+  // them committed (document numbers among them). A writer waits for the lock as long as the
+  // session's lock_timeout (30 s unless the URI, PGOPTIONS or the server sets one), then fails.
   void begin() override;
   bool inTransaction() const override;
+  void checkConnection() override;
   void run(const char* sql, bool quiet = false) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
@@ -57,15 +59,19 @@ class PostgresEngine : public Engine {
     std::string name;
     std::map<int, TableColumn> columns;  // by column number
   };
-  explicit PostgresEngine(PGconn* connection) : connection_(connection) {}
+  PostgresEngine(PGconn* connection, std::string address) : connection_(connection), address_(std::move(address)) {}
   // One statement; raises the server's text when it fails.
   Result send(const postgres::StatementText& statement, std::span<const NamedValue> parameters,
               bool typed = true);
   RecordsetRef rowsOf(const PGresult& result);
   const Table* table(unsigned oid, int column);
   [[noreturn]] void failWith(const PGresult* result);
+  bool connectionLost() const;
+  [[noreturn]] void failConnectionLost(const std::string& reason);
 
   PGconn* connection_;
+  std::string address_;      // the URI without its password, for messages
+  std::string lockTimeout_;  // the session's, as the server shows it
   int64_t affected_ = 0;
   std::string sqlState_;  // of the last failure
   std::map<unsigned, Table> tables_;
