@@ -246,7 +246,9 @@ TEST(PostgresDataAccess, AConnectionLostInATransactionFailsAtOnceAndLeavesNothin
 
   auto start = std::chrono::steady_clock::now();
   EXPECT_FALSE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('fim', 2)"));
-  EXPECT_NE(dao->UltimoErroBD().find("connection to the database server was lost"), std::string::npos)
+  EXPECT_NE(dao->UltimoErroBD().find("connection to the database server \"" +
+                                     automation::db::address::withoutPassword(database.target()) + "\" was lost"),
+            std::string::npos)
       << dao->UltimoErroBD();
   EXPECT_FALSE(dao->TerminarTransaccao());
   RecordsetRef rs;

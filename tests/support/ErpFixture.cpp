@@ -32,12 +32,12 @@ std::string demoCompanyFile() {
 struct ServerDemoCompany {
   std::string name = "qvd_demo_" + std::to_string(getpid());
   ServerDemoCompany() {
-    onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+    dropTestDatabase(name);
     erpserver::createDemoCompany(testServer(), name);
   }
   ~ServerDemoCompany() {
     try {
-      onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+      dropTestDatabase(name);
     } catch (...) {
     }
   }
@@ -47,7 +47,7 @@ std::string copyOfServerDemoCompany() {
   static const ServerDemoCompany demo;
   static int copies = 0;
   std::string name = "qvd_t" + std::to_string(getpid()) + "_" + std::to_string(++copies);
-  onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+  dropTestDatabase(name);
   onTestServer("CREATE DATABASE " + name + " TEMPLATE " + demo.name);
   return name;
 }
@@ -111,7 +111,7 @@ void CompanyTest::TearDown() {
   workFolder.reset();
   if (companyEngine() == TestEngine::Postgres && !location.empty()) {
     try {
-      onTestServer("DROP DATABASE IF EXISTS " + company + " WITH (FORCE)");
+      dropTestDatabase(company);
     } catch (const std::exception& e) {
       ADD_FAILURE() << "Could not drop the test company " << company << ": " << e.what();
     }

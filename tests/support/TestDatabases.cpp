@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
@@ -23,6 +25,18 @@ TestEngine companyEngine() {
 
 void onTestServer(const std::string& sql) { automation::db::Connection::open(testServer())->Execute(sql); }
 
+void dropTestDatabase(const std::string& name) {
+  for (int attempt = 1;; ++attempt) {
+    try {
+      onTestServer("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
+      return;
+    } catch (const std::exception&) {
+      if (attempt == 20) throw;
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+  }
+}
+
 std::vector<TestEngine> testEngines() {
   if (testServer().empty()) return {TestEngine::Sqlite};
   return {TestEngine::Sqlite, TestEngine::Postgres};
@@ -40,7 +54,7 @@ ScratchDatabase::ScratchDatabase(TestEngine engine) : engine_(engine) {
     return;
   }
   name_ = "qvd_test_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
-  onTestServer("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+  dropTestDatabase(name_);
   onTestServer("CREATE DATABASE " + name_ + " ENCODING 'UTF8' TEMPLATE template0");
   target_ = automation::db::address::withDatabase(testServer(), name_);
 }
@@ -48,7 +62,7 @@ ScratchDatabase::ScratchDatabase(TestEngine engine) : engine_(engine) {
 ScratchDatabase::~ScratchDatabase() {
   if (name_.empty()) return;
   try {
-    onTestServer("DROP DATABASE IF EXISTS " + name_ + " WITH (FORCE)");
+    dropTestDatabase(name_);
   } catch (...) {
     ADD_FAILURE() << "Could not drop the test database " << name_;
   }

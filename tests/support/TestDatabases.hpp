@@ -26,6 +26,9 @@ std::string testServer();
 TestEngine companyEngine();
 // Runs a statement on the test server's own database.
 void onTestServer(const std::string& sql);
+// Drops a database of the test server whoever is connected, waiting out a vacuum worker of the
+// server's own, which the test's user may not end.
+void dropTestDatabase(const std::string& name);
 
 // An empty database of its own for one test: a file in a temporary folder, or a database on the
 // test server that is dropped again, whoever is still connected, when this goes.
