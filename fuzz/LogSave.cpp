@@ -1,6 +1,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -8,14 +9,16 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "Check.hpp"
 #include "foundation/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Text.hpp"
 
-// The operation log filled with random texts (any bytes, not only valid UTF-8), header names
-// that repeat, line numbers with gaps and repeats, any doubles and lots, saved in either file
+// The operation log filled with random texts (any bytes, not only valid UTF-8; keys that are not
+// are refused), header names that repeat, line numbers with gaps and repeats, any doubles and lots, saved in either file
 // encoding. Save never raises, and each Save appends exactly one record that begins with its
 // rule of dashes.
 namespace {
@@ -36,11 +39,14 @@ std::string fileText() {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void ignoreDuplicate(const std::function<void()>& add) {
+// A key may repeat one already added; a key or value that is not UTF-8 is refused as invalid.
+void ignoreDuplicate(const std::function<void()>& add, std::initializer_list<std::string_view> texts) {
   try {
     add();
   } catch (const automation::AutomationError& e) {
-    require(e.number() == automation::errnum::DuplicateKey, "an add failed otherwise than by a duplicate key");
+    bool utf8 = std::all_of(texts.begin(), texts.end(), [](std::string_view t) { return automation::text::isUtf8(t); });
+    require(e.number() == automation::errnum::DuplicateKey || (!utf8 && e.number() == automation::errnum::InvalidArgument),
+            "an add failed otherwise than by a duplicate key or text that is not UTF-8");
   }
 }
 
@@ -57,14 +63,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   log.ErroNum(in.ConsumeIntegral<int32_t>());
   for (int n = in.ConsumeIntegralInRange(0, 8); n > 0; --n) {
     std::string value = in.ConsumeRandomLengthString(30), name = in.ConsumeRandomLengthString(30);
-    ignoreDuplicate([&] { log.HdrAdd(value, name); });
+    ignoreDuplicate([&] { log.HdrAdd(value, name); }, {value, name});
   }
   for (int n = in.ConsumeIntegralInRange(0, 12); n > 0; --n) {
     auto line = in.ConsumeIntegralInRange<int16_t>(-2, 14);
     std::string article = in.ConsumeRandomLengthString(20), name = in.ConsumeRandomLengthString(20);
     double price = in.ConsumeFloatingPoint<double>(), quantity = in.ConsumeFloatingPoint<double>();
     std::string warehouse = in.ConsumeRandomLengthString(8);
-    ignoreDuplicate([&] { log.LinAdd(line, article, name, price, quantity, warehouse); });
+    ignoreDuplicate([&] { log.LinAdd(line, article, name, price, quantity, warehouse); }, {article, name, warehouse});
   }
   if (in.ConsumeBool()) {
     auto lots = std::make_shared<qvd::cDocLotes>();

@@ -106,9 +106,10 @@ double Variant::numberOrRaise() const {
 
 bool Variant::toBool() const {
   if (const auto* s = std::get_if<kString>(&value_)) {
-    std::string folded = text::foldCase(text::trim(*s));
-    if (folded == "true") return true;
-    if (folded == "false") return false;
+    // Text that is not UTF-8 is no truth value either: a type mismatch, like any other word.
+    std::string trimmed = text::trim(*s);
+    if (text::equalsIgnoringCase(trimmed, "true")) return true;
+    if (text::equalsIgnoringCase(trimmed, "false")) return false;
   }
   return numberOrRaise() != 0;
 }

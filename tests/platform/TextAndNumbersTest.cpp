@@ -74,6 +74,7 @@ TEST(TextAndNumbers, TextThatIsNotUtf8IsRefusedAndNeverEqual) {
   EXPECT_FALSE(text::isUtf8("\xED\xA0\x80"));  // a surrogate
   EXPECT_TRUE(text::isUtf8("água İ €"));
   EXPECT_EQ(errorOf([] { (void)text::foldCase("abc\xC3"); }), 5);
+  EXPECT_EQ(errorOf([] { (void)Variant("\xAA-").toBool(); }), 13);
   EXPECT_EQ(text::foldCase("İSTANBUL ÁGUA Ção"), "istanbul água ção");
   EXPECT_TRUE(text::equalsIgnoringCase("ÉCRAN", "écran"));
 
