@@ -288,11 +288,21 @@ class DAL_Next {
   // The array-driven inserts clear the four line switches after their line loop.
   void limparOpcoesLinha();
 
-  // Validates and then inserts, alters or removes a filled ERP document, only validates it, or
-  // does nothing (an unknown code does nothing too); returns the ERP result code.
+  // Writes the document's origin, then validates and inserts, alters or removes it, or only
+  // validates it, one small step per operation code; returns the ERP result code, and on a
+  // refusal the document's error is in utNextError.
   [[nodiscard]] int32_t DocComercialFinalizar(NextOrigemDocumento Origem, Operacao lOperacao,
                                               automation::ObjectRef& oDoc, int32_t lLastResult,
                                               KeyDocumNext& utNxtDocKey, NextError& utNextError);
+  // Writes the document's origin and, when lLastResult is a refusal, copies the document's error
+  // into utNextError; returns lLastResult. What finalization does with the "nothing" code.
+  [[nodiscard]] int32_t DocComercialErroCopiar(NextOrigemDocumento Origem, automation::ObjectRef& oDoc,
+                                               int32_t lLastResult, NextError& utNextError);
+  static void escreverOrigem(NextOrigemDocumento Origem, automation::ObjectRef& oDoc);
+  // r, after copying the ERP object's error into utNextError when r is a refusal.
+  static int32_t erroDoDocumento(const automation::ObjectRef& oDoc, int32_t r, NextError& utNextError);
+  [[nodiscard]] int32_t finalizarInsercao(automation::ObjectRef& oDoc, KeyDocumNext& utNxtDocKey,
+                                          NextError& utNextError);
   // Generates the accounting document of an inserted commercial document; 0 or the refusal.
   [[nodiscard]] int32_t gerarDocumentoContabilistico(automation::ObjectRef& oDoc, NextError& utNextError);
   void RegistarDocPendente(KeyDocumNext& utNxtDocKey);

@@ -31,7 +31,7 @@ bool DAL_Next::DocComercialLer(KeyDocumNext& utNxtDocKey, ObjectRef& oDoc, int32
                                NextError& utNextError) {
   return trap("DocComercialLer", [&] {
     int32_t r = erpdoc::ler(oDoc, utNxtDocKey);
-    return DocComercialFinalizar(NaoAplicavel, Operacao::Nada, oDoc, r, utNxtDocKey, utNextError) == 0;
+    return DocComercialErroCopiar(NaoAplicavel, oDoc, r, utNextError) == 0;
   });
 }
 
@@ -124,7 +124,7 @@ bool DAL_Next::SetTotalmenteConvertido(NextOrigemDocumento Origem, KeyDocumNext&
                                        NextError& utNextError) {
   ObjectRef oDoc = NxtObjectoCriar(erpclass::DocumentoComercial);
   int32_t r = erpdoc::ler(oDoc, utNxtDocKey);
-  if (r != 0) return DocComercialFinalizar(Origem, Operacao::Nada, oDoc, r, utNxtDocKey, utNextError) == 0;
+  if (r != 0) return DocComercialErroCopiar(Origem, oDoc, r, utNextError) == 0;
   propPut(erpdoc::cab(oDoc), "Convertido", int16_t{-1});
   int32_t n = erpdoc::numeroDeLinhas(oDoc);
   for (int32_t i = 1; i <= n; ++i) propPut(erpdoc::linha(oDoc, i), "Quantidade", int16_t{0});

@@ -1,4 +1,18 @@
 #pragma once
+// The facade callers create: every public operation of the library on one ERP session.
+//
+//   qvd::BAL_Next bal;
+//   bal.DataAccess(automation::Variant(dataaccess::SqliteDataAccess::open("shop/DEMO.db")));
+//   if (bal.ApiInicia("shop", "shop", "DEMO", "admin", "admin")) { /* CF_DocGenInserir ... */ bal.ApiTermina(); }
+//
+// Ownership: the facade owns its worker and, after ApiInicia, the ERP session; it holds a counted
+// reference to the caller's data-access object, so that object lives at least as long as the facade
+// uses it. Objects it hands out (NxtAlloc_..., NxtDocComercialCriar, templates) are counted
+// references the caller owns; they may outlive the facade but act in its session only while it is
+// open. The ERP server's classes must be registered before ApiInicia.
+// Threads: a facade and everything it hands out are used on one thread at a time, the thread that
+// called ApiInicia (the ERP acts in the latest login made on a thread). Facades share no state, so
+// each thread may run a facade of its own, on the same company or on others, at the same time.
 
 #include <cstdint>
 #include <memory>

@@ -2,6 +2,7 @@
 
 // The ERP automation server's classes that the library creates, as the library names them.
 // The prefix written here is not used: the factory tries its own prefixes in turn.
+// Constants only; any thread.
 namespace qvd::erpclass {
 
 inline constexpr const char* BaseNext = "ErpApiNextPlus.BaseNext";

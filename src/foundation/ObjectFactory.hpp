@@ -1,4 +1,7 @@
 #pragma once
+// Creation of the ERP server's objects by class name, under the ERP's prefixes.
+// Ownership: each object created is a counted reference the caller owns.
+// Threads: any thread; the ERP's objects act in the latest login made on the creating thread.
 
 #include <string_view>
 

@@ -4,6 +4,7 @@
 #include <string>
 
 // The public enumerations and records that cross the library's interface.
+// Plain values: copy them freely, on any thread.
 namespace qvd {
 
 enum NextOrigemDocumento : int32_t {

@@ -1,4 +1,5 @@
 #pragma once
+// The library's version. Any thread; the text is static and never freed.
 
 #include "platform/Export.hpp"
 

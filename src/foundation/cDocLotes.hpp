@@ -1,4 +1,7 @@
 #pragma once
+// The lots of a whole document, one lot collection per line.
+// Ownership: it holds counted references to its line collections, which a caller may share.
+// Threads: one thread at a time, like the facade whose operations it is handed to.
 
 #include <cstdint>
 #include <memory>

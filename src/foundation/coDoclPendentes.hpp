@@ -1,4 +1,7 @@
 #pragma once
+// The keys of the documents created since a transaction started.
+// Ownership: the worker owns the list while the transaction is open; a caller that took a
+// reference keeps it alive after. Threads: the facade's thread only.
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,6 @@
 #pragma once
+// Run-time errors as the automation platform carries them, and the trap that re-raises them with a
+// new source. Values: copy them freely, on any thread.
 
 #include <cstdint>
 #include <stdexcept>

@@ -1,4 +1,7 @@
 #pragma once
+// The platform's keyed collection of variants.
+// Ownership: it holds copies of its variants (objects in them are counted references).
+// Threads: not synchronised; one thread at a time.
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,7 @@
 #pragma once
+// Create-by-name: the process-wide table of class names and their factories.
+// Ownership: the registry owns the factories; each created object is a counted reference the
+// caller owns. Threads: every member may be called from any thread (the table is locked).
 
 #include <functional>
 #include <map>

@@ -1,4 +1,5 @@
 #pragma once
+// The automation currency value type. A plain value: copy it freely, on any thread.
 
 #include <cstdint>
 #include <compare>

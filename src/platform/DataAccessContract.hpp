@@ -1,4 +1,7 @@
 #pragma once
+// The contract of the caller's data-access object. Ownership: the caller owns it; the facade holds a
+// counted reference while it uses it. Record sets it opens belong to their caller.
+// Threads: one thread at a time, the thread of the facade it was handed to.
 
 #include <cstdint>
 #include <string>

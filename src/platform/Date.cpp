@@ -106,7 +106,7 @@ std::string Date::toText() const {
   double whole = std::floor(serial);
   bool hasTime = serial != whole;
   if (whole == 0 && hasTime) return format("hh:mm:ss");
-  std::string out = format(hostSettings().shortDateFormat);
+  std::string out = format(hostSettings()->shortDateFormat);
   if (hasTime) out += " " + format("hh:mm:ss");
   return out;
 }
@@ -136,7 +136,7 @@ std::optional<Date> Date::parse(std::string_view input) {
     if (widths[0] == 4) {
       y = numbers[0], m = numbers[1], d = numbers[2];
     } else {
-      const std::string& f = hostSettings().shortDateFormat;
+      const std::string f = hostSettings()->shortDateFormat;
       std::size_t py = f.find('y'), pm = f.find('m'), pd = f.find('d');
       int order[3];  // position of d, m, y among the three numbers
       order[0] = (pd > pm) + (pd > py);

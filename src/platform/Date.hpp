@@ -1,4 +1,6 @@
 #pragma once
+// The automation date value type and its text forms. A plain value, on any thread; text forms
+// follow the host settings in force when called.
 
 #include <compare>
 #include <optional>

@@ -1,5 +1,6 @@
 #include "platform/HostSettings.hpp"
 
+#include <atomic>
 #include <charconv>
 #include <cmath>
 
@@ -7,16 +8,27 @@
 
 namespace automation {
 
-HostSettings& hostSettings() {
-  static HostSettings settings;
+namespace {
+
+// Swapped whole, so that formatting on one thread never sees another thread's half-written change.
+std::atomic<std::shared_ptr<const HostSettings>>& current() {
+  static std::atomic<std::shared_ptr<const HostSettings>> settings{std::make_shared<const HostSettings>()};
   return settings;
 }
 
-ScopedHostSettings::ScopedHostSettings(HostSettings settings) : saved_(hostSettings()) {
-  hostSettings() = std::move(settings);
+}  // namespace
+
+std::shared_ptr<const HostSettings> hostSettings() { return current().load(std::memory_order_acquire); }
+
+void setHostSettings(HostSettings settings) {
+  current().store(std::make_shared<const HostSettings>(std::move(settings)), std::memory_order_release);
 }
 
-ScopedHostSettings::~ScopedHostSettings() { hostSettings() = std::move(saved_); }
+ScopedHostSettings::ScopedHostSettings(HostSettings settings) : saved_(hostSettings()) {
+  setHostSettings(std::move(settings));
+}
+
+ScopedHostSettings::~ScopedHostSettings() { current().store(std::move(saved_), std::memory_order_release); }
 
 std::string numberToText(double value) {
   if (value == 0) return "0";
@@ -26,7 +38,7 @@ std::string numberToText(double value) {
   std::string out(buf, end);
   for (char& c : out)
     if (c == 'e') c = 'E';
-  return text::replaceAll(out, ".", hostSettings().decimalSeparator);
+  return text::replaceAll(out, ".", hostSettings()->decimalSeparator);
 }
 
 std::string fixedText(double value, int decimals) {
@@ -36,7 +48,8 @@ std::string fixedText(double value, int decimals) {
 }
 
 std::optional<double> parseNumber(std::string_view input) {
-  const HostSettings& host = hostSettings();
+  const auto settings = hostSettings();
+  const HostSettings& host = *settings;
   std::string t = text::trim(input);
   if (t.empty()) return std::nullopt;
   std::string plain;

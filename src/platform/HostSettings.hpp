@@ -1,19 +1,23 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace automation {
 
-// The host's regional formatting, in one place. The host (or a test) may change it at any time.
+// The host's regional formatting, in one place. The host (or a test) may swap in other settings at
+// any time from any thread; a reader holds one unchanging copy for as long as it keeps the pointer.
 struct HostSettings {
   std::string decimalSeparator = ".";
   std::string groupSeparator = ",";
   std::string shortDateFormat = "dd-mm-yyyy";  // tokens dd, mm, yyyy in any order, any separators
 };
 
-HostSettings& hostSettings();
+// The settings now in force; never null.
+std::shared_ptr<const HostSettings> hostSettings();
+void setHostSettings(HostSettings settings);
 
 // Swaps in other settings for the lifetime of the object (tests, one-off formatting).
 class ScopedHostSettings {
@@ -24,7 +28,7 @@ class ScopedHostSettings {
   ScopedHostSettings& operator=(const ScopedHostSettings&) = delete;
 
  private:
-  HostSettings saved_;
+  std::shared_ptr<const HostSettings> saved_;
 };
 
 // The runtime's default number-to-text conversion: up to 15 significant digits, the host's

@@ -1,4 +1,8 @@
 #pragma once
+// Late-bound automation objects: member tables, calls by name, and the free functions the library
+// calls the ERP with. Ownership: objects live behind counted references (ObjectRef); whoever holds
+// one keeps the object alive. Threads: an object is used by one thread at a time; only the objects
+// that say so may be shared.
 
 #include <memory>
 #include <span>

@@ -1,4 +1,6 @@
 #pragma once
+// Automation arrays with their own bounds. Ownership: an array owns its elements; variants share
+// an array by counted reference. Threads: not synchronised; one thread at a time.
 
 #include <cstdint>
 #include <initializer_list>

@@ -27,7 +27,7 @@ std::string currencyText(Currency c) {
     std::snprintf(buf, sizeof buf, "%04lld", static_cast<long long>(frac < 0 ? -frac : frac));
     std::string digits = buf;
     digits.erase(digits.find_last_not_of('0') + 1);
-    out += hostSettings().decimalSeparator + digits;
+    out += hostSettings()->decimalSeparator + digits;
   }
   return out;
 }

@@ -1,4 +1,7 @@
 #pragma once
+// The automation value and its conversions. A variant owns its text and shares its object or array
+// by counted reference. Threads: a variant is not synchronised; distinct variants may be used on
+// distinct threads, even when they share an immutable object.
 
 #include <cstddef>
 #include <cstdint>

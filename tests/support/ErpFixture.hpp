@@ -175,9 +175,6 @@ void startJournal();
 std::vector<std::string> journalMembers();
 // The journal's full lines (see erpserver::Journal::lines), for failure messages.
 std::string journalText();
-// The journal's lines with object numbers counted from 1 in order of appearance and clock
-// times shown as their pattern ("hh:mm:ss", "hh:nn").
-std::vector<std::string> normalizedJournal();
 // The members accessed on objects of `className` (get, put and call alike), in order.
 std::vector<std::string> accessesOn(const std::string& className);
 // The members put on objects of `className` (of any class when empty), in order.

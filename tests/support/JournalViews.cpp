@@ -1,5 +1,3 @@
-#include <map>
-#include <regex>
 #include <sstream>
 
 #include "erpserver/testhooks/Journal.hpp"
@@ -26,28 +24,6 @@ std::string journalText() {
   std::ostringstream out;
   for (const std::string& line : Journal::lines()) out << line << "\n";
   return out.str();
-}
-
-std::vector<std::string> normalizedJournal() {
-  static const std::regex objectNumber(R"(#(\d+))");
-  static const std::regex seconds(R"("\d\d:\d\d:\d\d")");
-  static const std::regex minutes(R"("\d\d:\d\d")");
-  std::map<std::string, int> numbers;
-  std::vector<std::string> out;
-  for (const std::string& line : Journal::lines()) {
-    std::string renumbered;
-    auto last = line.cbegin();
-    for (std::sregex_iterator it(line.begin(), line.end(), objectNumber), end; it != end; ++it) {
-      renumbered.append(last, (*it)[0].first);
-      auto [slot, added] = numbers.try_emplace((*it)[1].str(), static_cast<int>(numbers.size()) + 1);
-      renumbered += "#" + std::to_string(slot->second);
-      last = (*it)[0].second;
-    }
-    renumbered.append(last, line.cend());
-    renumbered = std::regex_replace(renumbered, seconds, "\"hh:mm:ss\"");
-    out.push_back(std::regex_replace(renumbered, minutes, "\"hh:nn\""));
-  }
-  return out;
 }
 
 std::vector<std::string> accessesOn(const std::string& className) {

@@ -1,5 +1,6 @@
 #include "platform/db/Recordset.hpp"
 
+#include <cassert>
 #include <functional>
 #include <optional>
 #include <unordered_map>
@@ -31,7 +32,10 @@ struct Recordset::State {
   int32_t cursorLocation = kUseServerCursor;
   std::optional<UpdateTarget> target;
 
-  void indexColumn(std::size_t column) { byName.try_emplace(text::foldCase(columns[column].name), column); }
+  void indexColumn(std::size_t column) {
+    assert(column < columns.size());
+    byName.try_emplace(text::foldCase(columns[column].name), column);
+  }
 
   void requireOpen() const {
     if (!open) raise(dberr::ObjectClosed, "Operation is not allowed when the object is closed.", "Recordset");
@@ -47,8 +51,17 @@ struct Recordset::State {
     }
     return position;
   }
-  Row& currentRow() { return rows[currentIndex()]; }
-  const Row& currentRow() const { return rows[currentIndex()]; }
+  // Every row has one value per column; fields index rows by column number.
+  Row& currentRow() {
+    Row& row = rows[currentIndex()];
+    assert(row.values.size() == columns.size());
+    return row;
+  }
+  const Row& currentRow() const {
+    const Row& row = rows[currentIndex()];
+    assert(row.values.size() == columns.size());
+    return row;
+  }
 
   std::size_t columnOf(const Variant& nameOrOrdinal) const {
     if (nameOrOrdinal.isNumeric()) {
@@ -68,7 +81,9 @@ struct Recordset::State {
 
 // ---- Field ----
 
-Field::Field(const Recordset& owner, std::size_t column) : state_(owner.state_), column_(column) {}
+Field::Field(const Recordset& owner, std::size_t column) : state_(owner.state_), column_(column) {
+  assert(column_ < state_->columns.size());
+}
 
 std::string Field::Name() const { return state_->columns[column_].name; }
 DataType Field::Type() const { return state_->columns[column_].type; }
