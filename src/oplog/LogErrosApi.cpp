@@ -5,6 +5,7 @@
 
 #include "oplog/AppendFile.hpp"
 #include "oplog/DisplayNumber.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvd {
@@ -16,6 +17,10 @@ namespace {
 std::atomic<LogFileEncoding> encodingInUse{LogFileEncoding::Utf8};
 
 constexpr const char* kEndOfLine = "\r\n";
+
+// The width of the record's rules; a longer value is cut to it with its length noted, since the
+// file is read in an editor and a value may be megabytes long.
+constexpr std::size_t kRecordWidth = 120;
 
 std::string lineKey(int32_t line) { return std::to_string(line); }
 
@@ -69,7 +74,7 @@ std::string LogErrosApi::lineRow(int32_t line) const {
   automation::ignoreError([&] { row += " " + code(lineArticles_.item(key).toString()); });
   automation::ignoreError([&] { row += " " + amount(linePrices_.item(key).toDouble()); });
   automation::ignoreError([&] { row += " " + amount(lineQuantities_.item(key).toDouble()); });
-  automation::ignoreError([&] { row += " " + lineWarehouses_.item(key).toString(); });
+  automation::ignoreError([&] { row += " " + text::excerpt(lineWarehouses_.item(key).toString(), kRecordWidth); });
   return row;
 }
 
@@ -84,20 +89,21 @@ void LogErrosApi::appendLots(std::string& out) const {
 }
 
 std::string LogErrosApi::record(const automation::Date& when) const {
-  const std::string rule(120, '-');
+  const std::string rule(kRecordWidth, '-');
   std::string out;
   auto line = [&out](const std::string& text) { out += text + kEndOfLine; };
 
   line(rule);
   line("----- " + when.format("dd-mm-yyyy hh:mm:ss"));
   line(rule);
-  line(text::left(erroTxt_, 120));
+  line(text::left(erroTxt_, kRecordWidth));
   line("");
   line("No Modulo " + text::fit(erroModulo_, 15) + "Rotina " + text::fit(erroRotina_, 30) + " Operação " +
        text::fit(erroOperacao_, 30));
   line("");
   for (int32_t i = 1; i <= headerNames_.count(); ++i)
-    line(text::fit(headerNames_.item(Variant(i)).toString(), 20) + " = " + headerValues_.item(Variant(i)).toString());
+    line(text::fit(headerNames_.item(Variant(i)).toString(), 20) + " = " +
+         text::excerpt(headerValues_.item(Variant(i)).toString(), kRecordWidth));
   line("");
   line("Linha Artigo               Pr.Un        Qnt Arm");
   for (int32_t n = 1; n <= lineArticles_.count(); ++n) line(lineRow(n));

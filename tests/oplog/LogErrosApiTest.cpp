@@ -47,6 +47,7 @@ TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
   log.ErroOperacao("Inserir");
   log.HdrAdd("FA", "TipoDoc");
   log.HdrAdd("Açores", "Nome do cliente muito longo");
+  log.HdrAdd(std::string(121, 'v'), "Observ");
   log.LinAdd(1, "  ART-1 ", "nome secreto", 1234.56, 3, "A1");
   log.LinAdd(2, "ÁRTIGO-COMPRIDO-DEMAIS", "nome secreto", 0.4, -1500.5, "Armazém");
   log.LinAdd(4, "X", "nome secreto", 1, 1, "A9");
@@ -71,6 +72,7 @@ TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
                          "\r\n"
                          "TipoDoc              = FA\r\n"
                          "Nome do cliente muit = Açores\r\n"
+                         "Observ               = " + std::string(120, 'v') + "... (121 characters)\r\n"
                          "\r\n"
                          "Linha Artigo               Pr.Un        Qnt Arm\r\n"
                          "    1 ART-1                1,235          3 A1\r\n"

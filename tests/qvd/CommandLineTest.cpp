@@ -37,6 +37,12 @@ TEST(QvdCommandLine, EveryVerbExplainsItselfAndWrongUsageSaysWhere) {
   Outcome number = qvd(temp.path(), {"show", "co", "FA", "one", "2024", "1"});
   EXPECT_EQ(number.exitCode, 2);
   EXPECT_NE(number.err.find("series 'one' is not a whole number"), std::string::npos);
+  Outcome range = qvd(temp.path(), {"show", "co", "FA", "1", "99999", "1"});
+  EXPECT_EQ(range.exitCode, 2);
+  EXPECT_NE(range.err.find("year '99999' is out of range"), std::string::npos) << range.err;
+  Outcome twice = qvd(temp.path(), {"stock", "co", "A001", "--company", "A", "--company=B"});
+  EXPECT_EQ(twice.exitCode, 2);
+  EXPECT_NE(twice.err.find("option --company is given twice"), std::string::npos) << twice.err;
 }
 
 TEST(QvdCommandLine, WrongFolderCompanyUserOrPasswordAreToldApart) {
@@ -44,9 +50,14 @@ TEST(QvdCommandLine, WrongFolderCompanyUserOrPasswordAreToldApart) {
   Outcome folder = company.run({"stock", "nowhere", "A001"});
   EXPECT_EQ(folder.exitCode, 3);
   EXPECT_NE(folder.err.find("folder 'nowhere' does not exist"), std::string::npos) << folder.err;
+  // What an interrupted init left is no company.
+  company.write("co/.ACME.db.new-x1y2z3", "");
   Outcome name = company.run({"stock", "co", "A001", "--company", "ACME"});
   EXPECT_EQ(name.exitCode, 3);
-  EXPECT_NE(name.err.find("there is no company 'ACME' in 'co'"), std::string::npos) << name.err;
+  EXPECT_NE(
+      name.err.find("there is no company 'ACME' in 'co' (it holds 'DEMO'; create it with: qvd init co --company ACME)"),
+      std::string::npos)
+      << name.err;
   EXPECT_FALSE(std::filesystem::exists(company.file("co/ACME.db")));
   Outcome user = company.run({"stock", "co", "A001", "--user", "mallory"});
   EXPECT_EQ(user.exitCode, 3);
@@ -68,6 +79,9 @@ TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
   EXPECT_NE(first.out.find("user admin with password admin"), std::string::npos);
   EXPECT_NE(first.out.find("qvd stock data/shop --company SHOP A001"), std::string::npos) << first.out;
   ASSERT_TRUE(std::filesystem::exists(temp.path() / "data/shop/SHOP.db"));
+  // The example commands can be pasted into a shell as they are printed.
+  Outcome spaced = qvd(temp.path(), {"init", "my $hop's"});
+  EXPECT_NE(spaced.out.find("\n  qvd stock 'my $hop'\\''s' A001\n"), std::string::npos) << spaced.out;
 
   // The login it prints works, and a document created then survives a second init.
   qvdtest::writeFile(temp.path() / "CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nX,ORC,1,C001,2024-05-01\n");
@@ -99,9 +113,15 @@ TEST(QvdInit, KilledAtAnyMomentLeavesNoHalfMadeCompany) {
     std::this_thread::sleep_for(std::chrono::milliseconds(delay));
     kill(child, SIGKILL);
     qvdtest::exitCodeOf(child);
+    std::filesystem::create_directories(temp.path() / folder);
+    for (const char* left : {".DEMO.db.new-a1b2c3", ".DEMO.db.new-a1b2c3-wal", ".DEMO.db.new-a1b2c3-shm"})
+      qvdtest::writeFile(temp.path() / folder / left, "");
     Outcome again = qvd(temp.path(), {"init", folder});
     EXPECT_EQ(again.exitCode, 0) << delay << " ms: " << again.err;
     EXPECT_EQ(qvd(temp.path(), {"stock", folder, "A001"}).exitCode, 0) << delay << " ms";
+    // The next init cleared what the killed one left, and what this test left in its place.
+    for (const auto& entry : std::filesystem::directory_iterator(temp.path() / folder))
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".DEMO.db.new-")) << entry.path();
   }
 }
 

@@ -12,21 +12,22 @@ using qvdtest::Company;
 using qvdtest::Outcome;
 
 // A header without lines and lines without a header are refused, each with its file and line,
-// and point at each other when their REFs differ only in case, blanks or leading zeros. None of
-// them takes a number.
+// and point at each other when their REFs differ only in case, blanks or leading zeros, wherever
+// they stand in the files: such a REF sorts where the one meant does. None of them takes a number.
 TEST(QvdImportChecks, DocumentsWithoutLinesOrHeaderAreRefusedNamingTheRefMeant) {
   Company company;
   company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA\nD1,FA,1,C001,2024-05-02\nD2,FA,1,C001,2024-05-02\n"
                            "D3,FA,1,C001,2024-05-02\nD4,FA,1,C001,2024-05-02\n");
-  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nD 3,A001,A1,1,1\nD02,A001,A1,1,1\nD4,A001,A1,1,1\n"
-                           "d1,A001,A1,1,1\n");
+  company.write("LIN.csv",
+                "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nd1,A001,A1,1,1\nD02,A001,A1,1,1\nD 3,A001,A1,1,1\n"
+                "D4,A001,A1,1,1\n");
   Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv"});
   EXPECT_EQ(run.exitCode, 1);
   for (const char* expected :
        {"REF D1 not imported (CAB.csv line 2): there are no lines for it in LIN.csv (were its lines given as REF 'd1'",
-        "REF d1 not imported (LIN.csv line 5): there is no row for it in CAB.csv (did you mean REF 'D1'",
+        "REF d1 not imported (LIN.csv line 2): there is no row for it in CAB.csv (did you mean REF 'D1'",
         "REF D02 not imported (LIN.csv line 3): there is no row for it in CAB.csv (did you mean REF 'D2'",
-        "REF D 3 not imported (LIN.csv line 2): there is no row for it in CAB.csv (did you mean REF 'D3'",
+        "REF D 3 not imported (LIN.csv line 4): there is no row for it in CAB.csv (did you mean REF 'D3'",
         "1 created, 0 already in, 6 refused"})
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
   EXPECT_EQ(company.value("SELECT PROCESSO || ' ' || NNUMDOC FROM DOCGCCAB"), "#D4 1");
@@ -38,17 +39,22 @@ TEST(QvdImportChecks, DocumentsWithoutLinesOrHeaderAreRefusedNamingTheRefMeant) 
   EXPECT_EQ(company.value("SELECT MAX(NUM) FROM NUMDOC"), "1");
 }
 
-// A huge value is cut where it is echoed, on the terminal and in the operation log.
+// A huge value, the REF itself too, is cut where it is echoed: on the terminal and in the
+// operation log, with its length noted.
 TEST(QvdImportChecks, AHugeValueIsNotEchoedWhole) {
   Company company;
   std::string huge(200000, 'Z');
-  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA,OBSERV\nH1,FA,1,C001,2024-05-02," + huge + "\n");
-  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nH1," + huge + ",A1,1,1\n");
+  company.write("CAB.csv", "REF,TPDOC,SERIE,TERCEIRO,DATA,OBSERV\nH1,FA,1,C001,2024-05-02," + huge + "\n" + huge +
+                               ",FA,1,C001,2024-05-02,\n");
+  company.write("LIN.csv", "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\nH1," + huge + ",A1,1,1\n" + huge + ",A001,A1,1,1\n");
   Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv"});
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_LT(run.out.size(), 2000u) << run.out.substr(0, 2000);
-  EXPECT_NE(run.out.find("(200000 c"), std::string::npos) << run.out;
-  EXPECT_LT(std::filesystem::file_size(company.file("co/OST_LOGNXTAPI.LOG")), 2000u);
+  EXPECT_NE(run.out.find("... (200000 characters) not imported (CAB.csv line 3"), std::string::npos) << run.out;
+  std::string log = qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG"));
+  EXPECT_LT(log.size(), 4000u);
+  EXPECT_NE(log.find("\r\nREF                  = ZZZ"), std::string::npos) << log;
+  EXPECT_NE(log.find("ZZ... (200000 characters)\r\n"), std::string::npos) << log;
 }
 
 // A source scopes the references; a source name with ':' or empty is refused.

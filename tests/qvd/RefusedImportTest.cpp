@@ -25,7 +25,10 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
                 "D6,FA,1,C001,2024-03-15,,\n"
                 "D7,FA,1,C001,2024-03-15,,200\n"
                 "D8,FA,1,C001,2024-03-15,2031,\n"
-                "D9,FA,1,C001,2024-03-15,,\n");
+                "D9,FA,1,C001,2024-03-15,,\n"
+                "D10,FA,1,C001,2024-03-15,,\n"
+                "D11,FA,1,C001,2024-03-15,,\n"
+                "D12,FA,1,C001,1850-01-01,,\n");
   company.write("LIN.csv",
                 "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT,FACTOR,TXDESC\n"
                 "D1,A002,A1,10,4,,\n"
@@ -36,7 +39,10 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
                 "D6,A001,A1,1,1,,200\n"
                 "D7,A001,A1,1,1,,\n"
                 "D8,A001,A1,1,1,,\n"
-                "D9,A001,A1,99999999999999999999,1,,\n");
+                "D9,A001,A1,900000000000000,10,,\n"
+                "D10,A001,A1,1e308,1,,\n"
+                "D11,A001,A1,1,1e-300,,\n"
+                "D12,A001,A1,1,1,,\n");
   company.write("LOT.csv",
                 "REF,NUMLINHA,CODLOT,QUANT\n"
                 "D1,1,L-NOVO,999\n"
@@ -52,10 +58,16 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
            "REF D6 not imported (CAB.csv line 7, LIN.csv line 7): error 1054: ",
            "REF D7 not imported (CAB.csv line 8, LIN.csv line 8): error 1054: ",
            "REF D8 not imported (CAB.csv line 9, LIN.csv line 9): error 1055: ",
-           "REF D9 not imported (CAB.csv line 10, LIN.csv line 10): error 1056: Linha 1, campo Quantidade = 1e+20",
+           "REF D9 not imported (CAB.csv line 10, LIN.csv line 10): error 1056: Linha 1, campo Quantidade × "
+           "PrecoUnitario",
+           // Numbers and dates the input cannot hold are refused as such, not as no number.
+           "REF D10 not imported (CAB.csv line 11, LIN.csv line 11): LIN.csv line 11: QUANT '1e308' is out of range",
+           "REF D11 not imported (CAB.csv line 12, LIN.csv line 12): LIN.csv line 12: PRUNIT '1e-300' is out of range",
+           "REF D12 not imported (CAB.csv line 13, LIN.csv line 13): CAB.csv line 13: DATA '1850-01-01' is out of "
+           "range",
        })
     EXPECT_NE(run.out.find(refusal), std::string::npos) << refusal << "\n" << run.out;
-  EXPECT_NE(run.out.find("Imported 1 of 9 documents"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Imported 1 of 12 documents"), std::string::npos) << run.out;
 
   // The sale without lots took all of the lot that expires first and the rest from the next one.
   EXPECT_EQ(company.value("SELECT group_concat(CODLOT || ':' || QUANT, ' ') FROM LOTEMOVS"),

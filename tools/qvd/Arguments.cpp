@@ -1,6 +1,7 @@
 #include "Arguments.hpp"
 
 #include "CommandError.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 
@@ -21,18 +22,19 @@ Arguments::Arguments(const std::vector<std::string>& words, const std::set<std::
       value = name.substr(eq + 1);
       name.resize(eq);
     }
-    if (!valueOptions.contains(name)) usageError("unknown option --" + name);
+    if (!valueOptions.contains(name)) usageError("unknown option --" + automation::text::excerpt(name));
     if (!value) {
       if (i + 1 == words.size()) usageError("option --" + name + " needs a value");
       value = words[++i];
     }
-    options_[name] = *value;
+    // Taking the last of two would let a forgotten word in a script choose the company.
+    if (!options_.emplace(name, *value).second) usageError("option --" + name + " is given twice: give it once");
   }
 }
 
 void Arguments::expectPositional(std::size_t least, std::size_t most) const {
   if (positional_.size() < least) usageError("missing arguments");
-  if (positional_.size() > most) usageError("too many arguments: '" + positional_[most] + "'");
+  if (positional_.size() > most) usageError("too many arguments: " + automation::text::quoted(positional_[most]));
 }
 
 std::string Arguments::option(const std::string& name, const std::string& fallback) const {

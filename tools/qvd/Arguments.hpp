@@ -9,7 +9,7 @@
 namespace qvdtool {
 
 // The words after the verb: positional arguments and "--name value" or "--name=value" options.
-// Only the options a verb declares are accepted; "--help" is always known.
+// Only the options a verb declares are accepted, each at most once; "--help" is always known.
 class Arguments {
  public:
   Arguments(const std::vector<std::string>& words, const std::set<std::string>& valueOptions);

@@ -1,18 +1,23 @@
 #include "Company.hpp"
 
+#include <algorithm>
+
 #include "Arguments.hpp"
 #include "CommandError.hpp"
 #include "CompanyCheck.hpp"
+#include "Format.hpp"
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/Registration.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/db/ServerAddress.hpp"
 
 namespace qvdtool {
 
 namespace fs = std::filesystem;
 namespace address = automation::db::address;
+namespace text = automation::text;
 
 CompanyLogin CompanyLogin::at(const std::string& location, const Arguments& arguments) {
   CompanyLogin login;
@@ -62,20 +67,39 @@ namespace {
 
 [[noreturn]] void refuse(const std::string& message) { throw CommandError(exitcode::NoCompany, message); }
 
+// The companies of a folder, for a user who misspelt one: its database files. Hidden files are
+// none, such as the new company an interrupted init left.
+std::string companiesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = it->path().filename().string();
+    std::error_code kind;
+    if (name.ends_with(".db") && !name.starts_with(".") && it->is_regular_file(kind))
+      names.push_back(name.substr(0, name.size() - 3));
+  }
+  std::sort(names.begin(), names.end());
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + text::quoted(name);
+  return list.empty() ? "it holds none" : "it holds " + automation::text::excerpt(list, 200);
+}
+
 // The folder and the company's file must exist: opening a missing file would create an empty one.
 void checkFiles(const CompanyLogin& login) {
   std::error_code ec;
-  if (!fs::is_directory(login.location, ec)) refuse("folder '" + login.location + "' does not exist");
+  if (!fs::is_directory(login.location, ec)) refuse("folder " + text::quoted(login.location) + " does not exist");
   if (!fs::is_regular_file(login.database(), ec))
-    refuse("there is no company '" + login.company + "' in '" + login.location + "' (create it with: qvd init " +
-           login.location + " --company " + login.company + ")");
+    refuse("there is no company " + text::quoted(login.company) + " in " + text::quoted(login.location) + " (" +
+           companiesIn(login.location) +
+           "; create it with: " + format::command({"qvd", "init", login.location, "--company", login.company}) + ")");
 }
 
 // A database on a server that cannot be opened, or is no company: the server's reason, without
 // the password, and what to do.
 [[noreturn]] void refuseOnServer(const CompanyLogin& login, const std::string& reason) {
-  refuse("company '" + login.company + "' cannot be opened on '" + login.shownLocation() + "': " + reason +
-         " (create it with: qvd init " + login.shownLocation() + " --company " + login.company +
+  refuse("company " + text::quoted(login.company) + " cannot be opened on " + text::quoted(login.shownLocation()) +
+         ": " + reason +
+         " (create it with: " + format::command({"qvd", "init", login.shownLocation(), "--company", login.company}) +
          "; the server's password comes from the URI, PGPASSWORD or ~/.pgpass)");
 }
 
@@ -89,13 +113,14 @@ CompanySession::CompanySession(const CompanyLogin& login) : login_(login) {
   } catch (const automation::AutomationError& e) {
     if (login_.onServer()) refuseOnServer(login_, data_ ? "it holds no company" : e.description());
     std::string problem = companyFileProblem(login_.database());
-    refuse(problem.empty() ? "'" + login_.database() + "' cannot be opened as a company database" : problem);
+    refuse(problem.empty() ? text::quoted(login_.database()) + " cannot be opened as a company database" : problem);
   }
   registerErpServer();
   facade_ = std::make_unique<qvd::BAL_Next>();
   facade_->DataAccess(automation::Variant(data_));
   if (!facade_->ApiInicia(login_.location, login_.logFolder.string(), login_.company, login_.user, login_.password))
-    refuse("company '" + login_.company + "' refused the login: wrong user '" + login_.user + "' or password");
+    refuse("company " + text::quoted(login_.company) + " refused the login: wrong user " + text::quoted(login_.user) +
+           " or password");
 }
 
 CompanySession::~CompanySession() {

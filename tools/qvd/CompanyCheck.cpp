@@ -8,6 +8,7 @@
 
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 
@@ -41,7 +42,7 @@ std::string problemOf(const std::filesystem::path& file) {
 std::string companyFileProblem(const std::filesystem::path& file) {
   std::string problem = problemOf(file);
   if (problem.empty()) return {};
-  return "'" + file.string() + "' is not a company database: " + problem +
+  return automation::text::quoted(file.string()) + " is not a company database: " + problem +
          ". Move it away (or restore the company from a backup) and run the command again, or use another --company";
 }
 

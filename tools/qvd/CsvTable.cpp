@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "CommandError.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -21,7 +22,7 @@ char separatorOf(std::string_view firstLine) {
 
 CsvTable::CsvTable(const std::filesystem::path& path)
     : name_(path.string()), file_(std::fopen(path.c_str(), "rb"), &std::fclose), buffer_(kBufferSize) {
-  if (!file_) usageError("cannot read '" + name_ + "'");
+  if (!file_) usageError("cannot read " + automation::text::quoted(name_));
   if (peek() == 0xEF) {  // byte-order mark
     for (int c : {0xEF, 0xBB, 0xBF})
       if (peek() == c) get();
@@ -30,7 +31,8 @@ CsvTable::CsvTable(const std::filesystem::path& path)
   for (std::size_t i = position_; i < filled_ && buffer_[i] != '\n'; ++i) firstLine += buffer_[i];
   separator_ = separatorOf(firstLine);
   long line = 0;
-  if (!readRecord(columns_, line)) usageError("'" + name_ + "' is empty: its first row must name the columns");
+  if (!readRecord(columns_, line))
+    usageError(automation::text::quoted(name_) + " is empty: its first row must name the columns");
   for (std::string& column : columns_) column = automation::text::trim(column);
 }
 

@@ -4,9 +4,11 @@
 #include "Arguments.hpp"
 #include "CommandError.hpp"
 #include "Demo.hpp"
+#include "Format.hpp"
 #include "Verbs.hpp"
 #include "erpserver/schema/DemoCompany.hpp"
 #include "platform/Date.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/db/ServerAddress.hpp"
 
 namespace qvdtool {
@@ -39,7 +41,7 @@ std::string demoLocation(const Arguments& arguments) {
     std::filesystem::path file = std::filesystem::path(location) / "DEMO.db";
     std::error_code ec;
     if (!automation::db::address::isServerUri(location) && std::filesystem::exists(file, ec))
-      usageError("'" + file.string() + "' exists: the demo needs a folder without a company DEMO");
+      usageError(automation::text::quoted(file.string()) + " exists: the demo needs a folder without a company DEMO");
     return location;
   }
   std::string pattern = (std::filesystem::temp_directory_path() / "qvd-demo-XXXXXX").string();
@@ -60,7 +62,8 @@ int runDemo(const Words& words) {
   try {
     erpserver::createDemoCompany(login.location, login.company);
   } catch (const erpserver::CompanyExists&) {
-    usageError("there is a company DEMO on '" + login.shownLocation() + "' already: the demo needs a fresh one");
+    usageError("there is a company DEMO on " + automation::text::quoted(login.shownLocation()) +
+               " already: the demo needs a fresh one");
   }
   std::cout << "A day of work on the demo company in " << login.shownDatabase() << "\n";
 
@@ -76,8 +79,8 @@ int runDemo(const Words& words) {
   std::string where = login.shownLocation();
   std::cout << "\n=== " << (wrong == 0 ? "Every step went as it should." : std::to_string(wrong) + " steps went wrong.")
             << "\nThe company stays in " << where << "; look at it with, for example:\n"
-            << "  qvd show " << where << " FA 2 " << run.year << " 5001\n"
-            << "  qvd stock " << where << " A002\n";
+            << "  " << format::command({"qvd", "show", where, "FA", "2", std::to_string(run.year), "5001"}) << "\n"
+            << "  " << format::command({"qvd", "stock", where, "A002"}) << "\n";
   return wrong == 0 ? exitcode::Ok : exitcode::NotAllDone;
 }
 

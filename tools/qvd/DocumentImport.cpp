@@ -1,9 +1,9 @@
 #include "DocumentImport.hpp"
 
-#include "Format.hpp"
 #include "SourceReference.hpp"
 #include "erpserver/rules/Refusal.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -30,8 +30,9 @@ ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout
   if (!document.header) return refused(0, "there is no row for it in " + files.headers.name());
   if (document.lines.empty()) return refused(0, "there are no lines for it in " + files.lines.name());
   if (automation::text::length(reference) > SourceReference::kLongest)
-    return refused(0, "its reference " + format::quoted(reference) + " is longer than the " +
-                          std::to_string(SourceReference::kLongest) + " characters the ERP keeps: shorten REF or --source");
+    return refused(0, "its reference " + automation::text::quoted(reference) + " is longer than the " +
+                          std::to_string(SourceReference::kLongest) +
+                          " characters the ERP keeps: shorten REF or --source");
   if (lookFirst) {
     if (auto key = SourceReference::holder(session, reference)) return {ImportOutcome::AlreadyIn, 0, {}, *key};
   }
@@ -66,7 +67,8 @@ std::string failureLine(const ImportFiles& files, const InputDocument& document,
   if (where.starts_with(", ")) where.erase(0, 2);
   std::string reason = outcome.number > 0 ? "error " + std::to_string(outcome.number) + ": " + outcome.message
                                            : outcome.message;
-  return kRefColumn + std::string(" ") + format::excerpt(document.ref) + " not imported (" + where + "): " + reason;
+  return kRefColumn + std::string(" ") + automation::text::excerpt(document.ref) + " not imported (" + where +
+         "): " + reason;
 }
 
 }  // namespace qvdtool

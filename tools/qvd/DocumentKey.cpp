@@ -1,8 +1,10 @@
 #include "DocumentKey.hpp"
 
 #include <charconv>
+#include <limits>
 
 #include "CommandError.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 namespace {
@@ -11,7 +13,12 @@ template <class Int>
 Int wholeNumber(const std::string& text, const char* what) {
   Int value{};
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) usageError(std::string(what) + " '" + text + "' is not a whole number");
+  std::string shown = std::string(what) + " " + automation::text::quoted(text);
+  if (text.empty() || end != text.data() + text.size() || ec == std::errc::invalid_argument)
+    usageError(shown + " is not a whole number");
+  if (ec == std::errc::result_out_of_range)
+    usageError(shown + " is out of range (" + std::to_string(std::numeric_limits<Int>::min()) + " to " +
+               std::to_string(std::numeric_limits<Int>::max()) + ")");
   return value;
 }
 

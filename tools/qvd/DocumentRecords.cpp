@@ -1,8 +1,8 @@
 #include "DocumentRecords.hpp"
 
-#include "Format.hpp"
 #include "InputValues.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -28,13 +28,14 @@ void fillRow(Recordset& rs, const TableLayout& layout, const InputRow& row, std:
     automation::Variant value;
     std::string problem;
     if (!inputValue(fill.type, text, value, problem)) {
-      problems.push_back(place(layout, row) + fill.field + " " + format::quoted(text) + " " + problem);
+      problems.push_back(place(layout, row) + fill.field + " " + automation::text::quoted(text) + " " + problem);
       continue;
     }
     try {
       rs.setValue(fill.field, value);
     } catch (const automation::AutomationError& e) {
-      problems.push_back(place(layout, row) + fill.field + " " + format::quoted(text) + ": " + e.description());
+      problems.push_back(place(layout, row) + fill.field + " " + automation::text::quoted(text) + ": " +
+                         e.description());
     }
   }
   for (const ColumnFill& fill : layout.required)

@@ -1,8 +1,8 @@
 #include "DocumentStream.hpp"
 
 #include "CommandError.hpp"
-#include "Format.hpp"
 #include "RefOrder.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -40,11 +40,12 @@ class DocumentStream::SortedRows {
     if (previousLine == 0) return;
     int order = compareRefs(previous, ref_);
     if (order > 0)
-      usageError(where() + kRefColumn + " " + format::quoted(ref_) + " comes after " + format::quoted(previous) + " (line " +
-                 std::to_string(previousLine) + "): the files must be sorted by " + kRefColumn);
+      usageError(where() + kRefColumn + " " + automation::text::quoted(ref_) + " comes after " +
+                 automation::text::quoted(previous) + " (line " + std::to_string(previousLine) +
+                 "): the files must be sorted by " + kRefColumn);
     if (order == 0 && unique_)
-      usageError(where() + kRefColumn + " " + format::quoted(ref_) + " repeats line " + std::to_string(previousLine) +
-                 ": one header row per document");
+      usageError(where() + kRefColumn + " " + automation::text::quoted(ref_) + " repeats line " +
+                 std::to_string(previousLine) + ": one header row per document");
   }
 
   CsvTable* table_;

@@ -5,7 +5,6 @@
 #include <limits>
 #include <memory>
 
-#include "Format.hpp"
 #include "InputValues.hpp"
 #include "foundation/cDocLotes.hpp"
 #include "oplog/LogErrosApi.hpp"
@@ -56,7 +55,7 @@ bool logFailure(const std::string& folder, const ImportFiles& files, const Input
     const auto& columns = files.headers.columns();
     for (std::size_t i = 0; i < columns.size() && i < document.header->fields.size(); ++i)
       if (!automation::text::equalsIgnoringCase(columns[i], kRefColumn))
-        log.HdrAdd(format::excerpt(document.header->fields[i]), columns[i]);
+        log.HdrAdd(document.header->fields[i], columns[i]);
   }
   std::size_t count = std::min<std::size_t>(document.lines.size(), std::numeric_limits<int16_t>::max());
   for (std::size_t i = 0; i < count; ++i) {

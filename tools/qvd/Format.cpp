@@ -1,5 +1,6 @@
 #include "Format.hpp"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/HostSettings.hpp"
@@ -43,19 +44,26 @@ std::string cell(std::string_view s, std::size_t width, bool right) {
 }
 
 namespace {
-constexpr std::size_t kShown = 60;
-}  // namespace
 
-std::string excerpt(std::string_view value) {
-  std::size_t length = text::length(value);
-  if (length <= kShown) return std::string(value);
-  return text::left(value, kShown) + "... (" + std::to_string(length) + " characters)";
+// Characters no shell gives a meaning to, anywhere in a word.
+bool plain(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+         std::string_view("_-+.,/:@%").find(c) != std::string_view::npos;
 }
 
-std::string quoted(std::string_view value) {
-  std::size_t length = text::length(value);
-  if (length <= kShown) return "'" + std::string(value) + "'";
-  return "'" + text::left(value, kShown) + "...' (" + std::to_string(length) + " characters)";
+std::string shellWord(std::string_view word) {
+  if (!word.empty() && std::all_of(word.begin(), word.end(), plain)) return std::string(word);
+  std::string quoted = "'";
+  for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+std::string command(const std::vector<std::string>& words) {
+  std::string line;
+  for (const std::string& word : words) line += (line.empty() ? "" : " ") + shellWord(word);
+  return line;
 }
 
 std::string count(long n, const std::string& noun) { return std::to_string(n) + " " + noun + (n == 1 ? "" : "s"); }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "foundation/Records.hpp"
 #include "platform/Variant.hpp"
@@ -17,10 +18,9 @@ std::string money(double value);
 std::string value(const automation::Variant& value);
 // `text` cut or padded to `width` characters, or right-aligned in `width` when `right`.
 std::string cell(std::string_view text, std::size_t width, bool right = false);
-// `text` cut to a readable length: "AAAA... (10485760 characters)".
-std::string excerpt(std::string_view text);
-// The same in single quotes: "'AAAA...' (10485760 characters)".
-std::string quoted(std::string_view text);
+// A command as a user types it into a POSIX shell: each word kept whole, in single quotes when
+// it holds anything a shell would act on ("qvd stock 'my shop' A001").
+std::string command(const std::vector<std::string>& words);
 // "1 document", "3 documents".
 std::string count(long n, const std::string& noun);
 // "FA 1/2024 no. 7".

@@ -44,13 +44,16 @@ Other columns of those tables are accepted and not used; a column the table does
 stops the run before anything is created.
 
 Values: whole numbers and decimals with '.' or ',' before the decimals and no grouping (1234.5
-or 1234,5); dates as yyyy-mm-dd or dd-mm-yyyy (also dd/mm/yyyy, dd.mm.yyyy); text as it is.
-Blanks around a value are dropped; an empty value leaves the column empty for the ERP.
+or 1234,5, also 1.2e3); dates as yyyy-mm-dd or dd-mm-yyyy (also dd/mm/yyyy, dd.mm.yyyy); text
+as it is. Decimals go up to 922337203685477 either way, none nearer 0 than 0.0001; dates from
+1900-01-01. Blanks around a value are dropped; an empty value leaves the column empty for the ERP.
 
 Order: each file is sorted by REF, so that a document's rows follow one another and the files
 are read side by side without holding more than one document in memory. REF values compare
-piece by piece, runs of digits by their numeric value and the rest character by character:
-D9 < D10 < E1. The order and the columns are checked before the first document is created.
+piece by piece, runs of digits by their numeric value and the rest character by character,
+letter case and blanks aside: D9 < D10 < e1 < E 2; only REFs that tie so (D1, d1, "D 1", D01)
+compare by their exact text. The order and the columns are checked before the first document
+is created.
 A header without lines, and lines or lots whose REF has no row in CAB.csv, are refused for that
 document, naming the REF probably meant when one differs only in case, blanks or leading zeros.
 

@@ -4,6 +4,7 @@
 
 #include "CommandError.hpp"
 #include "DocumentStream.hpp"
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -22,12 +23,14 @@ TableLayout layoutOf(const Recordset& templ, const CsvTable& file, Names require
   for (std::size_t i = 0; i < columns.size(); ++i) {
     for (std::size_t j = 0; j < i; ++j)
       if (automation::text::equalsIgnoringCase(columns[i], columns[j]))
-        usageError(file.name() + ": column " + columns[i] + " appears twice");
+        usageError(file.name() + ": column " + automation::text::excerpt(columns[i]) + " appears twice");
     if (automation::text::equalsIgnoringCase(columns[i], kRefColumn)) continue;
     const automation::db::ColumnInfo* found = nullptr;
     for (const auto& column : templ.columns())
       if (automation::text::equalsIgnoringCase(column.name, columns[i])) found = &column;
-    if (!found) usageError(file.name() + ": column '" + columns[i] + "' is not a column of the table it fills");
+    if (!found)
+      usageError(file.name() + ": column " + automation::text::quoted(columns[i]) +
+                 " is not a column of the table it fills");
     layout.fills.push_back({i, found->name, found->type});
   }
   for (const char* name : requiredColumns)

@@ -4,8 +4,10 @@
 #include "CommandError.hpp"
 #include "Company.hpp"
 #include "CompanyCheck.hpp"
+#include "Format.hpp"
 #include "Verbs.hpp"
 #include "erpserver/schema/DemoCompany.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 namespace {
@@ -27,12 +29,19 @@ void checkCompanyName(const std::string& name) {
 }
 
 void printLogin(const CompanyLogin& login) {
-  std::string where = login.shownLocation() + (login.company == "DEMO" ? "" : " --company " + login.company);
+  // The examples name the company as the user did; the default one goes without --company.
+  std::vector<std::string> target{login.shownLocation()};
+  if (login.company != "DEMO") target.insert(target.end(), {"--company", login.company});
+  auto example = [&](const char* verb, std::vector<std::string> rest) {
+    std::vector<std::string> words{"qvd", verb};
+    words.insert(words.end(), target.begin(), target.end());
+    words.insert(words.end(), rest.begin(), rest.end());
+    return "  " + format::command(words) + "\n";
+  };
   std::cout << "\nLog in as user " << erpserver::kDemoUser << " with password " << erpserver::kDemoPassword
             << " (the defaults of --user and --password), for example:\n"
-            << "  qvd stock " << where << " A001\n"
-            << "  qvd import " << where << " CAB.csv LIN.csv LOT.csv\n"
-            << "  qvd show " << where << " FA 1 2024 1\n";
+            << example("stock", {"A001"}) << example("import", {"CAB.csv", "LIN.csv", "LOT.csv"})
+            << example("show", {"FA", "1", "2024", "1"});
 }
 
 }  // namespace
@@ -47,17 +56,15 @@ int runInit(const Words& words) {
   CompanyLogin login = CompanyLogin::from(arguments);
   checkCompanyName(login.company);
   std::string shown = login.shownDatabase();
-  std::error_code ec;
   bool created = false;
-  if (login.onServer() || !std::filesystem::exists(login.database(), ec)) {
-    try {
-      erpserver::createDemoCompany(login.location, login.company);
-      created = true;
-    } catch (const erpserver::CompanyExists&) {
-      // It was there already, or another init got there first: check what is there, as below.
-    } catch (const std::exception& e) {
-      throw CommandError(exitcode::NoCompany, "cannot create '" + shown + "': " + e.what());
-    }
+  // Tried even when the company is there: creating clears what an interrupted init left.
+  try {
+    erpserver::createDemoCompany(login.location, login.company);
+    created = true;
+  } catch (const erpserver::CompanyExists&) {
+    // It was there already, or another init got there first: check what is there, as below.
+  } catch (const std::exception& e) {
+    throw CommandError(exitcode::NoCompany, "cannot create " + automation::text::quoted(shown) + ": " + e.what());
   }
   if (!login.onServer()) {
     if (std::string problem = companyFileProblem(login.database()); !problem.empty())
@@ -67,7 +74,8 @@ int runInit(const Words& words) {
   try {
     name = companyName(*openCompanyDatabase(login));
   } catch (const std::exception& e) {
-    throw CommandError(exitcode::NoCompany, "'" + shown + "' is not a company database: " + e.what());
+    throw CommandError(exitcode::NoCompany,
+                       automation::text::quoted(shown) + " is not a company database: " + e.what());
   }
   if (created)
     std::cout << "Created company " << login.company << " with the demo data in " << shown << "\n";

@@ -2,20 +2,23 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "foundation/Records.hpp"
+#include "platform/ClaimedFile.hpp"
 
 namespace qvdtool {
 
 // The file --keys names: REF,TPDOC,SERIE,ANO,NNUMDOC of every document of the input that is in
 // the company. It is written beside the target and renamed over it by commit(), so the target is
-// whole or left as it was; a device or pipe (/dev/stdout) is written directly.
+// whole or left as it was, with its mode; a device or pipe (/dev/stdout) is written directly. What
+// an interrupted run left beside the target is removed first.
 class KeysFile {
  public:
-  // Refuses (usage error) a folder, and any of `protectedFiles` (the inputs, the company database
-  // and its companions): the keys must never overwrite them.
+  // Refuses (usage error) a folder, a file protected against writing, and any of `protectedFiles`
+  // (the inputs, the company database and its companions): the keys must never overwrite them.
   KeysFile(const std::filesystem::path& target, const std::vector<std::filesystem::path>& protectedFiles);
   ~KeysFile();
   KeysFile(const KeysFile&) = delete;
@@ -27,7 +30,8 @@ class KeysFile {
   std::string commit();
 
  private:
-  std::filesystem::path target_, partial_;  // partial_ empty: written directly
+  std::filesystem::path target_;
+  std::optional<automation::files::ClaimedFile> partial_;  // none: written directly
   std::FILE* file_ = nullptr;
   int error_ = 0;  // the first write error
 };

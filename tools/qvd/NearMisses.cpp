@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
 
 namespace qvdtool {
@@ -43,11 +44,13 @@ void NearMisses::note(const InputDocument& document) {
 std::string NearMisses::hintFor(const InputDocument& document) const {
   if (!document.header) {
     std::string meant = other(headerOnly_, document);
-    return meant.empty() ? "" : " (did you mean REF '" + meant + "', whose header has no lines?)";
+    return meant.empty() ? ""
+                         : " (did you mean REF " + automation::text::quoted(meant) + ", whose header has no lines?)";
   }
   if (!document.lines.empty()) return {};
   std::string meant = other(withoutHeader_, document);
-  return meant.empty() ? "" : " (were its lines given as REF '" + meant + "', which has no header?)";
+  return meant.empty() ? ""
+                       : " (were its lines given as REF " + automation::text::quoted(meant) + ", which has no header?)";
 }
 
 }  // namespace qvdtool

@@ -1,5 +1,10 @@
 #include "RefOrder.hpp"
 
+#include <cctype>
+#include <string>
+
+#include "platform/Text.hpp"
+
 namespace qvdtool {
 
 namespace {
@@ -15,9 +20,9 @@ std::string_view digitRun(std::string_view s, std::size_t& i) {
   return s.substr(first, i - first);
 }
 
-}  // namespace
-
-int compareRefs(std::string_view a, std::string_view b) {
+// Piece by piece: digit runs by value, the rest byte by byte; 0 when they differ only in
+// leading zeros.
+int naturalOrder(std::string_view a, std::string_view b) {
   std::size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
     if (isDigit(a[i]) && isDigit(b[j])) {
@@ -31,7 +36,24 @@ int compareRefs(std::string_view a, std::string_view b) {
     ++j;
   }
   if (i < a.size() || j < b.size()) return i < a.size() ? 1 : -1;
-  return a.compare(b);
+  return 0;
+}
+
+// Letter case folded and blanks dropped: the differences a misspelt REF most often has.
+std::string loose(std::string_view ref) {
+  std::string folded = automation::text::foldCase(ref), out;
+  for (char c : folded)
+    if (!std::isspace(static_cast<unsigned char>(c))) out += c;
+  return out;
+}
+
+}  // namespace
+
+int compareRefs(std::string_view a, std::string_view b) {
+  if (a == b) return 0;
+  if (int c = naturalOrder(loose(a), loose(b))) return c;
+  if (int c = naturalOrder(a, b)) return c;
+  return a.compare(b) < 0 ? -1 : 1;
 }
 
 }  // namespace qvdtool

@@ -1,13 +1,15 @@
 #include "SourceReference.hpp"
 
 #include "CommandError.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 
 SourceReference::SourceReference(const std::optional<std::string>& source) : prefix_("#") {
   if (!source) return;
   if (source->empty() || source->find_first_of(": \t") != std::string::npos)
-    usageError("--source '" + *source + "': a source name is not empty and holds no ':' and no blanks");
+    usageError("--source " + automation::text::quoted(*source) +
+               ": a source name is not empty and holds no ':' and no blanks");
   prefix_ += *source + ":";
 }
 

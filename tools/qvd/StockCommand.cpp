@@ -4,6 +4,7 @@
 #include "CommandError.hpp"
 #include "StockView.hpp"
 #include "Verbs.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace qvdtool {
 
@@ -21,7 +22,7 @@ int runStock(const Words& words) {
   const auto& positional = arguments.positional();
   auto article = readArticle(session.facade(), positional[1]);
   if (!article) {
-    std::cerr << "qvd stock: article '" << positional[1] << "' does not exist\n";
+    std::cerr << "qvd stock: article " << automation::text::quoted(positional[1]) << " does not exist\n";
     return exitcode::NotAllDone;
   }
   printStock(session, *article, positional.size() > 2 ? positional[2] : std::string(), std::cout);

@@ -3,9 +3,10 @@
 #include <string_view>
 
 #include "CommandError.hpp"
-#include "foundation/Version.hpp"
 #include "Verbs.hpp"
+#include "foundation/Version.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/Excerpt.hpp"
 
 namespace {
 
@@ -57,7 +58,7 @@ int main(int argc, char** argv) {
       return exitcode::Unexpected;
     }
   }
-  std::cerr << "qvd: unknown verb '" << words[0] << "'\n\n";
+  std::cerr << "qvd: unknown verb " << automation::text::quoted(words[0]) << "\n\n";
   printUsage(std::cerr);
   return exitcode::BadUsage;
 }

@@ -6,12 +6,15 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <system_error>
 
 #include "erpserver/schema/DemoData.hpp"
 #include "erpserver/store/Password.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "erpserver/store/Database.hpp"
+#include "platform/ClaimedFile.hpp"
 #include "platform/db/Connection.hpp"
 #include "platform/db/ServerAddress.hpp"
 
@@ -91,16 +94,23 @@ void createDemoCompany(const std::string& folder, const std::string& company, Ex
   if (automation::db::address::isServerUri(folder)) return createOnServer(folder, company, existing);
   fs::create_directories(folder);
   fs::path file = fs::path(folder) / (company + ".db");
+  // What an interrupted creation of this company left goes first, even when the company is
+  // there; the claim keeps a creation that is under way from being taken for one.
+  std::string prefix = "." + company + ".db.new-";
+  automation::files::removeAbandoned(folder, prefix);
   std::error_code ec;
   if (existing == ExistingCompany::Refuse && fs::exists(file, ec)) refuseExisting(file);
-  std::string partial = (fs::path(folder) / ("." + company + ".db.new-XXXXXX")).string();
-  int fd = mkstemp(partial.data());
-  if (fd < 0) throw std::runtime_error("Não foi possível criar '" + partial + "': " + std::strerror(errno));
+  std::optional<automation::files::ClaimedFile> claimed;
+  try {
+    claimed.emplace((fs::path(folder) / (prefix + "XXXXXX")).string());
+  } catch (const std::system_error& e) {
+    throw std::runtime_error("Não foi possível criar o ficheiro temporário da empresa: " + std::string(e.what()));
+  }
+  const std::string& partial = claimed->path();
   // The temporary file's private mode would stay with the company.
   mode_t mask = umask(0);
   umask(mask);
-  fchmod(fd, 0666 & ~mask);
-  close(fd);
+  fchmod(claimed->descriptor(), 0666 & ~mask);
   try {
     build(partial);
     if (existing == ExistingCompany::Replace) {
