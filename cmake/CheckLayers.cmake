@@ -1,5 +1,5 @@
-# Fails when a file of src/ includes a header from a folder its own folder may not use
-# (cmake/Layers.cmake), so an upward or sideways include stops the build.
+# Fails when a file of src/ or tools/qvd/ includes a header from a folder its own folder may not
+# use (cmake/Layers.cmake), so an upward or sideways include stops the build.
 # Usage: cmake -DSOURCE_DIR=<repo> -DSTAMP=<file> -P CheckLayers.cmake
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
@@ -23,6 +23,30 @@ foreach(folder ${folders})
         string(APPEND violations "  ${shown}: ${line} (src/${folder}/ may use: ${QVD_LAYER_${folder}})\n")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+# tools/qvd/: each role folder as its table says; every file is in a role folder.
+file(GLOB_RECURSE tool_files ${SOURCE_DIR}/tools/qvd/*.hpp ${SOURCE_DIR}/tools/qvd/*.cpp)
+foreach(file ${tool_files})
+  file(RELATIVE_PATH shown ${SOURCE_DIR} ${file})
+  string(REGEX REPLACE "^tools/qvd/([^/]+)/.*" "\\1" folder "${shown}")
+  if(folder STREQUAL shown OR NOT DEFINED QVD_TOOL_${folder})
+    string(APPEND violations "  ${shown} is in no role folder of tools/qvd: add it to cmake/Layers.cmake\n")
+    continue()
+  endif()
+  file(STRINGS ${file} lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  foreach(line ${lines})
+    string(REGEX REPLACE ".*\"([^\"]+)\".*" "\\1" included "${line}")
+    string(REGEX REPLACE "/.*" "" target "${included}")
+    if(target STREQUAL included)
+      string(APPEND violations "  ${shown}: ${line} (name the folder: \"${folder}/...\")\n")
+    elseif(target STREQUAL "erpserver")
+      if(NOT included IN_LIST QVD_TOOL_ERP_ENTRY)
+        string(APPEND violations "  ${shown}: ${line} (of the reference ERP, tools use only: ${QVD_TOOL_ERP_ENTRY})\n")
+      endif()
+    elseif(NOT target IN_LIST QVD_TOOL_${folder} AND NOT target IN_LIST QVD_TOOL_USES)
+      string(APPEND violations "  ${shown}: ${line} (tools/qvd/${folder}/ may use: ${QVD_TOOL_${folder}} ${QVD_TOOL_USES})\n")
+    endif()
   endforeach()
 endforeach()
 if(violations)

@@ -13,3 +13,14 @@ set(QVD_LAYER_dataaccess   dataaccess platform)
 set(QVD_LAYER_erpserver    erpserver platform)
 set(QVD_LAYERS platform foundation oplog core docbuild masterdata documents manufacturing
     facade dataaccess erpserver)
+
+# The command-line program, tools/qvd/: its role folders may use the library (the facade and
+# everything below it), the data-access objects, and of the reference ERP only its entry headers.
+set(QVD_TOOL_USES ${QVD_LAYER_facade} dataaccess)
+set(QVD_TOOL_ERP_ENTRY erpserver/Server.hpp erpserver/Registration.hpp)
+set(QVD_TOOL_cli     cli)
+set(QVD_TOOL_company company cli)
+set(QVD_TOOL_import  import company cli)
+set(QVD_TOOL_inspect inspect company cli)
+set(QVD_TOOL_demo    demo inspect company cli)
+set(QVD_TOOL_restore restore inspect company cli)
