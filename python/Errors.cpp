@@ -3,6 +3,7 @@
 
 #include <pybind11/eval.h>
 
+#include <new>
 #include <string>
 
 #include "platform/AutomationError.hpp"
@@ -13,13 +14,15 @@ namespace {
 
 constexpr const char* kClasses = R"py(
 class Error(Exception):
-    """A run-time error of a late-bound call: the number, source and description it was raised with."""
+    """A run-time error of a late-bound call: the number, source and description it was raised with,
+    and the position (from 1) of the argument at fault, or None."""
 
-    def __init__(self, number, source, description):
+    def __init__(self, number, source, description, argument=None):
         super().__init__(number, source, description)
         self.number = number
         self.source = source
         self.description = description
+        self.argument = argument
 
     def __str__(self):
         where = f"{self.source}: " if self.source else ""
@@ -34,9 +37,16 @@ class UnknownMember(Error, AttributeError):
 PyObject* errorType = nullptr;
 PyObject* unknownMemberType = nullptr;
 
-void setError(int32_t number, const std::string& source, const std::string& description) {
-  PyObject* type = number == automation::errnum::MemberNotSupported ? unknownMemberType : errorType;
-  py::object error = py::reinterpret_borrow<py::object>(type)(number, source, description);
+void setError(const automation::AutomationError& e) {
+  PyObject* type = e.number() == automation::errnum::MemberNotSupported ? unknownMemberType : errorType;
+  py::object argument = e.argument() ? py::object(py::int_(e.argument())) : py::object(py::none());
+  // Text that is not UTF-8 shows as U+FFFD rather than failing the raise.
+  auto text = [](const std::string& s) {
+    return py::reinterpret_steal<py::object>(
+        PyUnicode_DecodeUTF8(s.data(), static_cast<Py_ssize_t>(s.size()), "replace"));
+  };
+  py::object error =
+      py::reinterpret_borrow<py::object>(type)(e.number(), text(e.source()), text(e.description()), argument);
   PyErr_SetObject(type, error.ptr());
 }
 
@@ -50,15 +60,20 @@ void bindErrors(py::module_& module) {
     try {
       if (thrown) std::rethrow_exception(thrown);
     } catch (const automation::AutomationError& e) {
-      setError(e.number(), e.source(), e.description());
+      setError(e);
+    } catch (const std::bad_alloc&) {
+      setError(automation::AutomationError(automation::errnum::OutOfMemory, "quarvelvarodav",
+                                           automation::standardDescription(automation::errnum::OutOfMemory)));
     }
   });
 }
 
 void raiseUnknownMember(const std::string& className, const std::string& member) {
-  throw automation::AutomationError(automation::errnum::MemberNotSupported, className,
-                                    automation::standardDescription(automation::errnum::MemberNotSupported) + ": " + className + " has no member '" +
-                                        member + "' (dir() lists those it has)");
+  try {
+    automation::raiseUnknownMember(className, member);
+  } catch (const automation::AutomationError& e) {
+    throw automation::AutomationError(e.number(), e.source(), e.description() + " (dir() lists those it has)");
+  }
 }
 
 }  // namespace qvdpy

@@ -31,7 +31,8 @@ BoundMember boundMember(const LateObject& self, const std::string& name, const M
 
 // A property without required arguments is read at once; methods and indexed properties come
 // back as members to call. Objects that describe none of their members have every name called.
-py::object getAttribute(const LateObject& self, const std::string& name) {
+py::object getAttribute(const LateObject& self, py::handle attribute) {
+  std::string name = textOf(attribute);
   if (name.starts_with("__")) throw py::attribute_error(name);
   const MemberInfo* info = self.object->describe(name);
   if (!info) {
@@ -44,17 +45,26 @@ py::object getAttribute(const LateObject& self, const std::string& name) {
   return fromVariant(self.object->get(name, {}));
 }
 
-void setAttribute(const LateObject& self, const std::string& name, py::handle value) {
+void setAttribute(const LateObject& self, py::handle attribute, py::handle value) {
+  std::string name = textOf(attribute);
   if (self.object->describe(name) == nullptr && !self.object->memberNames().empty())
     raiseUnknownMember(self.object->className(), name);
-  self.object->put(name, toVariant(value));
+  self.object->put(name, takingArgument(self.object->className(), name, 0, [&] { return toVariant(value); }));
 }
 
 // A call with by-reference arguments gives (result, their new values in order).
-py::object callMember(const BoundMember& member, const py::args& args) {
+py::object callMember(const BoundMember& member, const py::args& args, const py::kwargs& named) {
+  std::string className = member.object->className();
+  if (named.size() != 0)
+    automation::raise(automation::errnum::InvalidArgument,
+                      automation::standardDescription(automation::errnum::InvalidArgument) + ": " + member.name +
+                          " takes its arguments by position, not by name",
+                      automation::memberSource(className, member.name));
   std::vector<Variant> values;
   values.reserve(args.size());
-  for (py::handle arg : args) values.push_back(toVariant(arg));
+  int32_t position = 0;
+  for (py::handle arg : args)
+    values.push_back(takingArgument(className, member.name, ++position, [&] { return toVariant(arg); }));
   Variant result = member.property ? member.object->get(member.name, values) : member.object->call(member.name, values);
   if (std::none_of(member.byRef.begin(), member.byRef.end(), [](bool b) { return b; })) return fromVariant(result);
   py::list out;
@@ -99,7 +109,8 @@ void bindObjects(py::module_& module) {
       .def("__dir__", [](const LateObject& self) { return self.object->memberNames(); })
       .def("__repr__", &describeObject)
       .def("__iter__", &iterate)
-      .def("__eq__", [](const LateObject& a, const LateObject& b) { return a.object == b.object; })
+      .def(
+          "__eq__", [](const LateObject& a, const LateObject& b) { return a.object == b.object; }, py::is_operator())
       .def("__hash__", [](const LateObject& self) { return std::hash<automation::ObjectRef>()(self.object); })
       .def_property_readonly("_class_name", [](const LateObject& self) { return self.object->className(); });
 }

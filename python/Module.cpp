@@ -1,5 +1,6 @@
 // The Python module quarvelvarodav: the library, the reference ERP and the SQLite data-access
-// object, reached by name from scripts.
+// object, reached by name from scripts. Its functions take any Python value and convert it
+// themselves, so that a wrong one is an automation error that names the argument.
 #include <pybind11/pybind11.h>
 
 #include <filesystem>
@@ -20,41 +21,50 @@ namespace {
 
 // 58 is the runtime's "File already exists".
 constexpr int32_t kFileAlreadyExists = 58;
+constexpr const char* kModule = "quarvelvarodav";
+
+std::string text(py::handle value, const char* function, int32_t position) {
+  return takingArgument(kModule, function, position, [&] { return textOf(value); });
+}
 
 std::string companyFile(const std::string& folder, const std::string& company) {
   return (std::filesystem::path(folder) / (company + ".db")).string();
 }
 
-std::string createCompany(const std::string& folder, const std::string& company, bool replace) {
+std::string createCompany(py::handle folderArgument, py::handle companyArgument, py::handle replaceArgument) {
+  std::string folder = text(folderArgument, "CreateCompany", 1);
+  std::string company = text(companyArgument, "CreateCompany", 2);
+  bool replace = takingArgument(kModule, "CreateCompany", 3, [&] { return toVariant(replaceArgument).toBool(); });
   std::filesystem::create_directories(folder);
   try {
     erpserver::createDemoCompany(folder, company,
                                  replace ? erpserver::ExistingCompany::Replace : erpserver::ExistingCompany::Refuse);
   } catch (const erpserver::CompanyExists& e) {
-    throw automation::AutomationError(kFileAlreadyExists, "quarvelvarodav.CreateCompany",
+    throw automation::AutomationError(kFileAlreadyExists, automation::memberSource(kModule, "CreateCompany"),
                                       std::string(e.what()) + "; open it with OpenCompany, or pass replace=True");
   }
   return companyFile(folder, company);
 }
 
-std::string openCompany(const std::string& folder, const std::string& company) {
-  std::string file = companyFile(folder, company);
-  if (!std::filesystem::exists(file)) createCompany(folder, company, false);
+std::string openCompany(py::handle folderArgument, py::handle companyArgument) {
+  std::string folder = text(folderArgument, "OpenCompany", 1);
+  std::string file = companyFile(folder, text(companyArgument, "OpenCompany", 2));
+  if (!std::filesystem::exists(file)) createCompany(folderArgument, companyArgument, py::bool_(false));
   return file;
 }
 
-LateObject record(const std::string& typeName, const py::kwargs& fields) {
-  auto made = qvd::newRecord(typeName);
-  for (auto [name, value] : fields) made->set(py::str(name).cast<std::string>(), toVariant(value));
+LateObject record(py::handle typeName, const py::kwargs& fields) {
+  auto made = qvd::newRecord(text(typeName, "Record", 1));
+  for (auto [name, value] : fields) {
+    std::string field = textOf(name);
+    made->put(field, takingArgument(made->typeName(), field, 0, [&] { return toVariant(value); }));
+  }
   return LateObject{made};
 }
 
 }  // namespace
-}  // namespace qvdpy
 
-PYBIND11_MODULE(quarvelvarodav, module) {
-  using namespace qvdpy;
-  namespace py = pybind11;
+void defineModule(py::module_& module) {
   module.doc() = "QuarvelVaroDav from Python: objects created by class name and called late-bound.";
   bindErrors(module);
   bindArray(module);
@@ -63,7 +73,8 @@ PYBIND11_MODULE(quarvelvarodav, module) {
   qvd::registerClasses();
 
   module.def(
-      "CreateObject", [](const std::string& name) { return LateObject{automation::createObject(name)}; },
+      "CreateObject",
+      [](py::handle name) { return LateObject{automation::createObject(text(name, "CreateObject", 1))}; },
       py::arg("name"),
       "A new object of the class registered as `name`, such as \"QuarvelVaroDav.BAL_Next\" or, once RegisterErp "
       "has run, \"ErpApiNextPlus.Artigos\".");
@@ -80,6 +91,9 @@ PYBIND11_MODULE(quarvelvarodav, module) {
   module.def("OpenCompany", &openCompany, py::arg("folder"), py::arg("company") = "DEMO",
              "The database file of the company `company` in `folder`, created with the demo data the first time.");
   module.def(
-      "OpenSqlite", [](const std::string& file) { return LateObject{dataaccess::SqliteDataAccess::open(file)}; },
+      "OpenSqlite",
+      [](py::handle file) { return LateObject{dataaccess::SqliteDataAccess::open(text(file, "OpenSqlite", 1))}; },
       py::arg("file"), "The data-access object over a company's SQLite database file, for BAL_Next.DataAccess.");
 }
+
+}  // namespace qvdpy

@@ -33,7 +33,7 @@ class DatabaseDataAccess : public qvd::IDataAccess {
   [[nodiscard]] bool IniciarTransaccao();
   [[nodiscard]] bool TerminarTransaccao();
   // The error text of the last operation that failed; empty after one that succeeded.
-  const std::string& UltimoErroBD() const { return lastError_; }
+  std::string UltimoErroBD() const override { return lastError_; }
 
  protected:
   explicit DatabaseDataAccess(automation::db::ConnectionRef connection) : connection_(std::move(connection)) {}

@@ -4,6 +4,7 @@
 // automation::Record named after its type, with the fields in declaration
 // order.
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/Export.hpp"
@@ -45,6 +46,7 @@ void storeRecord(automation::Variant &slot, const R &r) {
 
 template <class R>
 struct RecordMarshal {
+  static std::string wanted() { return toVariant(R{}).template toObjectOf<automation::Record>()->typeName(); }
   static R from(const automation::Variant &v) {
     R r;
     fromVariant(v, r);

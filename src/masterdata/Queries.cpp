@@ -1,12 +1,10 @@
-#include <tuple>
-
 #include "core/DAL_Next.hpp"
 #include "masterdata/StoredProcedure.hpp"
 #include "platform/Text.hpp"
 
 // Record sets straight from the ERP database, without the ERP server: three stored procedures
 // and three queries written by the caller. The rows are the caller's business; none of these
-// operations returns false.
+// operations returns false: what fails is raised.
 namespace qvd {
 
 using automation::Variant;
@@ -17,10 +15,16 @@ namespace {
 
 int32_t tamanhoDe(const std::string& s) { return static_cast<int32_t>(automation::text::length(s)); }
 
-// Opens a caller's query. These operations answer true whatever the data-access object says:
-// the caller reads the record set it gets back.
+// Opens a caller's query. A query the data-access object refuses (a syntax error, stacked
+// statements, a statement that writes) is raised: an empty record set and true would read as
+// "no rows" when nothing ran.
 void abrirConsulta(IDataAccess& oDataAccess, const std::string& sSql, RecordsetRef& rs) {
-  std::ignore = oDataAccess.AbrirRecordset("", sSql, rs, -1, 0);
+  if (oDataAccess.AbrirRecordset("", sSql, rs, -1, 0)) return;
+  std::string motivo = oDataAccess.UltimoErroBD();
+  automation::raise(automation::db::dberr::ProviderError,
+                    "The data-access object did not open the query, and nothing of it ran: " +
+                        (motivo.empty() ? std::string("check that its text is one statement that reads rows (SELECT)")
+                                        : motivo));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/AutomationError.hpp"
 
+#include <cassert>
 #include <new>
 
 namespace automation {
@@ -23,11 +24,14 @@ std::string standardDescription(int32_t number) {
   }
 }
 
-AutomationError::AutomationError(int32_t number, std::string source, std::string description)
+AutomationError::AutomationError(int32_t number, std::string source, std::string description, int32_t argument)
     : std::runtime_error(description),
       number_(number),
       source_(std::move(source)),
-      description_(std::move(description)) {}
+      description_(std::move(description)),
+      argument_(argument) {
+  assert(argument >= 0);
+}
 
 void raise(int32_t number, std::string description, std::string source) {
   if (description.empty()) description = standardDescription(number);

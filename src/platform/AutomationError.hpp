@@ -30,19 +30,24 @@ inline constexpr int32_t ItemNotFound = 3265;
 // The runtime's text for an error number ("Overflow", "Type mismatch", ...).
 std::string standardDescription(int32_t number);
 
-// A run-time error as the automation platform carries it: number, source, description.
+// A run-time error as the automation platform carries it: number, source, description, and for
+// an argument the call could not take, that argument's position.
 class AutomationError : public std::runtime_error {
  public:
-  AutomationError(int32_t number, std::string source, std::string description);
+  AutomationError(int32_t number, std::string source, std::string description, int32_t argument = 0);
 
   int32_t number() const noexcept { return number_; }
   const std::string& source() const noexcept { return source_; }
   const std::string& description() const noexcept { return description_; }
+  // 1 for the call's first argument (or the value of a property put), 0 when no argument is at
+  // fault. A host whose arguments travel last first reports (argument count - this).
+  int32_t argument() const noexcept { return argument_; }
 
  private:
   int32_t number_;
   std::string source_;
   std::string description_;
+  int32_t argument_;
 };
 
 // Raises `number`; an empty description takes the runtime's standard text.

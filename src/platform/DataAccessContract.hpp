@@ -32,6 +32,9 @@ class IDataAccess : public automation::Object {
   [[nodiscard]] virtual bool CancelarTransaccao() = 0;
   // The connection the object works on.
   [[nodiscard]] virtual bool ObterLigacao(automation::db::ConnectionRef& connection) = 0;
+  // Why the last operation returned false, for the error the library raises then; empty from an
+  // object that does not say.
+  virtual std::string UltimoErroBD() const { return {}; }
 };
 
 }  // namespace qvd

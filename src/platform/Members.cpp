@@ -1,6 +1,7 @@
 // The member table's lookups and argument checks.
 #include "platform/Members.hpp"
 
+#include "platform/LateBindingErrors.hpp"
 #include "platform/Text.hpp"
 
 namespace automation {
@@ -20,14 +21,22 @@ MemberTable::MemberTable(std::string className, std::initializer_list<MemberEntr
 
 const MemberTable::Row &MemberTable::find(std::string_view member) const {
   auto it = byName_.find(text::foldCase(member));
-  if (it == byName_.end()) raise(errnum::MemberNotSupported);
+  if (it == byName_.end()) raiseUnknownMember(className_, member);
   return rows_[it->second];
 }
 
+// Only what the dispatch raises is placed here; the member's own errors pass as raised.
 Variant MemberTable::run(const Row &row, Object &object, std::span<Variant> args) const {
+  if (!row.invoke) raiseNotReadable(className_, row.info.name);
   auto n = static_cast<int>(args.size());
-  if (n < row.minArgs || n > static_cast<int>(row.info.params.size())) raise(errnum::WrongArgumentCount);
-  return row.invoke(object, args);
+  if (n < row.minArgs || n > static_cast<int>(row.info.params.size()))
+    raiseArgumentCount(className_, row.info.name, args.size(), static_cast<std::size_t>(row.minArgs),
+                       row.info.params.size());
+  try {
+    return row.invoke(object, args);
+  } catch (const members::ArgumentNotTaken &e) {
+    throw argumentError(e, className_, row.info.name, e.argument());
+  }
 }
 
 Variant MemberTable::get(Object &object, std::string_view member, std::span<Variant> args) const {
@@ -40,8 +49,12 @@ Variant MemberTable::call(Object &object, std::string_view member, std::span<Var
 
 void MemberTable::put(Object &object, std::string_view member, const Variant &value) const {
   const Row &row = find(member);
-  if (!row.put) raise(errnum::MemberNotSupported);
-  row.put(object, value);
+  if (!row.put) raiseNotAssignable(className_, row.info.name);
+  try {
+    row.put(object, value);
+  } catch (const members::ArgumentNotTaken &e) {
+    throw assignedValueError(e, className_, row.info.name);
+  }
 }
 
 const MemberInfo *MemberTable::describe(std::string_view member) const {

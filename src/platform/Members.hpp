@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "platform/AutomationError.hpp"
+#include "platform/LateBindingErrors.hpp"
 #include "platform/Object.hpp"
 #include "platform/Variant.hpp"
 
@@ -37,41 +38,48 @@ struct MemberInfo {
 
 // Conversions between a C++ type and a variant. `from` raises the platform's
 // numbers (13, 6, 94, ...); `store` writes a by-reference argument's new value
-// into the caller's variant.
+// into the caller's variant; `wanted` names the type in a type mismatch.
 template <class T>
 struct Marshal;
 
 template <class T>
 struct Marshal<std::optional<T>> {
+  static std::string wanted() { return Marshal<T>::wanted(); }
   static std::optional<T> from(const Variant &v) { return Marshal<T>::from(v); }
   static Variant to(const std::optional<T> &v) { return v ? Marshal<T>::to(*v) : Variant(); }
   static void store(Variant &slot, const std::optional<T> &v) { slot = to(v); }
 };
 
 // The types a variant converts to directly.
-template <class T, T (Variant::*Read)() const>
+template <class T, T (Variant::*Read)() const, const char *Name>
 struct PlainMarshal {
+  static std::string wanted() { return Name; }
   static T from(const Variant &v) { return (v.*Read)(); }
   static Variant to(const T &v) { return Variant(v); }
   static void store(Variant &slot, const T &v) { slot = Variant(v); }
 };
+namespace typenames {
+inline constexpr char Boolean[] = "Boolean", Integer[] = "Integer", Long[] = "Long", Double[] = "Double",
+                      CurrencyName[] = "Currency", DateName[] = "Date", String[] = "String";
+}  // namespace typenames
 template <>
-struct Marshal<bool> : PlainMarshal<bool, &Variant::toBool> {};
+struct Marshal<bool> : PlainMarshal<bool, &Variant::toBool, typenames::Boolean> {};
 template <>
-struct Marshal<int16_t> : PlainMarshal<int16_t, &Variant::toInteger> {};
+struct Marshal<int16_t> : PlainMarshal<int16_t, &Variant::toInteger, typenames::Integer> {};
 template <>
-struct Marshal<int32_t> : PlainMarshal<int32_t, &Variant::toLong> {};
+struct Marshal<int32_t> : PlainMarshal<int32_t, &Variant::toLong, typenames::Long> {};
 template <>
-struct Marshal<double> : PlainMarshal<double, &Variant::toDouble> {};
+struct Marshal<double> : PlainMarshal<double, &Variant::toDouble, typenames::Double> {};
 template <>
-struct Marshal<Currency> : PlainMarshal<Currency, &Variant::toCurrency> {};
+struct Marshal<Currency> : PlainMarshal<Currency, &Variant::toCurrency, typenames::CurrencyName> {};
 template <>
-struct Marshal<Date> : PlainMarshal<Date, &Variant::toDate> {};
+struct Marshal<Date> : PlainMarshal<Date, &Variant::toDate, typenames::DateName> {};
 template <>
-struct Marshal<std::string> : PlainMarshal<std::string, &Variant::toString> {};
+struct Marshal<std::string> : PlainMarshal<std::string, &Variant::toString, typenames::String> {};
 
 template <>
 struct Marshal<Variant> {
+  static std::string wanted() { return "Variant"; }
   static const Variant &from(const Variant &v) { return v; }
   static const Variant &to(const Variant &v) { return v; }
   static void store(Variant &slot, const Variant &v) { slot = v; }
@@ -80,6 +88,7 @@ struct Marshal<Variant> {
 template <class T>
 requires std::is_enum_v<T>
 struct Marshal<T> {
+  static std::string wanted() { return "Long"; }
   static T from(const Variant &v) { return static_cast<T>(v.toLong()); }
   static Variant to(T v) { return Variant(static_cast<int32_t>(v)); }
   static void store(Variant &slot, T v) { slot = to(v); }
@@ -89,6 +98,7 @@ struct Marshal<T> {
 template <class T>
 requires std::is_base_of_v<Object, T>
 struct Marshal<std::shared_ptr<T>> {
+  static std::string wanted() { return "object"; }
   static std::shared_ptr<T> from(const Variant &v) {
     if (v.isEmpty()) return nullptr;
     if constexpr (std::is_same_v<T, Object>)
@@ -104,20 +114,30 @@ struct Marshal<std::shared_ptr<T>> {
 // dimensioned.
 template <class T>
 struct Marshal<SafeArray<T>> {
+  static std::string wanted() { return "array of " + Marshal<T>::wanted(); }
+  // An element that does not convert is named in the error.
   static SafeArray<T> from(const Variant &v) {
     SafeArray<T> out;
     if (v.isEmpty()) return out;
     VariantArrayRef in = v.toArray();
     if (!in->isDimensioned()) return out;
     out.redim(in->lbound(), in->ubound());
-    for (int32_t i = in->lbound(); i <= in->ubound(); ++i) out(i) = Marshal<T>::from((*in)(i));
+    for (int64_t i = in->lbound(); i <= in->ubound(); ++i) {
+      try {
+        out(i) = Marshal<T>::from((*in)(i));
+      } catch (const AutomationError &e) {
+        std::string detail = "element " + std::to_string(i);
+        if (e.number() == errnum::TypeMismatch) detail += " is " + mismatch((*in)(i).typeName(), Marshal<T>::wanted());
+        throw AutomationError(e.number(), {}, detail);
+      }
+    }
     return out;
   }
   static Variant to(const SafeArray<T> &a) {
     auto out = std::make_shared<VariantArray>();
     if (a.isDimensioned()) {
       out->redim(a.lbound(), a.ubound());
-      for (int32_t i = a.lbound(); i <= a.ubound(); ++i) (*out)(i) = Marshal<T>::to(a(i));
+      for (int64_t i = a.lbound(); i <= a.ubound(); ++i) (*out)(i) = Marshal<T>::to(a(i));
     }
     return Variant(out);
   }
@@ -125,6 +145,26 @@ struct Marshal<SafeArray<T>> {
 };
 
 namespace members {
+
+// An argument the member could not take, before the table places it at the class and member.
+class ArgumentNotTaken : public AutomationError {
+ public:
+  ArgumentNotTaken(const AutomationError &cause, int32_t position)
+      : AutomationError(cause.number(), {}, cause.description(), position) {}
+};
+
+// `value` as a T, or ArgumentNotTaken at `position` naming what was given and what is wanted.
+template <class T>
+T take(const Variant &value, int32_t position) {
+  try {
+    return T(Marshal<T>::from(value));
+  } catch (...) {
+    AutomationError cause = currentError();
+    if (cause.number() == errnum::TypeMismatch && cause.description() == standardDescription(errnum::TypeMismatch))
+      cause = AutomationError(cause.number(), {}, mismatch(value.typeName(), Marshal<T>::wanted()));
+    throw ArgumentNotTaken(cause, position);
+  }
+}
 
 template <class F>
 struct Signature;
@@ -169,7 +209,8 @@ struct Slot {
   using Bare = std::remove_cvref_t<P>;
   static constexpr ParamKind kind = kindOf<P>();
 
-  Slot(std::span<Variant> args, std::size_t i) : value(i < args.size() ? Bare(Marshal<Bare>::from(args[i])) : Bare()) {}
+  Slot(std::span<Variant> args, std::size_t i)
+      : value(i < args.size() ? take<Bare>(args[i], static_cast<int32_t>(i) + 1) : Bare()) {}
   void back(std::span<Variant> args, std::size_t i) const {
     if constexpr (kind == ParamKind::ByRef)
       if (i < args.size()) Marshal<Bare>::store(args[i], value);
@@ -213,7 +254,7 @@ template <auto F>
 void assign(Object &object, const Variant &value) {
   using S = Signature<decltype(F)>;
   using T = std::remove_cvref_t<std::tuple_element_t<0, typename S::Args>>;
-  std::invoke(F, static_cast<typename S::Self &>(object), Marshal<T>::from(value));
+  std::invoke(F, static_cast<typename S::Self &>(object), take<T>(value, 1));
 }
 
 template <class M>
@@ -249,10 +290,8 @@ template <auto M>
 void writeField(Object &object, const Variant &value) {
   using F = FieldOf<decltype(M)>;
   using St = Stored<typename F::Type>;
-  St::write(static_cast<typename F::Self &>(object).*M, Marshal<typename St::Type>::from(value));
+  St::write(static_cast<typename F::Self &>(object).*M, take<typename St::Type>(value, 1));
 }
-
-[[noreturn]] inline Variant unreadable(Object &, std::span<Variant>) { raise(errnum::MemberNotSupported); }
 
 }  // namespace members
 
@@ -263,7 +302,7 @@ using Putter = void (*)(Object &, const Variant &);
 struct MemberEntry {
   std::string_view name;
   MemberKind kind;
-  Invoker invoke;  // the method, or the property get
+  Invoker invoke;  // the method, or the property get; null for what can only be assigned
   Putter put;      // null for what cannot be assigned
   std::span<const ParamKind> params;
 };
@@ -285,7 +324,7 @@ constexpr MemberEntry property(std::string_view name) {
 // A property that can only be assigned; reading it raises 438.
 template <auto Put>
 constexpr MemberEntry putOnly(std::string_view name) {
-  return {name, MemberKind::Property, &members::unreadable, &members::assign<Put>, {}};
+  return {name, MemberKind::Property, nullptr, &members::assign<Put>, {}};
 }
 
 // A public data member (or value holder) read and written as a property.
@@ -296,7 +335,9 @@ constexpr MemberEntry field(std::string_view name) {
 
 // The members of one class by name (letter case ignored). A property read may
 // be called and a method may be read, as late-bound callers do; assigning what
-// has no put raises 438.
+// has no put raises 438. The errors of the dispatch itself (an unknown member, a
+// wrong argument count, an argument that does not convert) carry the class and
+// member as their source.
 class MemberTable {
  public:
   MemberTable(std::string className, std::initializer_list<MemberEntry> entries);

@@ -1,6 +1,7 @@
 #include "platform/Object.hpp"
 
 #include "platform/AutomationError.hpp"
+#include "platform/LateBindingErrors.hpp"
 #include "platform/Members.hpp"
 
 namespace automation {
@@ -15,19 +16,19 @@ Object& target(const ObjectRef& object) {
 
 Variant Object::get(std::string_view member, std::span<Variant> args) {
   const MemberTable* table = memberTable();
-  if (!table) raise(errnum::MemberNotSupported);
+  if (!table) raiseUnknownMember(className(), member);
   return table->get(*this, member, args);
 }
 
 void Object::put(std::string_view member, const Variant& value) {
   const MemberTable* table = memberTable();
-  if (!table) raise(errnum::MemberNotSupported);
+  if (!table) raiseUnknownMember(className(), member);
   table->put(*this, member, value);
 }
 
 Variant Object::call(std::string_view member, std::span<Variant> args) {
   const MemberTable* table = memberTable();
-  if (!table) raise(errnum::MemberNotSupported);
+  if (!table) raiseUnknownMember(className(), member);
   return table->call(*this, member, args);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/Record.hpp"
 
 #include "platform/AutomationError.hpp"
+#include "platform/LateBindingErrors.hpp"
 #include "platform/Members.hpp"
 #include "platform/Text.hpp"
 
@@ -13,7 +14,7 @@ Record::Record(std::string typeName, std::vector<std::pair<std::string, Variant>
 std::size_t Record::slotOf(std::string_view name) const {
   for (std::size_t i = 0; i < fields_.size(); ++i)
     if (text::equalsIgnoringCase(fields_[i].first, name)) return i;
-  raise(errnum::MemberNotSupported);
+  raiseUnknownMember(typeName_, name);
 }
 
 const Variant &Record::field(std::string_view name) const { return fields_[slotOf(name)].second; }
@@ -45,11 +46,21 @@ void Record::set(std::string_view name, const Variant &value) {
 }
 
 Variant Record::get(std::string_view member, std::span<Variant> args) {
-  if (!args.empty()) raise(errnum::WrongArgumentCount);
-  return field(member);
+  const Variant &value = field(member);
+  if (!args.empty()) raiseArgumentCount(typeName_, member, args.size(), 0, 0);
+  return value;
 }
 
-void Record::put(std::string_view member, const Variant &value) { set(member, value); }
+void Record::put(std::string_view member, const Variant &value) {
+  std::size_t slot = slotOf(member);
+  try {
+    set(member, value);
+  } catch (const AutomationError &e) {
+    if (e.number() != errnum::TypeMismatch) throw assignedValueError(e, typeName_, fields_[slot].first);
+    AutomationError cause(e.number(), {}, mismatch(value.typeName(), fields_[slot].second.typeName()));
+    throw assignedValueError(cause, typeName_, fields_[slot].first);
+  }
+}
 
 const MemberInfo *Record::describe(std::string_view member) const {
   static const MemberInfo info{"", MemberKind::Property, {}, true};

@@ -21,7 +21,7 @@ class SafeArray {
 
   // Discards the contents: every element starts as T().
   void redim(int32_t lower, int32_t upper) {
-    if (upper < lower - 1) raise(errnum::SubscriptOutOfRange);
+    if (int64_t{upper} < int64_t{lower} - 1) raise(errnum::SubscriptOutOfRange);
     lower_ = lower;
     items_.assign(static_cast<std::size_t>(int64_t{upper} - lower + 1), T());
     dimensioned_ = true;
@@ -29,7 +29,7 @@ class SafeArray {
   // Keeps the elements that still fall inside the new upper bound.
   void redimPreserve(int32_t upper) {
     if (!dimensioned_) raise(errnum::SubscriptOutOfRange);
-    if (upper < lower_ - 1) raise(errnum::SubscriptOutOfRange);
+    if (int64_t{upper} < int64_t{lower_} - 1) raise(errnum::SubscriptOutOfRange);
     items_.resize(static_cast<std::size_t>(int64_t{upper} - lower_ + 1));
   }
   void erase() {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <vector>
 
 #include "platform/HostSettings.hpp"
 #include "platform/Text.hpp"
@@ -180,6 +181,28 @@ Variant Variant::coerce(VarType target) const {
     case VarType::Object: return Variant(toObject());
     case VarType::Array: return Variant(toArray());
     default: return *this;
+  }
+}
+
+Variant::~Variant() {
+  auto* held = std::get_if<kArray>(&value_);
+  if (!held || !*held || held->use_count() != 1) return;
+  // The last reference: the arrays inside that nothing else holds are taken out first, each
+  // released after its own elements were emptied of arrays. Should the list not grow, what was
+  // not taken out is released the ordinary way.
+  std::vector<VariantArrayRef> pending;
+  try {
+    pending.push_back(std::move(*held));
+    while (!pending.empty()) {
+      VariantArrayRef array = std::move(pending.back());
+      pending.pop_back();
+      if (array.use_count() != 1 || !array->isDimensioned()) continue;
+      for (int64_t i = array->lbound(); i <= array->ubound(); ++i) {
+        auto* inner = std::get_if<kArray>(&(*array)(i).value_);
+        if (inner && *inner && inner->use_count() == 1) pending.push_back(std::move(*inner));
+      }
+    }
+  } catch (...) {
   }
 }
 

@@ -66,6 +66,13 @@ class Variant {
   Variant(std::shared_ptr<T> v) : value_(std::in_place_index<kObject>, std::static_pointer_cast<Object>(std::move(v))) {}
   Variant(VariantArrayRef v) : value_(std::in_place_index<kArray>, std::move(v)) {}
   Variant(VariantArray v) : value_(std::in_place_index<kArray>, std::make_shared<VariantArray>(std::move(v))) {}
+  Variant(const Variant&) = default;
+  Variant(Variant&&) noexcept = default;
+  Variant& operator=(const Variant&) = default;
+  Variant& operator=(Variant&&) noexcept = default;
+  // Arrays nested however deep are released without recursing, so that no nesting can exhaust
+  // the stack.
+  ~Variant();
 
   static Variant null();
   static Variant nothing();  // an object reference that refers to nothing

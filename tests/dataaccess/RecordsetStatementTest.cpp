@@ -23,10 +23,15 @@ TEST_F(RecordsetStatement, OnlyOneReadingStatementOpensARecordSetAndNothingElseR
   const std::string before = untouched();
   RecordsetRef rs;
   std::string stacked = "SELECT * FROM ARTIGOS WHERE CODIGO='A001'; DELETE FROM IMPRESSA; UPDATE ARTIGOS SET NOME='x'";
-  // The library hands back what the data-access object opened without judging it: no rows.
-  bal->LoadArtigo(stacked, rs);
+  // Refused by the data-access object, the query is an error of the member, which says why:
+  // not true with no rows.
+  RaisedError e = raisedBy([&] { bal->LoadArtigo(stacked, rs); });
+  EXPECT_EQ(e.numberAndSource(), std::to_string(automation::db::dberr::ProviderError) + " BAL_Next: LoadArtigo");
+  EXPECT_NE(e.description.find("more than one statement"), std::string::npos) << e.description;
   EXPECT_FALSE(rs->IsOpen());
-  EXPECT_NE(dados->UltimoErroBD().find("more than one statement"), std::string::npos) << dados->UltimoErroBD();
+  EXPECT_EQ(bal->ErroNumero(), -1);
+  EXPECT_EQ(raisedBy([&] { bal->LoadCliente(stacked, rs); }).numberAndSource(),
+            std::to_string(automation::db::dberr::ProviderError) + " BAL_Next: LoadCliente");
   EXPECT_EQ(untouched(), before);
 
   for (const char* writing : {"DELETE FROM IMPRESSA RETURNING CHAVE", "UPDATE ARTIGOS SET NOME = 'x' RETURNING NOME"}) {

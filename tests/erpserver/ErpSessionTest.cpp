@@ -69,7 +69,10 @@ TEST_F(ErpServerTest, MembersIgnoreCaseAndPutsTakeTheDeclaredType) {
   EXPECT_EQ(errorOf([&] { invoke(article, "Gravar"); }), automation::errnum::MemberNotSupported);
   EXPECT_EQ(errorOf([&] { propPut(article, "IVA", 40000); }), automation::errnum::Overflow);
   EXPECT_EQ(errorOf([&] { propPut(article, "StDisp", 3.0); }), automation::errnum::MemberNotSupported);
-  EXPECT_EQ(errorOf([&] { propPut(article, "UltPmp", "caro"); }), automation::errnum::TypeMismatch);
+  EXPECT_EQ(raisedBy([&] { propPut(article, "UltPmp", "caro"); }).text(),
+            "13 Artigos: UltPmp: Type mismatch in the value assigned to UltPmp: a String where a Double is wanted");
+  EXPECT_EQ(raisedBy([&] { invoke(article, "ler"); }).text(),
+            "450 Artigos: Ler: Wrong number of arguments or invalid property assignment: Ler takes 1 argument, 0 given");
   propPut(article, "iva", "2");
   EXPECT_EQ(propGet(article, "IVA"), Variant(int16_t{2}));
   propPut(article, "NOME", Variant::null());

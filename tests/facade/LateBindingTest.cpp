@@ -135,8 +135,11 @@ TEST_F(LateBindingTest, DocumentInsertAnswersAsEarlyBound) {
     expectSame(article, e, l);
   }
   EXPECT_FALSE(exists(qvd::KeyDocumNext{2024, "FA", 1, 700})) << "both inserts were cancelled";
+  // The dispatch names the member and the argument it could not take.
   Outcome wrongType = insert(true, "A001", Variant("um"));
-  EXPECT_EQ(wrongType.error.number, automation::errnum::TypeMismatch);
+  EXPECT_EQ(wrongType.error.text(), "13 BAL_Next: CF_DocGenInserir: Type mismatch in argument 5 of CF_DocGenInserir: "
+                                    "a String where an Integer is wanted");
+  EXPECT_EQ(wrongType.error.argument, 5);
 }
 
 TEST_F(LateBindingTest, FacadeMembersAnswerAsEarlyBound) {
@@ -174,15 +177,22 @@ TEST_F(LateBindingTest, FacadeMembersAnswerAsEarlyBound) {
              }());
   EXPECT_EQ(automation::propGet(object, "MoedaNacional").toString(), bal->MoedaNacional());
 
-  // The platform's own numbers for what no early-bound caller can get wrong.
-  EXPECT_EQ(late(object, "NoSuchMember", {}).error.number, automation::errnum::MemberNotSupported);
-  EXPECT_EQ(late(object, "ApiTermina", {Variant(1)}).error.number, automation::errnum::WrongArgumentCount);
+  // The platform's own numbers for what no early-bound caller can get wrong, placed at the
+  // member (and the argument) the call went wrong on.
+  EXPECT_EQ(late(object, "NoSuchMember", {}).error.numberAndSource(), "438 BAL_Next: NoSuchMember");
+  EXPECT_EQ(late(object, "apitermina", {Variant(1)}).error.text(),
+            "450 BAL_Next: ApiTermina: Wrong number of arguments or invalid property assignment: ApiTermina takes 0 "
+            "arguments, 1 given");
   EXPECT_EQ(late(object, "ErroNumero", {}).result, "Long:-1");
-  EXPECT_EQ(raisedBy([&] { automation::propPut(object, "ErroNumero", Variant(1)); }).number,
-            automation::errnum::MemberNotSupported);
-  EXPECT_EQ(raisedBy([&] { automation::propGet(object, "UsaLogOstrel"); }).number,
-            automation::errnum::MemberNotSupported);
-  EXPECT_EQ(late(object, "VT_Ordens_TrocaSequencia", {"x", Variant(2)}).error.number, automation::errnum::TypeMismatch);
+  EXPECT_EQ(raisedBy([&] { automation::propPut(object, "ErroNumero", Variant(1)); }).numberAndSource(),
+            "438 BAL_Next: ErroNumero");
+  EXPECT_EQ(raisedBy([&] { automation::propGet(object, "UsaLogOstrel"); }).numberAndSource(),
+            "438 BAL_Next: UsaLogOstrel");
+  testing_support::RaisedError second = late(object, "VT_Ordens_TrocaSequencia", {Variant(2), "x"}).error;
+  EXPECT_EQ(second.text(), "13 BAL_Next: VT_Ordens_TrocaSequencia: Type mismatch in argument 2 of "
+                           "VT_Ordens_TrocaSequencia: a String where a Long is wanted");
+  EXPECT_EQ(second.argument, 2);
+  EXPECT_EQ(raisedBy([&] { automation::propPut(object, "UsaLogOstrel", Variant("talvez")); }).argument, 1);
 
   // Objects come back late-bound, and the document object's header and lines
   // answer by name.

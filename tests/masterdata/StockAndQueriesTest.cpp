@@ -8,6 +8,7 @@
 #include "erpserver/Registration.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/MessageBox.hpp"
+#include "platform/Text.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {
@@ -90,12 +91,14 @@ TEST_F(StockAndQueries, CallerQueriesReturnTheirRowsHeaderFirst) {
   EXPECT_EQ(column(rsCli, "NOME"), "Revenda Ibérica, S.L.");
   EXPECT_EQ(bal->ErroNumero(), -1);
 
-  // The data-access object's own answer is not looked at: a lines query it refuses leaves the
-  // header opened and the lines closed.
+  // A lines query the data-access object refuses is raised, with the header already opened and
+  // the lines closed.
   qvd::KeyDocumNext chave;
   std::string sqlCab = "SELECT CODIGO FROM ARMAZENS ORDER BY CODIGO";
-  std::string sqlLin = "SELECT NOTHING FROM NOWHERE";
-  EXPECT_TRUE(bal->LoadDocumento(chave, sqlCab, sqlLin, rsCab, rsLin));
+  std::string sqlLin = "SELECT ARTIGO FROM NOWHERE";
+  auto e = raisedBy([&] { bal->LoadDocumento(chave, sqlCab, sqlLin, rsCab, rsLin); });
+  EXPECT_EQ(e.source, "BAL_Next: LoadDocumento");
+  EXPECT_NE(automation::text::foldCase(e.description).find("nowhere"), std::string::npos) << e.description;
   EXPECT_EQ(column(rsCab, "CODIGO"), "A1,A2,A3");
   ASSERT_NE(rsLin, nullptr);
   EXPECT_FALSE(rsLin->IsOpen());

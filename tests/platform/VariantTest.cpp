@@ -58,6 +58,16 @@ TEST(Variant, DatesFollowTheHostShortDate) {
   EXPECT_EQ(d.toString(), "12/05/2026");
 }
 
+// Released element by element, a chain this deep would exhaust the stack.
+TEST(Variant, ArraysNestedDeepAreReleasedWithoutRecursing) {
+  auto shared = std::make_shared<automation::VariantArray>(0, std::initializer_list<Variant>{Variant("kept")});
+  Variant chain(shared);
+  for (int i = 0; i < 300'000; ++i) chain = Variant(automation::VariantArray(0, {chain}));
+  chain = Variant();
+  EXPECT_EQ(shared.use_count(), 1);
+  EXPECT_EQ((*shared)(0).toString(), "kept");
+}
+
 TEST(Variant, ArraysAndObjectsAreSharedNotCopied) {
   auto array = std::make_shared<automation::VariantArray>(1, 2);
   Variant held(array);

@@ -93,5 +93,60 @@ class ConventionsTest(unittest.TestCase):
             bal.ApiTermina()
 
 
+class BadValuesTest(unittest.TestCase):
+    """What no Python value may do: end the process, or fail with anything but qvd.Error saying where."""
+
+    def raised(self, call, *args, **named):
+        with self.assertRaises(qvd.Error) as raised:
+            call(*args, **named)
+        error = raised.exception
+        return error.number, error.source, error.argument, error.description
+
+    def test_values_without_automation_form_raise_errors_that_say_where(self):
+        cyclic = [1, [2]]
+        cyclic[1].append(cyclic)
+        deep = []
+        for _ in range(100000):
+            deep = [deep]
+        lots = qvd.CreateObject("QuarvelVaroDav.colLotes")
+        self.assertEqual(self.raised(qvd.Array, cyclic)[:3], (5, "quarvelvarodav: Array", 1))
+        self.assertIn("[1][1], a list that contains itself", self.raised(qvd.Array, cyclic)[3])
+        self.assertEqual(self.raised(lots.Add, "A001", 1, "L1", deep)[:3], (5, "colLotes: Add", 4))
+        self.assertEqual(self.raised(lots.Add, "A\ud800", 1, "L1", "")[:3], (5, "colLotes: Add", 1))
+        self.assertEqual(self.raised(lots.Add, "A001", 2 ** 70, "L1", "")[:3], (6, "colLotes: Add", 2))
+        self.assertEqual(self.raised(lots.Add, "A001", {}, "L1", "")[:3], (13, "colLotes: Add", 2))
+        self.assertEqual(self.raised(lots.Add, "A001", 1, "L1", "", key="k")[:2], (5, "colLotes: Add"))
+        self.assertEqual(self.raised(qvd.CreateObject, None)[:3], (13, "quarvelvarodav: CreateObject", 1))
+        self.assertEqual(self.raised(qvd.Array.dim, -2 ** 31, 2 ** 40)[:3], (6, "quarvelvarodav: Array.dim", 2))
+        # Shared rows cost nothing more, and a row may not hold the array it is in.
+        row = [1, 2]
+        self.assertEqual(qvd.Array([row] * 3)[2].tolist(), [1, 2])
+        outer = qvd.Array([qvd.Array([0])])
+        self.assertEqual(self.raised(outer[0].__setitem__, 0, outer)[0], 5)
+        # Arrays nested however deep are shown, compared and dropped without ending the process.
+        chain = qvd.Array()
+        for _ in range(300000):
+            chain = qvd.Array([chain])
+        self.assertIn("Array([Array(...)], lower=0)", repr(chain))
+        self.assertEqual(self.raised(chain.__eq__, qvd.Array([chain[0]]))[0], 5)
+        del chain
+        self.assertEqual(lots.Count, 0)
+
+    def test_late_binding_errors_name_member_and_argument(self):
+        bal = qvd.CreateObject("QuarvelVaroDav.BAL_Next")
+        key = qvd.Record("KeyDocumNext")
+        args = [qvd.NaoIndicado, qvd.tpDefault, "FA", "S1", "um", "C001", "", "", "15-03-2024", "", "A1", False, "",
+                ["", "A001"], ["", ""], [0, 2], [0, 1], ["", ""], key]
+        number, source, argument, description = self.raised(bal.CF_DocGenInserir, *args)
+        self.assertEqual((number, source, argument), (13, "BAL_Next: CF_DocGenInserir", 5))
+        self.assertIn("argument 5 of CF_DocGenInserir: a String where an Integer is wanted", description)
+        args[4], args[15] = 1, [0, "dois"]
+        self.assertIn("argument 16 of CF_DocGenInserir: element 1 is a String where a Double is wanted",
+                      self.raised(bal.CF_DocGenInserir, *args)[3])
+        self.assertEqual(self.raised(bal.ApiTermina, 1)[:3], (450, "BAL_Next: ApiTermina", None))
+        self.assertEqual(self.raised(setattr, key, "iSerie", "x")[:3], (13, "KeyDocumNext: iSerie", 1))
+        self.assertEqual(self.raised(getattr, bal, "No\ud800")[0], 5)
+
+
 if __name__ == "__main__":
     unittest.main()

@@ -22,6 +22,7 @@ struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
   std::string source;
+  int32_t argument = 0;  // the position of the argument at fault, 0 for none
 
   // "<number> <source>", and that followed by ": <description>", to compare them at once.
   std::string numberAndSource() const { return std::to_string(number) + " " + source; }
@@ -33,7 +34,7 @@ inline RaisedError raisedBy(const std::function<void()>& f) {
   try {
     f();
   } catch (const automation::AutomationError& e) {
-    return RaisedError{e.number(), e.description(), e.source()};
+    return RaisedError{e.number(), e.description(), e.source(), e.argument()};
   }
   return {};
 }

@@ -5,12 +5,11 @@
 #include "erpserver/store/DateText.hpp"
 #include "erpserver/testhooks/Faults.hpp"
 #include "platform/AutomationError.hpp"
+#include "platform/LateBindingErrors.hpp"
 #include "platform/Text.hpp"
 
 namespace erpserver {
 namespace {
-
-constexpr int32_t kWrongArgumentCount = 450;
 
 std::atomic<int32_t> nextObjectId{1};
 
@@ -131,21 +130,27 @@ void ServerObject::clearError() {
   lastMessage_.clear();
 }
 
-Variant ServerObject::read(const ClassInfo::Member* m, std::span<Variant> args) {
-  if (!m) automation::raise(automation::errnum::MemberNotSupported);
-  if (m->isField) {
-    if (!args.empty()) automation::raise(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
-    return values_[static_cast<std::size_t>(m->slot)];
-  }
+Variant ServerObject::read(const ClassInfo::Member* m, std::string_view member, std::span<Variant> args) {
+  if (!m) automation::raiseUnknownMember(info_.name(), member);
   auto n = static_cast<int>(args.size());
   if (n < m->minArgs || n > m->maxArgs)
-    automation::raise(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+    automation::raiseArgumentCount(info_.name(), m->name, args.size(), static_cast<std::size_t>(m->minArgs),
+                                   static_cast<std::size_t>(m->maxArgs));
+  if (m->isField) return values_[static_cast<std::size_t>(m->slot)];
   return m->handler(*this, args);
 }
 
-void ServerObject::write(const ClassInfo::Member* m, const Variant& value) {
-  if (!m || !m->isField || m->field->readOnly) automation::raise(automation::errnum::MemberNotSupported);
-  setValue(m->slot, value);
+void ServerObject::write(const ClassInfo::Member* m, std::string_view member, const Variant& value) {
+  if (!m) automation::raiseUnknownMember(info_.name(), member);
+  if (!m->isField || m->field->readOnly) automation::raiseNotAssignable(info_.name(), m->name);
+  try {
+    setValue(m->slot, value);
+  } catch (const automation::AutomationError& e) {
+    if (e.number() != automation::errnum::TypeMismatch) throw automation::assignedValueError(e, info_.name(), m->name);
+    automation::AutomationError cause(e.number(), {},
+                                      automation::mismatch(value.typeName(), emptyOf(m->field->type).typeName()));
+    throw automation::assignedValueError(cause, info_.name(), m->name);
+  }
 }
 
 template <class Body>
@@ -179,8 +184,8 @@ Variant ServerObject::instrumented(AccessKind kind, const ClassInfo::Member* m, 
 Variant ServerObject::get(std::string_view member, std::span<Variant> args) {
   const auto* m = info_.find(member);
   uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
-  if (!Journal::enabled() && !Faults::armed()) return read(m, args);
-  return instrumented(AccessKind::Get, m, nth, member, args, [&] { return read(m, args); });
+  if (!Journal::enabled() && !Faults::armed()) return read(m, member, args);
+  return instrumented(AccessKind::Get, m, nth, member, args, [&] { return read(m, member, args); });
 }
 
 const automation::MemberInfo* ServerObject::describe(std::string_view member) const {
@@ -191,17 +196,17 @@ const automation::MemberInfo* ServerObject::describe(std::string_view member) co
 Variant ServerObject::call(std::string_view member, std::span<Variant> args) {
   const auto* m = info_.find(member);
   uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
-  if (!Journal::enabled() && !Faults::armed()) return read(m, args);
-  return instrumented(AccessKind::Call, m, nth, member, args, [&] { return read(m, args); });
+  if (!Journal::enabled() && !Faults::armed()) return read(m, member, args);
+  return instrumented(AccessKind::Call, m, nth, member, args, [&] { return read(m, member, args); });
 }
 
 void ServerObject::put(std::string_view member, const Variant& value) {
   const auto* m = info_.find(member);
   uint32_t nth = m ? m->accesses.fetch_add(1, std::memory_order_relaxed) + 1 : 0;
-  if (!Journal::enabled() && !Faults::armed()) return write(m, value);
+  if (!Journal::enabled() && !Faults::armed()) return write(m, member, value);
   Variant copy = value;
   instrumented(AccessKind::Put, m, nth, member, std::span<Variant>(&copy, 1), [&] {
-    write(m, value);
+    write(m, member, value);
     return Variant();
   });
 }

@@ -125,8 +125,8 @@ class ServerObject : public automation::Object {
   void clearError();
 
  private:
-  Variant read(const ClassInfo::Member* m, std::span<Variant> args);
-  void write(const ClassInfo::Member* m, const Variant& value);
+  Variant read(const ClassInfo::Member* m, std::string_view member, std::span<Variant> args);
+  void write(const ClassInfo::Member* m, std::string_view member, const Variant& value);
   template <class Body>
   Variant instrumented(AccessKind kind, const ClassInfo::Member* m, uint32_t nth, std::string_view member,
                        std::span<Variant> args, Body&& body);

@@ -1,0 +1,83 @@
+// The texts of the errors late binding raises.
+#include "platform/LateBindingErrors.hpp"
+
+#include <cassert>
+
+namespace automation {
+namespace {
+
+std::string withArticle(std::string_view noun) {
+  bool vowel = !noun.empty() && std::string_view("AEIOUaeiou").find(noun.front()) != std::string_view::npos;
+  return (vowel ? "an " : "a ") + std::string(noun);
+}
+
+// What `cause` says beyond the runtime's standard text for its number.
+std::string detailOf(const AutomationError& cause) {
+  const std::string standard = standardDescription(cause.number());
+  std::string_view text = cause.description();
+  if (text.starts_with(standard)) text.remove_prefix(standard.size());
+  if (text.starts_with(": ")) text.remove_prefix(2);
+  return std::string(text);
+}
+
+AutomationError placed(const AutomationError& cause, std::string_view className, std::string_view member,
+                       int32_t position, const std::string& where) {
+  std::string detail = detailOf(cause);
+  return AutomationError(cause.number(), memberSource(className, member),
+                         standardDescription(cause.number()) + " in " + where + (detail.empty() ? "" : ": " + detail),
+                         position);
+}
+
+}  // namespace
+
+std::string memberSource(std::string_view className, std::string_view member) {
+  return std::string(className) + ": " + std::string(member);
+}
+
+void raiseUnknownMember(std::string_view className, std::string_view member) {
+  raise(errnum::MemberNotSupported,
+        standardDescription(errnum::MemberNotSupported) + ": " + std::string(className) + " has no member '" +
+            std::string(member) + "'",
+        memberSource(className, member));
+}
+
+void raiseNotAssignable(std::string_view className, std::string_view member) {
+  raise(errnum::MemberNotSupported,
+        standardDescription(errnum::MemberNotSupported) + ": " + std::string(member) + " of " +
+            std::string(className) + " can be read but not assigned",
+        memberSource(className, member));
+}
+
+void raiseNotReadable(std::string_view className, std::string_view member) {
+  raise(errnum::MemberNotSupported,
+        standardDescription(errnum::MemberNotSupported) + ": " + std::string(member) + " of " +
+            std::string(className) + " can be assigned but not read",
+        memberSource(className, member));
+}
+
+void raiseArgumentCount(std::string_view className, std::string_view member, std::size_t given, std::size_t least,
+                        std::size_t most) {
+  assert(least <= most);
+  std::string takes = least == most ? std::to_string(most) : std::to_string(least) + " to " + std::to_string(most);
+  raise(errnum::WrongArgumentCount,
+        standardDescription(errnum::WrongArgumentCount) + ": " + std::string(member) + " takes " + takes +
+            (most == 1 ? " argument, " : " arguments, ") + std::to_string(given) + " given",
+        memberSource(className, member));
+}
+
+std::string mismatch(std::string_view given, std::string_view wanted) {
+  return withArticle(given == "Variant()" ? "array" : given) + " where " + withArticle(wanted) + " is wanted";
+}
+
+AutomationError argumentError(const AutomationError& cause, std::string_view className, std::string_view member,
+                              int32_t position) {
+  assert(position >= 1);
+  return placed(cause, className, member, position,
+                "argument " + std::to_string(position) + " of " + std::string(member));
+}
+
+AutomationError assignedValueError(const AutomationError& cause, std::string_view className, std::string_view member) {
+  return placed(cause, className, member, 1, "the value assigned to " + std::string(member));
+}
+
+}  // namespace automation
