@@ -55,8 +55,9 @@ std::string openCompany(py::handle folderArgument, py::handle companyArgument) {
 
 LateObject record(py::handle typeName, const py::kwargs& fields) {
   auto made = qvd::newRecord(text(typeName, "Record", 1));
-  for (auto [name, value] : fields) {
-    std::string field = textOf(name);
+  for (auto item : fields) {
+    py::handle value = item.second;
+    std::string field = textOf(item.first);
     made->put(field, takingArgument(made->typeName(), field, 0, [&] { return toVariant(value); }));
   }
   return LateObject{made};
