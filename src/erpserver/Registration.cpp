@@ -8,12 +8,7 @@
 namespace erpserver {
 namespace {
 
-struct Creatable {
-  const char* name;
-  automation::ObjectRef (*factory)();
-};
-
-constexpr Creatable kClasses[] = {
+constexpr automation::CreatableClass kClasses[] = {
     {"BaseNext", &newBaseNext},
     {"ParametrosAplicacao", &newParametrosAplicacao},
     {"Artigos", &newArtigos},
@@ -29,10 +24,9 @@ constexpr Creatable kClasses[] = {
     {"ExcepDescontosComissoes", &newExcepDescontosComissoes},
 };
 
-constexpr const char* kFallbackPrefix = "ErpApiNextPlus.";
-constexpr const char* kPrimaryPrefix = "ERPNGCOAPI.";
-
 }  // namespace
+
+std::span<const automation::CreatableClass> serverClasses() { return kClasses; }
 
 void registerServer(bool alsoPrimaryPrefix) {
   auto& registry = automation::ComponentRegistry::instance();

@@ -1,8 +1,18 @@
 #pragma once
 
+#include <span>
+
+#include "platform/ComponentRegistry.hpp"
 #include "platform/Export.hpp"
 
 namespace erpserver {
+
+// The server's creatable classes under their own names ("BaseNext").
+QVD_API std::span<const automation::CreatableClass> serverClasses();
+
+// The prefixes of the server's class names: callers try the primary one first.
+inline constexpr const char* kPrimaryPrefix = "ERPNGCOAPI.";
+inline constexpr const char* kFallbackPrefix = "ErpApiNextPlus.";
 
 // Registers every creatable class of the server with the platform's component registry as
 // "ErpApiNextPlus.<Class>" and, when asked, also as "ERPNGCOAPI.<Class>".

@@ -22,12 +22,7 @@ automation::ObjectRef make() {
   return std::make_shared<T>();
 }
 
-struct Creatable {
-  const char *name;
-  automation::ObjectRef (*factory)();
-};
-
-constexpr Creatable kCreatable[] = {
+constexpr automation::CreatableClass kCreatable[] = {
     {"BAL_Next", &make<BAL_Next>},         {"NxDocComercial", &make<NxDocComercial>},
     {"LogErrosApi", &make<LogErrosApi>},   {"cLote", &make<cLote>},
     {"colLotes", &make<colLotes>},         {"cDocLotes", &make<cDocLotes>},
@@ -35,6 +30,8 @@ constexpr Creatable kCreatable[] = {
 };
 
 }  // namespace
+
+std::span<const automation::CreatableClass> creatableClasses() { return kCreatable; }
 
 void registerClasses() {
   for (const auto &c : kCreatable)

@@ -38,6 +38,4 @@ ObjectRef ComponentRegistry::create(std::string_view className) const {
   return object;
 }
 
-ObjectRef createObject(std::string_view className) { return ComponentRegistry::instance().create(className); }
-
 }  // namespace automation

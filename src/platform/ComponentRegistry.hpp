@@ -13,6 +13,12 @@
 
 namespace automation {
 
+// A class that callers create by name, and the factory of its objects.
+struct CreatableClass {
+  const char* name;
+  ObjectRef (*factory)();
+};
+
 // Creates objects by class name ("Prefix.Class"), as the platform's component system does.
 // Class names ignore letter case.
 class ComponentRegistry {
@@ -33,7 +39,8 @@ class ComponentRegistry {
   std::map<std::string, Factory> factories_;
 };
 
-// The platform's create-by-name.
+// The platform's create-by-name: the classes registered here, and on Windows then the
+// component system's classes by ProgID.
 ObjectRef createObject(std::string_view className);
 
 }  // namespace automation

@@ -1,6 +1,5 @@
 #include "platform/MessageBox.hpp"
 
-#include <iostream>
 #include <mutex>
 
 namespace automation {
@@ -31,7 +30,7 @@ void messageBox(const std::string& text) {
   if (hook)
     hook(text);
   else
-    std::cerr << text << std::endl;
+    systemMessageBox(text);
 }
 
 }  // namespace automation

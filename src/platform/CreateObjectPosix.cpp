@@ -1,0 +1,15 @@
+// Create-by-name on POSIX systems: the registered classes are the whole component system.
+#ifndef _WIN32
+#include <iostream>
+
+#include "platform/ComponentRegistry.hpp"
+#include "platform/MessageBox.hpp"
+
+namespace automation {
+
+ObjectRef createObject(std::string_view className) { return ComponentRegistry::instance().create(className); }
+
+void systemMessageBox(const std::string& text) { std::cerr << text << std::endl; }
+
+}  // namespace automation
+#endif
