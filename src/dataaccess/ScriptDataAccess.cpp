@@ -1,6 +1,8 @@
 // The SQLite data-access object that a script host opens by name.
 #include "dataaccess/ScriptDataAccess.hpp"
 
+#include <filesystem>
+
 #include "platform/AutomationError.hpp"
 #include "platform/Members.hpp"
 
@@ -8,6 +10,11 @@ namespace dataaccess {
 
 bool ScriptDataAccess::Abrir(const std::string& ficheiro) {
   try {
+    // A misspelt name must not quietly become a new, empty database.
+    std::u8string name(ficheiro.begin(), ficheiro.end());
+    if (!std::filesystem::is_regular_file(std::filesystem::path(name)))
+      automation::raise(automation::errnum::InvalidArgument,
+                        "There is no company file \"" + ficheiro + "\": give the path of an existing database");
     database_ = SqliteDataAccess::open(ficheiro);
     openError_.clear();
     return true;

@@ -15,7 +15,8 @@ class ScriptDataAccess : public qvd::IDataAccess {
  public:
   std::string className() const override { return "SqliteDataAccess"; }
 
-  // True when `ficheiro` opened as a database; false keeps the reason in UltimoErroBD.
+  // True when the existing file `ficheiro` opened as a database; false keeps the reason in
+  // UltimoErroBD.
   [[nodiscard]] bool Abrir(const std::string& ficheiro);
   std::string UltimoErroBD() const;
 
