@@ -29,6 +29,7 @@ TEST_F(ErpSchema, AnOlderCompanyIsMigratedInOrderAndANewerOneRefusedUntouched) {
   EXPECT_EQ(count("SELECT COUNT(*) FROM sqlite_master WHERE name = 'SYS_SCHEMA'"), 0);
   EXPECT_EQ(count("SELECT COUNT(*) FROM ARMAZENS WHERE CODIGO = 'A9'"), 1);
   EXPECT_EQ(count("SELECT COUNT(*) FROM SYS_PROCEDURES"), 3);
+  EXPECT_EQ(count("SELECT COUNT(LOTEXPIR) + COUNT(STKNEG) FROM PARAMS"), 0);
 
   const int newer = erpserver::kSchemaVersion + 1;
   db->exec("PRAGMA user_version = " + std::to_string(newer));
@@ -39,6 +40,17 @@ TEST_F(ErpSchema, AnOlderCompanyIsMigratedInOrderAndANewerOneRefusedUntouched) {
     EXPECT_NE(std::string(e.what()).find("versão " + std::to_string(newer)), std::string::npos) << e.what();
   }
   EXPECT_EQ(erpserver::schemaVersion(*db), newer);
+}
+
+// A server makes its companies whole at its version; one made by an earlier server takes the
+// steps since, keeping what it holds.
+TEST_F(ErpSchema, ACompanyOnAServerTakesTheStepsSinceItsVersion) {
+  if (!onServer()) GTEST_SKIP() << "a company on a server";
+  ASSERT_TRUE(dados->ExecutarSQL("", "ALTER TABLE PARAMS DROP COLUMN LOTEXPIR"));
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE SYS_SCHEMA SET VERSION = 3"));
+  startSession();
+  EXPECT_EQ(scalar("SELECT MAX(VERSION) FROM SYS_SCHEMA"), std::to_string(erpserver::kSchemaVersion));
+  EXPECT_EQ(scalar("SELECT LOTEXPIR || ' ' || NOMEEMP FROM PARAMS"), "0 Empresa de demonstração");
 }
 
 TEST_F(ErpSchema, TheDatabaseRefusesDuplicateDocumentsAndOrphans) {

@@ -11,8 +11,9 @@ using qvdtest::Company;
 using qvdtest::Outcome;
 
 // Documents that no ERP would take, as users import them: each is refused on its own with the
-// rule it breaks, the run exits 1 and the stock still agrees with itself. A sale that names no
-// lot is the one that goes in: the ERP takes the lots itself, earliest expiry first.
+// rule it breaks, the run exits 1 and the stock still agrees with itself: a lot from another
+// warehouse than its line's, or a sale that only expired lots could serve, is refused too. A sale
+// that names no lot is the one that goes in: the ERP takes the lots itself, earliest expiry first.
 TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
   Company company;
   company.write("CAB.csv",
@@ -28,7 +29,9 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
                 "D9,FA,1,C001,2024-03-15,,\n"
                 "D10,FA,1,C001,2024-03-15,,\n"
                 "D11,FA,1,C001,2024-03-15,,\n"
-                "D12,FA,1,C001,1850-01-01,,\n");
+                "D12,FA,1,C001,1850-01-01,,\n"
+                "E1,FA,1,C001,2024-03-15,,\n"
+                "E2,FA,1,C001,2099-12-31,,\n");
   company.write("LIN.csv",
                 "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT,FACTOR,TXDESC\n"
                 "D1,A002,A1,10,4,,\n"
@@ -42,12 +45,15 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
                 "D9,A001,A1,900000000000000,10,,\n"
                 "D10,A001,A1,1e308,1,,\n"
                 "D11,A001,A1,1,1e-300,,\n"
-                "D12,A001,A1,1,1,,\n");
+                "D12,A001,A1,1,1,,\n"
+                "E1,A002,A1,5,9,,\n"
+                "E2,A003,A1,10,1,,\n");
   company.write("LOT.csv",
-                "REF,NUMLINHA,CODLOT,QUANT\n"
-                "D1,1,L-NOVO,999\n"
-                "D3,1,L-A002-2,500\n"
-                "D4,1,L-NOVO,-30\n");
+                "REF,NUMLINHA,CODLOT,QUANT,ARMAZEM\n"
+                "D1,1,L-NOVO,999,\n"
+                "D3,1,L-A002-2,500,\n"
+                "D4,1,L-NOVO,-30,\n"
+                "E1,1,L-A002-1,5,A2\n");
   Outcome run = company.run({"import", "co", "CAB.csv", "LIN.csv", "LOT.csv"});
   EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
   for (const char* refusal : {
@@ -65,9 +71,13 @@ TEST(QvdImport, DocumentsThatBreakARuleAreRefusedEachForItsOwnReason) {
            "REF D11 not imported (CAB.csv line 12, LIN.csv line 12): LIN.csv line 12: PRUNIT '1e-300' is out of range",
            "REF D12 not imported (CAB.csv line 13, LIN.csv line 13): CAB.csv line 13: DATA '1850-01-01' is out of "
            "range",
+           "REF E1 not imported (CAB.csv line 14, LIN.csv line 14, LOT.csv line 5): error 1058: Linha 1, campo "
+           "Armazem = 'A2': o lote 'L-A002-1' é do armazém 'A2' e a linha 1 move o armazém 'A1'",
+           "REF E2 not imported (CAB.csv line 15, LIN.csv line 15): error 1059: Linha 1, campo Quantidade = 10: o "
+           "armazém 'A1' só tem 0 do artigo 'A003' em lotes válidos a 31-12-2099; 300 estão em lotes expirados",
        })
     EXPECT_NE(run.out.find(refusal), std::string::npos) << refusal << "\n" << run.out;
-  EXPECT_NE(run.out.find("Imported 1 of 12 documents"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Imported 1 of 14 documents"), std::string::npos) << run.out;
 
   // The sale without lots took all of the lot that expires first and the rest from the next one.
   EXPECT_EQ(company.value("SELECT group_concat(CODLOT || ':' || QUANT, ' ') FROM LOTEMOVS"),

@@ -176,6 +176,31 @@ TEST_P(FaultSweep, EveryCallFailingLeavesAWholeDocumentOrNone) {
             << " faults injected, " << survived << " survived\n";
 }
 
+// A stock write that goes astray inside the ERP is caught by the ERP itself: a member whose
+// document moves lots reports the refusal and nothing of the document stays; one whose document
+// moves none stores it as before.
+TEST_P(FaultSweep, AWriteLeavingStockOtherThanItsLotsIsNeverStored) {
+  readState(before);
+  committed = attempt([] {});
+  ASSERT_TRUE(committed.outcome.result) << committed.outcome.text;
+  bool movesLots = committed.lots != before.lots;
+  freshCompany();
+  for (const std::string& sql : testing_support::stockSkewStatements(onServer()))
+    ASSERT_TRUE(dados->ExecutarSQL("", sql)) << sql;
+  Attempt r = attempt([] {});
+  EXPECT_EQ(r.raised.number, 0) << r.raised.description;
+  EXPECT_EQ(r.stockBreaches, "");
+  if (movesLots) {
+    EXPECT_FALSE(r.outcome.result);
+    EXPECT_EQ(r.outcome.number, 1060) << r.outcome.text;
+    EXPECT_EQ(r.document, before.document);
+    EXPECT_EQ(r.lots, before.lots);
+  } else {
+    EXPECT_TRUE(r.outcome.result) << r.outcome.text;
+    EXPECT_EQ(r.document, committed.document);
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Members, FaultSweep, ::testing::ValuesIn(scenarios()),
                          [](const ::testing::TestParamInfo<Scenario>& info) { return info.param.member; });
 

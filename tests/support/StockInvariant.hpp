@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -18,6 +19,17 @@ inline std::string stockInvariantBreaches(const std::function<std::string(const 
                 lots + ") > 0.00005 UNION ALL SELECT R.CODIGO || ': ' || R.STDISP || ' against warehouses ' || " +
                 warehouses + " FROM ARTIGOS R WHERE abs(R.STDISP - " + warehouses +
                 ") > 0.00005) AS breaches ORDER BY breach LIMIT 1");
+}
+
+// Statements that make every lot movement the ERP writes also put one more unit into its
+// warehouse's stock, as a fault in the ERP's own bookkeeping would: a document that moves lots then
+// leaves its warehouse's stock other than its lots. In the SQL of a file or of a server.
+inline std::vector<std::string> stockSkewStatements(bool onServer) {
+  const std::string skew =
+      "UPDATE ARTARM SET EXISTENC = EXISTENC + 1 WHERE ARTIGO = NEW.ARTIGO AND ARMAZEM = NEW.ARMAZEM;";
+  if (!onServer) return {"CREATE TRIGGER SKEW AFTER INSERT ON LOTEMOVS BEGIN " + skew + " END"};
+  return {"CREATE FUNCTION SKEW() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN " + skew + " RETURN NULL; END $$",
+          "CREATE TRIGGER SKEW AFTER INSERT ON LOTEMOVS FOR EACH ROW EXECUTE FUNCTION SKEW()"};
 }
 
 }  // namespace testing_support

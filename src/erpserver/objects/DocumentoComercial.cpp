@@ -2,6 +2,7 @@
 #include "erpserver/rules/DocumentRules.hpp"
 #include "erpserver/store/DocumentStore.hpp"
 #include "erpserver/rules/LotsAdded.hpp"
+#include "erpserver/rules/LotsAgreement.hpp"
 #include "erpserver/rules/Pricing.hpp"
 #include "erpserver/rules/Refusal.hpp"
 #include "erpserver/store/RemovedDocuments.hpp"
@@ -103,6 +104,7 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
       applyStock(db, session.catalog(), checked.type, moves, 1);
       writeLots(db, *this, key);
       recordReleases(db, checked.type, moves, key);
+      checkLotsAgree(db, session.catalog(), checked.type, {&moves});
       advanceCounter(db, key);
       tx.commit();
     } catch (...) {
@@ -125,11 +127,14 @@ Variant DocumentoComercial::alterar(std::span<Variant>) {
       refuseWith(refusal::KeyChanged, "O documento " + stored_->text() + " não pode mudar para " + checked.key.text());
     if (!documentExists(db, *stored_)) refuseMissing(*stored_);
     LotsAdded allocated(lots_, checked.allocatedLots);
-    applyStock(db, session.catalog(), checked.type, storedMoves(db, *stored_), -1);
+    StockMoves before = storedMoves(db, *stored_);
+    applyStock(db, session.catalog(), checked.type, before, -1);
     removeLines(db, *stored_);
     writeHeaderAndLines(db, *this, *stored_, session.user(), true);
-    applyStock(db, session.catalog(), checked.type, movesOf(*this, checked), 1);
+    StockMoves after = movesOf(*this, checked);
+    applyStock(db, session.catalog(), checked.type, after, 1);
     writeLots(db, *this, *stored_);
+    checkLotsAgree(db, session.catalog(), checked.type, {&before, &after});
     tx.commit();
     allocated.keep();
   });
@@ -148,6 +153,7 @@ Variant DocumentoComercial::remover(std::span<Variant>) {
     levels.add(moves, -1);
     levels.check(session.catalog().parameter("STKNEG") == "-1");
     applyStock(db, session.catalog(), type, moves, -1);
+    checkLotsAgree(db, session.catalog(), type, {&moves});
     archiveDocument(db, *stored_, session.user());
     removeDocument(db, *stored_);
     tx.commit();

@@ -46,6 +46,7 @@ void checkHeader(CabecDoc& cab, Catalog& catalog, CheckedDocument& out) {
   defaultText(cab, hdr::Data, dateText(automation::Date::today()));
   auto date = parseDateText(cab.text(hdr::Data));
   if (!date) refuseWith(refusal::InvalidValue, "Data do documento inválida: '" + cab.text(hdr::Data) + "'");
+  out.dateIso = isoFromText(cab.text(hdr::Data)).value_or("");
   if (cab.number(hdr::Ano) == 0) cab.setValue(hdr::Ano, Variant(static_cast<int16_t>(date->parts().year)));
 
   const Party* party = nullptr;
@@ -143,15 +144,28 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, Ca
   if (!article->lots) refuseWith(refusal::InvalidLot, "O artigo '" + articleCode + "' não tem controlo de lotes");
   checkKnown(catalog, "ARMAZENS", warehouse, "Armazém");
   if (warehouse.empty()) refuseWith(refusal::InvalidLot, "O lote '" + code + "' não tem armazém");
+  // The stock a line moves is its warehouse's, so its lots must be there too.
+  if (warehouse != line.text(lin::Armazem))
+    refuseWith(refusal::LotWarehouse, lineField(static_cast<std::size_t>(number), "Armazem", "'" + warehouse + "'") +
+                                          "o lote '" + code + "' é do armazém '" + warehouse + "' e a linha " +
+                                          std::to_string(number) + " move o armazém '" + line.text(lin::Armazem) + "'");
   if (!seen.emplace(number, code, warehouse).second)
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' está repetido na linha " + std::to_string(number));
   checkTextSizes(lot);
   checkDates(lot);
   // A lot must be in the warehouse already unless this document brings it in.
   bool entersLot = out.type.movesLots && out.type.stock == 'E';
-  if (!entersLot && !lotExists(db, articleCode, code, warehouse))
+  if (entersLot) return;
+  auto expiry = lotExpiry(db, articleCode, code, warehouse);
+  if (!expiry)
     refuseWith(refusal::InvalidLot, "O lote '" + code + "' do artigo '" + articleCode + "' não existe no armazém '" +
                                         warehouse + "'");
+  bool takesOut = out.type.stock == 'S' || out.type.stock == 'T';
+  if (takesOut && !expiry->empty() && *expiry < out.dateIso && catalog.parameter("LOTEXPIR") != "-1")
+    refuseWith(refusal::LotExpired, lineField(static_cast<std::size_t>(number), "CodigoLote", "'" + code + "'") +
+                                        "o lote do artigo '" + articleCode + "' no armazém '" + warehouse +
+                                        "' expirou a " + textFromIso(*expiry) + ", antes da data do documento (" +
+                                        doc.cab().text(hdr::Data) + "), e a empresa não permite saídas de lotes expirados");
 }
 
 void checkStock(const DocumentoComercial& doc, sql::Database& db, Catalog& catalog, CheckedDocument& out) {

@@ -27,28 +27,39 @@ std::shared_ptr<LoteLinha> lotLine(int line, const std::string& article, const s
   return made;
 }
 
-// Takes `need` of the article from its lots in the warehouse, earliest expiry first.
+// Takes `need` of the article from its lots in the warehouse, earliest expiry first, leaving out
+// the lots past their expiry on the document's date `dateIso`.
 std::vector<std::shared_ptr<LoteLinha>> allocate(int line, const std::string& article, const std::string& warehouse,
-                                                 double need, StockLevels& levels, sql::Database& db) {
+                                                 double need, const std::string& dateIso, StockLevels& levels,
+                                                 sql::Database& db) {
   std::vector<std::shared_ptr<LoteLinha>> taken;
-  double remaining = need;
+  double remaining = need, expired = 0;
   auto q = db.query(
       "SELECT CODLOTE, VOSSLOTE, VALIDADE FROM ARTLOT WHERE ARTIGO = ? AND ARMAZEM = ? AND QTDENT - QTDSID > 0 "
       "ORDER BY VALIDADE IS NULL, VALIDADE, DTAENTRA IS NULL, DTAENTRA, CODLOTE");
   q->bind(1, article).bind(2, warehouse);
   while (remaining > kTolerance && q->step()) {
-    double quantity = std::min(levels.lot(article, q->text(0), warehouse), remaining);
-    if (quantity <= kTolerance) continue;
+    double available = levels.lot(article, q->text(0), warehouse);
+    if (available <= kTolerance) continue;
+    if (!q->isNull(2) && q->text(2) < dateIso) {
+      expired += available;
+      continue;
+    }
+    double quantity = std::min(available, remaining);
     taken.push_back(lotLine(line, article, warehouse, *q, quantity));
     StockMoves moved;
     moved.lots.push_back({article, q->text(0), warehouse, quantity, "", "", "", line});
     levels.add(moved, 1);
     remaining -= quantity;
   }
-  if (remaining > kTolerance)
-    refuseWith(refusal::LotBelowZero, lineField(static_cast<std::size_t>(line), "Quantidade", numberText(need)) +
-                                          "o armazém '" + warehouse + "' só tem " + numberText(need - remaining) +
-                                          " do artigo '" + article + "' em lotes");
+  if (remaining > kTolerance) {
+    std::string text = lineField(static_cast<std::size_t>(line), "Quantidade", numberText(need)) + "o armazém '" +
+                       warehouse + "' só tem " + numberText(need - remaining) + " do artigo '" + article + "' em lotes";
+    if (expired > kTolerance)
+      refuseWith(refusal::LotExpired, text + " válidos a " + textFromIso(dateIso) + "; " + numberText(expired) +
+                                          " estão em lotes expirados");
+    refuseWith(refusal::LotBelowZero, text);
+  }
   return taken;
 }
 
@@ -80,7 +91,7 @@ std::vector<std::shared_ptr<LoteLinha>> lotsForLines(const DocumentoComercial& d
       if (checked.type.stock == 'E' || need < 0)
         refuseWith(refusal::LotsOfLine, lineField(i + 1, "Artigo", "'" + article->code + "'") +
                                             "o artigo tem controlo de lotes e a linha não indica os seus lotes");
-      auto taken = allocate(number, article->code, line.text(lin::Armazem), need, levels, db);
+      auto taken = allocate(number, article->code, line.text(lin::Armazem), need, checked.dateIso, levels, db);
       allocated.insert(allocated.end(), taken.begin(), taken.end());
     }
   }

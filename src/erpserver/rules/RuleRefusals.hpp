@@ -18,6 +18,9 @@ inline constexpr int32_t DiscountRate = 1054;   // a discount outside 0 to 100 %
 inline constexpr int32_t YearOfDate = 1055;     // a year other than the year of the document's date
 inline constexpr int32_t AmountBounds = 1056;   // a quantity or price a currency amount cannot hold
 inline constexpr int32_t LotExpiry = 1057;      // a lot that expires before it enters
+inline constexpr int32_t LotWarehouse = 1058;   // a lot named in another warehouse than its line's
+inline constexpr int32_t LotExpired = 1059;     // an exit that takes a lot past its expiry
+inline constexpr int32_t LotsDisagree = 1060;   // a warehouse's stock of an article no longer equals its lots
 }  // namespace refusal
 
 // The largest amount a currency value holds: a 64-bit integer of ten-thousandths.

@@ -5,8 +5,8 @@ namespace erpserver {
 const char* const kDemoData = R"SQL(
 INSERT INTO MOEDAS VALUES ('EUR', 'Euro', 2), ('USD', 'Dólar americano', 2);
 INSERT INTO REGIVA VALUES ('NAC', 'Nacional', 0), ('CEE', 'Intracomunitário', -1), ('EXP', 'Exportação', -1);
-INSERT INTO PARAMS (ID, NOMEEMP, LIGACAOCTB, REGIVANAC, MOEDANAC, STKNEG) VALUES
-  (1, 'Empresa de demonstração', -1, 'NAC', 'EUR', 0);
+INSERT INTO PARAMS (ID, NOMEEMP, LIGACAOCTB, REGIVANAC, MOEDANAC, STKNEG, LOTEXPIR) VALUES
+  (1, 'Empresa de demonstração', -1, 'NAC', 'EUR', 0, 0);
 
 INSERT INTO UNIDADES VALUES ('UN', 'Unidade'), ('KG', 'Quilograma'), ('LT', 'Litro'), ('MT', 'Metro');
 INSERT INTO IVAS VALUES (0, 'Isento', 0), (1, 'Reduzida', 6), (2, 'Intermédia', 13), (3, 'Normal', 23);
@@ -31,12 +31,14 @@ INSERT INTO ARTARM VALUES
   ('A003', 'A1', 300, 300, 0), ('A003', 'A2', 0, 0, 0),
   ('P001', 'A1', 10, 10, 0), ('P001', 'A2', 2, 2, 0);
 
+-- Exits never take a lot past its expiry, and documents are dated today: the lots expire far
+-- enough ahead for the demo to work whenever it runs.
 INSERT INTO ARTLOT VALUES
-  ('A002', 'L-A002-1', 'A1', 40, 0, '2024-01-15', '2026-01-15', 'FORN-77'),
-  ('A002', 'L-A002-1', 'A2', 15, 0, '2024-01-15', '2026-01-15', 'FORN-77'),
-  ('A002', 'L-A002-2', 'A1', 20, 0, '2024-02-20', '2026-02-20', 'FORN-91'),
-  ('A003', 'L-A003-1', 'A1', 200, 0, '2024-02-01', '2024-08-01', NULL),
-  ('A003', 'L-A003-2', 'A1', 100, 0, '2024-03-01', '2024-09-01', NULL);
+  ('A002', 'L-A002-1', 'A1', 40, 0, '2024-01-15', '2099-01-15', 'FORN-77'),
+  ('A002', 'L-A002-1', 'A2', 15, 0, '2024-01-15', '2099-01-15', 'FORN-77'),
+  ('A002', 'L-A002-2', 'A1', 20, 0, '2024-02-20', '2099-02-20', 'FORN-91'),
+  ('A003', 'L-A003-1', 'A1', 200, 0, '2024-02-01', '2098-08-01', NULL),
+  ('A003', 'L-A003-2', 'A1', 100, 0, '2024-03-01', '2098-09-01', NULL);
 
 INSERT INTO CLIENTES VALUES
   ('C001', 'Café Central, Lda.', 'Rua Direita 10', 'Braga', '4700-001', 'PT', '501234567', 'NAC', 'EUR', 'V1', 'N', 'G1'),

@@ -33,6 +33,7 @@ constexpr Migration kMigrations[] = {
     {1, firstTables},
     {2, sourcesArchiveAndLotReleases},
     {3, addStockTotalTriggers},
+    {4, addExpiredLotsParameter},
 };
 static_assert(std::size(kMigrations) == kSchemaVersion, "every version has its step");
 

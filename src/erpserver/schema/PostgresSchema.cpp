@@ -140,7 +140,8 @@ END $$;
 
 std::string_view schemaText() {
   static const std::string text = kServerTables + sharedTables() + "ALTER TABLE PARAMS ADD COLUMN STKNEG " +
-                                  kNegativeStockDefinition + ";\n" + kStockTotals + kAdditions + kProcedures;
+                                  kNegativeStockDefinition + ";\nALTER TABLE PARAMS ADD COLUMN LOTEXPIR " +
+                                  kExpiredLotsDefinition + ";\n" + kStockTotals + kAdditions + kProcedures;
   return text;
 }
 

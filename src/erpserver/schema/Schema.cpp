@@ -18,12 +18,17 @@ int legacyVersion(sql::Database& db) {
 
 void storeVersion(sql::Database& db, int version) { db.exec(db.dialect().writeSchemaVersion + std::to_string(version)); }
 
-// A company on a server is made whole at the current version in one go.
-void createOnServer(sql::Database& db, int version) {
-  if (version != 0)
+// A company on a server is made whole at the current version in one go, and one made at an
+// earlier version takes the steps after it, which are written for both engines.
+void bringOnServer(sql::Database& db, int version) {
+  if (version != 0 && version < kFirstServerVersion)
     throw sql::Error(sql::Error::Kind::Other, "a empresa no servidor tem o esquema na versão " + std::to_string(version) +
                                                   ", que este servidor não sabe atualizar");
-  db.engine().execute(postgres::schemaText(), {});
+  if (version == 0)
+    db.engine().execute(postgres::schemaText(), {});
+  else
+    for (const Migration& step : migrations())
+      if (step.version > version) step.apply(db);
   auto q = db.query("INSERT INTO SYS_SCHEMA (VERSION) VALUES (?)");
   q->bind(1, kSchemaVersion).run();
 }
@@ -46,7 +51,7 @@ void ensureSchema(sql::Database& db) {
                          std::to_string(kSchemaVersion) + "; abra-a com uma versão do servidor que a conheça");
   if (version == kSchemaVersion) return;
   if (db.onServer()) {
-    createOnServer(db, version);
+    bringOnServer(db, version);
   } else {
     for (const Migration& step : migrations())
       if (step.version > version) step.apply(db);

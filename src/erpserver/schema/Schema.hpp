@@ -22,7 +22,9 @@
 namespace erpserver {
 
 // The version of the schema this server writes, kept in the database (PRAGMA user_version).
-inline constexpr int kSchemaVersion = 3;
+inline constexpr int kSchemaVersion = 4;
+// The version companies on a server were first made at; the steps after it run on both engines.
+inline constexpr int kFirstServerVersion = 3;
 
 // Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
 // steps it lacks, in order and in one transaction; one at the version is left as it is. A newer

@@ -104,4 +104,6 @@ void addSchemaAdditions(sql::Database& db) {
 
 void addStockTotalTriggers(sql::Database& db) { db.exec(kStockTotals); }
 
+void addExpiredLotsParameter(sql::Database& db) { addColumn(db, "PARAMS", "LOTEXPIR", kExpiredLotsDefinition); }
+
 }  // namespace erpserver

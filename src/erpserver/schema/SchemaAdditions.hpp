@@ -15,4 +15,7 @@ void addSchemaAdditions(sql::Database& db);
 // The triggers that keep ARTIGOS.STDISP on a stock row's update, recomputing each article once.
 void addStockTotalTriggers(sql::Database& db);
 
+// PARAMS.LOTEXPIR, in the SQL of either engine.
+void addExpiredLotsParameter(sql::Database& db);
+
 }  // namespace erpserver

@@ -162,6 +162,7 @@ CREATE TABLE MOVCTBLIN (
 )SQL";
 
 const char* const kNegativeStockDefinition = "SMALLINT NOT NULL DEFAULT 0 CHECK (STKNEG IN (0, -1))";
+const char* const kExpiredLotsDefinition = "SMALLINT NOT NULL DEFAULT 0 CHECK (LOTEXPIR IN (0, -1))";
 
 const char* const kFileOnlyTables = R"SQL(
 CREATE TABLE SYS_PROCEDURES (NAME TEXT PRIMARY KEY COLLATE NOCASE, BODY TEXT NOT NULL);

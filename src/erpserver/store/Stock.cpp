@@ -167,10 +167,12 @@ void recordReleases(sql::Database& db, const DocType& type, const StockMoves& mo
   }
 }
 
-bool lotExists(sql::Database& db, const std::string& article, const std::string& lot, const std::string& warehouse) {
-  auto q = db.query("SELECT 1 FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?");
+std::optional<std::string> lotExpiry(sql::Database& db, const std::string& article, const std::string& lot,
+                                     const std::string& warehouse) {
+  auto q = db.query("SELECT VALIDADE FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?");
   q->bind(1, article).bind(2, lot).bind(3, warehouse);
-  return q->step();
+  if (!q->step()) return std::nullopt;
+  return q->isNull(0) ? std::string() : q->text(0);
 }
 
 }  // namespace erpserver

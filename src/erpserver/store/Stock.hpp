@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
 // for it finds (see SchemaAdditions.cpp).
 void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key);
 
-bool lotExists(sql::Database& db, const std::string& article, const std::string& lot, const std::string& warehouse);
+// A lot's expiry in a warehouse (ISO, empty when it has none); none when the lot is not there.
+std::optional<std::string> lotExpiry(sql::Database& db, const std::string& article, const std::string& lot,
+                                     const std::string& warehouse);
 
 }  // namespace erpserver

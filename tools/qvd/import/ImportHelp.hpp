@@ -39,7 +39,8 @@ ERP table:
            the ERP's suggestions: give PRUNIT, or the line's price is 0.
   LOT.csv  one row per lot quantity, columns of LOTEMOVS and DTAENTRA. Required: NUMLINHA
            (the document line, counting its rows in LIN.csv from 1), CODLOT and QUANT.
-           Also read: ARTIGO and ARMAZEM (empty: the line's), VOSSLOTE, DTAENTRA, VALIDADE.
+           Also read: ARTIGO and ARMAZEM (empty: the line's; a lot of another warehouse is
+           refused), VOSSLOTE, DTAENTRA, VALIDADE.
 Other columns of those tables are accepted and not used; a column the table does not have
 stops the run before anything is created.
 
