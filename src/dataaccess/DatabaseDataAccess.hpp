@@ -1,4 +1,6 @@
 #pragma once
+// The engine-independent half of the data-access objects. Ownership and threads: as the two
+// objects made from it say (counted, one connection each, one thread at a time).
 
 #include <memory>
 #include <string>

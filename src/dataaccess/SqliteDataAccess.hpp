@@ -1,4 +1,8 @@
 #pragma once
+// The data-access object a caller hands to the facade for a company file.
+// Ownership: counted (make it with open()); it owns its connection and closes it when the last
+// reference drops. Record sets it opens are the caller's and outlive it.
+// Threads: one thread at a time; a facade per thread takes a data-access object of its own.
 
 #include <memory>
 #include <string>

@@ -19,6 +19,7 @@ inline constexpr const char* kFallbackPrefix = "ErpApiNextPlus.";
 QVD_API void registerServer(bool alsoPrimaryPrefix = false);
 
 // Removes the classes under both prefixes.
+// Any thread; registering again replaces the factories.
 QVD_API void unregisterServer();
 
 }  // namespace erpserver

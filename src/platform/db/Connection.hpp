@@ -1,4 +1,8 @@
 #pragma once
+// A database connection as the record-set library presents it.
+// Ownership: a connection owns its engine; record sets it opened hold their rows themselves and
+// outlive it; prepared statements of its engine must be destroyed before it.
+// Threads: one thread at a time.
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,5 @@
 #pragma once
+// Constants of the record-set library; any thread.
 
 #include <cstdint>
 

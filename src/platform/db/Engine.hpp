@@ -1,4 +1,8 @@
 #pragma once
+// The interface every database engine implements.
+// Ownership: the connection owns its engine. A prepared statement calls its engine from its
+// destructor, so every statement is destroyed before the engine that prepared it.
+// Threads: one thread at a time, that of the connection.
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,10 @@
 #pragma once
-
 // One statement prepared once and run many times, for callers that repeat the same statements:
 // parameters are positional ("?", from 1) and columns are read one by one (from 0). Refusals are
 // raised as DatabaseError.
+// Ownership: made by an engine and owned by its caller; it must not outlive that engine.
+// Threads: the engine's thread only.
+
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -1,4 +1,7 @@
 #pragma once
+// Record sets, their fields and update targets.
+// Ownership: a record set owns its rows; a Field shares the record set's state and stays valid
+// while any reference to it lives. Threads: one thread at a time.
 
 #include <cstdint>
 #include <memory>
