@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iostream>
 
 #include "cli/Arguments.hpp"
@@ -23,9 +24,15 @@ constexpr const char* kHelp =
     "When the company exists already it is opened and checked, never replaced.\n"
     "Then prints how to log in.\n";
 
+// The name becomes a file name or a database on a server, so only what both take unquoted and
+// whole: a server cuts names at 63 bytes.
 void checkCompanyName(const std::string& name) {
-  if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." || name == "..")
-    usageError("'" + name + "' cannot be a company name: use letters, digits, '-' or '_'");
+  constexpr std::size_t kLongest = 63;
+  auto allowed = [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+  };
+  if (name.empty() || name.size() > kLongest || !std::all_of(name.begin(), name.end(), allowed))
+    usageError(automation::text::quoted(name) + " cannot be a company name: use 1 to 63 letters, digits, '-' or '_'");
 }
 
 void printLogin(const CompanyLogin& login) {
