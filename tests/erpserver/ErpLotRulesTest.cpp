@@ -13,16 +13,6 @@ ObjectRef stored(const std::string& type, int32_t number) {
   return doc;
 }
 
-ObjectRef newLot(const std::string& code, const std::string& warehouse, double quantity, int16_t line) {
-  ObjectRef g = erp("LotesLinha");
-  ObjectRef campos = propGet(g, "Campos").toObject();
-  propPut(campos, "CodigoLote", code);
-  propPut(campos, "Armazem", warehouse);
-  propPut(g, "QuantidadeMovimentada", quantity);
-  propPut(g, "NumeroLinhaDocComercial", line);
-  return g;
-}
-
 TEST_F(ErpServerTest, ALotNamedFromAnotherWarehouseIsRefusedInEveryAction) {
   startSession();
   const std::string text =
@@ -44,7 +34,7 @@ TEST_F(ErpServerTest, ALotNamedFromAnotherWarehouseIsRefusedInEveryAction) {
   ASSERT_EQ(good.inserir(), 0) << good.message();
   ObjectRef read = stored("FA", good.number());
   propPut(propGet(read, "Linhas", 1).toObject(), "Quantidade", 7.0);
-  invoke(read, "AdicionaLote", newLot("L-A002-1", "A2", 2, 1));
+  invoke(read, "AdicionaLote", lotLine(1, "L-A002-1", "A002", "A2", 2));
   EXPECT_EQ(invoke(read, "Validar").toLong(), 1058);
   EXPECT_EQ(invoke(read, "Alterar").toLong(), 1058);
   EXPECT_EQ(propGet(read, "UltimaMensagem").toString(), text);

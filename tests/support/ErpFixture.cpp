@@ -285,8 +285,8 @@ DocBuilder& DocBuilder::line(const std::string& article, const std::string& ware
   return *this;
 }
 
-DocBuilder& DocBuilder::lot(int16_t line, const std::string& code, const std::string& article,
-                            const std::string& warehouse, double quantity) {
+ObjectRef lotLine(int16_t line, const std::string& code, const std::string& article, const std::string& warehouse,
+                  double quantity) {
   ObjectRef g = erp("LotesLinha");
   ObjectRef campos = propGet(g, "Campos").toObject();
   propPut(campos, "CodigoLote", code);
@@ -294,7 +294,12 @@ DocBuilder& DocBuilder::lot(int16_t line, const std::string& code, const std::st
   propPut(campos, "Armazem", warehouse);
   propPut(g, "QuantidadeMovimentada", quantity);
   propPut(g, "NumeroLinhaDocComercial", line);
-  invoke(doc, "AdicionaLote", g);
+  return g;
+}
+
+DocBuilder& DocBuilder::lot(int16_t line, const std::string& code, const std::string& article,
+                            const std::string& warehouse, double quantity) {
+  invoke(doc, "AdicionaLote", lotLine(line, code, article, warehouse, quantity));
   return *this;
 }
 

@@ -169,6 +169,10 @@ class DocBuilder {
   automation::ObjectRef doc;
 };
 
+// A new ERP lot object for `line` of a document, not yet added to it.
+automation::ObjectRef lotLine(int16_t line, const std::string& code, const std::string& article,
+                              const std::string& warehouse, double quantity);
+
 // Clears the journal and starts recording.
 void startJournal();
 // The journal's entries since startJournal, each as "Class.Member" (get, put and call alike).
