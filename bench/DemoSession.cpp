@@ -1,6 +1,5 @@
 #include "DemoSession.hpp"
 
-#include <unistd.h>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -12,6 +11,7 @@
 #include "erpserver/store/Session.hpp"
 #include "platform/db/Connection.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace bench {
 
@@ -32,7 +32,7 @@ void dropOnServer(const std::string& server, const std::string& company) {
 }  // namespace
 
 DemoSession::DemoSession(const char* name, std::string server)
-    : folder_(fs::temp_directory_path() / ("qvd-bench-" + std::to_string(::getpid()) + "-" + name)),
+    : folder_(fs::temp_directory_path() / ("qvd-bench-" + std::to_string(automation::system::processId()) + "-" + name)),
       server_(std::move(server)) {
   fs::remove_all(folder_);
   fs::create_directories(folder_);
@@ -40,7 +40,7 @@ DemoSession::DemoSession(const char* name, std::string server)
     erpserver::createDemoCompany(folder_.string(), company_);
     dados_ = dataaccess::SqliteDataAccess::open(database());
   } else {
-    company_ = "qvd_bench_" + std::to_string(::getpid()) + "_" + name;
+    company_ = "qvd_bench_" + std::to_string(automation::system::processId()) + "_" + name;
     dropOnServer(server_, company_);
     erpserver::createDemoCompany(server_, company_);
     dados_ = dataaccess::PostgresDataAccess::open(database());

@@ -1,5 +1,4 @@
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -9,8 +8,8 @@
 
 #include "Table.hpp"
 #include "foundation/cDocLotes.hpp"
-#include "oplog/AppendFile.hpp"
 #include "oplog/LogErrosApi.hpp"
+#include "platform/System.hpp"
 
 // The operation log's Save of a failed ten-line document with lots, against appending the same
 // record, already formatted, to the same kind of file: the cost of building the record.
@@ -21,7 +20,7 @@ namespace fs = std::filesystem;
 class LogFolder {
  public:
   explicit LogFolder(const char* name)
-      : path_(fs::temp_directory_path() / ("qvd-bench-log-" + std::to_string(::getpid()) + "-" + name)) {
+      : path_(fs::temp_directory_path() / ("qvd-bench-log-" + std::to_string(automation::system::processId()) + "-" + name)) {
     fs::remove_all(path_);
     fs::create_directories(path_);
   }
@@ -67,7 +66,7 @@ void AppendFormatted(benchmark::State& state) {
   failedDocument()->Save(folder.path());
   std::ifstream in(folder.file(), std::ios::binary);
   const std::string record{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  for (auto _ : state) qvd::appendWhole(folder.file(), record);
+  for (auto _ : state) automation::system::appendWhole(folder.file(), record);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(AppendFormatted)->Name("Append of the formatted record");

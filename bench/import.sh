@@ -3,7 +3,8 @@
 # half of them invoices, half supplier entries whose lot-controlled lines carry new lots. Prints the
 # documents per second, what was written to disk per document and the peak memory, first for a
 # tenth of the documents and then for all of them, so that the two peaks show whether memory grows
-# with the files. With IMPORT_SERVER set to a server's URI ("postgresql://user@host:port/") the
+# with the files; then the CPU per document of the program and of the server (bench/server-cpu.sh)
+# and the round trips to the server per document. With IMPORT_SERVER set to a server's URI ("postgresql://user@host:port/") the
 # company is a database on that server instead of a file, dropped at the end.
 # usage: bench/import.sh [DOCS] [QVD]   (QVD: the program, default build/qvd)
 set -e
@@ -47,13 +48,21 @@ run() {  # $1: documents
   "$qvd" init "$location" --company "$company" >/dev/null
   generate "$1" "$work"
   bytes=$(cat "$work"/*.csv | wc -c)
+  cpu=$(dirname "$0")/server-cpu.sh
+  serverBefore=$([ -z "$server" ] || sh "$cpu" "$server")
   /usr/bin/time -f "%e %U %S %M %O" -o "$work/time" "$qvd" import "$location" "$work/CAB.csv" "$work/LIN.csv" \
     "$work/LOT.csv" --company "$company" --log "$work" >"$work/out" 2>/dev/null || true
+  serverAfter=$([ -z "$server" ] || sh "$cpu" "$server")
   read -r seconds user system kbytes blocks <"$work/time"
   grep '^Imported' "$work/out"
-  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" -v w="$blocks" 'BEGIN {
-    printf "%d documents (%.1f MiB of CSV, %.2f KiB each): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); written %.1f KiB per document; peak memory %.1f MiB\n",
-           d, b / 1048576, b / d / 1024, s, d / s, u + y, d / (u + y), w * 512 / d / 1024, k / 1024 }'
+  trips=$(sed -n 's/^Round trips to the server: \([0-9.]*\) per document.*/\1/p' "$work/out")
+  awk -v d="$1" -v b="$bytes" -v s="$seconds" -v u="$user" -v y="$system" -v k="$kbytes" -v w="$blocks" \
+      -v sb="${serverBefore:-0}" -v sa="${serverAfter:-0}" -v t="${trips:-n/a}" 'BEGIN {
+    server = "n/a"
+    if (sa > 0) server = sprintf("%.2f", (sa - sb) * 1000 / d)
+    printf "%d documents (%.1f MiB of CSV, %.2f KiB each): %.1f s, %.0f documents/s; CPU %.1f s (%.0f documents per CPU second); written %.1f KiB per document; peak memory %.1f MiB; client CPU %.2f ms/doc; server CPU %s ms/doc; %s round trips/doc\n",
+           d, b / 1048576, b / d / 1024, s, d / s, u + y, d / (u + y), w * 512 / d / 1024, k / 1024, (u + y) * 1000 / d,
+           server, t }'
 }
 
 run $((docs / 10))

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dataaccess/DatabaseDataAccess.hpp"
-#include "platform/db/PostgresEngine.hpp"
+#include "platform/db/ServerEngine.hpp"
 
 namespace dataaccess {
 
@@ -20,7 +20,7 @@ class PostgresDataAccess : public DatabaseDataAccess {
   // `uri` as "postgresql://user@host:port/database"; the password comes from the URI, PGPASSWORD
   // or the password file. Raises the provider error naming the database when it cannot be opened.
   static std::shared_ptr<PostgresDataAccess> open(const std::string& uri) {
-    auto connection = std::make_shared<automation::db::Connection>(automation::db::PostgresEngine::open(uri));
+    auto connection = std::make_shared<automation::db::Connection>(automation::db::openServerEngine(uri));
     return std::shared_ptr<PostgresDataAccess>(new PostgresDataAccess(std::move(connection)));
   }
 

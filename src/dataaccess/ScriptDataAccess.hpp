@@ -18,7 +18,7 @@ class ScriptDataAccess : public qvd::IDataAccess {
   // True when the existing file `ficheiro` opened as a database; false keeps the reason in
   // UltimoErroBD.
   [[nodiscard]] bool Abrir(const std::string& ficheiro);
-  std::string UltimoErroBD() const;
+  std::string UltimoErroBD() const override;
 
   [[nodiscard]] bool ExecutarSQL(const std::string& connectionName, const std::string& sql) override;
   [[nodiscard]] bool AbrirRecordsetActualizavel(const automation::Variant& sql, automation::db::RecordsetRef& rs,

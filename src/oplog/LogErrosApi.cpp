@@ -3,9 +3,9 @@
 #include <atomic>
 #include <filesystem>
 
-#include "oplog/AppendFile.hpp"
 #include "oplog/DisplayNumber.hpp"
 #include "platform/Excerpt.hpp"
+#include "platform/System.hpp"
 #include "platform/Text.hpp"
 
 namespace qvd {
@@ -14,7 +14,7 @@ using automation::Variant;
 
 namespace {
 
-std::atomic<LogFileEncoding> encodingInUse{LogFileEncoding::Utf8};
+std::atomic<LogFileEncoding> encodingInUse{LogFileEncoding::HostCodePage};
 
 constexpr const char* kEndOfLine = "\r\n";
 
@@ -30,9 +30,10 @@ std::string amount(double value) { return text::alignRight(displayNumber(value, 
 // A text column: trimmed, then padded or cut to 15.
 std::string code(const std::string& value) { return text::fit(text::trim(value), 15); }
 
-std::string logFilePath(std::string_view folder) {
+std::filesystem::path logFilePath(std::string_view folder) {
   if (!folder.empty() && (folder.back() == '\\' || folder.back() == '/')) folder.remove_suffix(1);
-  return std::string(folder) + std::filesystem::path::preferred_separator + "OST_LOGNXTAPI.LOG";
+  const char separator = static_cast<char>(std::filesystem::path::preferred_separator);
+  return automation::system::pathFromUtf8(std::string(folder) + separator + "OST_LOGNXTAPI.LOG");
 }
 
 }  // namespace
@@ -62,7 +63,8 @@ bool LogErrosApi::Save(const std::string& sPerc) const noexcept {
   automation::ignoreError([&] {
     std::string bytes = record(automation::Date::now());
     if (fileEncoding() == LogFileEncoding::Latin1) bytes = text::toLatin1(bytes);
-    appendWhole(logFilePath(sPerc), bytes);
+    if (fileEncoding() == LogFileEncoding::HostCodePage) bytes = automation::system::toAnsiCodePage(bytes);
+    automation::system::appendWhole(logFilePath(sPerc), bytes);
   });
   return false;
 }

@@ -10,7 +10,8 @@
 
 namespace qvd {
 
-enum class LogFileEncoding { Utf8, Latin1 };
+// The system's own: the ANSI code page on Windows, UTF-8 where that is the system's text.
+enum class LogFileEncoding { HostCodePage, Utf8, Latin1 };
 
 // The particulars of one failed operation, appended as one readable record to the file
 // "OST_LOGNXTAPI.LOG" in a folder the caller chooses.
@@ -18,7 +19,7 @@ class LogErrosApi : public automation::Object {
  public:
   std::string className() const override { return "LogErrosApi"; }
 
-  // How every log writes its file; UTF-8 unless the host asks for Latin-1.
+  // How every log writes its file; the host's code page unless the host asks for another.
   static void setFileEncoding(LogFileEncoding encoding) noexcept;
   static LogFileEncoding fileEncoding() noexcept;
 

@@ -1,7 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
-#include <string>
 #include <string_view>
 
 // Temporary files written beside their target and renamed over it, claimed by a lock while their
@@ -9,26 +10,24 @@
 namespace automation::files {
 
 // A new file made from `pattern`, whose name ends in the six "XXXXXX" that are replaced to make
-// it unique (as mkstemp does), locked until this object goes. Raises std::system_error when the
-// file cannot be made.
+// it unique (as mkstemp does), with the permissions any new file of the user gets, claimed until
+// this object goes. The claim bars no reading or writing of the file, by this process or another,
+// and lets it be renamed. Raises std::system_error when the file cannot be made.
 class ClaimedFile {
  public:
-  explicit ClaimedFile(std::string pattern);
+  explicit ClaimedFile(const std::filesystem::path& pattern);
   ~ClaimedFile();
   ClaimedFile(const ClaimedFile&) = delete;
   ClaimedFile& operator=(const ClaimedFile&) = delete;
 
-  const std::string& path() const noexcept { return path_; }
-  // The descriptor the file was made with, open for writing; whoever takes it may close it: the
-  // claim is held apart from it.
-  int descriptor() const noexcept { return descriptor_; }
-  // Forgets the descriptor: its new owner closes it.
-  void giveUpDescriptor() noexcept { descriptor_ = -1; }
+  const std::filesystem::path& path() const noexcept { return path_; }
+  // A new stream that writes the file in binary from its start, for its taker to close: the claim
+  // stays with this object. Null, with errno set, when it cannot be opened.
+  std::FILE* openStream() const;
 
  private:
-  std::string path_;
-  int descriptor_ = -1;
-  int claim_ = -1;
+  std::filesystem::path path_;
+  std::intptr_t claim_;  // the system's handle that holds the lock
 };
 
 // Removes the files of `folder` named `prefix` and six characters, that is, made by a ClaimedFile
@@ -36,5 +35,11 @@ class ClaimedFile {
 // "-journal"), unless a living writer still claims them. Failures to remove are ignored: the
 // next run tries again.
 void removeAbandoned(const std::filesystem::path& folder, std::string_view prefix);
+
+namespace detail {
+// Removes `file` and its journals unless a ClaimedFile holds it; the journals also when `file` is
+// gone. The system's side of removeAbandoned.
+void removeUnclaimed(const std::filesystem::path& file);
+}  // namespace detail
 
 }  // namespace automation::files

@@ -7,6 +7,7 @@
 
 #include "platform/AutomationError.hpp"
 #include "platform/HostSettings.hpp"
+#include "platform/System.hpp"
 #include "platform/Text.hpp"
 
 namespace automation {
@@ -47,8 +48,7 @@ Date Date::fromParts(int year, int month, int day, int hour, int minute, int sec
 
 Date Date::now() {
   std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
+  std::tm local = system::localTime(t);
   return fromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
 }
 

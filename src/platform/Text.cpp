@@ -1,8 +1,9 @@
 #include "platform/Text.hpp"
 
-#include <utf8proc.h>
+#include <cstdint>
 
 #include "platform/AutomationError.hpp"
+#include "platform/System.hpp"
 
 namespace automation::text {
 namespace {
@@ -20,13 +21,50 @@ std::size_t offsetOf(std::string_view s, std::size_t count) {
   return i;
 }
 
-// The code point at `i`, advancing past it; -1 (past one byte) when the bytes there are no UTF-8.
-utf8proc_int32_t decode(std::string_view s, std::size_t& i) {
-  utf8proc_int32_t cp = -1;
-  auto n = utf8proc_iterate(reinterpret_cast<const utf8proc_uint8_t*>(s.data() + i),
-                            static_cast<utf8proc_ssize_t>(s.size() - i), &cp);
-  i += n > 0 ? static_cast<std::size_t>(n) : 1;
-  return n > 0 ? cp : -1;
+// The code point at `i`, advancing past it; -1 (past one byte) when the bytes there are no UTF-8:
+// a bad lead or continuation byte, a cut sequence, an overlong form, a surrogate or past U+10FFFF.
+int32_t decode(std::string_view s, std::size_t& i) {
+  auto lead = static_cast<unsigned char>(s[i]);
+  std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
+                                         : lead >= 0xF0 && lead < 0xF5 ? 4 : 0;
+  if (length == 0 || s.size() - i < length) {
+    ++i;
+    return -1;
+  }
+  int32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    auto next = static_cast<unsigned char>(s[i + k]);
+    if (!isContinuation(next)) {
+      ++i;
+      return -1;
+    }
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  static constexpr int32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp < 0xE000)) {
+    ++i;
+    return -1;
+  }
+  i += length;
+  return cp;
+}
+
+void encode(char32_t cp, std::string& out) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
 }
 
 char asciiLower(unsigned char b) { return static_cast<char>(b >= 'A' && b <= 'Z' ? b + 32 : b); }
@@ -108,11 +146,9 @@ std::string foldCase(std::string_view s) {
       ++i;
       continue;
     }
-    utf8proc_int32_t cp = decode(s, i);
+    int32_t cp = decode(s, i);
     if (cp < 0) requireUtf8(s, "Text compared ignoring case");
-    utf8proc_uint8_t bytes[4];
-    auto n = utf8proc_encode_char(utf8proc_tolower(cp), bytes);
-    out.append(reinterpret_cast<const char*>(bytes), static_cast<std::size_t>(n));
+    encode(system::lowerCase(static_cast<char32_t>(cp)), out);
   }
   return out;
 }
@@ -156,7 +192,7 @@ std::string toLatin1(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    utf8proc_int32_t cp = decode(s, i);
+    int32_t cp = decode(s, i);
     out += cp >= 0 && cp <= 0xFF ? static_cast<char>(cp) : '?';
   }
   return out;

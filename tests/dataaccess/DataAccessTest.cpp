@@ -6,7 +6,9 @@
 
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
+#include "platform/db/RoundTrips.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "support/CommaLocale.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/SampleTables.hpp"
 #include "support/TestDatabases.hpp"
@@ -206,6 +208,86 @@ TEST_P(DataAccess, AFailedOperationReturnsFalseAndKeepsTheDatabaseText) {
       Variant("SELECT DOCGCCAB.*, NOTAS.VALOR FROM DOCGCCAB LEFT JOIN NOTAS ON NOTAS.TEXTO = DOCGCCAB.OBSERV"), rs, 4,
       -1));
   EXPECT_NE(dao->UltimoErroBD().find("more than one table"), std::string::npos);
+}
+
+// Prepared statements read numbers in the database's own format whatever the process locale,
+// and a column read without a current row is null, as it is on a file. On a server, currency goes
+// as an exact decimal and a procedure's name is quoted like any other identifier.
+TEST_P(DataAccess, StatementsReadAndSendValuesExactly) {
+  testing_support::CommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no locale with a decimal comma could be made (localedef)";
+  automation::db::ConnectionRef connection;
+  ASSERT_TRUE(dao->ObterLigacao(connection));
+  auto statement = connection->engine().prepare("SELECT 2.5, 7.75, 'x' WHERE 1 = ?");
+  auto readsNothing = [&] {
+    EXPECT_TRUE(statement->isNull(0));
+    EXPECT_EQ(statement->integer(0), 0);
+    EXPECT_EQ(statement->real(1), 0);
+    EXPECT_EQ(statement->text(2), "");
+  };
+  statement->bind(1, int64_t{1});
+  readsNothing();
+  ASSERT_TRUE(statement->step());
+  EXPECT_EQ(statement->real(0), 2.5);
+  EXPECT_EQ(statement->real(1), 7.75);
+  EXPECT_EQ(statement->integer(1), 7);
+  EXPECT_FALSE(statement->step());
+  readsNothing();
+  if (!postgres()) return;
+
+  auto first = [](const RecordsetRef& rs) { return rs->GetFields().Item(Variant(int32_t{0})).Value(); };
+  automation::db::NamedValue largest{"v", Variant(automation::Currency{INT64_MAX})};
+  EXPECT_EQ(first(connection->Execute("SELECT CAST(@v AS TEXT)", std::span(&largest, 1))).toString(),
+            "922337203685477.5807");
+  connection->Execute("CREATE FUNCTION \"odd\"\"name\"() RETURNS TABLE (N INTEGER) LANGUAGE sql AS 'SELECT 1'");
+  EXPECT_EQ(first(connection->engine().callProcedure("odd\"name", {})).toLong(), 1);
+}
+
+// Rows sent ahead save a wait on a server only while nothing could have changed them: a write
+// deferred after them, another round trip, or other parameters make the statement ask again.
+TEST_P(DataAccess, RowsSentAheadAreReadOnlyWhileNothingCanHaveChangedThem) {
+  automation::db::ConnectionRef connection;
+  ASSERT_TRUE(dao->ObterLigacao(connection));
+  automation::db::Engine& engine = connection->engine();
+  connection->Execute("CREATE TABLE AHEAD (K INTEGER, N INTEGER); INSERT INTO AHEAD VALUES (1, 10), (2, 20)");
+  auto read = engine.prepare("SELECT N FROM AHEAD WHERE K = ?");
+  auto other = engine.prepare("SELECT COUNT(*) FROM AHEAD WHERE K > ?");
+  auto write = engine.prepare("UPDATE AHEAD SET N = N + 1 WHERE K = ?");
+  auto readOne = [&](int64_t key) {
+    read->bind(1, key);
+    double n = read->step() ? read->real(0) : -1;
+    read->reset();
+    return n;
+  };
+  engine.begin();
+  // Sent with the next read: the two cost one round trip, and the rows ahead none.
+  read->bind(1, int64_t{1});
+  read->prefetch();
+  int64_t before = automation::db::serverRoundTrips();
+  other->bind(1, int64_t{0});
+  ASSERT_TRUE(other->step());
+  EXPECT_EQ(other->integer(0), 2);
+  other->reset();
+  EXPECT_EQ(readOne(1), 10);
+  EXPECT_EQ(automation::db::serverRoundTrips() - before, postgres() ? 1 : 0);
+
+  read->bind(1, int64_t{1});
+  read->prefetch();
+  write->bind(1, int64_t{1});
+  write->defer({});
+  EXPECT_EQ(readOne(1), 11);  // the write waiting behind them
+
+  read->bind(1, int64_t{1});
+  read->prefetch();
+  EXPECT_EQ(readOne(2), 20);  // other parameters
+
+  read->bind(1, int64_t{2});
+  read->prefetch();
+  write->bind(1, int64_t{2});
+  write->defer({});
+  engine.flush();
+  EXPECT_EQ(readOne(2), 21);  // a round trip after the one that brought them
+  engine.commit();
 }
 
 INSTANTIATE_TEST_SUITE_P(Engines, DataAccess, ::testing::ValuesIn(testing_support::testEngines()),

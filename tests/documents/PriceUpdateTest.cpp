@@ -85,13 +85,6 @@ TEST_F(PriceUpdate, ARefusedSaveKeepsTheStoredPricesAndRunTimeErrorsNameTheOpera
   EXPECT_EQ(balError(), "88 Período fechado");
   EXPECT_EQ(linesOf(chave), antes);
 
-  erpserver::Faults::clear();
-  erpserver::Faults::raiseError("DocumentoComercial", "Validar", 1, 13, "");
-  rs = movimentos({{"A001", chave}});
-  // It raises, so no result comes back.
-  EXPECT_EQ(
-      raisedBy([&] { std::ignore = bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo); }).numberAndSource(),
-      "13 BAL_Next: MF_ActualizarPrcCustoMedio");
   auto dal = worker();
   erpserver::Faults::clear();
   erpserver::Faults::raiseError("DocumentoComercial", "Ler", 1, 13, "");

@@ -69,16 +69,10 @@ TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogs
   EXPECT_NE(logText().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
 }
 
-TEST_F(Removal, RunTimeErrorsLeaveWithTheOperationsName) {
+TEST_F(Removal, RunTimeErrorsOfTheWorkerLeaveWithTheOperationsName) {
   qvd::KeyDocumNext chave = insertInvoice();
-  Faults::raiseError("DocumentoComercial", "Remover", 1, 70, "Permissão negada");
   qvd::NextError erro;
-  // It raises, so no result comes back.
-  RaisedError e = raisedBy([&] { std::ignore = bal->CF_DocGenRemover(qvd::Preparacao, chave, erro); });
-  EXPECT_EQ(e.text(), "70 BAL_Next: CF_DocGenRemover: Permissão negada");
-
   auto dal = worker();
-  Faults::clear();
   Faults::raiseError("DocumentoComercial", "Ler", 1, 91, "");
   Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
   // It raises, so no result comes back.

@@ -23,7 +23,7 @@ class ConcurrentWriters : public ErpTest {
 
 TEST_F(ConcurrentWriters, EightImportsIntoOneCompanyCreateEveryDocumentNumberedOnce) {
   constexpr int kProcesses = 8, kDocuments = 30;
-  std::vector<pid_t> imports;
+  std::vector<qvdtest::Child> imports;
   for (int p = 1; p <= kProcesses; ++p) {
     std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n";
     for (int d = 1; d <= kDocuments; ++d) {
@@ -38,7 +38,7 @@ TEST_F(ConcurrentWriters, EightImportsIntoOneCompanyCreateEveryDocumentNumberedO
     imports.push_back(qvdtest::start(folder, {"import", location, "CAB" + name + ".csv", "LIN" + name + ".csv",
                                               "--company", company, "--log", logFolder().string()}));
   }
-  for (pid_t import : imports) EXPECT_EQ(qvdtest::exitCodeOf(import), 0);
+  for (qvdtest::Child import : imports) EXPECT_EQ(qvdtest::exitCodeOf(import), 0);
   std::string all = std::to_string(kProcesses * kDocuments);
   EXPECT_EQ(numbering(), all + "|" + all + "|1|" + all);
   EXPECT_EQ(counter("FA"), all);

@@ -1,3 +1,5 @@
+#include "erpserver/store/Stock.hpp"
+#include "platform/db/ServerAddress.hpp"
 #include "support/ErpFixture.hpp"
 
 namespace testing_support {
@@ -83,6 +85,21 @@ TEST_F(ErpServerTest, ManualNumbersMustBeFreeAndAdvanceTheCounter) {
   ASSERT_EQ(other.inserir(), 0);
   EXPECT_EQ(other.number(), 1);
   EXPECT_EQ(other.inserir(), 1011);  // the same object inserted twice
+}
+
+// A line's lots come back in the order they were written, even after their rows were updated in
+// place (which moves a row on a server).
+TEST_F(ErpServerTest, StoredLotsKeepTheirOrderAfterAnUpdate) {
+  startSession();
+  DocBuilder sale("FA", 1, "C001");
+  sale.line("A002", "A1", 2).lot(1, "L-A002-2", "A002", "A1", 1).lot(1, "L-A002-1", "A002", "A1", 1);
+  ASSERT_EQ(sale.inserir(), 0) << sale.message();
+  ASSERT_TRUE(dados->ExecutarSQL("", "UPDATE LOTEMOVS SET VOSSLOTE = 'V' WHERE CODLOT = 'L-A002-2'"));
+  auto db = erpserver::sql::Database::open(
+      onServer() ? automation::db::address::withDatabase(location, company) : (folder / "DEMO.db").string(), false);
+  erpserver::StockMoves moves = erpserver::storedMoves(*db, erpserver::DocKey{"FA", 1, 2024, sale.number()});
+  ASSERT_EQ(moves.lots.size(), 2u);
+  EXPECT_EQ(moves.lots[0].lot + " " + moves.lots[1].lot, "L-A002-2 L-A002-1");
 }
 
 TEST_F(ErpServerTest, LotsMoveTheLotTableAndAreChecked) {

@@ -1,5 +1,8 @@
+#include <chrono>
 #include <latch>
 #include <thread>
+
+#include "erpserver/Server.hpp"
 
 #include "erpserver/store/Session.hpp"
 #include "support/ErpFixture.hpp"
@@ -59,6 +62,30 @@ TEST_F(ErpServerTest, FacadesOnThreadsOfTheirOwnStampTheirDocumentsWithTheirOwnU
   ASSERT_EQ(second, 0);
   EXPECT_EQ(rows("SELECT TERCEIRO, UTILIZADOR FROM DOCGCCAB WHERE TPDOC = 'FA' ORDER BY TERCEIRO"),
             (Rows{"C001|admin", "C002|op2"}));
+  EXPECT_FALSE(erpserver::Session::instance().isOpen());
+}
+
+// One login groups its writes and then fails to commit them (it ends first); another login on the
+// same company writes meanwhile. The other's document never becomes part of the group: it waits
+// for it like any other writer, and stays.
+TEST_F(ErpServerTest, AFailedWriteGroupTakesOnlyItsOwnLoginsDocumentsWithIt) {
+  int32_t code = 0;
+  ObjectRef grouping = login(code);
+  ASSERT_EQ(code, 0);
+  erpserver::beginWriteGroup();
+  ASSERT_EQ(DocBuilder("FA", 1, "C001").line("A001", "A1", 1).inserir(), 0);
+  int32_t other = -1;
+  std::thread otherLogin([&] {
+    int32_t otherCode = 0;
+    ObjectRef base = login(otherCode);
+    other = otherCode != 0 ? otherCode : DocBuilder("FA", 1, "C002").line("A001", "A1", 1).inserir();
+    invoke(base, "Terminar");
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  invoke(grouping, "Terminar");
+  otherLogin.join();
+  EXPECT_EQ(other, 0);
+  EXPECT_EQ(rows("SELECT TERCEIRO FROM DOCGCCAB WHERE TPDOC = 'FA'"), Rows{"C002"});
   EXPECT_FALSE(erpserver::Session::instance().isOpen());
 }
 

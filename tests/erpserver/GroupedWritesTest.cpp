@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <stdexcept>
 #include <string>
 
 #include "erpserver/store/Database.hpp"
+#include "platform/System.hpp"
 
 // Writes grouped into one database transaction: each action stays whole or absent on its own,
 // and nothing is seen by another connection before the group commits.
@@ -24,7 +23,7 @@ long countRows(Database& db) {
 void insert(Database& db, int value) { db.query("INSERT INTO T (V) VALUES (?)")->bind(1, value).run(); }
 
 TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnCommit) {
-  fs::path file = fs::temp_directory_path() / ("qvd-grouped-" + std::to_string(::getpid()) + ".db");
+  fs::path file = fs::temp_directory_path() / ("qvd-grouped-" + std::to_string(automation::system::processId()) + ".db");
   fs::remove(file);
   {
     auto db = Database::open(file.string(), true);

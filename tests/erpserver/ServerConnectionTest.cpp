@@ -70,7 +70,15 @@ TEST_F(ServerConnection, AWriterBehindAStuckSessionGivesUpAfterTheLockTimeout) {
   auto stuck = erpserver::sql::Database::open(address::withDatabase(location, company), false);
   stuck->beginGroup();
 
+  // Logging in only reads: opening the company again does not wait behind the stuck writer.
   auto start = std::chrono::steady_clock::now();
+  qvd::BAL_Next latecomer;
+  latecomer.DataAccess(automation::Variant(openCompany()));
+  EXPECT_TRUE(latecomer.ApiInicia(withTimeout + "&application_name=late", logFolder().string(), company,
+                                  erpserver::kDemoUser, erpserver::kDemoPassword))
+      << "\"" << latecomer.ErroDescricao() << "\"";
+  latecomer.ApiTermina();
+
   LineArrays a({{"A001", 1}});
   qvd::KeyDocumNext key;
   RaisedError raised = raisedBy([&] {

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "erpserver/testhooks/Faults.hpp"
 #include "platform/Date.hpp"
 #include "platform/Text.hpp"
 #include "support/DocumentMembers.hpp"
 
-// Refusals and run-time errors of the movements: what is logged, raised and left behind.
+// A refused movement: what is logged and left behind.
 namespace testing_support {
 namespace {
 
@@ -65,22 +63,6 @@ TEST_F(MovementFailure, ARefusedConsumptionExitLogsItsHeaderLinesAndLots) {
                       "Lote            Artigo                 Qnt      Linha\r\n"
                       "L-A002-1        A002                     2          1 \r\n"
                       "\r\n");
-}
-
-TEST_F(MovementFailure, TheQuoteLetsTheWorkersErrorThroughUnchanged) {
-  std::string sTipoDoc = "ORC", sSector = "S1", sTerceiro = "C001", sArm = "A1";
-  int16_t iSerie = 1;
-  int32_t lNumDoc = 0;
-  Texts shortDes = texts({""});
-  // It raises, so no result comes back.
-  RaisedError e = raisedBy([&] {
-    std::ignore = bal->EP_OrcamentoVendaInserir(qvd::NaoAplicavel, qvd::tpDefault, sTipoDoc, sSector, iSerie, sTerceiro,
-                                                sProcesso, "", "", "", sArm, sArtigos, dQuant, dPrUni, shortDes,
-                                                sArtigos, dPrUni, lNumDoc);
-  });
-  EXPECT_EQ(e.number, automation::errnum::SubscriptOutOfRange);
-  EXPECT_EQ(e.source, "DAL_Next: MovOrcamentoVendaInserir");
-  EXPECT_EQ(documents("ORC"), 0);
 }
 
 }  // namespace

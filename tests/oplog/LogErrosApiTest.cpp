@@ -8,6 +8,7 @@
 
 #include "oplog/LogErrosApi.hpp"
 #include "platform/HostSettings.hpp"
+#include "platform/System.hpp"
 #include "support/ErrorOf.hpp"
 #include "support/TempFolder.hpp"
 #include "support/TextFiles.hpp"
@@ -22,14 +23,17 @@ const std::string kRule(120, '-');
 
 class LogFile : public ::testing::Test {
  protected:
-  void TearDown() override { LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Utf8); }
+  void TearDown() override { LogErrosApi::setFileEncoding(qvd::LogFileEncoding::HostCodePage); }
 
-  std::string contents() const { return testing_support::readFile(folder_ / "OST_LOGNXTAPI.LOG"); }
+  std::string contents(const fs::path& in) const { return testing_support::readFile(in / "OST_LOGNXTAPI.LOG"); }
+  std::string contents() const { return contents(folder_); }
 
   // The file with every timestamp line checked and replaced by a fixed one.
-  std::string contentsAtFixedTime() const {
+  std::string contentsAtFixedTime(const fs::path& in) const {
     static const std::regex stamp("\r\n----- \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\r\n");
-    return std::regex_replace(contents(), stamp, "\r\n----- dd-mm-yyyy hh:mm:ss\r\n");
+    return std::regex_replace(contents(in), stamp, "\r\n----- dd-mm-yyyy hh:mm:ss\r\n");
+  }
+  std::string contentsAtFixedTime() const { return contentsAtFixedTime(folder_);
   }
 
   testing_support::TempFolder folder;
@@ -39,6 +43,7 @@ class LogFile : public ::testing::Test {
 }  // namespace
 
 TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
+  LogErrosApi::setFileEncoding(qvd::LogFileEncoding::Utf8);
   LogErrosApi log;
   log.ErroNum(987654);
   log.ErroTxt("Falha ção " + std::string(130, 'e'));
@@ -90,18 +95,23 @@ TEST_F(LogFile, RecordMatchesTheLayoutByteForByte) {
   EXPECT_EQ(contents().find("secreto"), std::string::npos);
 }
 
+// The folder is named in UTF-8, with letters outside ASCII.
 TEST_F(LogFile, SavesAppendToOneFileWhateverTheFinalSeparator) {
-  std::ofstream(folder_ / "OST_LOGNXTAPI.LOG", std::ios::binary) << "earlier\r\n";
+  const fs::path named = folder_ / u8"Grüße";
+  fs::create_directory(named);
+  std::ofstream(named / "OST_LOGNXTAPI.LOG", std::ios::binary) << "earlier\r\n";
   LogErrosApi log;
   log.ErroTxt("sem lotes");
-  log.Save(folder_.string());
-  log.Save(folder_.string() + "/");
-  log.Save(folder_.string() + "\\");
+  const std::string utf8 = folder.file("Grüße");
+  log.Save(utf8);
+  log.Save(utf8 + "/");
+  log.Save(utf8 + "\\");
 
-  std::string file = contentsAtFixedTime();
+  std::string file = contentsAtFixedTime(named);
   EXPECT_EQ(testing_support::occurrences(file, "\r\n----- "), 3u);
   EXPECT_TRUE(file.starts_with("earlier\r\n" + kRule + "\r\n"));
   EXPECT_TRUE(file.ends_with("Linha Artigo               Pr.Un        Qnt Arm\r\n\r\n"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(named), fs::directory_iterator()), 1);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
@@ -117,6 +127,26 @@ TEST_F(LogFile, HostGroupSeparatorAndLatin1AreHonoured) {
   EXPECT_NE(file.find("\r\n    1 A                    1.235            \r\n"), std::string::npos);
   EXPECT_NE(file.find(" Opera\xE7\xE3o "), std::string::npos);
   EXPECT_NE(file.find("\r\n? 5\r\n"), std::string::npos);
+}
+
+// Without a choice of the host's, the file is in the system's own code page: UTF-8 on a system
+// whose text is UTF-8, Windows-1252 on a western Windows (where the euro sign is 0x80).
+TEST_F(LogFile, TheDefaultEncodingIsTheSystemsCodePage) {
+  LogErrosApi log;
+  log.ErroTxt("Grüße € 5");
+  log.Save(folder_.string());
+
+  std::string file = contents();
+  unsigned page = automation::system::ansiCodePage();
+  if (page == 65001) {
+    EXPECT_NE(file.find(" Operação "), std::string::npos);
+    EXPECT_NE(file.find("\r\nGrüße € 5\r\n"), std::string::npos);
+  } else if (page == 1252) {
+    EXPECT_NE(file.find(" Opera\xE7\xE3o "), std::string::npos);
+    EXPECT_NE(file.find("\r\nGr\xFC\xDF" "e \x80 5\r\n"), std::string::npos);
+  } else {
+    GTEST_SKIP() << "no expectation written for code page " << page;
+  }
 }
 
 TEST_F(LogFile, MissingFolderWritesNothingAndDuplicateKeysRaise) {

@@ -2,9 +2,6 @@
 // Unicode tables, and the conversions a Variant refuses to make implicitly.
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
-#include <fstream>
 #include <type_traits>
 
 #include "oplog/DisplayNumber.hpp"
@@ -13,9 +10,10 @@
 #include "platform/Variant.hpp"
 #include "platform/db/Recordset.hpp"
 #include "support/ErrorOf.hpp"
-#include "support/TempFolder.hpp"
+#include "support/CommaLocale.hpp"
 
 using automation::Variant;
+using testing_support::CommaLocale;
 using testing_support::errorOf;
 
 namespace {
@@ -26,28 +24,6 @@ static_assert(!std::is_constructible_v<Variant, const int*>);
 static_assert(!std::is_constructible_v<Variant, char>);
 static_assert(std::is_constructible_v<Variant, const char*> && std::is_constructible_v<Variant, char*>);
 static_assert(!std::is_copy_constructible_v<automation::Object> && !std::is_copy_assignable_v<automation::Object>);
-
-// The process's number locale set to one whose decimal separator is a comma, as a host program
-// may set it; one is compiled into a temporary folder when the system has none.
-class CommaLocale {
- public:
-  CommaLocale() {
-    for (const char* name : {"de_DE.UTF-8", "pt_PT.UTF-8", "fr_FR.UTF-8"})
-      if (std::setlocale(LC_NUMERIC, name)) return;
-    std::ofstream(folder_.file("comma")) << "LC_NUMERIC\ndecimal_point \",\"\nthousands_sep \".\"\ngrouping 3;3\n"
-                                             "END LC_NUMERIC\n";
-    std::string build = "localedef -c -i " + folder_.file("comma") + " -f UTF-8 " + folder_.file("comma.UTF-8") +
-                        " >/dev/null 2>&1";
-    static_cast<void>(std::system(build.c_str()));  // it warns of the categories left out; setlocale judges
-    setenv("LOCPATH", folder_.path().c_str(), 1);
-    std::setlocale(LC_NUMERIC, "comma.UTF-8");
-  }
-  ~CommaLocale() { std::setlocale(LC_NUMERIC, "C"); }
-  bool active() const { return std::localeconv()->decimal_point == std::string(","); }
-
- private:
-  testing_support::TempFolder folder_;
-};
 
 }  // namespace
 
@@ -72,11 +48,17 @@ TEST(TextAndNumbers, TextThatIsNotUtf8IsRefusedAndNeverEqual) {
   EXPECT_FALSE(text::equalsIgnoringCase("abc\xC3", "abc\x03"));
   EXPECT_FALSE(text::isUtf8("\xC0\xAF"));      // overlong
   EXPECT_FALSE(text::isUtf8("\xED\xA0\x80"));  // a surrogate
+  EXPECT_FALSE(text::isUtf8("\xF4\x90\x80\x80"));  // past U+10FFFF
+  EXPECT_FALSE(text::isUtf8("\xE2\x82"));  // cut short
   EXPECT_TRUE(text::isUtf8("água İ €"));
   EXPECT_EQ(errorOf([] { (void)text::foldCase("abc\xC3"); }), 5);
   EXPECT_EQ(errorOf([] { (void)Variant("\xAA-").toBool(); }), 13);
   EXPECT_EQ(text::foldCase("İSTANBUL ÁGUA Ção"), "istanbul água ção");
   EXPECT_TRUE(text::equalsIgnoringCase("ÉCRAN", "écran"));
+  // Every system folds the accented Latin letters alike, by its own tables.
+  EXPECT_EQ(text::foldCase("ÀÁÂÃÄÅÆÇÈÉÊËÌÍÎÏÐÑÒÓÔÕÖØÙÚÛÜÝÞŒŠŽŸĀĂĄĆČĎĐĘĚĞŁŃŇŐŘŚŞŤŮŰŹŻ"),
+            "àáâãäåæçèéêëìíîïðñòóôõöøùúûüýþœšžÿāăąćčďđęěğłńňőřśşťůűźż");
+  EXPECT_EQ(text::foldCase("ΣΩ ДЖ 𐐀"), "σω дж 𐐨");
 
   automation::db::Recordset rs;
   rs.GetFields().Append("NOME", automation::db::DataType::VarWChar, 20);

@@ -112,7 +112,7 @@ TEST(QvdImport, ThousandDocumentsWithAFewBadRowsGoInWholeOrNotAtAll) {
   EXPECT_NE(keys.find("\nS1000,GEF,1,2024,98\n"), std::string::npos);
 
   // The failures are in the operation log too, one record each.
-  std::string log = qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG"));
+  std::string log = automation::system::fromAnsiCodePage(qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG")));
   EXPECT_EQ(occurrences(log, "\n----- "), 7u);
   EXPECT_NE(log.find("Operação REF S123"), std::string::npos);
   EXPECT_NE(log.find("Artigo 'ZZ99' não existe (linha 3)"), std::string::npos);

@@ -51,7 +51,7 @@ TEST(QvdImportChecks, AHugeValueIsNotEchoedWhole) {
   EXPECT_EQ(run.exitCode, 1);
   EXPECT_LT(run.out.size(), 2000u) << run.out.substr(0, 2000);
   EXPECT_NE(run.out.find("... (200000 characters) not imported (CAB.csv line 3"), std::string::npos) << run.out;
-  std::string log = qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG"));
+  std::string log = automation::system::fromAnsiCodePage(qvdtest::readFile(company.file("co/OST_LOGNXTAPI.LOG")));
   EXPECT_LT(log.size(), 4000u);
   EXPECT_NE(log.find("\r\nREF                  = ZZZ"), std::string::npos) << log;
   EXPECT_NE(log.find("ZZ... (200000 characters)\r\n"), std::string::npos) << log;

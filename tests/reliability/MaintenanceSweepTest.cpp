@@ -29,6 +29,7 @@ struct Case {
   std::function<Outcome()> run;
   std::vector<std::function<void()>> onTheWay;  // each makes one state the member may stop at
   bool hasResult = true;                          // false: its result does not tell what was done
+  std::string source = "BAL_Next: " + member;     // of an error raised on the way; empty: passed through as raised
 };
 
 class MaintenanceSweep : public ErpTest {
@@ -91,7 +92,9 @@ class MaintenanceSweep : public ErpTest {
            qvd::KeyDocumNext key = first;
            return withRecord(bal->MarcarTotalmenteConvertido(qvd::NaoAplicavel, key, e), e);
          },
-         {}},
+         {},
+         true,
+         ""},
         {"MF_ActualizarPrcCustoMedio", oneInvoice,
          [this] {
            auto rs = std::make_shared<automation::db::Recordset>();
@@ -120,7 +123,8 @@ class MaintenanceSweep : public ErpTest {
            return reported(true);
          },
          {removeFirst, removeSecond},
-         false},
+         false,
+         "DAL_Next: DocNextRemover"},
         // Its result does not follow the data-access object's answers: a refused save is still true.
         {"SetNumVias", oneInvoice,
          [this] { return reported(bal->SetNumVias(true, 1, "admin", "FA", 2024, 1, first.lNumDoc, 2)); },
@@ -181,6 +185,9 @@ TEST_F(MaintenanceSweep, EveryFailingCallLeavesAStateTheMemberAllows) {
       // A removal whose read fails reports false and leaves the error record alone: nothing changed.
       if (raised.number != 0) {
         EXPECT_FALSE(raised.description.empty()) << where;
+        if (!c.source.empty()) {
+          EXPECT_EQ(raised.source, c.source) << where;
+        }
       } else if (outcome.result && c.hasResult) {
         EXPECT_EQ(now, after) << where << ": true without the new state";
       } else if (!outcome.result) {

@@ -1,7 +1,5 @@
 #include "support/ErpFixture.hpp"
 
-#include <unistd.h>
-
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/testhooks/Faults.hpp"
@@ -9,8 +7,10 @@
 #include "erpserver/Registration.hpp"
 #include "erpserver/store/Session.hpp"
 #include "platform/ComponentRegistry.hpp"
+#include "platform/System.hpp"
 #include "platform/Variant.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace testing_support {
 
@@ -30,7 +30,7 @@ std::string demoCompanyFile() {
 
 // The same on the test server: a database each test copies.
 struct ServerDemoCompany {
-  std::string name = "qvd_demo_" + std::to_string(getpid());
+  std::string name = "qvd_demo_" + std::to_string(automation::system::processId());
   ServerDemoCompany() {
     dropTestDatabase(name);
     erpserver::createDemoCompany(testServer(), name);
@@ -46,7 +46,7 @@ struct ServerDemoCompany {
 std::string copyOfServerDemoCompany() {
   static const ServerDemoCompany demo;
   static int copies = 0;
-  std::string name = "qvd_t" + std::to_string(getpid()) + "_" + std::to_string(++copies);
+  std::string name = "qvd_t" + std::to_string(automation::system::processId()) + "_" + std::to_string(++copies);
   dropTestDatabase(name);
   onTestServer("CREATE DATABASE " + name + " TEMPLATE " + demo.name);
   return name;
@@ -158,7 +158,10 @@ double CompanyTest::stock(const std::string& article, const std::string& warehou
   return number("SELECT EXISTENC FROM ARTARM WHERE ARTIGO = '" + article + "' AND ARMAZEM = '" + warehouse + "'");
 }
 
-std::string CompanyTest::logText() const { return readFile(logFolder() / "OST_LOGNXTAPI.LOG"); }
+// The library writes the log in the system's code page; the expectations are UTF-8.
+std::string CompanyTest::logText() const {
+  return automation::system::fromAnsiCodePage(readFile(logFolder() / "OST_LOGNXTAPI.LOG"));
+}
 
 ObjectRef CompanyTest::login(int32_t& code, const std::string& user, const std::string& password,
                              const std::string& company) const {

@@ -1,7 +1,5 @@
 #include "support/TestDatabases.hpp"
 
-#include <unistd.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
@@ -11,6 +9,7 @@
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "platform/db/Connection.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace testing_support {
 std::string testServer() {
@@ -53,7 +52,7 @@ ScratchDatabase::ScratchDatabase(TestEngine engine) : engine_(engine) {
     target_ = folder_->file("scratch.db");
     return;
   }
-  name_ = "qvd_test_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
+  name_ = "qvd_test_" + std::to_string(automation::system::processId()) + "_" + std::to_string(++counter);
   dropTestDatabase(name_);
   onTestServer("CREATE DATABASE " + name_ + " ENCODING 'UTF8' TEMPLATE template0");
   target_ = automation::db::address::withDatabase(testServer(), name_);

@@ -8,6 +8,7 @@
 #include "erpserver/store/RemovedDocuments.hpp"
 #include "erpserver/objects/ServerClasses.hpp"
 #include "erpserver/store/Session.hpp"
+#include "erpserver/store/SourceReference.hpp"
 #include "erpserver/store/Stock.hpp"
 #include "erpserver/rules/StockLevels.hpp"
 #include "erpserver/store/DateText.hpp"
@@ -89,24 +90,34 @@ Variant DocumentoComercial::inserir(std::span<Variant>) {
     Session::Use session(link_);
     sql::Database& db = session.db();
     sql::Transaction tx(db);
-    CheckedDocument checked = checkDocument(*this, db, session.catalog());
+    CheckedDocument checked = checkDocument(*this, db, session.catalog(), true);
     DocKey key = checked.key;
     bool automatic = key.numero == 0;
+    LotsAdded allocated(lots_, checked.allocatedLots);
+    StockMoves moves = movesOf(*this, checked);
+    // The stock's reads go with the number's, before the writes that follow them.
+    prefetchStock(db, checked.type, moves);
     if (automatic)
       key.numero = nextNumber(db, key);
     else if (documentExists(db, key))
       refuseWith(refusal::Duplicate, "O documento " + key.text() + " já existe");
     cab_->setValue(hdr::Numero, Variant(key.numero));
-    LotsAdded allocated(lots_, checked.allocatedLots);
     try {
-      writeHeaderAndLines(db, *this, key, session.user(), false);
-      StockMoves moves = movesOf(*this, checked);
       applyStock(db, session.catalog(), checked.type, moves, 1);
+      writeHeaderAndLines(db, *this, key, session.user(), false);
       writeLots(db, *this, key);
       recordReleases(db, checked.type, moves, key);
-      checkLotsAgree(db, session.catalog(), checked.type, {&moves});
       advanceCounter(db, key);
+      checkLotsAgree(db, session.catalog(), checked.type, {&moves});
       tx.commit();
+    } catch (const sql::Error& e) {
+      if (automatic) cab_->setValue(hdr::Numero, Variant(int32_t{0}));
+      // The unique index refused the source reference: name the document that holds it.
+      if (e.kind() == sql::Error::Kind::Constraint && isSourceReference(cab_->text(hdr::Processo))) {
+        tx.rollback();
+        checkSourceReference(db, cab_->text(hdr::Processo), std::nullopt);
+      }
+      throw;
     } catch (...) {
       if (automatic) cab_->setValue(hdr::Numero, Variant(int32_t{0}));
       throw;

@@ -74,7 +74,9 @@ void checkHeader(CabecDoc& cab, Catalog& catalog, CheckedDocument& out) {
   out.vatExempt = catalog.vatExempt(cab.text(hdr::RegimeIva));
 }
 
-void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocument& out) {
+// Sets the key and refuses a manual number in use. Returns the document the source reference may
+// belong to, whose look goes with the stock reads (checkStock).
+std::optional<DocKey> checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocument& out) {
   const CabecDoc& cab = doc.cab();
   int32_t numero = cab.number(hdr::Numero);
   if (numero < 0) refuseWith(refusal::InvalidValue, "Número de documento inválido: " + std::to_string(numero));
@@ -88,7 +90,7 @@ void checkNumber(const DocumentoComercial& doc, sql::Database& db, CheckedDocume
   bool ownKey = doc.stored() && *doc.stored() == out.key;
   if (numero > 0 && !ownKey && documentExists(db, out.key))
     refuseWith(refusal::Duplicate, "O documento " + out.key.text() + " já existe");
-  checkSourceReference(db, cab.text(hdr::Processo), ownKey ? doc.stored() : std::nullopt);
+  return ownKey ? doc.stored() : std::nullopt;
 }
 
 void checkLine(LinhaDoc& line, std::size_t index, Catalog& catalog, CheckedDocument& out) {
@@ -168,21 +170,29 @@ void checkLot(LoteLinha& lotLine, DocumentoComercial& doc, sql::Database& db, Ca
                                         doc.cab().text(hdr::Data) + "), e a empresa não permite saídas de lotes expirados");
 }
 
-void checkStock(const DocumentoComercial& doc, sql::Database& db, Catalog& catalog, CheckedDocument& out) {
+// The reads of the stock, the lots to take, the source reference and, for an insert, the next
+// number go to the server together.
+void checkStock(const DocumentoComercial& doc, sql::Database& db, Catalog& catalog, CheckedDocument& out,
+                bool inserting, const std::optional<DocKey>& own) {
   StockLevels levels(db, out.type);
   if (doc.stored() && *doc.stored() == out.key) levels.add(storedMoves(db, out.key), -1);
   levels.add(movesOf(doc, out), 1);
+  levels.prefetchLowered();
+  prefetchLots(doc, out, db);
+  if (inserting && out.key.numero == 0) prefetchNextNumber(db, out.key);
+  if (!inserting) checkSourceReference(db, doc.cab().text(hdr::Processo), own);
   out.allocatedLots = lotsForLines(doc, out, levels, db);
   levels.check(catalog.parameter("STKNEG") == "-1");
 }
 
 }  // namespace
 
-CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog) {
+CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog, bool inserting) {
   CheckedDocument out;
   checkHeader(doc.cab(), catalog, out);
   checkHeaderLimits(doc.cab());
-  checkNumber(doc, db, out);
+  std::optional<DocKey> own = checkNumber(doc, db, out);
+  if (!inserting) prefetchSourceReference(db, doc.cab().text(hdr::Processo));
   for (std::size_t i = 0; i < doc.lines().size(); ++i) {
     checkLine(*doc.lines()[i], i, catalog, out);
     checkLineLimits(*doc.lines()[i], i + 1);
@@ -192,7 +202,7 @@ CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalo
     checkLot(*lotLine, doc, db, catalog, out, seen);
     checkLotLimits(*lotLine);
   }
-  checkStock(doc, db, catalog, out);
+  checkStock(doc, db, catalog, out, inserting, own);
   computeTotals(doc, out.vatExempt);
   checkTotalLimits(doc.cab());
   return out;

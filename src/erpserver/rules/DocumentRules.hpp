@@ -29,6 +29,9 @@ struct CheckedDocument {
 // manual number in use, a text too long; and the rules of DocumentLimits.hpp and LineLots.hpp, and
 // stock that would go below zero (StockLevels.hpp), taking back first what the document's stored
 // version moved when it is that document.
-CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog);
+// An insert (`inserting`) leaves a source reference already taken to the company's unique index,
+// which refuses it when the header is written: no look is needed first; its next number, when
+// automatic, is read along with the stock (nextNumber then reads no more).
+CheckedDocument checkDocument(DocumentoComercial& doc, sql::Database& db, Catalog& catalog, bool inserting = false);
 
 }  // namespace erpserver

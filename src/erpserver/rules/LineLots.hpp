@@ -16,5 +16,7 @@ namespace erpserver {
 // for the write to add to the document.
 std::vector<std::shared_ptr<LoteLinha>> lotsForLines(const DocumentoComercial& doc, const CheckedDocument& checked,
                                                      StockLevels& levels, sql::Database& db);
+// Sends ahead lotsForLines' read of the lots it may take, to go with the document's other reads.
+void prefetchLots(const DocumentoComercial& doc, const CheckedDocument& checked, sql::Database& db);
 
 }  // namespace erpserver

@@ -1,23 +1,16 @@
 #include "erpserver/rules/LotsAgreement.hpp"
 
+#include <cassert>
 #include <cmath>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "erpserver/rules/Refusal.hpp"
 #include "erpserver/rules/RuleRefusals.hpp"
 
 namespace erpserver {
-namespace {
-
-double firstReal(sql::Database& db, const char* sql, const std::string& article, const std::string& warehouse) {
-  auto q = db.query(sql);
-  q->bind(1, article).bind(2, warehouse);
-  return q->step() ? q->real(0) : 0;
-}
-
-}  // namespace
 
 void checkLotsAgree(sql::Database& db, Catalog& catalog, const DocType& type,
                     std::initializer_list<const StockMoves*> moves) {
@@ -31,12 +24,31 @@ void checkLotsAgree(sql::Database& db, Catalog& catalog, const DocType& type,
     for (const auto& line : m->lines) touch(line.article, line.warehouse);
     for (const auto& lot : m->lots) touch(lot.article, lot.warehouse);
   }
-  for (const auto& [article, warehouse] : touched) {
-    const Article* known = catalog.article(article);
+  // One row holds every place's stock and lot sum, so that the document's writes and this read go
+  // to a server together.
+  std::vector<std::pair<std::string, std::string>> places;
+  std::string sql;
+  for (const auto& place : touched) {
+    const Article* known = catalog.article(place.first);
     if (!known || !known->stock || !known->lots) continue;
-    double stock = firstReal(db, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?", article, warehouse);
-    double lots = firstReal(db, "SELECT COALESCE(SUM(QTDENT - QTDSID), 0) FROM ARTLOT WHERE ARTIGO = ? AND ARMAZEM = ?",
-                            article, warehouse);
+    places.push_back(place);
+    sql += sql.empty() ? "SELECT " : ", ";
+    sql += "(SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?), "
+           "(SELECT COALESCE(SUM(QTDENT - QTDSID), 0) FROM ARTLOT WHERE ARTIGO = ? AND ARMAZEM = ?)";
+  }
+  if (places.empty()) return;
+  auto q = db.query(sql);
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    int first = static_cast<int>(4 * i) + 1;
+    const auto& [article, warehouse] = places[i];
+    q->bind(first, article).bind(first + 1, warehouse).bind(first + 2, article).bind(first + 3, warehouse);
+  }
+  [[maybe_unused]] bool row = q->step();
+  assert(row && "a select without FROM gives one row");
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const auto& [article, warehouse] = places[i];
+    int column = static_cast<int>(2 * i);
+    double stock = q->isNull(column) ? 0 : q->real(column), lots = q->isNull(column + 1) ? 0 : q->real(column + 1);
     // Sums of many moves drift by rounding; a disagreement is more than that.
     if (std::fabs(stock - lots) > 0.00005 + 1e-12 * std::fabs(stock))
       refuseWith(refusal::LotsDisagree, "O artigo '" + article + "' ficaria no armazém '" + warehouse + "' com " +

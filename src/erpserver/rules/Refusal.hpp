@@ -26,6 +26,7 @@ inline constexpr int32_t InvalidLot = 1022;        // a lot that does not fit it
 inline constexpr int32_t SourceTaken = 1023;       // the source reference is in another document
 inline constexpr int32_t NumberingFull = 1024;     // the number leaves the series no room to number on
 inline constexpr int32_t NoAccounting = 1030;      // the document cannot be posted
+inline constexpr int32_t ConnectionLost = 1098;    // the server's connection is gone: nothing more is written
 inline constexpr int32_t Database = 1099;          // the database refused a statement
 }  // namespace refusal
 
@@ -38,7 +39,8 @@ struct Refusal {
 [[noreturn]] inline void refuseWith(int32_t code, std::string message) { throw Refusal{code, std::move(message)}; }
 
 // Runs an action of `self`: clears its error, returns 0 or the code of the refusal, which also
-// becomes the object's UltimoErro and UltimaMensagem. Database failures are refusals too. Values
+// becomes the object's UltimoErro and UltimaMensagem. Database failures are refusals too, a lost
+// connection with a code of its own since every action after it fails the same way. Values
 // quoted in the message are cut to a readable length.
 template <class Body>
 Variant act(ServerObject& self, Body&& body) {
@@ -49,7 +51,11 @@ Variant act(ServerObject& self, Body&& body) {
   } catch (const Refusal& r) {
     return Variant(self.refuse(r.code, shortenQuotedValues(r.message)));
   } catch (const sql::Error& e) {
-    return Variant(self.refuse(refusal::Database, shortenQuotedValues(databaseRefusalText(e))));
+    // A write sent with others names its place: its refusal is the value's, as when sent alone.
+    if (e.kind() == sql::Error::Kind::Constraint && !e.place().empty())
+      return Variant(self.refuse(refusal::InvalidValue, shortenQuotedValues(databaseRefusalText(e) + e.place())));
+    int32_t code = e.kind() == sql::Error::Kind::ConnectionLost ? refusal::ConnectionLost : refusal::Database;
+    return Variant(self.refuse(code, shortenQuotedValues(databaseRefusalText(e))));
   }
 }
 

@@ -1,5 +1,8 @@
 #include "erpserver/rules/StockLevels.hpp"
 
+#include <cassert>
+#include <vector>
+
 #include "erpserver/rules/Refusal.hpp"
 #include "erpserver/rules/RuleRefusals.hpp"
 
@@ -57,7 +60,58 @@ double StockLevels::lot(const std::string& article, const std::string& code, con
   return lotNow(key, level) + level.change;
 }
 
+void StockLevels::knowLot(const std::string& article, const std::string& code, const std::string& warehouse,
+                          double now) {
+  Level& level = lotLevel({article, code, warehouse});
+  if (!level.now) level.now = now;
+}
+
+// One row whose columns are the levels, so that a missing row reads as 0 as it does alone.
+StockLevels::Lowered StockLevels::lowered() {
+  Lowered wanted;
+  std::string& sql = wanted.sql;
+  auto want = [&](Level& level, const char* select, std::vector<std::string> key) {
+    if (level.change >= 0 || level.now) return;
+    sql += std::string(sql.empty() ? "SELECT " : ", ") + "(" + select + ")";
+    wanted.levels.emplace_back(&level, std::move(key));
+  };
+  for (auto& [key, level] : lots_)
+    want(level, "SELECT QTDENT - QTDSID FROM ARTLOT WHERE ARTIGO = ? AND CODLOTE = ? AND ARMAZEM = ?",
+         {std::get<0>(key), std::get<1>(key), std::get<2>(key)});
+  for (auto& [key, level] : stock_)
+    want(level, "SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?", {std::get<0>(key), std::get<1>(key)});
+  return wanted;
+}
+
+void StockLevels::bind(sql::Statement& q, const Lowered& wanted) {
+  int index = 1;
+  for (const auto& [level, key] : wanted.levels)
+    for (const std::string& part : key) q.bind(index++, part);
+}
+
+void StockLevels::prefetchLowered() {
+  Lowered wanted = lowered();
+  if (wanted.levels.empty()) return;
+  auto q = db_.query(wanted.sql);
+  bind(*q, wanted);
+  q->prefetch();
+}
+
+void StockLevels::readLowered() {
+  Lowered wanted = lowered();
+  if (wanted.levels.empty()) return;
+  auto q = db_.query(wanted.sql);
+  bind(*q, wanted);
+  [[maybe_unused]] bool row = q->step();
+  assert(row && "a select without FROM gives one row");
+  for (std::size_t i = 0; i < wanted.levels.size(); ++i) {
+    int column = static_cast<int>(i);
+    wanted.levels[i].first->now = q->isNull(column) ? 0 : q->real(column);
+  }
+}
+
 void StockLevels::check(bool negativeAllowed) {
+  readLowered();
   // Only what this document lowers is its concern; a level that was already short stays as it was.
   for (auto& [key, level] : lots_) {
     if (!(level.change < 0 && lotNow(key, level) + level.change < -kTolerance)) continue;

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "erpserver/store/Catalog.hpp"
 #include "erpserver/store/Stock.hpp"
@@ -21,9 +23,15 @@ class StockLevels {
   void add(const StockMoves& moves, int sign);
   // What a lot of an article holds in a warehouse with the moves added so far.
   double lot(const std::string& article, const std::string& code, const std::string& warehouse);
+  // A lot's level as the database holds it, read along with something else.
+  void knowLot(const std::string& article, const std::string& code, const std::string& warehouse, double now);
   // Refuses the first lot left below zero and then, unless `negativeAllowed`, the first
-  // warehouse; each is named with the document line and the value that took it there.
+  // warehouse; each is named with the document line and the value that took it there. The levels
+  // it looks at are read in one statement.
   void check(bool negativeAllowed);
+  // Sends ahead the read check() makes of the levels the moves added so far lower, so that it goes
+  // with the document's other reads.
+  void prefetchLowered();
 
  private:
   using LotKey = std::tuple<std::string, std::string, std::string>;  // article, lot, warehouse
@@ -40,6 +48,15 @@ class StockLevels {
   double lotNow(const LotKey& key, Level& level);
   double stockNow(const StockKey& key, Level& level);
   static void take(Level& level, double quantity, int line, const char* field, double value);
+  // The levels the document lowers that are not known yet, and the statement that reads them.
+  struct Lowered {
+    std::string sql;
+    std::vector<std::pair<Level*, std::vector<std::string>>> levels;
+  };
+  Lowered lowered();
+  static void bind(sql::Statement& q, const Lowered& wanted);
+  // Reads every level the document lowers that is not known yet.
+  void readLowered();
 
   sql::Database& db_;
   const DocType& type_;

@@ -1,21 +1,20 @@
 #include "erpserver/schema/DemoCompany.hpp"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <system_error>
 
+#include "erpserver/schema/CompanyName.hpp"
 #include "erpserver/schema/DemoData.hpp"
 #include "erpserver/store/Password.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "erpserver/store/Database.hpp"
+#include "platform/AutomationError.hpp"
 #include "platform/ClaimedFile.hpp"
+#include "platform/System.hpp"
 #include "platform/db/Connection.hpp"
+#include "platform/db/PostgresText.hpp"
 #include "platform/db/ServerAddress.hpp"
 
 namespace erpserver {
@@ -29,9 +28,9 @@ void addUser(sql::Database& db, const std::string& code, const std::string& name
   q->bind(1, code).bind(2, name).bind(3, salt).bind(4, password::digest(salt, secret)).run();
 }
 
-void removeWithJournals(const std::string& file) {
+void removeWithJournals(const fs::path& file) {
   std::error_code ec;
-  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) fs::remove(file + suffix, ec);
+  for (const char* suffix : {"", "-wal", "-shm", "-journal"}) fs::remove(fs::path(file) += suffix, ec);
 }
 
 void fill(sql::Database& db) {
@@ -62,7 +61,7 @@ void createOnServer(const std::string& uri, const std::string& company, Existing
   namespace address = automation::db::address;
   auto server = automation::db::Connection::open(address::databaseOf(uri).empty() ? address::withDatabase(uri, "postgres")
                                                                                    : uri);
-  std::string name = "\"" + company + "\"";
+  std::string name = automation::db::postgres::quotedIdentifier(company);
   std::string shown = automation::db::address::withoutPassword(uri);
   auto exists = [&] {
     return CompanyExists("A empresa '" + company + "' já existe em '" + shown + "': não é substituída sem pedido expresso");
@@ -84,45 +83,47 @@ void createOnServer(const std::string& uri, const std::string& company, Existing
 }
 
 [[noreturn]] void refuseExisting(const fs::path& file) {
-  throw CompanyExists("A empresa '" + file.stem().string() + "' já existe em '" + file.string() +
+  throw CompanyExists("A empresa '" + automation::system::utf8FromPath(file.stem()) + "' já existe em '" +
+                      automation::system::utf8FromPath(file) +
                       "': não é substituída sem pedido expresso");
 }
 
 }  // namespace
 
 void createDemoCompany(const std::string& folder, const std::string& company, ExistingCompany existing) {
+  if (!isCompanyName(company)) automation::raise(automation::errnum::InvalidArgument, companyNameRefusal(company));
   if (automation::db::address::isServerUri(folder)) return createOnServer(folder, company, existing);
-  fs::create_directories(folder);
-  fs::path file = fs::path(folder) / (company + ".db");
+  using automation::system::pathFromUtf8;
+  fs::path place = pathFromUtf8(folder);
+  fs::create_directories(place);
+  fs::path file = place / pathFromUtf8(company + ".db");
   // What an interrupted creation of this company left goes first, even when the company is
   // there; the claim keeps a creation that is under way from being taken for one.
   std::string prefix = "." + company + ".db.new-";
-  automation::files::removeAbandoned(folder, prefix);
+  automation::files::removeAbandoned(place, prefix);
   std::error_code ec;
   if (existing == ExistingCompany::Refuse && fs::exists(file, ec)) refuseExisting(file);
   std::optional<automation::files::ClaimedFile> claimed;
   try {
-    claimed.emplace((fs::path(folder) / (prefix + "XXXXXX")).string());
+    claimed.emplace(place / pathFromUtf8(prefix + "XXXXXX"));
   } catch (const std::system_error& e) {
     throw std::runtime_error("Não foi possível criar o ficheiro temporário da empresa: " + std::string(e.what()));
   }
-  const std::string& partial = claimed->path();
-  // The temporary file's private mode would stay with the company.
-  mode_t mask = umask(0);
-  umask(mask);
-  fchmod(claimed->descriptor(), 0666 & ~mask);
+  const fs::path& partial = claimed->path();
   try {
-    build(partial);
+    build(automation::system::utf8FromPath(partial));
     if (existing == ExistingCompany::Replace) {
-      for (const char* suffix : {"-wal", "-shm", "-journal"}) fs::remove(file.string() + suffix);
+      for (const char* suffix : {"-wal", "-shm", "-journal"}) fs::remove(fs::path(file) += suffix);
       fs::rename(partial, file);
-    } else if (link(partial.c_str(), file.c_str()) != 0) {
-      // Linking fails rather than replace a company that appeared in the meantime; a file
-      // system without links gets a rename after one more look.
-      if (errno == EEXIST || fs::exists(file, ec)) refuseExisting(file);
-      if (errno != EPERM && errno != EOPNOTSUPP)
-        throw std::runtime_error("Não foi possível criar '" + file.string() + "': " + std::strerror(errno));
-      fs::rename(partial, file);
+    } else {
+      bool placed = false;
+      try {
+        placed = automation::system::placeWithoutReplacing(partial, file);
+      } catch (const fs::filesystem_error& e) {
+        throw std::runtime_error("Não foi possível criar '" + automation::system::utf8FromPath(file) +
+                                 "': " + e.code().message());
+      }
+      if (!placed) refuseExisting(file);
     }
   } catch (...) {
     removeWithJournals(partial);

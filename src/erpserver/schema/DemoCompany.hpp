@@ -36,6 +36,7 @@ inline constexpr const char* kDemoPassword = "admin";
 //   deleted), dated from 2024-01-10 to 2024-03-01;
 // - discount rules by article, family, group, client and client group;
 // - the user kDemoUser with the password kDemoPassword.
+// `company` must keep the company-name rule (schema/CompanyName.hpp); another name raises 5.
 // The company is built in a file beside and renamed into place, so that an interrupted creation
 // never leaves a half-made company. An existing file raises CompanyExists unless `existing` is
 // Replace: then the file and its journal files give way to the new company.

@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "erpserver/schema/PostgresSchema.hpp"
+#include "erpserver/schema/ReferenceVersion.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "erpserver/schema/SchemaAdditions.hpp"
 #include "erpserver/schema/SchemaProcedures.hpp"
@@ -29,11 +31,23 @@ void sourcesArchiveAndLotReleases(sql::Database& db) {
   db.exec("DROP TABLE IF EXISTS SYS_SCHEMA");
 }
 
+void serverFirstVersion(sql::Database& db) { db.engine().execute(postgres::firstVersionText(), {}); }
+void serverSecondVersion(sql::Database& db) { db.engine().execute(postgres::secondVersionText(), {}); }
+// A server company kept its stock totals with one trigger from the start.
+void nothingToChange(sql::Database&) {}
+// A file's row ids keep the order rows were inserted in, through VACUUM too.
+void serverInsertOrder(sql::Database& db) { db.engine().execute(postgres::insertOrderText(), {}); }
+// A server company's master data is kept across actions behind a version its triggers raise; a
+// file's own data version serves the same end.
+void serverReferenceVersion(sql::Database& db) { db.engine().execute(postgres::referenceVersionText(), {}); }
+
 constexpr Migration kMigrations[] = {
-    {1, firstTables},
-    {2, sourcesArchiveAndLotReleases},
-    {3, addStockTotalTriggers},
-    {4, addExpiredLotsParameter},
+    {1, firstTables, serverFirstVersion},
+    {2, sourcesArchiveAndLotReleases, serverSecondVersion},
+    {3, addStockTotalTriggers, nothingToChange},
+    {4, addExpiredLotsParameter, addExpiredLotsParameter},
+    {5, nothingToChange, serverInsertOrder},
+    {6, nothingToChange, serverReferenceVersion},
 };
 static_assert(std::size(kMigrations) == kSchemaVersion, "every version has its step");
 

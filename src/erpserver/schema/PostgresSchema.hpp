@@ -9,7 +9,13 @@
 // case of user codes is ignored through a collation.
 namespace erpserver::postgres {
 
-// Every statement that makes an empty database a company database at the current version.
-std::string_view schemaText();
+// The server's own form of the steps of the company schema (schema/Migrations.hpp): version 1
+// (the tables, the stock-total trigger, the procedures), version 2 (negative stock, lot releases,
+// the archive of removed documents, the unique source reference) and version 5 (an explicit
+// insertion order for lot movements and lot releases). Versions 3 and 4 need no SQL of the
+// server's own.
+std::string_view firstVersionText();
+std::string_view secondVersionText();
+std::string_view insertOrderText();
 
 }  // namespace erpserver::postgres

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "erpserver/schema/Migrations.hpp"
-#include "erpserver/schema/PostgresSchema.hpp"
 
 namespace erpserver {
 namespace {
@@ -18,21 +17,6 @@ int legacyVersion(sql::Database& db) {
 
 void storeVersion(sql::Database& db, int version) { db.exec(db.dialect().writeSchemaVersion + std::to_string(version)); }
 
-// A company on a server is made whole at the current version in one go, and one made at an
-// earlier version takes the steps after it, which are written for both engines.
-void bringOnServer(sql::Database& db, int version) {
-  if (version != 0 && version < kFirstServerVersion)
-    throw sql::Error(sql::Error::Kind::Other, "a empresa no servidor tem o esquema na versão " + std::to_string(version) +
-                                                  ", que este servidor não sabe atualizar");
-  if (version == 0)
-    db.engine().execute(postgres::schemaText(), {});
-  else
-    for (const Migration& step : migrations())
-      if (step.version > version) step.apply(db);
-  auto q = db.query("INSERT INTO SYS_SCHEMA (VERSION) VALUES (?)");
-  q->bind(1, kSchemaVersion).run();
-}
-
 }  // namespace
 
 int schemaVersion(sql::Database& db) {
@@ -43,6 +27,11 @@ int schemaVersion(sql::Database& db) {
 }
 
 void ensureSchema(sql::Database& db) {
+  // A company at the version needs no writer's turn: opening it never waits behind a writer.
+  {
+    sql::Transaction read(db, sql::Transaction::Read);
+    if (schemaVersion(db) == kSchemaVersion) return;
+  }
   sql::Transaction tx(db);
   int version = schemaVersion(db);
   if (version > kSchemaVersion)
@@ -50,13 +39,9 @@ void ensureSchema(sql::Database& db) {
                      "a empresa tem o esquema na versão " + std::to_string(version) + " e este servidor só conhece até à " +
                          std::to_string(kSchemaVersion) + "; abra-a com uma versão do servidor que a conheça");
   if (version == kSchemaVersion) return;
-  if (db.onServer()) {
-    bringOnServer(db, version);
-  } else {
-    for (const Migration& step : migrations())
-      if (step.version > version) step.apply(db);
-    storeVersion(db, kSchemaVersion);
-  }
+  for (const Migration& step : migrations())
+    if (step.version > version) (db.onServer() ? step.onServer : step.onFile)(db);
+  storeVersion(db, kSchemaVersion);
   tx.commit();
 }
 

@@ -4,7 +4,8 @@
 
 #include "erpserver/store/Database.hpp"
 
-// The company database: one SQLite file per company, "<folder>/<company>.db".
+// The company database: one SQLite file per company, "<folder>/<company>.db", or one database
+// per company on a PostgreSQL server, both made and upgraded by the same steps (Migrations.hpp).
 //
 // Conventions of the schema:
 // - text columns are VARCHAR(n) with n in characters, 16-bit values SMALLINT, 32-bit INTEGER,
@@ -21,10 +22,9 @@
 // "SP_OST_ORDEMFABRICO_TROCASEQ" (@Ordem1, @Ordem2) swaps the sequence of two orders.
 namespace erpserver {
 
-// The version of the schema this server writes, kept in the database (PRAGMA user_version).
-inline constexpr int kSchemaVersion = 4;
-// The version companies on a server were first made at; the steps after it run on both engines.
-inline constexpr int kFirstServerVersion = 3;
+// The version of the schema this server writes, kept in the database (PRAGMA user_version in a
+// file, the table SYS_SCHEMA on a server).
+inline constexpr int kSchemaVersion = 6;
 
 // Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
 // steps it lacks, in order and in one transaction; one at the version is left as it is. A newer

@@ -14,17 +14,31 @@ auto& cached(Map& map, const Key& key, Load&& load) {
 
 }  // namespace
 
-// A file tells whether another connection changed it; a server does not, so its catalog is read
-// afresh for every action.
+Catalog::Catalog(sql::Database& db) : db_(db) {
+  auto table = db_.query(db_.dialect().tableExists);
+  versioned_ = !db_.onServer() || table->bind(1, "SYS_VERSAOREF").step();
+}
+
+// Under the writer lock nobody else changes master data: one look per write transaction holds for
+// all of it, and what it found serves the reads that follow until the next one.
 void Catalog::refresh() {
-  if (db_.onServer()) {
+  if (!versioned_) {
     invalidate();
     return;
   }
+  if (checkedIn_ == db_.writeSerial()) return;
   auto q = db_.query(db_.dialect().dataVersion);
   int64_t version = q->step() ? q->integer(0) : -1;
-  if (version != dataVersion_) invalidate();
+  if (version < 0 || version != dataVersion_) invalidate();
   dataVersion_ = version;
+  checkedIn_ = db_.writeSerial();
+}
+
+void Catalog::costsWritten(const std::string& code, double last, double average) {
+  auto it = articles_.find(code);
+  if (it == articles_.end() || !it->second) return;
+  it->second->lastCost = last;
+  it->second->averageCost = average;
 }
 
 void Catalog::invalidate() {

@@ -35,18 +35,21 @@ struct Party {
   std::string currency, vatRegime, salesperson, taxNumber, group;
 };
 
-// The master data that document rules look up, read once and kept while the database does not
-// change under it: refresh() drops everything when another connection has committed since the
-// last look (PRAGMA data_version), and the server calls invalidate() after its own master-data
-// writes. Found and missing codes are both kept.
+// The master data that document rules look up, read once and kept across actions while the
+// database does not change under it: refresh() drops everything when the data version moved since
+// the last look (a file's PRAGMA data_version, a server company's master-data version), and the
+// server calls invalidate() after its own master-data writes. Found and missing codes are both kept.
+// It looks once per write transaction (a group counts one); reads between writes take what the
+// last look found.
 class Catalog {
  public:
-  explicit Catalog(sql::Database& db) : db_(db) {}
+  // A server company made before it had a master-data version is read afresh for every action.
+  explicit Catalog(sql::Database& db);
 
   void refresh();
   void invalidate();
-  // Drops one article, whose costs the server has just written.
-  void forgetArticle(const std::string& code) { articles_.erase(code); }
+  // The costs the server has just written for an article.
+  void costsWritten(const std::string& code, double last, double average);
 
   // Refuses an unknown (or empty) document type.
   const DocType& docType(const std::string& code);
@@ -63,7 +66,9 @@ class Catalog {
 
  private:
   sql::Database& db_;
+  bool versioned_;
   int64_t dataVersion_ = -1;
+  uint64_t checkedIn_ = 0;  // the write transaction of the last look (Database::writeSerial)
   std::unordered_map<std::string, DocType> types_;
   std::unordered_map<std::string, std::optional<Article>> articles_;
   std::unordered_map<std::string, std::optional<Party>> parties_;

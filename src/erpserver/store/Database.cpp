@@ -4,8 +4,8 @@
 #include <chrono>
 #include <thread>
 
-#include "platform/db/PostgresEngine.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/db/ServerEngine.hpp"
 #include "platform/db/SqliteEngine.hpp"
 
 namespace erpserver::sql {
@@ -16,12 +16,18 @@ using automation::db::DatabaseError;
 constexpr int kBeginAttempts = 50;
 constexpr int kLockWaitMs = 10000;
 
-// The engine waits inside each attempt; the loop covers a writer that holds on longer.
-void beginWaiting(Database& db, Transaction::Kind kind) {
+// The engine waits inside each attempt; the loop covers a writer that holds on longer. A deferred
+// begin fails later, with the statement it went with.
+void beginWaiting(Database& db, Transaction::Kind kind, bool deferred) {
   for (int attempt = 1;; ++attempt) {
     try {
-      if (kind == Transaction::Write) db.engine().begin();
-      else db.exec("BEGIN");
+      if (kind == Transaction::Read) {
+        db.engine().beginRead();
+        return;
+      }
+      if (deferred) db.engine().beginDeferred();
+      else db.engine().begin();
+      db.countWrite();
       return;
     } catch (const Error& e) {
       if (e.kind() != DatabaseError::Kind::Busy || attempt == kBeginAttempts) throw;
@@ -34,7 +40,7 @@ void beginWaiting(Database& db, Transaction::Kind kind) {
 
 std::unique_ptr<Database> Database::open(const std::string& target, bool create) {
   if (automation::db::address::isServerUri(target))
-    return std::make_unique<Database>(automation::db::PostgresEngine::open(target), kPostgresDialect, true);
+    return std::make_unique<Database>(automation::db::openServerEngine(target), kPostgresDialect, true);
   return std::make_unique<Database>(automation::db::SqliteEngine::open(target, {create, kLockWaitMs}), kSqliteDialect);
 }
 
@@ -50,7 +56,7 @@ void Database::exec(std::string_view sql) { engine_->run(std::string(sql).c_str(
 
 void Database::beginGroup() {
   if (grouped_) return;
-  beginWaiting(*this, Transaction::Write);
+  beginWaiting(*this, Transaction::Write, false);
   grouped_ = true;
 }
 
@@ -64,16 +70,17 @@ void Database::commitGroup() {
                 "the database rolled back the group of writes after an error; none of it was kept");
   }
   try {
-    exec("COMMIT");
+    engine_->commit();
   } catch (...) {
-    engine_->run("ROLLBACK", true);
+    engine_->rollback(true);
     throw;
   }
 }
 
 Transaction::Transaction(Database& db, Kind kind) : db_(db) {
   if (!db_.grouped()) {
-    beginWaiting(db_, kind);
+    // The begin goes with the action's first statement; a writer lock not had in time fails there.
+    beginWaiting(db_, kind, true);
     return;
   }
   // Writing on after the database dropped the group would commit each write alone, out of it.
@@ -82,17 +89,22 @@ Transaction::Transaction(Database& db, Kind kind) : db_(db) {
     throw Error(DatabaseError::Kind::Other, "the database rolled back the group of writes after an error");
   }
   savepoint_ = kind == Write;
-  if (savepoint_) db_.exec("SAVEPOINT action");
+  if (savepoint_) db_.engine().savepoint("action");
   else open_ = false;
 }
 
-Transaction::~Transaction() {
+Transaction::~Transaction() { rollback(); }
+
+void Transaction::rollback() {
   if (!open_) return;
-  db_.engine().run(savepoint_ ? "ROLLBACK TO action; RELEASE action" : "ROLLBACK", true);
+  open_ = false;
+  if (savepoint_) db_.engine().rollbackToSavepoint("action");
+  else db_.engine().rollback(true);
 }
 
 void Transaction::commit() {
-  if (open_) db_.exec(savepoint_ ? "RELEASE action" : "COMMIT");
+  if (open_ && savepoint_) db_.engine().releaseSavepoint("action");
+  else if (open_) db_.engine().commit();
   open_ = false;
 }
 

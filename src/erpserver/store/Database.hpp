@@ -53,6 +53,12 @@ class QVD_API Statement {
     while (step()) {
     }
   }
+  // Runs a statement that returns no rows, perhaps only with the next statement that waits for an
+  // answer, and resets it; a refusal then names `place` (DatabaseError::place).
+  void defer(const std::string& place = {}) { p_->defer(place); }
+  // Sends the statement ahead, with the next one that waits, and resets it: run again with the
+  // same parameters before anything else waits on the server, it reads those rows without asking.
+  void prefetch() { p_->prefetch(); }
   void reset() { p_->reset(); }
 
   bool isNull(int column) const { return p_->isNull(column); }
@@ -111,12 +117,17 @@ class QVD_API Database {
   // since what was written in it is then lost; the group is closed either way.
   void commitGroup();
   bool grouped() const noexcept { return grouped_; }
+  // Counts the write transactions begun (a group counts one), so that a look taken inside one is
+  // known to hold for the rest of it.
+  uint64_t writeSerial() const noexcept { return writeSerial_; }
+  void countWrite() noexcept { ++writeSerial_; }
 
  private:
   std::unique_ptr<automation::db::Engine> engine_;
   const Dialect* dialect_;
   bool onServer_;
   bool grouped_ = false;
+  uint64_t writeSerial_ = 0;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 
@@ -133,6 +144,8 @@ class QVD_API Transaction {
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;
   void commit();
+  // Undoes it now, so that the action can look at the database again before it refuses.
+  void rollback();
 
  private:
   Database& db_;

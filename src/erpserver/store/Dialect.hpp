@@ -12,9 +12,9 @@ struct Dialect {
   const char* writeSchemaVersion;  // followed by the version number
   const char* tableExists;         // ? = table name; a row when it exists
   const char* tableColumns;        // ? = table name; name and declared type, in order
-  const char* dataVersion;         // a number that changes when another connection commits
+  const char* dataVersion;         // a number that changes when master data another connection sees changes
   const char* now;                 // an expression: local time as "yyyy-mm-dd hh:mm:ss"
-  const char* insertOrder;         // a column of every table that orders its rows as inserted
+  const char* insertOrder;         // a column of LOTEMOVS that orders its rows as inserted
 };
 
 inline constexpr Dialect kSqliteDialect{
@@ -34,9 +34,9 @@ inline constexpr Dialect kPostgresDialect{
     "SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() AND lower(table_name) = lower(?)",
     "SELECT upper(column_name), data_type FROM information_schema.columns "
     "WHERE table_schema = current_schema() AND lower(table_name) = lower(?) ORDER BY ordinal_position",
-    "SELECT -1",
+    "SELECT VERSAO FROM SYS_VERSAOREF WHERE ID = 1",
     "to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')",
-    "ctid",
+    "ORDEM",
 };
 
 }  // namespace erpserver::sql

@@ -1,8 +1,8 @@
 #include "erpserver/store/DocumentStore.hpp"
 
+#include <cassert>
 #include <limits>
 
-#include "erpserver/rules/ConstraintText.hpp"
 #include "erpserver/store/DateText.hpp"
 #include "erpserver/store/FieldIO.hpp"
 #include "erpserver/rules/Refusal.hpp"
@@ -39,18 +39,6 @@ int bindKey(sql::Statement& st, int index, const DocKey& key) {
   return index + 4;
 }
 
-// Runs one write; a constraint the database refuses becomes a refusal that names the field and
-// the place (" (linha 3)").
-template <class Write>
-void writeAt(const std::string& place, Write&& write) {
-  try {
-    write();
-  } catch (const sql::Error& e) {
-    if (e.kind() != sql::Error::Kind::Constraint) throw;
-    refuseWith(refusal::InvalidValue, databaseRefusalText(e) + place);
-  }
-}
-
 std::string linePlace(int32_t line) { return " (linha " + std::to_string(line) + ")"; }
 
 int bindFields(sql::Statement& st, int index, const ServerObject& object, const std::vector<int>& slots) {
@@ -70,10 +58,33 @@ bool documentExists(sql::Database& db, const DocKey& key) {
   return q->step();
 }
 
+namespace {
+
+// The counter and whether the number after it is free, in one look.
+const std::string kNextNumber =
+    "SELECT CAST(N.NUM AS BIGINT) + 1, EXISTS (SELECT 1 FROM DOCGCCAB D WHERE D.TPDOC = ? AND D.SERIE = ? AND "
+    "D.ANO = ? AND D.NNUMDOC = CAST(N.NUM AS BIGINT) + 1) FROM (SELECT COALESCE(MAX(NUM), 0) AS NUM FROM NUMDOC "
+    "WHERE ANO = ? AND DOC = ? AND SERIE = ?) N";
+
+void bindNumberKey(sql::Statement& q, const DocKey& key) {
+  q.bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.ano).bind(5, key.tipo).bind(6, key.serie);
+}
+
+}  // namespace
+
+void prefetchNextNumber(sql::Database& db, const DocKey& key) {
+  auto q = db.query(kNextNumber);
+  bindNumberKey(*q, key);
+  q->prefetch();
+}
+
 int32_t nextNumber(sql::Database& db, const DocKey& key) {
-  auto q = db.query("SELECT NUM FROM NUMDOC WHERE ANO = ? AND DOC = ? AND SERIE = ?");
-  q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie);
-  int64_t next = (q->step() ? q->integer(0) : 0) + 1;
+  auto q = db.query(kNextNumber);
+  bindNumberKey(*q, key);
+  [[maybe_unused]] bool row = q->step();
+  assert(row && "an aggregate gives one row");
+  int64_t next = q->integer(0);
+  if (q->integer(1) == 0 && next <= std::numeric_limits<int32_t>::max()) return static_cast<int32_t>(next);
   DocKey candidate = key;
   // A counter written back below a number in use must not give that number twice.
   for (;; ++next) {
@@ -89,7 +100,7 @@ void advanceCounter(sql::Database& db, const DocKey& key) {
       "INSERT INTO NUMDOC (ANO, DOC, SERIE, NUM) VALUES (?, ?, ?, ?) "
       "ON CONFLICT (ANO, DOC, SERIE) DO UPDATE SET NUM = CASE WHEN excluded.NUM > NUMDOC.NUM THEN excluded.NUM "
       "ELSE NUMDOC.NUM END");
-  q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie).bind(4, key.numero).run();
+  q->bind(1, key.ano).bind(2, key.tipo).bind(3, key.serie).bind(4, key.numero).defer();
 }
 
 void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const DocKey& key, const std::string& user,
@@ -103,27 +114,25 @@ void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const
       sql += std::string(i ? ", " : "") + std::string(kHeaderFields[h.slots[i]].column) + " = ?";
     return sql + ", ORIGEM = ?, UTILIZADOR = ?" + kHeaderKey;
   }();
-  writeAt(" (cabeçalho)", [&] {
+  {
     auto q = db.query(replace ? updateHeader : insertHeader);
     int next = bindFields(*q, 1, doc.cab(), h.slots);
     q->bind(next, doc.origem()).bind(next + 1, user);
     if (replace) bindKey(*q, next + 2, key);
-    q->run();
-  });
+    q->defer(" (cabeçalho)");
+  }
   const Columns& l = lineColumns();
   static const std::string insertLine =
       "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES (" + l.marks(4) + ")";
   for (const auto& line : doc.lines()) {
-    writeAt(linePlace(line->number(lin::Numero)), [&] {
-      auto q = db.query(insertLine);
-      bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
-      q->run();
-    });
+    auto q = db.query(insertLine);
+    bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
+    q->defer(linePlace(line->number(lin::Numero)));
   }
 }
 
 void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& key) {
-  for (const auto& lotLine : doc.lots()) writeAt(" (lote da linha " + std::to_string(lotLine->number(lot::Linha)) + ")", [&] {
+  for (const auto& lotLine : doc.lots()) {
     auto q = db.query(
         "INSERT INTO LOTEMOVS (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, QUANT, CODLOT, ARTIGO, VOSSLOTE, ARMAZEM, VALIDADE) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
@@ -132,8 +141,8 @@ void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& k
     bindField(*q, next++, *lotLine, lot::Quantidade);
     for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade})
       bindField(*q, next++, lotLine->campos(), slot);
-    q->run();
-  });
+    q->defer(" (lote da linha " + std::to_string(lotLine->number(lot::Linha)) + ")");
+  }
 }
 
 void removeLines(sql::Database& db, const DocKey& key) {

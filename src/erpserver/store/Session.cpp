@@ -5,8 +5,10 @@
 
 #include "erpserver/store/Password.hpp"
 #include "erpserver/rules/Refusal.hpp"
+#include "erpserver/schema/CompanyName.hpp"
 #include "erpserver/schema/Schema.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace erpserver {
 namespace {
@@ -15,6 +17,16 @@ namespace {
   auto q = db.query("SELECT SAL, SENHA FROM UTILIZADORES WHERE CODIGO = ?");
   q->bind(1, user);
   return q->step() && password::digest(q->text(0), password) == q->text(1);
+}
+
+// The company of `path` on a new connection.
+std::shared_ptr<Company> openCompany(const std::string& path) {
+  auto opened = std::make_shared<Company>();
+  opened->db = sql::Database::open(path, false);
+  ensureSchema(*opened->db);
+  opened->catalog = std::make_unique<Catalog>(*opened->db);
+  opened->path = path;
+  return opened;
 }
 
 }  // namespace
@@ -28,9 +40,14 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
                       const std::string& password, std::string& message, std::weak_ptr<Login>& login) {
   namespace address = automation::db::address;
   const bool onServer = address::isServerUri(folder);
+  if (!isCompanyName(company)) {
+    message = companyNameRefusal(company);
+    return refusal::LoginFailed;
+  }
   // A company on a server is the database named after it there.
   std::string file = onServer ? address::withDatabase(folder, company)
-                              : (std::filesystem::path(folder) / (company + ".db")).string();
+                              : automation::system::utf8FromPath(automation::system::pathFromUtf8(folder) /
+                                                                 automation::system::pathFromUtf8(company + ".db"));
   std::shared_ptr<Company> open;
   {
     std::lock_guard lock(mutex_);
@@ -39,15 +56,11 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
   }
   try {
     if (!open) {
-      if (company.empty() || (!onServer && !std::filesystem::is_regular_file(file))) {
+      if (!onServer && !std::filesystem::is_regular_file(automation::system::pathFromUtf8(file))) {
         message = "Empresa '" + company + "' não existe em '" + address::withoutPassword(folder) + "'";
         return refusal::LoginFailed;
       }
-      open = std::make_shared<Company>();
-      open->db = sql::Database::open(file, false);
-      ensureSchema(*open->db);
-      open->catalog = std::make_unique<Catalog>(*open->db);
-      open->path = file;
+      open = openCompany(file);
     }
     std::lock_guard use(open->mutex);
     if (!credentialsMatch(*open->db, user, password)) {
@@ -58,7 +71,7 @@ int32_t Session::join(const std::string& folder, const std::string& company, con
     message = "Não foi possível abrir a empresa '" + company + "': " + e.description();
     return refusal::LoginFailed;
   }
-  auto made = std::make_shared<Login>(Login{open, user, std::this_thread::get_id()});
+  auto made = std::make_shared<Login>(Login{open, user, std::this_thread::get_id(), nullptr});
   std::lock_guard lock(mutex_);
   // Two first logins that raced each opened the company; the later one joins the earlier's.
   for (const auto& l : logins_)
@@ -96,18 +109,30 @@ std::shared_ptr<Login> Session::current() {
   return logins_.empty() ? nullptr : logins_.back();
 }
 
+std::shared_ptr<Company> Session::companyOf(const Login& login) {
+  std::lock_guard lock(mutex_);
+  return login.own ? login.own : login.company;
+}
+
 void Session::beginGroup() {
   std::shared_ptr<Login> login = current();
   if (!login) throw sql::Error(sql::Error::Kind::Other, "no company session is open");
-  std::lock_guard lock(login->company->mutex);
-  login->company->db->beginGroup();
+  std::shared_ptr<Company> own = companyOf(*login);
+  if (own == login->company) {
+    own = openCompany(login->company->path);
+    std::lock_guard lock(mutex_);
+    login->own = own;
+  }
+  std::lock_guard lock(own->mutex);
+  own->db->beginGroup();
 }
 
 void Session::commitGroup() {
   std::shared_ptr<Login> login = current();
   if (!login) return;
-  std::lock_guard lock(login->company->mutex);
-  login->company->db->commitGroup();
+  std::shared_ptr<Company> own = companyOf(*login);
+  std::lock_guard lock(own->mutex);
+  own->db->commitGroup();
 }
 
 SessionLink::SessionLink() : login_(Session::instance().current()) {}
@@ -122,7 +147,7 @@ std::shared_ptr<Login> SessionLink::login() {
 Session::Use::Use(SessionLink& link) {
   std::shared_ptr<Login> login = link.login();
   if (!login) refuseWith(refusal::NoSession, "Sessão não iniciada");
-  company_ = login->company;
+  company_ = Session::instance().companyOf(*login);
   user_ = login->user;
   lock_ = std::unique_lock(company_->mutex);
 }

@@ -3,7 +3,8 @@
 #include "platform/Export.hpp"
 
 // The server's sessions: one connection per open company, shared by every login on it, and one
-// login per BaseNext, each with its own user.
+// login per BaseNext, each with its own user. A login that groups its writes gets a connection of
+// its own for them, so that no other login's action can fall inside its group.
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -25,11 +26,14 @@ struct Company {
   std::string path;
 };
 
-// The login of one BaseNext: its user on a company, made on one thread.
+// The login of one BaseNext: its user on a company, made on one thread. `own` is the company
+// opened again on a connection of this login's alone, from its first write group on; its
+// actions then run there. It goes (rolling back a group left open) when the login ends.
 struct Login {
   std::shared_ptr<Company> company;
   std::string user;
   std::thread::id thread;
+  std::shared_ptr<Company> own;
 };
 
 // What a server object acts in. It is bound on creation to the latest login of the creating
@@ -59,10 +63,11 @@ class QVD_API Session {
   static void close();
   bool isOpen();
 
-  // For a host that writes many documents in a row: the writes of the calling thread's company go
+  // For a host that writes many documents in a row: the writes of the calling thread's login go
   // into one database transaction until commitGroup(), each action that writes a savepoint of it,
-  // whole or absent on its own (sql::Database::beginGroup). Both raise sql::Error: no session, or
-  // the database failed.
+  // whole or absent on its own (sql::Database::beginGroup). The group lives on the login's own
+  // connection: another login's actions wait for the writer lock as for any other writer, and
+  // never become part of it. Both raise sql::Error: no session, or the database failed.
   void beginGroup();
   void commitGroup();
 
@@ -87,6 +92,8 @@ class QVD_API Session {
   friend class SessionLink;
   // The latest login of this thread, else of the process; null when nobody is logged in.
   std::shared_ptr<Login> current();
+  // The company the login's actions run on: its own connection when it has one.
+  std::shared_ptr<Company> companyOf(const Login& login);
 
   std::mutex mutex_;
   std::vector<std::shared_ptr<Login>> logins_;  // in the order they were made

@@ -21,6 +21,9 @@ bool isSourceReference(const std::string& processo);
 // Refuses with refusal::SourceTaken a source reference that a document other than `own` carries.
 void checkSourceReference(sql::Database& db, const std::string& processo, const std::optional<DocKey>& own);
 
+// Sends the look checkSourceReference makes ahead, so that it goes with other reads.
+void prefetchSourceReference(sql::Database& db, const std::string& processo);
+
 // Schema step: the index that keeps source references unique. Idempotent.
 void ensureSourceIndex(sql::Database& db);
 

@@ -15,7 +15,7 @@ void moveArticle(sql::Database& db, const std::string& article, const std::strin
       "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES (?, ?, ?, ?, ?) "
       "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = ARTARM.EXISTENC + excluded.EXISTENC, "
       "QTDENT = ARTARM.QTDENT + excluded.QTDENT, QTDSID = ARTARM.QTDSID + excluded.QTDSID");
-  q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).run();
+  q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).defer();
 }
 
 // The stock changes of one document summed per article and warehouse, in the order first met.
@@ -49,35 +49,52 @@ void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& w
       "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET "
       "QTDENT = ARTLOT.QTDENT + excluded.QTDENT, QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
   q->bind(1, lot.article).bind(2, lot.lot).bind(3, warehouse).bind(4, entered).bind(5, issued);
-  q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).run();
+  q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).defer();
 }
 
 // A supplier entry's costs per article: each line is priced on the stock that the lines before it
-// left, in memory, and each article written once per document.
+// left, in memory, and each article read in one statement and written once per document.
 class EntryCosts {
  public:
-  void add(sql::Database& db, const StockMoves::Line& line) {
-    Cost* cost = nullptr;
-    for (Cost& c : costs_)
-      if (c.article == line.article) cost = &c;
-    if (!cost) {
-      auto q = db.query("SELECT STDISP, ULTPMP FROM ARTIGOS WHERE CODIGO = ?");
-      q->bind(1, line.article);
-      if (!q->step()) return;
-      cost = &costs_.emplace_back(Cost{line.article, q->real(0), q->real(1), 0});
+  // One row whose columns are each article's stock and average cost, null for an unknown article;
+  // `ahead` only sends the read ahead (Statement::prefetch).
+  void read(sql::Database& db, const std::vector<StockMoves::Line>& lines, bool ahead = false) {
+    std::string sql;
+    for (const auto& line : lines) {
+      if (find(line.article)) continue;
+      costs_.push_back(Cost{line.article, 0, 0, 0, false});
+      sql += std::string(sql.empty() ? "SELECT " : ", ") +
+             "(SELECT STDISP FROM ARTIGOS WHERE CODIGO = ?), (SELECT ULTPMP FROM ARTIGOS WHERE CODIGO = ?)";
     }
+    if (costs_.empty()) return;
+    auto q = db.query(sql);
+    int index = 1;
+    for (const Cost& c : costs_) q->bind(index, c.article).bind(index + 1, c.article), index += 2;
+    if (ahead) return q->prefetch();
+    if (!q->step()) return;
+    for (std::size_t i = 0; i < costs_.size(); ++i) {
+      int column = static_cast<int>(2 * i);
+      costs_[i].known = !q->isNull(column);
+      if (costs_[i].known) costs_[i].stock = q->real(column), costs_[i].average = q->real(column + 1);
+    }
+  }
+  void add(const StockMoves::Line& line) {
+    Cost* cost = find(line.article);
+    if (!cost || !cost->known) return;
     double after = cost->stock + line.quantity;
     cost->average = cost->stock > 0 && after > 0
                         ? (cost->stock * cost->average + line.quantity * line.price) / after
                         : line.price;
     cost->stock = after;
     cost->last = line.price;
+    cost->moved = true;
   }
   void apply(sql::Database& db, Catalog& catalog) {
     for (const Cost& c : costs_) {
+      if (!c.moved) continue;
       auto u = db.query("UPDATE ARTIGOS SET ULTPRC = ?, ULTPMP = ? WHERE CODIGO = ?");
-      u->bind(1, c.last).bind(2, c.average).bind(3, c.article).run();
-      catalog.forgetArticle(c.article);
+      u->bind(1, c.last).bind(2, c.average).bind(3, c.article).defer();
+      catalog.costsWritten(c.article, c.last, c.average);
     }
   }
 
@@ -85,7 +102,14 @@ class EntryCosts {
   struct Cost {
     std::string article;
     double stock, average, last;
+    bool known;
+    bool moved = false;
   };
+  Cost* find(const std::string& article) {
+    for (Cost& c : costs_)
+      if (c.article == article) return &c;
+    return nullptr;
+  }
   std::vector<Cost> costs_;
 };
 
@@ -129,14 +153,23 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key) {
   return moves;
 }
 
+namespace {
+bool movesCosts(const DocType& type, int sign) { return type.stock == 'E' && type.entity == 'F' && sign > 0; }
+}  // namespace
+
+void prefetchStock(sql::Database& db, const DocType& type, const StockMoves& moves) {
+  if (movesCosts(type, 1)) EntryCosts().read(db, moves.lines, true);
+}
+
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign) {
   if (type.stock == 'N') return;
-  const bool costs = type.stock == 'E' && type.entity == 'F' && sign > 0;
+  const bool costs = movesCosts(type, sign);
   EntryCosts entryCosts;
+  if (costs) entryCosts.read(db, moves.lines);
   StockRows rows;
   for (const auto& line : moves.lines) {
     double q = sign * line.quantity;
-    if (costs) entryCosts.add(db, line);
+    if (costs) entryCosts.add(line);
     if (type.stock == 'E') rows.add(line.article, line.warehouse, q);
     if (type.stock == 'S' || type.stock == 'T') rows.add(line.article, line.warehouse, -q);
     if (type.stock == 'T') rows.add(line.article, type.destination, q);
@@ -146,7 +179,7 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
   if (moves.lots.empty()) return;
   // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the
   // release trigger never takes one of the server's own lot writes for the library's statement.
-  db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->run();
+  db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->defer();
   for (const auto& lot : moves.lots) {
     double q = sign * lot.quantity;
     if (type.releasesLots()) moveLot(db, lot, lot.warehouse, 0, -q);
@@ -154,7 +187,7 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
     if (type.stock == 'S' || type.stock == 'T') moveLot(db, lot, lot.warehouse, 0, q);
     if (type.stock == 'T') moveLot(db, lot, type.destination, q, 0);
   }
-  db.query("DELETE FROM SYS_LOTESERVIDOR")->run();
+  db.query("DELETE FROM SYS_LOTESERVIDOR")->defer();
 }
 
 void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key) {
@@ -163,7 +196,7 @@ void recordReleases(sql::Database& db, const DocType& type, const StockMoves& mo
     auto q = db.query(
         "INSERT INTO ARTLOTLIB (ARTIGO, CODLOTE, ARMAZEM, QUANT, TPDOC, SERIE, ANO, NNUMDOC) VALUES (?, ?, ?, ?, ?, ?, ?, ?)");
     q->bind(1, lot.article).bind(2, lot.lot).bind(3, lot.warehouse).bind(4, lot.quantity);
-    q->bind(5, key.tipo).bind(6, key.serie).bind(7, key.ano).bind(8, key.numero).run();
+    q->bind(5, key.tipo).bind(6, key.serie).bind(7, key.ano).bind(8, key.numero).defer();
   }
 }
 

@@ -39,6 +39,8 @@ StockMoves storedMoves(sql::Database& db, const DocKey& key);
 // also sets the article's last cost and average cost, once per article (and the catalog forgets
 // those articles).
 void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const StockMoves& moves, int sign);
+// Sends ahead the reads applyStock makes for `moves` added, to go with the next statement that waits.
+void prefetchStock(sql::Database& db, const DocType& type, const StockMoves& moves);
 
 // Leaves, for each lot a new return released, the row that the library's own release statement
 // for it finds (see SchemaAdditions.cpp).

@@ -46,8 +46,8 @@ class Connection : public Object {
   int64_t RecordsAffected() const { return engine_->recordsAffected(); }
 
   void BeginTrans() { engine_->begin(); }
-  void CommitTrans() { engine_->run("COMMIT"); }
-  void RollbackTrans() { engine_->run("ROLLBACK"); }
+  void CommitTrans() { engine_->commit(); }
+  void RollbackTrans() { engine_->rollback(); }
   bool InTransaction() const { return engine_->inTransaction(); }
 
   Engine& engine() const { return *engine_; }

@@ -43,7 +43,7 @@ inline constexpr int32_t NotAllowed = 3219;       // operation not allowed in th
 inline constexpr int32_t AlreadyInCollection = 3367;  // a field or parameter of that name exists
 inline constexpr int32_t ObjectClosed = 3704;     // operation on a closed record set
 inline constexpr int32_t ObjectOpen = 3705;       // operation on an open record set
-inline constexpr int32_t NoConnection = 3709;     // a command without an open connection
+inline constexpr int32_t NoConnection = 3709;     // a command without an open connection, or one lost
 inline constexpr int32_t ProviderError = -2147467259;  // the database refused the statement
 }  // namespace dberr
 

@@ -14,9 +14,14 @@ class DatabaseError : public AutomationError {
   enum class Kind { Other, Constraint, Busy, ConnectionLost };
   DatabaseError(Kind kind, std::string description);
   Kind kind() const noexcept { return kind_; }
+  // Where the refused statement stood in the caller's work (" (linha 3)"), given when it was
+  // deferred: a deferred statement is refused later, where that is no longer plain.
+  const std::string& place() const noexcept { return place_; }
+  void setPlace(std::string place) { place_ = std::move(place); }
 
  private:
   Kind kind_;
+  std::string place_;
 };
 
 }  // namespace automation::db

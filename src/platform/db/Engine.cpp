@@ -5,16 +5,34 @@
 
 namespace automation::db {
 
+// A lost connection takes the number of a connection that can no longer be used, so that a caller
+// that sees only the number still tells it from a refused statement.
 DatabaseError::DatabaseError(Kind kind, std::string description)
-    : AutomationError(dberr::ProviderError, "Connection", std::move(description)), kind_(kind) {}
+    : AutomationError(kind == Kind::ConnectionLost ? dberr::NoConnection : dberr::ProviderError, "Connection",
+                      std::move(description)),
+      kind_(kind) {}
 
-void Engine::fail(std::string message, DatabaseError::Kind kind) {
+void Engine::fail(std::string message, DatabaseError::Kind kind, std::string place) {
   lastError_ = message;
-  throw DatabaseError(kind, std::move(message));
+  DatabaseError error(kind, std::move(message));
+  error.setPlace(std::move(place));
+  throw error;
 }
 
 std::unique_ptr<PreparedStatement> Engine::prepare(std::string_view) {
   fail("This database engine does not prepare statements for repeated runs.");
+}
+
+void PreparedStatement::defer(const std::string& place) {
+  try {
+    while (step()) {
+    }
+  } catch (DatabaseError& e) {
+    e.setPlace(place);
+    reset();
+    throw;
+  }
+  reset();
 }
 
 int64_t Engine::lastInsertId() { fail("This database engine does not report the key of an inserted row."); }

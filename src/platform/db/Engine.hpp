@@ -47,7 +47,28 @@ class Engine {
   virtual int64_t lastInsertId();
 
   virtual void begin() = 0;
+  // Begins like begin(), but an engine that talks to a server may send it with the next statement
+  // that waits for an answer; a failure to begin is raised there.
+  virtual void beginDeferred() { begin(); }
+  // A transaction that only reads: one snapshot for its reads, without the writer lock. It may be
+  // sent with its first read.
+  virtual void beginRead() { run("BEGIN"); }
   virtual bool inTransaction() const = 0;
+  // The ends of a transaction and its savepoints, as operations rather than text, so that an engine
+  // that talks to a server can send them along with other statements instead of waiting on each.
+  // `name` is an identifier of this library's own. A `quiet` rollback and rollbackToSavepoint are
+  // clean-ups that never raise (and may go with the next statement); rollbackToSavepoint also
+  // releases the savepoint.
+  virtual void commit() { run("COMMIT"); }
+  virtual void rollback(bool quiet = false) { run("ROLLBACK", quiet); }
+  virtual void savepoint(const char* name) { run(("SAVEPOINT " + std::string(name)).c_str()); }
+  virtual void releaseSavepoint(const char* name) { run(("RELEASE " + std::string(name)).c_str()); }
+  virtual void rollbackToSavepoint(const char* name) {
+    run(("ROLLBACK TO " + std::string(name) + "; RELEASE " + std::string(name)).c_str(), true);
+  }
+  // Sends the statements that were deferred and waits for them: the first refusal among them is
+  // raised, naming the place it was deferred with. Nothing on an engine that never defers.
+  virtual void flush() {}
   // Raises a lost connection (DatabaseError::Kind::ConnectionLost) when the engine talks to a
   // server it no longer reaches; nothing otherwise.
   virtual void checkConnection() {}
@@ -67,7 +88,8 @@ class Engine {
 
   const std::string& lastError() const { return lastError_; }
   // Keeps `message` as the last error and raises it.
-  [[noreturn]] void fail(std::string message, DatabaseError::Kind kind = DatabaseError::Kind::Other);
+  [[noreturn]] void fail(std::string message, DatabaseError::Kind kind = DatabaseError::Kind::Other,
+                         std::string place = {});
 
  private:
   std::string lastError_;

@@ -1,5 +1,6 @@
 #include "platform/db/PostgresEngine.hpp"
 
+#include <atomic>
 #include <optional>
 
 #include "platform/AutomationError.hpp"
@@ -7,7 +8,9 @@
 #include "platform/db/Connection.hpp"
 #include "platform/db/PostgresStatement.hpp"
 #include "platform/db/PostgresValues.hpp"
+#include "platform/db/RoundTrips.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/db/ServerEngine.hpp"
 #include "platform/db/SqlTypes.hpp"
 
 namespace automation::db {
@@ -15,8 +18,19 @@ namespace {
 
 using postgres::StatementText;
 
+std::atomic<int64_t> roundTrips{0};
+
+// Counts one wait for the server's answer.
+void countRoundTrip() { roundTrips.fetch_add(1, std::memory_order_relaxed); }
+
+bool succeeded(ExecStatusType status) {
+  return status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK || status == PGRES_EMPTY_QUERY;
+}
+
 constexpr const char* kReadOnlyState = "25006";
 constexpr const char* kLockNotAvailable = "55P03";
+// Marks the statement that takes the writer lock, whose failure has a message of its own.
+constexpr const char* kWriterLockPlace = " (writer lock)";
 
 std::string withoutSigil(std::string_view name) {
   if (!name.empty() && (name[0] == '@' || name[0] == ':' || name[0] == '$')) name.remove_prefix(1);
@@ -57,37 +71,44 @@ bool lostConnectionState(const std::string& state) {
 
 }  // namespace
 
+int64_t serverRoundTrips() noexcept { return roundTrips.load(std::memory_order_relaxed); }
+
 std::unique_ptr<PostgresEngine> PostgresEngine::open(const std::string& uri) {
   // Later keywords win, so that the URI's own settings override these defaults. Keepalives find a
   // server that vanished without closing the connection, instead of waiting on it for good.
   const char* keywords[] = {"connect_timeout", "application_name", "keepalives",    "keepalives_idle",
                             "keepalives_interval", "keepalives_count", "dbname", nullptr};
   const char* values[] = {"10", "qvd", "1", "30", "10", "3", uri.c_str(), nullptr};
-  PGconn* connection = PQconnectdbParams(keywords, values, 1);
-  if (!connection || PQstatus(connection) != CONNECTION_OK) {
-    std::string reason = connection ? trimmed(PQerrorMessage(connection)) : "out of memory";
-    PQfinish(connection);
+  // Owned from the first moment, so that no failure below leaves the connection open.
+  Handle connection(PQconnectdbParams(keywords, values, 1), PQfinish);
+  if (!connection || PQstatus(connection.get()) != CONNECTION_OK) {
+    std::string reason = connection ? trimmed(PQerrorMessage(connection.get())) : "out of memory";
     raise(dberr::ProviderError,
-          "Cannot open the database \"" + address::withoutPassword(uri) + "\": " + reason +
-              ". Check that the server is running, the database exists and the user may log in.",
+          address::scrubbed("Cannot open the database \"" + uri + "\": " + reason +
+                            ". Check that the server is running, the database exists and the user may log in."),
           "Connection");
   }
-  PQsetNoticeProcessor(connection, [](void*, const char*) {}, nullptr);
-  std::unique_ptr<PostgresEngine> engine(new PostgresEngine(connection, address::withoutPassword(uri)));
+  PQsetNoticeProcessor(connection.get(), [](void*, const char*) {}, nullptr);
+  std::unique_ptr<PostgresEngine> engine(new PostgresEngine(std::move(connection), address::withoutPassword(uri)));
   engine->run("SET client_encoding TO 'UTF8'; SET DateStyle TO ISO, YMD");
   // A session stuck while holding the writer lock must not hang every other writer; a timeout set
   // by the URI, PGOPTIONS or the server's settings for the role or database is kept.
-  Result timeout(PQexec(connection, "SELECT CASE current_setting('lock_timeout') WHEN '0' THEN "
-                                    "set_config('lock_timeout', '30s', false) ELSE current_setting('lock_timeout') END"),
+  countRoundTrip();
+  Result timeout(PQexec(engine->connection(),
+                        "SELECT CASE current_setting('lock_timeout') WHEN '0' THEN "
+                        "set_config('lock_timeout', '30s', false) ELSE current_setting('lock_timeout') END"),
                  PQclear);
   if (!timeout || PQresultStatus(timeout.get()) != PGRES_TUPLES_OK) engine->failWith(timeout.get());
   engine->lockTimeout_ = PQgetvalue(timeout.get(), 0, 0);
   return engine;
 }
 
-PostgresEngine::~PostgresEngine() { PQfinish(connection_); }
+void PostgresEngine::countTrip() {
+  countRoundTrip();
+  ++trips_;
+}
 
-void PostgresEngine::failWith(const PGresult* result) {
+void PostgresEngine::failWith(const PGresult* result, std::string place) {
   std::string message;
   const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
   sqlState_ = state ? state : "";
@@ -95,34 +116,52 @@ void PostgresEngine::failWith(const PGresult* result) {
     message = PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY);
     if (const char* detail = PQresultErrorField(result, PG_DIAG_MESSAGE_DETAIL)) message += ". " + std::string(detail);
   } else {
-    message = trimmed(PQerrorMessage(connection_));
+    message = trimmed(PQerrorMessage(connection()));
   }
   if (connectionLost()) failConnectionLost(message);
-  fail(std::move(message), failureKind(sqlState_));
+  fail(std::move(message), failureKind(sqlState_), std::move(place));
 }
 
 bool PostgresEngine::connectionLost() const {
-  return PQstatus(connection_) == CONNECTION_BAD || lostConnectionState(sqlState_);
+  return PQstatus(connection()) == CONNECTION_BAD || lostConnectionState(sqlState_);
 }
 
 void PostgresEngine::failConnectionLost(const std::string& reason) {
   sqlState_ = "08006";
-  fail("The connection to the database server \"" + address_ + "\" was lost (" + reason +
-           "); what was not committed was not written. Check that the server is running and reachable, then open "
-           "the company again.",
+  fail(address::scrubbed("The connection to the database server \"" + address_ + "\" was lost (" + reason +
+                         "); what was not committed was not written. Check that the server is running and "
+                         "reachable, then open the company again."),
        DatabaseError::Kind::ConnectionLost);
 }
 
 void PostgresEngine::checkConnection() {
-  if (connectionLost()) failConnectionLost(trimmed(PQerrorMessage(connection_)));
+  if (connectionLost()) failConnectionLost(trimmed(PQerrorMessage(connection())));
 }
 
 void PostgresEngine::begin() {
+  beginDeferred();
+  flush();
+}
+
+void PostgresEngine::beginDeferred() {
+  beginAt_ = pending_.size();
+  queueText("BEGIN");
+  queueText("SELECT pg_advisory_xact_lock(hashtext('qvd writer'))");
+  pending_.back().place = kWriterLockPlace;
+}
+
+void PostgresEngine::beginRead() {
+  beginAt_ = pending_.size();
+  queueText("BEGIN");
+}
+
+void PostgresEngine::failWriterLock(const PGresult* result) {
   try {
-    run("BEGIN; SELECT pg_advisory_xact_lock(hashtext('qvd writer'))");
+    failWith(result);
   } catch (const DatabaseError& e) {
-    run("ROLLBACK", true);
-    if (sqlState_ != kLockNotAvailable) throw;
+    std::string state = sqlState_;
+    rollback(true);
+    if (state != kLockNotAvailable) throw;
     // Not a turn to wait for again: the writer ahead has held the lock past the timeout.
     fail("Another session has held the writer lock of the database \"" + address_ + "\" for longer than " +
          lockTimeout_ + " (" + e.description() +
@@ -132,41 +171,163 @@ void PostgresEngine::begin() {
 }
 
 bool PostgresEngine::inTransaction() const {
-  PGTransactionStatusType status = PQtransactionStatus(connection_);
+  if (beginAt_) return true;
+  if (rollbackQueued_) return false;
+  PGTransactionStatusType status = PQtransactionStatus(connection());
   return status == PQTRANS_INTRANS || status == PQTRANS_INERROR || status == PQTRANS_ACTIVE;
 }
 
 void PostgresEngine::run(const char* sql, bool quiet) {
-  Result result(PQexec(connection_, sql), PQclear);
+  if (quiet) {
+    try {
+      flush();
+    } catch (const DatabaseError&) {
+    }
+  } else {
+    flush();
+  }
+  countTrip();
+  ++changes_;
+  Result result(PQexec(connection(), sql), PQclear);
   ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
   if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && !quiet) failWith(result.get());
 }
 
-PostgresEngine::Result PostgresEngine::send(const StatementText& statement, std::span<const NamedValue> parameters,
-                                            bool typed) {
-  std::vector<postgres::ParameterText> texts;
+PostgresEngine::Pending PostgresEngine::pendingFor(const StatementText& statement,
+                                                  std::span<const NamedValue> parameters, bool typed) {
+  Pending pending{statement.sql, {}, false, {}, {}, nullptr, {}};
   for (const std::string& name : statement.names) {
     const NamedValue* match = nullptr;
     for (const NamedValue& v : parameters)
       if (text::equalsIgnoringCase(withoutSigil(v.name), name)) match = &v;
     if (!match) fail("No value given for the parameter @" + name + ".");
-    texts.push_back(postgres::parameterText(match->value));
-    if (!typed) texts.back().type = 0;
+    pending.parameters.push_back(postgres::parameterText(match->value));
+    if (!typed) pending.parameters.back().type = 0;
+    pending.types.push_back(pending.parameters.back().type);
   }
-  std::vector<const char*> values;
-  std::vector<Oid> types;
-  for (const auto& t : texts) {
-    values.push_back(t.text ? t.text->c_str() : nullptr);
-    types.push_back(t.type);
-  }
-  Result result(PQexecParams(connection_, statement.sql.c_str(), static_cast<int>(values.size()), types.data(),
-                             values.data(), nullptr, nullptr, 0),
-                PQclear);
-  ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
-  if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && status != PGRES_EMPTY_QUERY) failWith(result.get());
-  const char* affected = PQcmdTuples(result.get());
-  affected_ = *affected ? std::stoll(affected) : 0;
+  return pending;
+}
+
+PostgresEngine::Result PostgresEngine::send(const StatementText& statement, std::span<const NamedValue> parameters,
+                                            bool typed) {
+  Result result(nullptr, PQclear);
+  Pending pending = pendingFor(statement, parameters, typed);
+  pending.out = &result;
+  ++changes_;
+  pending_.push_back(std::move(pending));
+  flush();
   return result;
+}
+
+bool PostgresEngine::sendPending(const Pending& p) {
+  std::vector<const char*> values;
+  for (const auto& t : p.parameters) values.push_back(t.text ? t.text->c_str() : nullptr);
+  int count = static_cast<int>(values.size());
+  if (p.name.empty())
+    return PQsendQueryParams(connection(), p.sql.c_str(), count, p.types.data(), values.data(), nullptr, nullptr, 0) == 1;
+  if (p.prepare &&
+      PQsendPrepare(connection(), p.name.c_str(), p.sql.c_str(), static_cast<int>(p.types.size()), p.types.data()) != 1)
+    return false;
+  return PQsendQueryPrepared(connection(), p.name.c_str(), count, values.data(), nullptr, nullptr, 0) == 1;
+}
+
+// One pipeline: every statement sent, one sync, then every answer read. After a refusal the server
+// skips the rest up to the sync; the first refusal is raised once all is read, so that the
+// connection is ready for the next statement.
+void PostgresEngine::flush() {
+  if (pending_.empty()) return;
+  std::vector<Pending> batch;
+  batch.swap(pending_);
+  if (PQenterPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
+  bool lost = false;
+  for (const Pending& p : batch) lost = lost || !sendPending(p);
+  lost = lost || PQpipelineSync(connection()) != 1;
+  beginAt_.reset();
+  rollbackQueued_ = false;
+  countTrip();
+  Result failure(nullptr, PQclear);
+  std::string place;
+  for (const Pending& p : batch) {
+    for (int part = p.prepare ? 0 : 1; part < 2 && !lost; ++part) {
+      Result result(PQgetResult(connection()), PQclear);
+      if (!result) {
+        lost = true;
+        break;
+      }
+      while (PGresult* rest = PQgetResult(connection())) PQclear(rest);
+      ExecStatusType status = PQresultStatus(result.get());
+      if (!succeeded(status)) {
+        if (part == 0) unprepared_.insert(p.name);
+        if (status != PGRES_PIPELINE_ABORTED && !failure) {
+          failure = std::move(result);
+          place = p.place;
+        }
+        continue;
+      }
+      if (part == 0) continue;
+      // BEGIN, savepoints and their ends around a statement leave its count as it was.
+      if (!p.out && p.name.empty()) continue;
+      const char* affected = PQcmdTuples(result.get());
+      affected_ = *affected ? std::stoll(affected) : 0;
+      if (p.out) *p.out = std::move(result);
+    }
+  }
+  if (!lost) {
+    Result sync(PQgetResult(connection()), PQclear);
+    lost = !sync || PQresultStatus(sync.get()) != PGRES_PIPELINE_SYNC;
+  }
+  if (lost || PQexitPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
+  if (failure && place == kWriterLockPlace) failWriterLock(failure.get());
+  if (failure) failWith(failure.get(), std::move(place));
+}
+
+void PostgresEngine::forget(const Result* out) {
+  for (Pending& p : pending_)
+    if (p.out == out) p.out = nullptr;
+}
+
+void PostgresEngine::commit() {
+  queueText("COMMIT");
+  flush();
+}
+
+// What waits to be sent since the transaction's BEGIN belongs to it, and is dropped. A clean-up
+// waits for nothing: its ROLLBACK goes with the next statement, or not at all when the BEGIN
+// never went.
+void PostgresEngine::rollback(bool quiet) {
+  bool begunHere = beginAt_.has_value();
+  std::size_t keep = beginAt_.value_or(0);
+  for (std::size_t i = keep; i < pending_.size(); ++i)
+    if (pending_[i].prepare) unprepared_.insert(pending_[i].name);
+  pending_.resize(keep);
+  beginAt_.reset();
+  if (!quiet) {
+    run("ROLLBACK");
+  } else if (!begunHere && PQtransactionStatus(connection()) != PQTRANS_IDLE) {
+    queueText("ROLLBACK");
+    rollbackQueued_ = true;
+  }
+}
+
+void PostgresEngine::savepoint(const char* name) { queueText(std::string("SAVEPOINT ") + name); }
+
+void PostgresEngine::releaseSavepoint(const char* name) {
+  queueText(std::string("RELEASE ") + name);
+  flush();
+}
+
+// After a refusal in a pipeline the server skipped the rest of it: the undo goes on its own.
+void PostgresEngine::rollbackToSavepoint(const char* name) {
+  try {
+    flush();
+  } catch (const DatabaseError&) {
+  }
+  queueText(std::string("ROLLBACK TO ") + name);
+  queueText(std::string("RELEASE ") + name);
+  try {
+    flush();
+  } catch (const DatabaseError&) {
+  }
 }
 
 std::unique_ptr<PreparedStatement> PostgresEngine::prepare(std::string_view sql) {
@@ -174,31 +335,11 @@ std::unique_ptr<PreparedStatement> PostgresEngine::prepare(std::string_view sql)
 }
 
 int64_t PostgresEngine::lastInsertId() {
-  Result result(PQexec(connection_, "SELECT lastval()"), PQclear);
+  flush();
+  countTrip();
+  Result result(PQexec(connection(), "SELECT lastval()"), PQclear);
   if (!result || PQresultStatus(result.get()) != PGRES_TUPLES_OK) failWith(result.get());
   return std::stoll(PQgetvalue(result.get(), 0, 0));
-}
-
-std::string PostgresEngine::prepareOnServer(const std::string& sql, const std::vector<unsigned>& types) {
-  std::string name = "qvd_" + std::to_string(++prepared_);
-  Result result(PQprepare(connection_, name.c_str(), sql.c_str(), static_cast<int>(types.size()), types.data()),
-                PQclear);
-  if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) failWith(result.get());
-  return name;
-}
-
-PostgresEngine::Result PostgresEngine::runPrepared(const std::string& name,
-                                                   const std::vector<postgres::ParameterText>& parameters) {
-  std::vector<const char*> values;
-  for (const auto& p : parameters) values.push_back(p.text ? p.text->c_str() : nullptr);
-  Result result(PQexecPrepared(connection_, name.c_str(), static_cast<int>(values.size()), values.data(), nullptr,
-                               nullptr, 0),
-                PQclear);
-  ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
-  if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) failWith(result.get());
-  const char* affected = PQcmdTuples(result.get());
-  affected_ = *affected ? std::stoll(affected) : 0;
-  return result;
 }
 
 RecordsetRef PostgresEngine::execute(std::string_view sql, std::span<const NamedValue> parameters) {
@@ -229,20 +370,36 @@ RecordsetRef PostgresEngine::query(std::string_view sql) {
   }
   std::string word = postgres::leadingKeyword(statements[0].sql);
   if (word != "SELECT" && word != "WITH" && word != "VALUES" && word != "TABLE") fail(notOnlyReading);
+  // The opening, the query and the undo go in one pipeline; after a refusal the server skipped the
+  // undo, which then goes on its own.
   bool outer = !inTransaction();
-  run(outer ? "BEGIN READ ONLY" : "SAVEPOINT read_only_query; SET LOCAL transaction_read_only = on");
-  const char* undo = outer ? "ROLLBACK" : "ROLLBACK TO read_only_query; RELEASE read_only_query";
+  if (outer) {
+    queueText("BEGIN READ ONLY");
+  } else {
+    queueText("SAVEPOINT read_only_query");
+    queueText("SET LOCAL transaction_read_only = on");
+  }
   Result result(nullptr, PQclear);
+  Pending read = pendingFor(statements[0], {}, true);
+  read.out = &result;
+  pending_.push_back(std::move(read));
+  if (outer) {
+    queueText("ROLLBACK");
+  } else {
+    queueText("ROLLBACK TO read_only_query");
+    queueText("RELEASE read_only_query");
+  }
   try {
-    result = send(statements[0], {});
-  } catch (const AutomationError&) {
+    flush();
+  } catch (...) {
+    // Whatever went wrong, the session leaves the read-only transaction it was put in.
     std::string state = sqlState_;
-    run(undo, true);
+    if (outer) rollback(true);
+    else rollbackToSavepoint("read_only_query");
     if (state == kReadOnlyState) fail(notOnlyReading);
     throw;
   }
-  run(undo);
-  if (PQresultStatus(result.get()) != PGRES_TUPLES_OK) fail(notOnlyReading);
+  if (!result || PQresultStatus(result.get()) != PGRES_TUPLES_OK) fail(notOnlyReading);
   return rowsOf(*result);
 }
 
@@ -254,10 +411,10 @@ RecordsetRef PostgresEngine::callProcedure(const std::string& name, std::span<co
   if (PQntuples(send(lookUp, std::span(&key, 1)).get()) == 0) {
     fail("Could not find the stored procedure \"" + name + "\".");
   }
-  StatementText call{"SELECT * FROM \"" + lowerAscii(name) + "\"(", {}};
+  StatementText call{"SELECT * FROM " + postgres::quotedIdentifier(lowerAscii(name)) + "(", {}};
   for (const NamedValue& p : parameters) {
     std::string argument = lowerAscii(withoutSigil(p.name));
-    call.sql += (call.names.empty() ? "" : ", ") + ("\"" + text::replaceAll(argument, "\"", "\"\"") + "\" => $") +
+    call.sql += (call.names.empty() ? "" : ", ") + postgres::quotedIdentifier(argument) + " => $" +
                 std::to_string(call.names.size() + 1);
     call.names.push_back(argument);
   }
@@ -343,7 +500,7 @@ std::optional<std::string> PostgresEngine::tableName(std::string_view name) {
 
 std::vector<ColumnInfo> PostgresEngine::tableColumns(const std::string& name) {
   StatementText find{"SELECT $1::regclass::oid", {"name"}};
-  NamedValue key{"name", Variant("\"" + text::replaceAll(name, "\"", "\"\"") + "\"")};
+  NamedValue key{"name", Variant(postgres::quotedIdentifier(name))};
   unsigned oid = static_cast<unsigned>(std::stoul(PQgetvalue(send(find, std::span(&key, 1), false).get(), 0, 0)));
   tables_.erase(oid);
   std::vector<ColumnInfo> columns;
@@ -357,5 +514,11 @@ std::vector<ColumnInfo> PostgresEngine::tableColumns(const std::string& name) {
   }
   return columns;
 }
+
+}  // namespace automation::db
+
+namespace automation::db {
+
+std::unique_ptr<Engine> openServerEngine(const std::string& uri) { return PostgresEngine::open(uri); }
 
 }  // namespace automation::db

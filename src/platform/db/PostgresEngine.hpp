@@ -4,6 +4,8 @@
 
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,7 @@ class PostgresEngine : public Engine {
   // `uri` as "postgresql://user@host:port/database"; the password comes from the URI, PGPASSWORD
   // or the password file. Raises naming the server and database, never the password.
   static std::unique_ptr<PostgresEngine> open(const std::string& uri);
-  ~PostgresEngine() override;
+  ~PostgresEngine() override = default;
   PostgresEngine(const PostgresEngine&) = delete;
   PostgresEngine& operator=(const PostgresEngine&) = delete;
 
@@ -36,7 +38,18 @@ class PostgresEngine : public Engine {
   // them committed (document numbers among them). A writer waits for the lock as long as the
   // session's lock_timeout (30 s unless the URI, PGOPTIONS or the server sets one), then fails.
   void begin() override;
+  void beginDeferred() override;
+  void beginRead() override;
   bool inTransaction() const override;
+  // Savepoints wait for nothing: they go with the next statement that does. Ending a transaction
+  // or a savepoint waits, so that what it ends is known to be kept.
+  void commit() override;
+  void rollback(bool quiet = false) override;
+  void savepoint(const char* name) override;
+  void releaseSavepoint(const char* name) override;
+  void rollbackToSavepoint(const char* name) override;
+  // Sends the deferred statements in one pipeline and waits for all of them at once.
+  void flush() override;
   void checkConnection() override;
   void run(const char* sql, bool quiet = false) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
@@ -45,10 +58,39 @@ class PostgresEngine : public Engine {
   const char* sameValue() const override { return "IS NOT DISTINCT FROM"; }
 
   using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
-  // For PostgresStatement: `sql` prepared on the server for parameters of `types` (0: the server
-  // infers it), under a name of its own; that prepared statement run with `parameters`.
-  std::string prepareOnServer(const std::string& sql, const std::vector<unsigned>& types);
-  Result runPrepared(const std::string& name, const std::vector<postgres::ParameterText>& parameters);
+  // A statement waiting to be sent: the text of an unnamed one, or the name of a prepared one
+  // (prepared first, in the same pipeline, when `prepare` is set). Its result goes to `out`, when
+  // given; a refusal names `place`.
+  struct Pending {
+    std::string sql;
+    std::string name;
+    bool prepare = false;
+    std::vector<unsigned> types;
+    std::vector<postgres::ParameterText> parameters;
+    Result* out = nullptr;
+    std::string place;
+  };
+  // For PostgresStatement: a name for a statement prepared on the server; the statement queued to
+  // be sent with the next flush; a result it no longer waits for.
+  std::string newStatementName() { return "qvd_" + std::to_string(++prepared_); }
+  void queue(Pending pending) {
+    if (!pending.out || postgres::leadingKeyword(pending.sql) != "SELECT") ++changes_;
+    pending_.push_back(std::move(pending));
+  }
+  // A statement without parameters queued to go with the next flush.
+  void queueText(std::string sql) {
+    ++changes_;
+    pending_.push_back(Pending{std::move(sql), {}, false, {}, {}, nullptr, {}});
+  }
+  void forget(const Result* out);
+  // Round trips of this connection so far, and the statements sent or queued that may change
+  // data (all but the SELECTs of prepared statements): rows sent ahead hold while neither moved
+  // past the round trip that brought them.
+  int64_t trips() const noexcept { return trips_; }
+  int64_t changes() const noexcept { return changes_; }
+  // True (once) when the preparation of the statement of that name failed or was never sent, so
+  // that its next run prepares it again.
+  bool takeUnprepared(const std::string& name) { return unprepared_.erase(name) > 0; }
 
  private:
   struct TableColumn {
@@ -59,23 +101,36 @@ class PostgresEngine : public Engine {
     std::string name;
     std::map<int, TableColumn> columns;  // by column number
   };
-  PostgresEngine(PGconn* connection, std::string address) : connection_(connection), address_(std::move(address)) {}
-  // One statement; raises the server's text when it fails.
+  using Handle = std::unique_ptr<PGconn, void (*)(PGconn*)>;
+  PostgresEngine(Handle connection, std::string address)
+      : connection_(std::move(connection)), address_(std::move(address)) {}
+  PGconn* connection() const { return connection_.get(); }
+  // One statement, sent with whatever was deferred; raises the server's text when it fails.
   Result send(const postgres::StatementText& statement, std::span<const NamedValue> parameters,
               bool typed = true);
+  Pending pendingFor(const postgres::StatementText& statement, std::span<const NamedValue> parameters, bool typed);
+  bool sendPending(const Pending& pending);
   RecordsetRef rowsOf(const PGresult& result);
   const Table* table(unsigned oid, int column);
-  [[noreturn]] void failWith(const PGresult* result);
+  [[noreturn]] void failWith(const PGresult* result, std::string place = {});
+  [[noreturn]] void failWriterLock(const PGresult* result);
   bool connectionLost() const;
+  void countTrip();
   [[noreturn]] void failConnectionLost(const std::string& reason);
 
-  PGconn* connection_;
+  Handle connection_;
   std::string address_;      // the URI without its password, for messages
   std::string lockTimeout_;  // the session's, as the server shows it
   int64_t affected_ = 0;
   std::string sqlState_;  // of the last failure
   std::map<unsigned, Table> tables_;
+  int64_t trips_ = 0;
+  int64_t changes_ = 0;
   int prepared_ = 0;  // statements prepared so far, to name the next
+  std::vector<Pending> pending_;
+  std::set<std::string> unprepared_;
+  std::optional<std::size_t> beginAt_;  // where a BEGIN waits in pending_
+  bool rollbackQueued_ = false;         // a ROLLBACK waits in pending_, ending the transaction
 };
 
 }  // namespace automation::db

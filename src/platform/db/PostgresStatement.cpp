@@ -2,7 +2,7 @@
 #include "platform/db/PostgresStatement.hpp"
 
 #include <charconv>
-#include <cstdlib>
+#include <cmath>
 
 #include "platform/db/PostgresEngine.hpp"
 #include "platform/db/PostgresText.hpp"
@@ -28,7 +28,11 @@ PostgresStatement::PostgresStatement(PostgresEngine& engine, std::string_view sq
 }
 
 PostgresStatement::~PostgresStatement() {
-  for (const auto& [types, name] : prepared_) engine_.run(("DEALLOCATE " + name).c_str(), true);
+  engine_.forget(&result_);
+  engine_.forget(&ahead_);
+  // Nothing waits for these: they go with the next statement, or with the connection.
+  for (const auto& [types, name] : prepared_)
+    if (!engine_.takeUnprepared(name)) engine_.queueText("DEALLOCATE " + name);
 }
 
 void PostgresStatement::put(int index, postgres::ParameterText value) {
@@ -42,17 +46,48 @@ void PostgresStatement::bind(int index, int64_t value) { put(index, {std::to_str
 void PostgresStatement::bind(int index, double value) { put(index, {numberText(value), kFloat8}); }
 void PostgresStatement::bind(int index, std::string_view value) { put(index, {std::string(value), 0}); }
 
+void PostgresStatement::queue(PostgresEngine::Result* out, std::string place) {
+  std::vector<unsigned> types;
+  for (const auto& p : parameters_) types.push_back(p.text ? p.type : 0);
+  auto known = prepared_.find(types);
+  bool prepare = known == prepared_.end();
+  if (prepare) known = prepared_.emplace(types, engine_.newStatementName()).first;
+  else prepare = engine_.takeUnprepared(known->second);
+  engine_.queue({sql_, known->second, prepare, types, parameters_, out, std::move(place)});
+}
+
 bool PostgresStatement::step() {
   if (!result_) {
-    std::vector<unsigned> types;
-    for (const auto& p : parameters_) types.push_back(p.text ? p.type : 0);
-    auto known = prepared_.find(types);
-    if (known == prepared_.end())
-      known = prepared_.emplace(types, engine_.prepareOnServer(sql_, types)).first;
-    result_ = engine_.runPrepared(known->second, parameters_);
+    // Rows sent ahead hold while nothing went to the server after them, nor waits to go that
+    // may change them.
+    if (aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_) {
+      if (engine_.trips() == aheadTrip_ - 1) engine_.flush();
+      if (engine_.trips() == aheadTrip_) result_ = std::move(ahead_);
+    }
+    aheadParameters_.reset();
+    ahead_.reset();
+    if (!result_) {
+      queue(&result_, {});
+      engine_.flush();
+    }
     row_ = -1;
   }
   return ++row_ < PQntuples(result_.get());
+}
+
+void PostgresStatement::prefetch() {
+  engine_.forget(&ahead_);
+  ahead_.reset();
+  queue(&ahead_, {});
+  aheadParameters_ = parameters_;
+  aheadTrip_ = engine_.trips() + 1;
+  aheadChanges_ = engine_.changes();
+  reset();
+}
+
+void PostgresStatement::defer(const std::string& place) {
+  queue(nullptr, place);
+  reset();
 }
 
 void PostgresStatement::reset() {
@@ -61,24 +96,39 @@ void PostgresStatement::reset() {
   for (auto& p : parameters_) p = {};
 }
 
-const char* PostgresStatement::value(int column) const { return PQgetvalue(result_.get(), row_, column); }
+// Without a current row, or past the last column, a column reads as null, as on a file database.
+std::string_view PostgresStatement::value(int column) const {
+  if (isNull(column)) return {};
+  return {PQgetvalue(result_.get(), row_, column), static_cast<std::size_t>(PQgetlength(result_.get(), row_, column))};
+}
 
-bool PostgresStatement::isNull(int column) const { return PQgetisnull(result_.get(), row_, column) != 0; }
+bool PostgresStatement::isNull(int column) const {
+  if (!result_ || row_ < 0 || row_ >= PQntuples(result_.get()) || column < 0 || column >= PQnfields(result_.get()))
+    return true;
+  return PQgetisnull(result_.get(), row_, column) != 0;
+}
 
-// A truth value reads as 1 or 0, a fraction without its decimals.
+// A truth value reads as 1 or 0, a fraction without its decimals. Numbers are read in the
+// server's own format, whatever the process locale says.
 int64_t PostgresStatement::integer(int column) const {
-  const char* text = value(column);
-  if (text[0] == 't' || text[0] == 'f') return text[0] == 't';
-  char* end = nullptr;
-  long long whole = std::strtoll(text, &end, 10);
-  if (*end == '.' || *end == 'e' || *end == 'E') return static_cast<int64_t>(std::strtod(text, nullptr));
-  return whole;
+  std::string_view text = value(column);
+  if (text == "t" || text == "f") return text == "t";
+  int64_t whole = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
+  if (ec == std::errc() && end == text.data() + text.size()) return whole;
+  double number = real(column);
+  return std::isfinite(number) && std::fabs(number) < 9.2e18 ? static_cast<int64_t>(number) : 0;
 }
 
-double PostgresStatement::real(int column) const { return std::strtod(value(column), nullptr); }
-
-std::string PostgresStatement::text(int column) const {
-  return std::string(value(column), static_cast<std::size_t>(PQgetlength(result_.get(), row_, column)));
+double PostgresStatement::real(int column) const {
+  std::string_view text = value(column);
+  if (text == "NaN") return std::nan("");
+  if (text == "Infinity" || text == "-Infinity") return text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+  double number = 0;
+  std::from_chars(text.data(), text.data() + text.size(), number);
+  return number;
 }
+
+std::string PostgresStatement::text(int column) const { return std::string(value(column)); }
 
 }  // namespace automation::db

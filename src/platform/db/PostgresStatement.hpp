@@ -9,16 +9,16 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/db/PreparedStatement.hpp"
+#include "platform/db/PostgresEngine.hpp"
 #include "platform/db/PostgresValues.hpp"
+#include "platform/db/PreparedStatement.hpp"
 
 namespace automation::db {
 
-class PostgresEngine;
-
 // A statement prepared on the server once for each combination of parameter types it is run with
 // (numbers go typed, text and nulls untyped), so that a repeated statement is parsed and planned
-// once. Its rows are fetched whole when it runs and then read one by one.
+// once. Its rows are fetched whole when it runs and then read one by one. A deferred run goes to
+// the server with the next statement that waits for an answer.
 class PostgresStatement : public PreparedStatement {
  public:
   PostgresStatement(PostgresEngine& engine, std::string_view sql);
@@ -33,6 +33,8 @@ class PostgresStatement : public PreparedStatement {
 
   [[nodiscard]] bool step() override;
   void reset() override;
+  void defer(const std::string& place) override;
+  void prefetch() override;
 
   bool isNull(int column) const override;
   int64_t integer(int column) const override;
@@ -41,13 +43,21 @@ class PostgresStatement : public PreparedStatement {
 
  private:
   void put(int index, postgres::ParameterText value);
-  const char* value(int column) const;
+  // Queues a run with the bound parameters, preparing the statement first in the same pipeline
+  // when these types are new to it.
+  void queue(PostgresEngine::Result* out, std::string place);
+  std::string_view value(int column) const;
 
   PostgresEngine& engine_;
   std::string sql_;
   std::vector<postgres::ParameterText> parameters_;
   std::map<std::vector<unsigned>, std::string> prepared_;  // by parameter types
-  std::unique_ptr<PGresult, void (*)(PGresult*)> result_{nullptr, PQclear};
+  PostgresEngine::Result result_{nullptr, PQclear};
+  // A run sent ahead, its rows to come with the next flush, and the parameters it ran with.
+  PostgresEngine::Result ahead_{nullptr, PQclear};
+  std::optional<std::vector<postgres::ParameterText>> aheadParameters_;
+  int64_t aheadTrip_ = 0;  // the engine's round trip that brings it
+  int64_t aheadChanges_ = 0;
   int row_ = -1;
 };
 

@@ -132,4 +132,6 @@ std::string leadingKeyword(std::string_view sql) {
   return word;
 }
 
+std::string quotedIdentifier(std::string_view name) { return "\"" + text::replaceAll(name, "\"", "\"\"") + "\""; }
+
 }  // namespace automation::db::postgres

@@ -21,6 +21,10 @@ std::vector<StatementText> splitStatements(std::string_view text);
 // ...); `names` holds their numbers. Quotes, comments and dollar-quoted bodies are left alone.
 StatementText numberedText(std::string_view sql);
 
+// `name` as a quoted identifier, its quotes doubled, so that no name can end the identifier and
+// add SQL of its own.
+std::string quotedIdentifier(std::string_view name);
+
 // The first word of a statement, upper-cased ("SELECT", "WITH", ...).
 std::string leadingKeyword(std::string_view sql);
 

@@ -29,6 +29,15 @@ enum : unsigned {
 
 inline constexpr int32_t kLongTextSize = 1073741823;
 
+// A currency amount as exact decimal text ("-12.3456"), never through a double.
+std::string currencyText(Currency amount) {
+  uint64_t magnitude = amount.scaled < 0 ? uint64_t{0} - static_cast<uint64_t>(amount.scaled)
+                                         : static_cast<uint64_t>(amount.scaled);
+  std::string fraction = std::to_string(magnitude % 10000);
+  return (amount.scaled < 0 ? "-" : "") + std::to_string(magnitude / 10000) + "." +
+         std::string(4 - fraction.size(), '0') + fraction;
+}
+
 std::string numberText(double value) {
   if (std::isnan(value)) return "NaN";
   if (std::isinf(value)) return value > 0 ? "Infinity" : "-Infinity";
@@ -46,8 +55,8 @@ ParameterText parameterText(const Variant& value) {
     case VarType::Boolean: return {value.toBool() ? "1" : "0", kInt8};
     case VarType::Integer:
     case VarType::Long: return {std::to_string(value.toLong()), kInt8};
-    case VarType::Double:
-    case VarType::Currency: return {numberText(value.toDouble()), kFloat8};
+    case VarType::Double: return {numberText(value.toDouble()), kFloat8};
+    case VarType::Currency: return {currencyText(value.toCurrency()), kNumeric};
     case VarType::Date: {
       Date date = value.toDate();
       return {date.format(date.serial == std::floor(date.serial) ? "yyyy-mm-dd" : "yyyy-mm-dd hh:nn:ss"), 0};

@@ -11,11 +11,13 @@
 namespace automation::db::postgres {
 
 // A parameter as sent: its text (none for a null) and its type, 0 letting the server infer it
-// from where it stands. Numbers go typed, so that they compare as numbers; dates and text go
+// from where it stands. Numbers go typed, so that they compare as numbers (currency as an exact
+// decimal); dates and text go
 // untyped, so that a date column takes "yyyy-mm-dd" as a date. An object or an array raises 13.
 struct ParameterText {
   std::optional<std::string> text;
   unsigned type = 0;
+  bool operator==(const ParameterText&) const = default;
 };
 ParameterText parameterText(const Variant& value);
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/db/DatabaseError.hpp"
+
 namespace automation::db {
 
 class PreparedStatement {
@@ -24,6 +26,15 @@ class PreparedStatement {
   [[nodiscard]] virtual bool step() = 0;
   // Ready to run again, with every parameter unbound.
   virtual void reset() = 0;
+  // Runs the statement, which returns no rows, with the parameters bound, and resets it. An engine
+  // that talks to a server may send it later, with the next statement that waits for an answer
+  // (Engine::flush); its refusal then names `place`.
+  virtual void defer(const std::string& place);
+  // Sends the statement with the parameters bound, and resets it, without waiting for its rows: a
+  // server engine sends it with the next statement that waits. A later run with the same
+  // parameters, before anything is written, reads those rows instead of asking again. Nothing on
+  // an engine that never waits.
+  virtual void prefetch() { reset(); }
 
   virtual bool isNull(int column) const = 0;
   virtual int64_t integer(int column) const = 0;

@@ -1,15 +1,14 @@
 #include "cli/LockWaitNotice.hpp"
 
-#include <unistd.h>
-
 #include <iostream>
 
+#include "platform/System.hpp"
 #include "platform/db/LockWait.hpp"
 
 namespace qvdtool {
 
 LockWaitNotice::LockWaitNotice(std::string line, Progress*& bar) {
-  if (!isatty(STDERR_FILENO)) return;
+  if (!automation::system::isTerminal(stderr)) return;
   automation::db::onLongLockWait([line = std::move(line), &bar] {
     if (bar)
       bar->message(std::cerr, line);

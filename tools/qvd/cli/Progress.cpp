@@ -1,8 +1,7 @@
 #include "cli/Progress.hpp"
 
-#include <unistd.h>
-
 #include "platform/HostSettings.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -15,7 +14,9 @@ constexpr auto kRedrawEvery = std::chrono::milliseconds(100);
 
 }  // namespace
 
-Progress::Style Progress::styleFor(int fileDescriptor) { return isatty(fileDescriptor) ? Style::Bar : Style::Lines; }
+Progress::Style Progress::styleFor(std::FILE* stream) {
+  return automation::system::isTerminal(stream) ? Style::Bar : Style::Lines;
+}
 
 Progress::Progress(std::ostream& out, Style style, long total)
     : out_(out), style_(style), total_(total), start_(Clock::now()), lastDraw_(start_ - kRedrawEvery) {}

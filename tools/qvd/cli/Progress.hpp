@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdio>
 #include <ostream>
 #include <string>
 
@@ -12,8 +13,8 @@ class Progress {
  public:
   enum class Style { Bar, Lines };
 
-  // The style a stream gets: a bar when `fileDescriptor` is a terminal.
-  static Style styleFor(int fileDescriptor);
+  // The style a stream gets: a bar when `stream` is a terminal.
+  static Style styleFor(std::FILE* stream);
 
   Progress(std::ostream& out, Style style, long total);
 

@@ -7,6 +7,7 @@
 #include "foundation/Version.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Excerpt.hpp"
+#include "platform/System.hpp"
 
 namespace {
 
@@ -32,7 +33,9 @@ void printUsage(std::ostream& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Words words(argv + 1, argv + argc);
+  automation::system::useUtf8Console();
+  std::vector<std::string> arguments = automation::system::utf8Arguments(argc, argv);
+  Words words(arguments.begin() + (arguments.empty() ? 0 : 1), arguments.end());
   if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
     printUsage(std::cout);
     return words.empty() ? exitcode::BadUsage : exitcode::Ok;

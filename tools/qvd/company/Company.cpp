@@ -9,9 +9,11 @@
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/Registration.hpp"
+#include "erpserver/Server.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Excerpt.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -22,13 +24,16 @@ namespace text = automation::text;
 CompanyLogin CompanyLogin::at(const std::string& location, const Arguments& arguments) {
   CompanyLogin login;
   login.location = location;
-  login.logFolder = arguments.option("log", login.onServer() ? "." : location);
+  login.logFolder = automation::system::pathFromUtf8(arguments.option("log", login.onServer() ? "." : location));
   return login;
 }
 
 CompanyLogin CompanyLogin::from(const Arguments& arguments) {
   CompanyLogin login = at(arguments.positional().at(0), arguments);
   login.company = arguments.option("company", login.company);
+  if (!erpserver::isCompanyName(login.company))
+    usageError("'" + erpserver::shownCompanyName(login.company) + "' cannot be a company name: use " +
+               erpserver::kCompanyNameRule);
   login.user = arguments.option("user", login.user);
   login.password = arguments.option("password", login.password);
   return login;
@@ -37,7 +42,8 @@ CompanyLogin CompanyLogin::from(const Arguments& arguments) {
 bool CompanyLogin::onServer() const { return address::isServerUri(location); }
 
 std::string CompanyLogin::database() const {
-  return onServer() ? address::withDatabase(location, company) : (fs::path(location) / (company + ".db")).string();
+  return onServer() ? address::withDatabase(location, company) : automation::system::utf8FromPath(automation::system::pathFromUtf8(location) /
+                                                                          automation::system::pathFromUtf8(company + ".db"));
 }
 
 std::string CompanyLogin::shownLocation() const { return onServer() ? address::withoutPassword(location) : location; }
@@ -72,8 +78,8 @@ namespace {
 std::string companiesIn(const std::string& folder) {
   std::vector<std::string> names;
   std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    std::string name = it->path().filename().string();
+  for (fs::directory_iterator it(automation::system::pathFromUtf8(folder), ec), end; !ec && it != end; it.increment(ec)) {
+    std::string name = automation::system::utf8FromPath(it->path().filename());
     std::error_code kind;
     if (name.ends_with(".db") && !name.starts_with(".") && it->is_regular_file(kind))
       names.push_back(name.substr(0, name.size() - 3));
@@ -87,8 +93,9 @@ std::string companiesIn(const std::string& folder) {
 // The folder and the company's file must exist: opening a missing file would create an empty one.
 void checkFiles(const CompanyLogin& login) {
   std::error_code ec;
-  if (!fs::is_directory(login.location, ec)) refuse("folder " + text::quoted(login.location) + " does not exist");
-  if (!fs::is_regular_file(login.database(), ec))
+  if (!fs::is_directory(automation::system::pathFromUtf8(login.location), ec))
+    refuse("folder " + text::quoted(login.location) + " does not exist");
+  if (!fs::is_regular_file(automation::system::pathFromUtf8(login.database()), ec))
     refuse("there is no company " + text::quoted(login.company) + " in " + text::quoted(login.location) + " (" +
            companiesIn(login.location) +
            "; create it with: " + format::command({"qvd", "init", login.location, "--company", login.company}) + ")");
@@ -118,7 +125,7 @@ CompanySession::CompanySession(const CompanyLogin& login) : login_(login) {
   registerErpServer();
   facade_ = std::make_unique<qvd::BAL_Next>();
   facade_->DataAccess(automation::Variant(data_));
-  if (!facade_->ApiInicia(login_.location, login_.logFolder.string(), login_.company, login_.user, login_.password))
+  if (!facade_->ApiInicia(login_.location, automation::system::utf8FromPath(login_.logFolder), login_.company, login_.user, login_.password))
     refuse("company " + text::quoted(login_.company) + " refused the login: wrong user " + text::quoted(login_.user) +
            " or password");
 }

@@ -9,6 +9,7 @@
 #include "facade/BAL_Next.hpp"
 #include "platform/db/Engine.hpp"
 #include "platform/db/Recordset.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -53,7 +54,7 @@ class CompanySession {
 
   qvd::BAL_Next& facade() noexcept { return *facade_; }
   const CompanyLogin& login() const noexcept { return login_; }
-  std::string logFolder() const { return login_.logFolder.string(); }
+  std::string logFolder() const { return automation::system::utf8FromPath(login_.logFolder); }
   // The rows of a query, read through the data-access object; raises with the database's text.
   automation::db::RecordsetRef query(const std::string& sql);
   // The same with the @Name placeholders of `sql` bound to `values`, never spliced into its text.

@@ -1,7 +1,5 @@
 #include "company/CompanyCheck.hpp"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -9,6 +7,7 @@
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Excerpt.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -21,11 +20,13 @@ bool hasDatabaseHeader(const std::filesystem::path& file) {
 }
 
 std::string problemOf(const std::filesystem::path& file) {
-  if (access(file.c_str(), R_OK | W_OK) != 0) return "it cannot be read and written (" + std::string(std::strerror(errno)) + ")";
+  std::FILE* both = automation::system::openFile(file, "r+b");
+  if (!both) return "it cannot be read and written (" + std::string(std::strerror(errno)) + ")";
+  std::fclose(both);
   if (!hasDatabaseHeader(file)) return "it is not a database (empty, or a file of another kind)";
   std::shared_ptr<dataaccess::SqliteDataAccess> data;
   try {
-    data = dataaccess::SqliteDataAccess::open(file.string());
+    data = dataaccess::SqliteDataAccess::open(automation::system::utf8FromPath(file));
   } catch (const automation::AutomationError& e) {
     return "it is a damaged database (" + e.description() + ")";
   }
@@ -39,10 +40,10 @@ std::string problemOf(const std::filesystem::path& file) {
 
 }  // namespace
 
-std::string companyFileProblem(const std::filesystem::path& file) {
-  std::string problem = problemOf(file);
+std::string companyFileProblem(const std::string& name) {
+  std::string problem = problemOf(automation::system::pathFromUtf8(name));
   if (problem.empty()) return {};
-  return automation::text::quoted(file.string()) + " is not a company database: " + problem +
+  return automation::text::quoted(name) + " is not a company database: " + problem +
          ". Move it away (or restore the company from a backup) and run the command again, or use another --company";
 }
 

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <iostream>
 
 #include "cli/Arguments.hpp"
@@ -23,17 +22,6 @@ constexpr const char* kHelp =
     "password comes from the URI, PGPASSWORD or ~/.pgpass.\n"
     "When the company exists already it is opened and checked, never replaced.\n"
     "Then prints how to log in.\n";
-
-// The name becomes a file name or a database on a server, so only what both take unquoted and
-// whole: a server cuts names at 63 bytes.
-void checkCompanyName(const std::string& name) {
-  constexpr std::size_t kLongest = 63;
-  auto allowed = [](char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
-  };
-  if (name.empty() || name.size() > kLongest || !std::all_of(name.begin(), name.end(), allowed))
-    usageError(automation::text::quoted(name) + " cannot be a company name: use 1 to 63 letters, digits, '-' or '_'");
-}
 
 void printLogin(const CompanyLogin& login) {
   // The examples name the company as the user did; the default one goes without --company.
@@ -61,7 +49,6 @@ int runInit(const Words& words) {
   }
   arguments.expectPositional(1, 1);
   CompanyLogin login = CompanyLogin::from(arguments);
-  checkCompanyName(login.company);
   std::string shown = login.shownDatabase();
   bool created = false;
   // Tried even when the company is there: creating clears what an interrupted init left.

@@ -10,6 +10,7 @@
 #include "platform/Date.hpp"
 #include "platform/Excerpt.hpp"
 #include "platform/db/ServerAddress.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 namespace {
@@ -38,15 +39,19 @@ constexpr const char* kHelp =
 std::string demoLocation(const Arguments& arguments) {
   if (!arguments.positional().empty()) {
     std::string location = arguments.positional()[0];
-    std::filesystem::path file = std::filesystem::path(location) / "DEMO.db";
+    std::filesystem::path file = automation::system::pathFromUtf8(location) / "DEMO.db";
     std::error_code ec;
     if (!automation::db::address::isServerUri(location) && std::filesystem::exists(file, ec))
-      usageError(automation::text::quoted(file.string()) + " exists: the demo needs a folder without a company DEMO");
+      usageError(automation::text::quoted(automation::system::utf8FromPath(file)) + " exists: the demo needs a folder without a company DEMO");
     return location;
   }
-  std::string pattern = (std::filesystem::temp_directory_path() / "qvd-demo-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw CommandError(exitcode::NoCompany, "cannot create a temporary folder");
-  return pattern;
+  try {
+    return automation::system::utf8FromPath(
+        automation::system::createUniqueFolder(std::filesystem::temp_directory_path() / "qvd-demo-"));
+  } catch (const std::filesystem::filesystem_error& e) {
+    throw CommandError(exitcode::NoCompany, "cannot create a temporary folder for the demo: " + e.code().message() +
+                                                "; name a folder for it");
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "cli/Format.hpp"
 #include "demo/Demo.hpp"
 #include "inspect/DocumentView.hpp"
+#include "platform/System.hpp"
 
 // The demo's safety nets: work undone by cancelling a transaction, and a refused document that
 // the operation log keeps.
@@ -30,7 +31,8 @@ std::string lastLogRecord(const std::filesystem::path& folder) {
   text << in.rdbuf();
   std::string all = text.str();
   auto start = all.rfind(std::string(120, '-') + "\r\n----- ");
-  return start == std::string::npos ? std::string() : all.substr(start);
+  // The library writes the file in the system's code page, the console takes UTF-8.
+  return start == std::string::npos ? std::string() : automation::system::fromAnsiCodePage(all.substr(start));
 }
 
 }  // namespace
@@ -62,7 +64,7 @@ bool demoFailedDocument(DemoRun& run) {
                     run.bal().UsaLogOstrel(true);
                     bool refused = reportRefused(run, invoice(run, "Z404", 1, key), key);
                     std::string record = lastLogRecord(folder);
-                    run.out << "\nThe operation log " << (folder / "OST_LOGNXTAPI.LOG").string()
+                    run.out << "\nThe operation log " << automation::system::utf8FromPath(folder / "OST_LOGNXTAPI.LOG")
                             << " now ends with:\n\n"
                             << record;
                     return refused && record.find("Z404") != std::string::npos;

@@ -5,6 +5,7 @@
 #include "cli/CommandError.hpp"
 #include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -20,8 +21,9 @@ char separatorOf(std::string_view firstLine) {
 
 }  // namespace
 
-CsvTable::CsvTable(const std::filesystem::path& path)
-    : name_(path.string()), file_(std::fopen(path.c_str(), "rb"), &std::fclose), buffer_(kBufferSize) {
+CsvTable::CsvTable(const std::string& name)
+    : name_(name), file_(automation::system::openFile(automation::system::pathFromUtf8(name), "rb"), &std::fclose),
+      buffer_(kBufferSize) {
   if (!file_) usageError("cannot read " + automation::text::quoted(name_));
   if (peek() == 0xEF) {  // byte-order mark
     for (int c : {0xEF, 0xBB, 0xBF})

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,7 +23,7 @@ struct InputRow {
 // left open at the end, and for text that is not UTF-8.
 class CsvTable {
  public:
-  explicit CsvTable(const std::filesystem::path& path);
+  explicit CsvTable(const std::string& name);  // UTF-8
 
   // The file name as the user gave it, for messages.
   const std::string& name() const noexcept { return name_; }

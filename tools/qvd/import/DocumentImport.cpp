@@ -1,9 +1,12 @@
 #include "import/DocumentImport.hpp"
 
+#include "cli/CommandError.hpp"
+#include "erpserver/Server.hpp"
 #include "import/SourceReference.hpp"
 #include "platform/AutomationError.hpp"
 #include "platform/Excerpt.hpp"
 #include "platform/Text.hpp"
+#include "platform/db/DataTypes.hpp"
 
 namespace qvdtool {
 
@@ -11,6 +14,14 @@ namespace {
 
 ImportOutcome refused(int32_t number, std::string message) {
   return {ImportOutcome::Refused, number, std::move(message), {}};
+}
+
+// A lost connection is no refusal of one document: every document after it would fail the same
+// way, so the import stops, and a run of the same command later goes on where it stopped.
+void stopOnLostConnection(int32_t number, const std::string& message) {
+  if (number != automation::db::dberr::NoConnection && number != erpserver::kLostConnectionCode) return;
+  throw CommandError(exitcode::Unexpected, message + " The import stopped; once the server is back, run the same "
+                                                     "command again: it creates what is missing and nothing twice.");
 }
 
 // ", LIN.csv lines 20-22": where the rows of one file are.
@@ -51,8 +62,10 @@ ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout
       return outcome;
     }
   } catch (const automation::AutomationError& e) {
+    stopOnLostConnection(e.number(), e.description());
     return refused(e.number(), e.description());
   }
+  stopOnLostConnection(error.lUltimoErro, error.sTextoErro);
   // A document whose reference is in the company went in before, whatever else the ERP finds
   // wrong with it now; asking spares this tool the ERP's own refusal codes.
   if (auto key = SourceReference::holder(session, reference)) return {ImportOutcome::AlreadyIn, 0, {}, *key};

@@ -9,6 +9,7 @@
 #include "import/InputValues.hpp"
 #include "oplog/LogErrosApi.hpp"
 #include "platform/Text.hpp"
+#include "platform/System.hpp"
 
 namespace qvdtool {
 
@@ -66,7 +67,7 @@ bool logFailure(const std::string& folder, const ImportFiles& files, const Input
   }
   if (files.lots && !document.lots.empty()) log.Lotes(lotsOf(*files.lots, document));
   // The log swallows its own write errors: a file that did not grow was not written.
-  std::filesystem::path file = std::filesystem::path(folder) / "OST_LOGNXTAPI.LOG";
+  std::filesystem::path file = automation::system::pathFromUtf8(folder) / "OST_LOGNXTAPI.LOG";
   std::error_code ec;
   auto before = std::filesystem::file_size(file, ec);
   if (ec) before = 0;

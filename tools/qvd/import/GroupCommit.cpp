@@ -19,7 +19,7 @@ GroupCommit::~GroupCommit() {
 
 void GroupCommit::begin() {
   if (open_) return;
-  erpserver::Session::instance().beginGroup();
+  erpserver::beginWriteGroup();
   open_ = true;
   documents_ = 0;
   opened_ = std::chrono::steady_clock::now();
@@ -34,7 +34,7 @@ void GroupCommit::commit() {
   if (!open_) return;
   open_ = false;
   try {
-    erpserver::Session::instance().commitGroup();
+    erpserver::commitWriteGroup();
   } catch (const std::exception& e) {
     throw CommandError(exitcode::Unexpected,
                        std::string("the company could not keep what was written since the last commit, up to ") +

@@ -1,0 +1,14 @@
+// The write groups of the server's entry header, over the session's.
+#include "erpserver/Server.hpp"
+
+#include "erpserver/rules/Refusal.hpp"
+
+namespace erpserver {
+
+static_assert(kLostConnectionCode == refusal::ConnectionLost);
+
+void beginWriteGroup() { Session::instance().beginGroup(); }
+
+void commitWriteGroup() { Session::instance().commitGroup(); }
+
+}  // namespace erpserver

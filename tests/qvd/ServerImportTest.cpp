@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <regex>
+#include <string>
+#include <thread>
+
+#include "QvdProgram.hpp"
+#include "dataaccess/PostgresDataAccess.hpp"
+#include "platform/db/ServerAddress.hpp"
+#include "support/TempFolder.hpp"
+#include "support/TestDatabases.hpp"
+
+// Imports into a company on a server: the round trips a document costs, and a connection lost in
+// the middle.
+namespace {
+
+using qvdtest::Outcome;
+
+// Each document after a lost connection would fail the same way: the import stops at the first,
+// says why and how to go on, and refuses none of them.
+TEST(QvdServerImport, ALostConnectionStopsTheImportInsteadOfRefusingEveryDocument) {
+  const std::string server = testing_support::testServer();
+  if (server.empty()) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
+  testing_support::TempFolder temp;
+  const std::string company = "qvd_lost_" + std::to_string(getpid());
+  testing_support::dropTestDatabase(company);
+  ASSERT_EQ(qvdtest::qvd(temp.path(), {"init", server, "--company", company}).exitCode, 0);
+  std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n";
+  for (int d = 1; d <= 5000; ++d) {
+    cab += "E" + std::to_string(d) + ",GEF,1,F001,2024-03-15\n";
+    lin += "E" + std::to_string(d) + ",A001,A1,1,0.5\n";
+  }
+  qvdtest::writeFile(temp.path() / "CAB.csv", cab);
+  qvdtest::writeFile(temp.path() / "LIN.csv", lin);
+
+  Outcome import;
+  std::thread running(
+      [&] { import = qvdtest::qvd(temp.path(), {"import", server, "CAB.csv", "LIN.csv", "--company", company}); });
+  auto watch = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(server, company));
+  for (int wait = 0; wait < 300; ++wait) {
+    automation::db::RecordsetRef rs;
+    if (watch->AbrirRecordset("", "SELECT 1 FROM DOCGCCAB LIMIT 1", rs, -1, 0) && !rs->Eof()) break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  watch.reset();
+  testing_support::onTestServer("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + company +
+                                "'");
+  running.join();
+  testing_support::dropTestDatabase(company);
+  EXPECT_EQ(import.exitCode, 4) << import.out << import.err;
+  EXPECT_NE(import.err.find("was lost"), std::string::npos) << import.err;
+  EXPECT_NE(import.err.find("run the same command again"), std::string::npos) << import.err;
+  EXPECT_EQ(testing_support::occurrences(import.out, "not imported"), 0u) << import.out;
+}
+
+// Enough documents that what a run reads once (the master data, the login) weighs little.
+constexpr int kDocuments = 120;
+
+// Ten-line documents as a feed brings them: invoices, and supplier entries whose paint and flour
+// lines bring new lots, which later invoices take.
+void writeFeed(const testing_support::TempFolder& folder) {
+  std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n",
+              lot = "REF,NUMLINHA,CODLOT,QUANT,VALIDADE\n";
+  const char* articles[] = {"A001", "A003", "P001", "S001", "A001", "A003", "P001", "A001", "A003", "A002"};
+  for (int d = 1; d <= kDocuments; ++d) {
+    bool entry = d % 2 == 1;
+    std::string ref = "D" + std::to_string(d);
+    cab += ref + (entry ? ",GEF,1,F001" : ",FA,1,C001") + ",2024-03-15\n";
+    for (int l = 1; l <= 10; ++l) {
+      std::string article = articles[l - 1];
+      if (article == "A002" && !entry) article = "A001";
+      lin += ref + "," + article + "," + (article == "S001" ? "" : "A1") + ",1,2.5\n";
+      if (entry && (article == "A002" || article == "A003"))
+        lot += ref + "," + std::to_string(l) + ",L-" + ref + "-" + std::to_string(l) + ",1,2026-12-31\n";
+    }
+  }
+  testing_support::writeFile(folder.path() / "CAB.csv", cab);
+  testing_support::writeFile(folder.path() / "LIN.csv", lin);
+  testing_support::writeFile(folder.path() / "LOT.csv", lot);
+}
+
+// The waits on the server are what a document costs on a network: the import reports them, and
+// they stay a few per document whatever the engine's changes.
+TEST(QvdServerImport, ATenLineDocumentCostsAtMostFiveRoundTrips) {
+  std::string server = testing_support::testServer();
+  if (server.empty()) GTEST_SKIP() << "no PostgreSQL server named in QVD_TEST_POSTGRES";
+  const std::string company = "qvd_round_trips";
+  testing_support::dropTestDatabase(company);
+  testing_support::TempFolder folder;
+  ASSERT_EQ(qvdtest::qvd(folder.path(), {"init", server, "--company", company}).exitCode, 0);
+  writeFeed(folder);
+  Outcome run = qvdtest::qvd(folder.path(), {"import", server, "CAB.csv", "LIN.csv", "LOT.csv", "--company", company});
+  testing_support::dropTestDatabase(company);
+  ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find(std::to_string(kDocuments) + " created"), std::string::npos) << run.out;
+  std::smatch found;
+  ASSERT_TRUE(std::regex_search(run.out, found, std::regex(R"(Round trips to the server: ([0-9.]+) per document)")))
+      << run.out;
+  EXPECT_LE(std::stod(found[1]), 5.0) << run.out;
+}
+
+}  // namespace
