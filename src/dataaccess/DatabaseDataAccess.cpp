@@ -22,33 +22,31 @@ namespace {
 
 }  // namespace
 
-template <class Body>
-bool DatabaseDataAccess::attempt(Body&& body) {
-  lastError_.clear();
-  try {
-    body();
-    return true;
-  } catch (...) {
-    lastError_ = automation::currentError().description();
-    return false;
-  }
+const ConnectionRef& DatabaseDataAccess::connection() const {
+  if (!connection_)
+    automation::raise(automation::errnum::ObjectNotSet, "No database is open: call Abrir with the company's file first",
+                      className());
+  return connection_;
 }
 
 bool DatabaseDataAccess::ExecutarSQL(const std::string&, const std::string& sql) {
-  return attempt([&] { connection_->Execute(sql); });
+  const ConnectionRef& c = connection();
+  return attempt([&] { c->Execute(sql); });
 }
 
 bool DatabaseDataAccess::AbrirRecordset(const std::string&, const std::string& sql, RecordsetRef& rs, int32_t, int32_t) {
+  const ConnectionRef& c = connection();
   RecordsetRef opened;
-  bool ok = attempt([&] { opened = connection_->Query(sql); });
+  bool ok = attempt([&] { opened = c->Query(sql); });
   rs = ok ? opened : std::make_shared<Recordset>();
   return ok;
 }
 
 bool DatabaseDataAccess::AbrirRecordsetActualizavel(const automation::Variant& sql, RecordsetRef& rs, int32_t, int32_t) {
+  const ConnectionRef& c = connection();
   RecordsetRef opened;
   bool ok = attempt([&] {
-    opened = connection_->Query(sql.toString());
+    opened = c->Query(sql.toString());
     makeUpdatable(*opened);
   });
   rs = ok ? opened : std::make_shared<Recordset>();
@@ -86,9 +84,10 @@ void DatabaseDataAccess::makeUpdatable(Recordset& rs) const {
   rs.setUpdateTarget(Recordset::UpdateTarget{connection_, table, std::move(keys)});
 }
 
-bool DatabaseDataAccess::EmTransaccao() const { return connection_->InTransaction(); }
+bool DatabaseDataAccess::EmTransaccao() const { return connection()->InTransaction(); }
 
 bool DatabaseDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
+  (void)connection();
   return attempt([&] {
     if (!rs) automation::raise(automation::errnum::ObjectNotSet);
     const Recordset::UpdateTarget* target = rs->updateTarget();
@@ -101,23 +100,26 @@ bool DatabaseDataAccess::GravarRecordset(const std::string&, RecordsetRef& rs) {
 }
 
 bool DatabaseDataAccess::CancelarTransaccao() {
+  const ConnectionRef& c = connection();
   return attempt([&] {
-    if (!connection_->InTransaction()) refuse("No transaction is open.");
-    connection_->RollbackTrans();
+    if (!c->InTransaction()) refuse("No transaction is open.");
+    c->RollbackTrans();
   });
 }
 
 bool DatabaseDataAccess::ObterLigacao(ConnectionRef& connection) {
-  connection = connection_;
+  connection = this->connection();
   return true;
 }
 
 bool DatabaseDataAccess::IniciarTransaccao() {
-  return attempt([&] { connection_->BeginTrans(); });
+  const ConnectionRef& c = connection();
+  return attempt([&] { c->BeginTrans(); });
 }
 
 bool DatabaseDataAccess::TerminarTransaccao() {
-  return attempt([&] { connection_->CommitTrans(); });
+  const ConnectionRef& c = connection();
+  return attempt([&] { c->CommitTrans(); });
 }
 
 }  // namespace dataaccess

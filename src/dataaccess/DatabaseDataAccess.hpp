@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/AutomationError.hpp"
 #include "platform/DataAccessContract.hpp"
 #include "platform/db/Connection.hpp"
 
@@ -38,16 +39,32 @@ class DatabaseDataAccess : public qvd::IDataAccess {
   std::string UltimoErroBD() const override { return lastError_; }
 
  protected:
+  // Without a connection (the script host's object before it opens one) every operation raises 91.
   explicit DatabaseDataAccess(automation::db::ConnectionRef connection) : connection_(std::move(connection)) {}
-
- private:
+  void setConnection(automation::db::ConnectionRef connection) { connection_ = std::move(connection); }
   // Runs `body`; false, keeping the error's text, when it raises.
   template <class Body>
   [[nodiscard]] bool attempt(Body&& body);
+
+ private:
+  // The connection; raises 91 when there is none yet.
+  const automation::db::ConnectionRef& connection() const;
   void makeUpdatable(automation::db::Recordset& rs) const;
 
   automation::db::ConnectionRef connection_;
   std::string lastError_;
 };
+
+template <class Body>
+bool DatabaseDataAccess::attempt(Body&& body) {
+  lastError_.clear();
+  try {
+    body();
+    return true;
+  } catch (...) {
+    lastError_ = automation::currentError().description();
+    return false;
+  }
+}
 
 }  // namespace dataaccess

@@ -17,8 +17,10 @@ class SqliteDataAccess : public DatabaseDataAccess {
  public:
   // Raises the provider error naming the file when it cannot be opened as a database.
   static std::shared_ptr<SqliteDataAccess> open(const std::string& path) {
-    auto connection = std::make_shared<automation::db::Connection>(automation::db::SqliteEngine::open(path));
-    return std::shared_ptr<SqliteDataAccess>(new SqliteDataAccess(std::move(connection)));
+    return std::shared_ptr<SqliteDataAccess>(new SqliteDataAccess(connect(path)));
+  }
+  static automation::db::ConnectionRef connect(const std::string& path) {
+    return std::make_shared<automation::db::Connection>(automation::db::SqliteEngine::open(path));
   }
 
   std::string className() const override { return "SqliteDataAccess"; }

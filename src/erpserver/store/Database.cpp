@@ -72,7 +72,7 @@ void Database::commitGroup() {
   try {
     engine_->commit();
   } catch (...) {
-    engine_->rollback(true);
+    engine_->abandon();
     throw;
   }
 }
@@ -99,7 +99,7 @@ void Transaction::rollback() {
   if (!open_) return;
   open_ = false;
   if (savepoint_) db_.engine().rollbackToSavepoint("action");
-  else db_.engine().rollback(true);
+  else db_.engine().abandon();
 }
 
 void Transaction::commit() {

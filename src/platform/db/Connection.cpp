@@ -31,7 +31,7 @@ void AtomicScope::commit() {
 AtomicScope::~AtomicScope() {
   if (done_ || !engine_.inTransaction()) return;
   if (nested_) engine_.rollbackToSavepoint("atomic_scope");
-  else engine_.rollback(true);
+  else engine_.abandon();
 }
 
 }  // namespace automation::db

@@ -35,6 +35,14 @@ void PreparedStatement::defer(const std::string& place) {
   reset();
 }
 
+void Engine::abandon() noexcept {
+  if (inTransaction()) bestEffort([&] { rollback(); });
+}
+
+void Engine::rollbackToSavepoint(const char* name) noexcept {
+  bestEffort([&] { run(("ROLLBACK TO " + std::string(name) + "; RELEASE " + std::string(name)).c_str()); });
+}
+
 int64_t Engine::lastInsertId() { fail("This database engine does not report the key of an inserted row."); }
 
 }  // namespace automation::db

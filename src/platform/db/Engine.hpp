@@ -56,25 +56,24 @@ class Engine {
   virtual bool inTransaction() const = 0;
   // The ends of a transaction and its savepoints, as operations rather than text, so that an engine
   // that talks to a server can send them along with other statements instead of waiting on each.
-  // `name` is an identifier of this library's own. A `quiet` rollback and rollbackToSavepoint are
-  // clean-ups that never raise (and may go with the next statement); rollbackToSavepoint also
-  // releases the savepoint.
+  // `name` is an identifier of this library's own. abandon() and rollbackToSavepoint are clean-ups
+  // that never raise (and may go with the next statement); rollbackToSavepoint also releases the
+  // savepoint.
   virtual void commit() { run("COMMIT"); }
-  virtual void rollback(bool quiet = false) { run("ROLLBACK", quiet); }
+  virtual void rollback() { run("ROLLBACK"); }
+  // Ends the transaction, if any, without keeping anything, on the way out of a failure.
+  virtual void abandon() noexcept;
   virtual void savepoint(const char* name) { run(("SAVEPOINT " + std::string(name)).c_str()); }
   virtual void releaseSavepoint(const char* name) { run(("RELEASE " + std::string(name)).c_str()); }
-  virtual void rollbackToSavepoint(const char* name) {
-    run(("ROLLBACK TO " + std::string(name) + "; RELEASE " + std::string(name)).c_str(), true);
-  }
+  virtual void rollbackToSavepoint(const char* name) noexcept;
   // Sends the statements that were deferred and waits for them: the first refusal among them is
   // raised, naming the place it was deferred with. Nothing on an engine that never defers.
   virtual void flush() {}
   // Raises a lost connection (DatabaseError::Kind::ConnectionLost) when the engine talks to a
   // server it no longer reaches; nothing otherwise.
   virtual void checkConnection() {}
-  // A statement without parameters or rows (COMMIT, SAVEPOINT ...); `quiet` ignores a failure,
-  // for clean-ups that must not raise.
-  virtual void run(const char* sql, bool quiet = false) = 0;
+  // A statement without parameters or rows (COMMIT, SAVEPOINT ...).
+  virtual void run(const char* sql) = 0;
 
   // The table or view of that name as the database spells it, ignoring letter case.
   [[nodiscard]] virtual std::optional<std::string> tableName(std::string_view name) = 0;
@@ -90,6 +89,18 @@ class Engine {
   // Keeps `message` as the last error and raises it.
   [[noreturn]] void fail(std::string message, DatabaseError::Kind kind = DatabaseError::Kind::Other,
                          std::string place = {});
+
+ protected:
+  // Runs a clean-up whose own failure is dropped: the error that led to it stays the last one.
+  template <class CleanUp>
+  void bestEffort(CleanUp&& cleanUp) noexcept {
+    std::string kept = lastError_;
+    try {
+      cleanUp();
+    } catch (const std::exception&) {
+    }
+    lastError_ = std::move(kept);
+  }
 
  private:
   std::string lastError_;

@@ -160,7 +160,7 @@ void PostgresEngine::failWriterLock(const PGresult* result) {
     failWith(result);
   } catch (const DatabaseError& e) {
     std::string state = sqlState_;
-    rollback(true);
+    abandon();
     if (state != kLockNotAvailable) throw;
     // Not a turn to wait for again: the writer ahead has held the lock past the timeout.
     fail("Another session has held the writer lock of the database \"" + address_ + "\" for longer than " +
@@ -177,20 +177,13 @@ bool PostgresEngine::inTransaction() const {
   return status == PQTRANS_INTRANS || status == PQTRANS_INERROR || status == PQTRANS_ACTIVE;
 }
 
-void PostgresEngine::run(const char* sql, bool quiet) {
-  if (quiet) {
-    try {
-      flush();
-    } catch (const DatabaseError&) {
-    }
-  } else {
-    flush();
-  }
+void PostgresEngine::run(const char* sql) {
+  flush();
   countTrip();
   ++changes_;
   Result result(PQexec(connection(), sql), PQclear);
   ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
-  if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && !quiet) failWith(result.get());
+  if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) failWith(result.get());
 }
 
 PostgresEngine::Pending PostgresEngine::pendingFor(const StatementText& statement,
@@ -291,22 +284,28 @@ void PostgresEngine::commit() {
   flush();
 }
 
-// What waits to be sent since the transaction's BEGIN belongs to it, and is dropped. A clean-up
-// waits for nothing: its ROLLBACK goes with the next statement, or not at all when the BEGIN
-// never went.
-void PostgresEngine::rollback(bool quiet) {
+// What waits to be sent since the transaction's BEGIN belongs to it.
+bool PostgresEngine::dropPendingTransaction() {
   bool begunHere = beginAt_.has_value();
   std::size_t keep = beginAt_.value_or(0);
   for (std::size_t i = keep; i < pending_.size(); ++i)
     if (pending_[i].prepare) unprepared_.insert(pending_[i].name);
   pending_.resize(keep);
   beginAt_.reset();
-  if (!quiet) {
-    run("ROLLBACK");
-  } else if (!begunHere && PQtransactionStatus(connection()) != PQTRANS_IDLE) {
-    queueText("ROLLBACK");
-    rollbackQueued_ = true;
-  }
+  return begunHere;
+}
+
+void PostgresEngine::rollback() {
+  dropPendingTransaction();
+  run("ROLLBACK");
+}
+
+// A clean-up waits for nothing: its ROLLBACK goes with the next statement, or not at all when the
+// BEGIN never went.
+void PostgresEngine::abandon() noexcept {
+  if (dropPendingTransaction() || PQtransactionStatus(connection()) == PQTRANS_IDLE) return;
+  bestEffort([&] { queueText("ROLLBACK"); });
+  rollbackQueued_ = true;
 }
 
 void PostgresEngine::savepoint(const char* name) { queueText(std::string("SAVEPOINT ") + name); }
@@ -317,17 +316,13 @@ void PostgresEngine::releaseSavepoint(const char* name) {
 }
 
 // After a refusal in a pipeline the server skipped the rest of it: the undo goes on its own.
-void PostgresEngine::rollbackToSavepoint(const char* name) {
-  try {
+void PostgresEngine::rollbackToSavepoint(const char* name) noexcept {
+  bestEffort([&] { flush(); });
+  bestEffort([&] {
+    queueText(std::string("ROLLBACK TO ") + name);
+    queueText(std::string("RELEASE ") + name);
     flush();
-  } catch (const DatabaseError&) {
-  }
-  queueText(std::string("ROLLBACK TO ") + name);
-  queueText(std::string("RELEASE ") + name);
-  try {
-    flush();
-  } catch (const DatabaseError&) {
-  }
+  });
 }
 
 std::unique_ptr<PreparedStatement> PostgresEngine::prepare(std::string_view sql) {
@@ -394,7 +389,7 @@ RecordsetRef PostgresEngine::query(std::string_view sql) {
   } catch (...) {
     // Whatever went wrong, the session leaves the read-only transaction it was put in.
     std::string state = sqlState_;
-    if (outer) rollback(true);
+    if (outer) abandon();
     else rollbackToSavepoint("read_only_query");
     if (state == kReadOnlyState) fail(notOnlyReading);
     throw;

@@ -44,14 +44,15 @@ class PostgresEngine : public Engine {
   // Savepoints wait for nothing: they go with the next statement that does. Ending a transaction
   // or a savepoint waits, so that what it ends is known to be kept.
   void commit() override;
-  void rollback(bool quiet = false) override;
+  void rollback() override;
+  void abandon() noexcept override;
   void savepoint(const char* name) override;
   void releaseSavepoint(const char* name) override;
-  void rollbackToSavepoint(const char* name) override;
+  void rollbackToSavepoint(const char* name) noexcept override;
   // Sends the deferred statements in one pipeline and waits for all of them at once.
   void flush() override;
   void checkConnection() override;
-  void run(const char* sql, bool quiet = false) override;
+  void run(const char* sql) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
   const char* rowIdentity() const override { return "ctid"; }
@@ -105,6 +106,8 @@ class PostgresEngine : public Engine {
   PostgresEngine(Handle connection, std::string address)
       : connection_(std::move(connection)), address_(std::move(address)) {}
   PGconn* connection() const { return connection_.get(); }
+  // Drops what waits to be sent since the transaction's BEGIN; true when that BEGIN still waited.
+  bool dropPendingTransaction();
   // One statement, sent with whatever was deferred; raises the server's text when it fails.
   Result send(const postgres::StatementText& statement, std::span<const NamedValue> parameters,
               bool typed = true);

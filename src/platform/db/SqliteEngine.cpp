@@ -69,12 +69,12 @@ std::unique_ptr<PreparedStatement> SqliteEngine::prepare(std::string_view sql) {
 
 SqliteEngine::~SqliteEngine() { sqlite3_close_v2(db_); }
 
-void SqliteEngine::run(const char* sql, bool quiet) {
+void SqliteEngine::run(const char* sql) {
   char* message = nullptr;
   if (int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &message); rc != SQLITE_OK) {
     std::string text = message ? message : sqlite3_errmsg(db_);
     sqlite3_free(message);
-    if (!quiet) fail(std::move(text), sqliteFailureKind(rc));
+    fail(std::move(text), sqliteFailureKind(rc));
   }
 }
 

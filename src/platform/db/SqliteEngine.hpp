@@ -36,7 +36,7 @@ class SqliteEngine : public Engine {
   int64_t lastInsertId() override { return sqlite3_last_insert_rowid(db_); }
   void begin() override { run("BEGIN IMMEDIATE"); }
   bool inTransaction() const override { return sqlite3_get_autocommit(db_) == 0; }
-  void run(const char* sql, bool quiet = false) override;
+  void run(const char* sql) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
   const char* rowIdentity() const override { return "rowid"; }
