@@ -8,11 +8,12 @@ cd "$(dirname "$0")/.."
 root="$(pwd)"
 build="$root/build-windows"
 
-# What is built (the program, the test suite, the component servers' DLLs), and the test programs
+# What is built (the program, the test suite, the component servers' DLLs, the probe server and
+# type-library client of the script-host tests), and the test programs
 # run under Wine. A new target or test program joins these lists. The tests that need POSIX
 # processes are not built for Windows at all (CMakeLists.txt says which), and those on a
 # PostgreSQL server skip themselves without the engine.
-targets="qvd qvd_tests qvd_com_library qvd_com_erpserver qvd_com_dataaccess"
+targets="qvd qvd_tests qvd_com_library qvd_com_erpserver qvd_com_dataaccess qvd_com_probe qvd_com_client"
 test_programs="qvd_tests"
 
 # SQLite's amalgamation (sqlite3.c, sqlite3.h) as the npm package better-sqlite3 ships it: one
@@ -81,6 +82,11 @@ run_tests() {
       failed=1
     fi
   done
+  # The component servers registered and driven by script hosts and a type-library client; a
+  # Linux qvd built beside (build/qvd) must then read the company the script wrote.
+  linux_qvd=""
+  [ -x "$root/build/qvd" ] && linux_qvd="$root/build/qvd"
+  sh tests/com/run.sh "$build" $linux_qvd || failed=1
   return $failed
 }
 

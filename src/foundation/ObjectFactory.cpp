@@ -9,10 +9,9 @@
 namespace qvd {
 namespace {
 
-// Create-by-name with the error read and cleared: the error number, 0 on success. A name that is
-// not registered fails without raising, as the fallback prefix makes that the common case.
+// Create-by-name with the error read and cleared: the error number, 0 on success. The class may
+// live in this process or, on Windows, in a component server registered with the system.
 int32_t tryCreate(const std::string& progId, automation::ObjectRef& out) {
-  if (!automation::ComponentRegistry::instance().contains(progId)) return automation::errnum::CannotCreateObject;
   return automation::ignoreError([&] { out = automation::createObject(progId); });
 }
 

@@ -77,15 +77,15 @@ std::string keyText(IRecordInfo* info, void* key) {
   return out;
 }
 
-// The 19 arguments of CF_DocGenInserir, first to last, for an invoice of one line of A001 under
-// the number `number` (a negative year asks for it).
+// The 19 arguments of CF_DocGenInserir, first to last, for an invoice of one line of A001 from
+// warehouse A2 (where the demo company keeps it) under the key's number.
 std::vector<VARIANT> invoiceArguments(IRecordInfo* keyInfo, void* key, std::vector<SAFEARRAY*>& arrays) {
   arrays = {array(VT_BSTR, {text(L""), text(L"A001")}), array(VT_BSTR, {text(L""), text(L"")}),
             array(VT_R8, {number(0), number(3)}), array(VT_R8, {number(0), number(1.25)}),
             array(VT_BSTR, {text(L""), text(L"")})};
   std::vector<VARIANT> args = {integer(VT_I4, 0),      integer(VT_I4, 0),   text(L"FA"),     text(L""),
                                integer(VT_I2, 1),      text(L"C001"),       text(L""),       text(L"PO-1"),
-                               text(L"05-12-2026"),    text(L""),           text(L"A1"),     integer(VT_BOOL, 0),
+                               text(L"05-12-2026"),    text(L""),           text(L"A2"),     integer(VT_BOOL, 0),
                                text(L"")};
   VARTYPE types[] = {VT_BSTR, VT_BSTR, VT_R8, VT_R8, VT_BSTR};
   for (std::size_t i = 0; i < arrays.size(); ++i) {
@@ -148,6 +148,7 @@ int main(int argc, char** argv) {
       SysFreeString(info.bstrSource);
       SysFreeString(info.bstrDescription);
       SysFreeString(info.bstrHelpFile);
+      hr = info.scode;  // the error the member raised, as a host reads it
     }
     return hr;
   };
@@ -207,14 +208,16 @@ int main(int argc, char** argv) {
                                               first.substr(first.size() - 4) == "5001");
   UINT argErr = 99;
   VariantClear(&result);
-  check("a wrong argument count", invoke(bal, L"ApiInicia", DISPATCH_METHOD, {text(L"a")}, &result) == DISP_E_BADPARAMCOUNT);
+  auto raised = [](int number) { return MAKE_HRESULT(SEVERITY_ERROR, FACILITY_CONTROL, number); };
+  check("a wrong argument count", invoke(bal, L"ApiInicia", DISPATCH_METHOD, {text(L"a")}, &result) == raised(450));
   check("a wrong member", invoke(bal, L"NoSuchMember", DISPATCH_METHOD, {}, &result) == DISP_E_UNKNOWNNAME);
   hr = invoke(bal, L"CF_DocGenInserir", DISPATCH_METHOD,
               {text(L"no number"), integer(VT_I4, 0), text(L"FA"), text(L""), integer(VT_I2, 1), text(L""), text(L""),
                text(L""), text(L""), text(L""), text(L""), integer(VT_BOOL, 0), text(L""), text(L""), text(L""),
                text(L""), text(L""), text(L""), text(L"")},
               &result, &argErr);
-  check("a type mismatch", hr == DISP_E_TYPEMISMATCH);
+  // The first of 19 arguments, which travel last first.
+  check("a type mismatch", hr == raised(13) && argErr == 18);
 
   // Through the vtable: the slot the type library gives CF_DocGenInserir, called as a typed
   // caller would, each by-value VARIANT and each VARIANT* as the interface declares them.

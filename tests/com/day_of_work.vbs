@@ -29,10 +29,11 @@ Set bal = CreateObject("QuarvelVaroDav.BAL_Next")
 Set bal.DataAccess = dados
 Check "session", bal.ApiInicia(pasta, pasta, "DEMO", "admin", "admin")
 
-' An invoice from arrays; line 0 of a script's arrays is not read. The key comes back by
+' An invoice from arrays, from warehouse A2 where the demo company keeps A001; line 0 of a
+' script's arrays is not read. The key comes back by
 ' reference as an object whose fields the script reads.
 bal.UsaPrecoUnitario = True
-feito = bal.CF_DocGenInserir(0, 0, "FA", "", 1, "C001", "", "PO-981", hoje, "", "A1", False, "", _
+feito = bal.CF_DocGenInserir(0, 0, "FA", "", 1, "C001", "", "PO-981", hoje, "", "A2", False, "", _
     Array("", "A001", "P001"), Array("", "", ""), Array(0, 20, 1), Array(0, 0.45, 189), Array("", "", "Mate"), chave)
 Check "invoice", feito
 If feito Then WScript.Echo "Invoice: " & chave.sTpDoc & " " & chave.iSerie & "/" & chave.iAno & " no. " & chave.lNumDoc

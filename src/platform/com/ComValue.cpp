@@ -69,7 +69,8 @@ Variant recordOf(IRecordInfo* info, void* data) {
   info->GetName(&name);
   std::string typeName = fromBstr(name);
   SysFreeString(name);
-  ULONG count = 0;
+  // Without names to fill, the count asked for is the most wanted: Wine answers no more than it.
+  ULONG count = ~0u;
   info->GetFieldNames(&count, nullptr);
   std::vector<BSTR> names(count);
   info->GetFieldNames(&count, names.data());
@@ -83,24 +84,26 @@ Variant recordOf(IRecordInfo* info, void* data) {
   return Variant(std::make_shared<Record>(std::move(typeName), std::move(fields)));
 }
 
-// Puts the fields of `record` into the caller's record memory.
+// Puts the fields of `record` into the caller's record memory, each written in place through the
+// reference GetFieldNoCopy gives (Wine's PutField converts through an uninitialised VARIANT).
 void fillRecord(const Record& record, IRecordInfo* info, void* data) {
   for (const auto& [name, value] : record.fields()) {
     std::wstring wide = widen(name);
-    if (value.isObject()) {
-      if (auto nested = std::dynamic_pointer_cast<Record>(value.toObject())) {
-        VARIANT inner;
-        VariantInit(&inner);
-        PVOID innerData = nullptr;
-        if (SUCCEEDED(info->GetFieldNoCopy(data, wide.data(), &inner, &innerData)) && V_VT(&inner) == VT_RECORD)
-          fillRecord(*nested, inner.pRecInfo, innerData);
-        continue;
-      }
+    VARIANT field;
+    VariantInit(&field);
+    PVOID fieldData = nullptr;
+    if (FAILED(info->GetFieldNoCopy(data, wide.data(), &field, &fieldData)))
+      raise(errnum::TypeMismatch, "The record " + record.typeName() + " the caller passed has no field " + name);
+    auto nested = value.isObject() ? std::dynamic_pointer_cast<Record>(value.toObject()) : nullptr;
+    if (nested) {
+      if (V_VT(&field) == VT_RECORD) fillRecord(*nested, field.pRecInfo, fieldData);
+      continue;
     }
-    Scoped v;
-    toVARIANT(value, v.v);
-    if (FAILED(info->PutField(INVOKE_PROPERTYPUT, data, wide.data(), &v.v)))
+    try {
+      storeByRef(value, field);
+    } catch (const AutomationError&) {
       raise(errnum::TypeMismatch, "The field " + name + " of " + record.typeName() + " does not take that value");
+    }
   }
 }
 

@@ -172,7 +172,8 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
       if (isPut) {
         if (named != 1 || !args.empty()) return DISP_E_BADPARAMCOUNT;
         object_->put(member, toVariant(params->rgvarg[0]));
-      } else if (flags & DISPATCH_METHOD) {
+      } else if ((flags & DISPATCH_METHOD) && !((flags & DISPATCH_PROPERTYGET) && isProperty(member))) {
+        // A script host asks for both when it reads `x = o.Name`: a property is read, not called.
         answer = object_->call(member, args);
       } else {
         answer = object_->get(member, args);
@@ -185,11 +186,16 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
       if (result) toVARIANT(answer, *result);
       return S_OK;
     } catch (...) {
-      return report(currentError(), member, info);
+      return report(currentError(), member, info, argErr, total);
     }
   }
 
  private:
+  bool isProperty(const std::string& member) const {
+    const MemberInfo* info = object_->describe(member);
+    return info && info->kind == MemberKind::Property;
+  }
+
   // The class's dual interface, when the type library declares one this layer can serve.
   const DualLayout* dualLayout() {
     if (!dualTried_) {
@@ -240,8 +246,12 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
   }
 
   // A platform error without a source of its own is the call's own failure (a wrong member,
-  // count or argument) and goes back as such; every other error as the exception it is.
-  HRESULT report(const AutomationError& e, const std::string& member, EXCEPINFO* info) const {
+  // count or argument) and goes back as such; every other error as the exception it is, with the
+  // position of the argument at fault among the `total` the caller passed, last first.
+  HRESULT report(const AutomationError& e, const std::string& member, EXCEPINFO* info, UINT* argErr,
+                 UINT total) const {
+    if (argErr && e.argument() > 0 && static_cast<UINT>(e.argument()) <= total)
+      *argErr = total - static_cast<UINT>(e.argument());
     // An argument that does not convert is the caller's mistake, told as the runtime tells it
     // (which argument it was is not known here).
     if (e.source().empty() && e.number() == errnum::TypeMismatch) return DISP_E_TYPEMISMATCH;
