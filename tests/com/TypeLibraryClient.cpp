@@ -225,9 +225,15 @@ int main(int argc, char** argv) {
   ITypeInfo* vtableInfo = nullptr;
   TYPEATTR* attr = nullptr;
   IUnknown* dual = nullptr;
-  if (FAILED(dispatchInfo->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref)) ||
-      FAILED(dispatchInfo->GetRefTypeInfo(ref, &vtableInfo)) || FAILED(vtableInfo->GetTypeAttr(&attr)) ||
-      FAILED(bal->QueryInterface(attr->guid, reinterpret_cast<void**>(&dual)))) {
+  HRESULT steps[] = {dispatchInfo->GetRefTypeOfImplType(static_cast<UINT>(-1), &ref), E_FAIL, E_FAIL, E_FAIL};
+  if (SUCCEEDED(steps[0])) steps[1] = dispatchInfo->GetRefTypeInfo(ref, &vtableInfo);
+  if (SUCCEEDED(steps[1])) steps[2] = vtableInfo->GetTypeAttr(&attr);
+  if (SUCCEEDED(steps[2])) steps[3] = bal->QueryInterface(attr->guid, reinterpret_cast<void**>(&dual));
+  if (FAILED(steps[3])) {
+    std::printf("  the dual interface: GetRefTypeOfImplType 0x%08lx, GetRefTypeInfo 0x%08lx, GetTypeAttr 0x%08lx, "
+                "QueryInterface 0x%08lx\n",
+                static_cast<unsigned long>(steps[0]), static_cast<unsigned long>(steps[1]),
+                static_cast<unsigned long>(steps[2]), static_cast<unsigned long>(steps[3]));
     check("the dual interface", false);
     std::printf("%d passed, %d failed\n", passed, failed);
     return 1;

@@ -42,7 +42,8 @@ If feito Then WScript.Echo "Invoice: " & chave.sTpDoc & " " & chave.iSerie & "/"
 Set documento = bal.NxtAlloc_DocumentoComercial()
 Check "invoice read back", documento.Ler(chave.sTpDoc, chave.lNumDoc, chave.iSerie, chave.iAno) = 0
 Check "invoice client", documento.Cab.Terceiro = "C001"
-Check "invoice lines", documento.Linhas.Count = 2
+' A line's description goes on a text line of its own, before its article's line.
+Check "invoice lines", documento.Linhas.Count = 3
 
 ' Articles and clients by reference, and the library's own objects.
 Check "article read", bal.LerArtigo("A001", artigo)

@@ -215,8 +215,9 @@ void storeByRef(const Variant& value, VARIANT& arg) {
   VARTYPE base = vt & ~VT_BYREF;
   if (base == VT_VARIANT) {
     VARIANT& target = *arg.pvarVal;
-    // A record the caller holds is filled in place, so that its type stays the caller's.
-    if (V_VT(&target) == VT_RECORD && value.isObject())
+    // A record the caller holds (or refers to) is filled in place, so that its type stays the
+    // caller's.
+    if ((V_VT(&target) & ~VT_BYREF) == VT_RECORD && value.isObject())
       if (auto record = std::dynamic_pointer_cast<Record>(value.toObject())) {
         fillRecord(*record, target.pRecInfo, target.pvRecord);
         return;

@@ -18,7 +18,7 @@ namespace {
 
 constexpr std::size_t kDispatchSlots = 7;  // IUnknown's three and IDispatch's four
 constexpr std::size_t kMaxMembers = 384;
-constexpr std::size_t kMaxArgs = 32;
+constexpr std::size_t kMaxArgs = 40;
 
 }  // namespace
 
@@ -99,13 +99,8 @@ HRESULT callMember(DualView* view, std::size_t slot, void* const* args) {
 // The slot's entry: it takes as many pointers as any member has arguments and reads only those
 // its member has; the ones past them are never used.
 template <std::size_t Slot>
-HRESULT STDMETHODCALLTYPE memberSlot(void* self, void* a0, void* a1, void* a2, void* a3, void* a4, void* a5, void* a6,
-                                     void* a7, void* a8, void* a9, void* a10, void* a11, void* a12, void* a13, void* a14,
-                                     void* a15, void* a16, void* a17, void* a18, void* a19, void* a20, void* a21,
-                                     void* a22, void* a23, void* a24, void* a25, void* a26, void* a27, void* a28,
-                                     void* a29, void* a30, void* a31) {
-  void* const args[kMaxArgs] = {a0,  a1,  a2,  a3,  a4,  a5,  a6,  a7,  a8,  a9,  a10, a11, a12, a13, a14, a15,
-                                a16, a17, a18, a19, a20, a21, a22, a23, a24, a25, a26, a27, a28, a29, a30, a31};
+HRESULT STDMETHODCALLTYPE memberSlot(void* self, void* a0, void* a1, void* a2, void* a3, void* a4, void* a5, void* a6, void* a7, void* a8, void* a9, void* a10, void* a11, void* a12, void* a13, void* a14, void* a15, void* a16, void* a17, void* a18, void* a19, void* a20, void* a21, void* a22, void* a23, void* a24, void* a25, void* a26, void* a27, void* a28, void* a29, void* a30, void* a31, void* a32, void* a33, void* a34, void* a35, void* a36, void* a37, void* a38, void* a39) {
+  void* const args[kMaxArgs] = {a0, a1, a2, a3, a4, a5, a6, a7, a8, a9, a10, a11, a12, a13, a14, a15, a16, a17, a18, a19, a20, a21, a22, a23, a24, a25, a26, a27, a28, a29, a30, a31, a32, a33, a34, a35, a36, a37, a38, a39};
   return callMember(viewOf(self), Slot, args);
 }
 
