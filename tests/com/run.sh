@@ -1,7 +1,8 @@
 #!/bin/sh
 # The component servers under Wine, headless, in a fresh prefix: registers every DLL of
-# BUILD/bin and the probe, runs the probe and day-of-work scripts under Wine's cscript and the
-# type-library client, then unregisters and checks that no key of ours is left.
+# BUILD/bin and the probe, runs the probe and day-of-work scripts, the README's VBScript example
+# under Wine's cscript and the type-library client, then unregisters and checks that no key of
+# ours is left.
 # Usage: sh tests/com/run.sh BUILD [LINUX_QVD]   (LINUX_QVD: a Linux qvd that must read the
 # company the scripts wrote)
 set -eu
@@ -49,13 +50,19 @@ mkdir -p "$company"
 wine "$build/bin/qvd.exe" init "$company" >/dev/null
 run_script day_of_work "$(winepath -w "$work/day_of_work.vbs")" "$(winepath -w "$company")"
 
+# The README's VBScript example, as a user would copy it, must print the key of its invoice.
+awk '/^```vbscript$/ { inside = 1; next } /^```$/ { inside = 0 } inside' "$here/../../README.md" >"$work/invoice.vbs"
+readme="$(wine cscript //nologo "$(winepath -w "$work/invoice.vbs")" "$(winepath -w "$company")" 2>&1 | tr -d '\r')" || true
+printf '%s\n' "$readme" | sed 's/^/  README example: /'
+printf '%s\n' "$readme" | grep -q '^Invoice: ' || { echo "FAILED: the README's VBScript example"; failures=$((failures + 1)); }
+
 client="$(wine "$build/comtest/qvd_com_client.exe" "$(winepath -w "$company")" 2>&1 | tr -d '\r')" || true
 printf '%s\n' "$client" | sed 's/^/  client: /'
 printf '%s\n' "$client" | tail -n 1 | grep -Eq '^[0-9]+ passed, 0 failed$' ||
   { echo "FAILED: the type-library client"; failures=$((failures + 1)); }
 
-# The invoice the script made is in the company file, as Linux reads it too.
-key="$(printf '%s\n' "$output" | sed -n 's/^Invoice: \([A-Z]*\) \([0-9]*\)\/\([0-9]*\) no\. \([0-9]*\)$/\1 \2 \3 \4/p' | head -n 1)"
+# The invoice the README's example made is in the company file, as Linux reads it too.
+key="$(printf '%s\n' "$readme" | sed -n 's/^Invoice: \([A-Z]*\) \([0-9]*\)\/\([0-9]*\) no\. \([0-9]*\)$/\1 \2 \3 \4/p' | head -n 1)"
 if [ -n "$linux_qvd" ] && [ -n "$key" ]; then
   # shellcheck disable=SC2086
   "$linux_qvd" show "$company" $key >/dev/null ||
