@@ -104,24 +104,6 @@ TEST_F(Finalizar, InsertStoresListsAndPostsOnlyWhenAsked) {
   EXPECT_EQ(DAL_NextTestAccess::oDocPendentes(*dal), nullptr);
 }
 
-TEST_F(Finalizar, RefusedAccountingDocumentLeavesTheCommercialOneInsertedAndListed) {
-  dal->TransaccaoIniciar();
-  for (const std::string step : {"Validar", "Inserir"}) {
-    SCOPED_TRACE(step);
-    Faults::clear();
-    Faults::returnCode("DocumentoContabilistico", step, 1, 4711, "recusado em " + step);
-    dal->LigacaoCtb(true);
-    ObjectRef doc = novaFatura();
-    EXPECT_EQ(finalizar(0, doc, 0), 4711);
-    EXPECT_EQ(errorText(), "4711 recusado em " + step);
-    EXPECT_TRUE(exists(key));
-    EXPECT_EQ(pending().back(), keyText(key));
-    EXPECT_FALSE(dal->LigaContabilidade());
-  }
-  EXPECT_EQ(pendentes(), 2);
-  EXPECT_EQ(postings(), "0");
-}
-
 // Alter and remove act only after a successful step; validate ignores it; the other codes only
 // turn a previous refusal into the document's error. None of them consumes the accounting request.
 TEST_F(Finalizar, OtherOperationsActOnlyAsThePreviousResultAllows) {

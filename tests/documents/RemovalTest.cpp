@@ -69,19 +69,5 @@ TEST_F(Removal, ARemovalRefusedAfterTheVatRegimeSaveKeepsTheSavedDocumentAndLogs
   EXPECT_NE(logText().find("utNxtDocKey.iAno     = -5\r\n"), std::string::npos);
 }
 
-TEST_F(Removal, RunTimeErrorsOfTheWorkerLeaveWithTheOperationsName) {
-  qvd::KeyDocumNext chave = insertInvoice();
-  qvd::NextError erro;
-  auto dal = worker();
-  Faults::raiseError("DocumentoComercial", "Ler", 1, 91, "");
-  Faults::raiseError("DocumentoComercial", "Ler", 2, 91, "");
-  // It raises, so no result comes back.
-  EXPECT_EQ(raisedBy([&] { std::ignore = dal->DocNextRemover(qvd::Preparacao, chave, erro); }).numberAndSource(),
-            "91 DAL_Next: DocNextRemover");
-  EXPECT_EQ(raisedBy([&] { std::ignore = dal->DocGenRemover(qvd::Preparacao, chave, erro); }).numberAndSource(),
-            "91 DAL_Next: DocGenRemover");
-  EXPECT_TRUE(exists(chave));
-}
-
 }  // namespace
 }  // namespace testing_support

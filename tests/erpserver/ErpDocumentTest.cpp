@@ -172,12 +172,10 @@ TEST_F(ErpServerTest, RefusalsNameTheOffendingValueAndStoreNothing) {
       {"FA", 1, "C001", "15-05-2024", "ZZZ", "A1", 1013, "Artigo 'ZZZ' não existe (linha 1)"},
       {"FA", 1, "C001", "15-05-2024", "A001", "A9", 1013, "Armazém 'A9' não existe (linha 1)"},
       {"FA", 1, "C001", "15-05-2024", "A001", "", 1012, "Armazém não indicado para o artigo 'A001' (linha 1)"},
-      {"SC", 1, "", "15-05-2024", "A003", "A1", 1022, "O lote 'L-NAO' do artigo 'A003' não existe no armazém 'A1'"},
   };
   for (const auto& c : cases) {
     DocBuilder doc(c.type, c.series, c.counterpart, c.date);
     doc.line(c.article, c.warehouse, 1, 1.0);
-    if (c.code == 1022) doc.lot(1, "L-NAO", c.article, c.warehouse, 1);
     EXPECT_EQ(doc.validar(), c.code) << c.message;
     EXPECT_EQ(doc.message(), c.message);
     EXPECT_EQ(doc.inserir(), c.code) << c.message;
