@@ -1,4 +1,6 @@
 #pragma once
+// The reference ERP's classes as a host registers them by name. Constants and functions only;
+// any thread.
 
 #include <span>
 

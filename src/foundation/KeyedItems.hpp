@@ -1,4 +1,6 @@
 #pragma once
+// The shared base of the library's typed collections. Ownership: counted; it holds its items.
+// Threads: one at a time, as the collection's owner.
 
 #include <cstdint>
 #include <iterator>

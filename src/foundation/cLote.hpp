@@ -1,4 +1,6 @@
 #pragma once
+// The public lot of a document line. Ownership: counted, a value holder. Threads: one at a time,
+// as the facade that made it.
 
 #include <cstdint>
 #include <string>

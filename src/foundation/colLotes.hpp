@@ -1,4 +1,6 @@
 #pragma once
+// The public collection of a line's lots. Ownership: counted; it holds its lots, which callers
+// may hold too. Threads: one at a time, as the facade that made it.
 
 #include <memory>
 #include <string>

@@ -1,4 +1,6 @@
 #pragma once
+// The host's regional settings that number and date texts follow. Ownership: one shared,
+// immutable copy in force, swapped whole. Threads: any; readers keep the copy they took.
 
 #include <memory>
 #include <optional>

@@ -7,7 +7,8 @@
 
 // The one rule for a company's name, on a file and on a server alike: 1 to 63 ASCII letters,
 // digits, '-' and '_'. It is a file name ("<name>.db") and a database name, which a server cuts
-// after 63 bytes, so two longer names would become one company.
+// after 63 bytes, so two longer names would become one company. Constants and functions only;
+// any thread.
 namespace erpserver {
 
 inline constexpr std::size_t kLongestCompanyName = 63;

@@ -1,4 +1,6 @@
 #pragma once
+// The demo company a host or a test makes to work on. Functions only; any thread, each on a
+// company of its own (one writer per company file at a time).
 
 #include "platform/Export.hpp"
 

@@ -1,4 +1,6 @@
 #pragma once
+// Making and upgrading a company database. Functions only: any thread, on a database it holds
+// alone (a Database is used by one thread at a time).
 
 #include "platform/Export.hpp"
 

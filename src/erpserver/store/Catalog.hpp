@@ -1,4 +1,6 @@
 #pragma once
+// The master data the reference ERP keeps in memory. Ownership: one per open company, owned
+// with its connection. Threads: one at a time, under the company's lock.
 
 #include <cstdint>
 #include <optional>

@@ -4,6 +4,8 @@
 
 // The server's view of a company database, over the platform's database engines: cached
 // statements, transactions and grouped writes, whatever engine holds the company.
+// Ownership: a Database owns its engine; statements and transactions it hands out must not
+// outlive it. Threads: one at a time; its owner (the company's session) serialises its use.
 #include <cstdint>
 #include <memory>
 #include <string>

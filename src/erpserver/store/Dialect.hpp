@@ -2,7 +2,7 @@
 
 // The server's statements whose text differs between database engines, gathered here so that
 // another engine's variant is one more instance of this rather than edits across the server. The
-// schema's own DDL lives in schema/.
+// schema's own DDL lives in schema/. Constants only; any thread.
 #include <string>
 
 namespace erpserver::sql {

@@ -5,6 +5,8 @@
 // The server's sessions: one connection per open company, shared by every login on it, and one
 // login per BaseNext, each with its own user. A login that groups its writes gets a connection of
 // its own for them, so that no other login's action can fall inside its group.
+// Ownership: the sessions own the open companies; a login holds its company while it lasts.
+// Threads: any; every use of a company goes through its lock.
 #include <cstdint>
 #include <memory>
 #include <mutex>

@@ -2,7 +2,7 @@
 
 // A statement the database refused: the provider error, with the kind of refusal so that a caller
 // can react to a broken constraint, a lock held elsewhere or a lost connection to a server without
-// reading the engine's text.
+// reading the engine's text. A value: copy it freely, on any thread.
 #include <string>
 
 #include "platform/AutomationError.hpp"

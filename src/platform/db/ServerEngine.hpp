@@ -1,5 +1,6 @@
 #pragma once
 // Opening a company database on a server, for builds with a server engine and builds without one.
+// Ownership: the engine returned is the caller's (a connection takes it). Threads: any.
 
 #include <memory>
 #include <string>

@@ -1,4 +1,6 @@
 #pragma once
+// The engine of a company database in a SQLite file. Ownership: the connection owns its engine,
+// the engine its file handle. Threads: one at a time, that of the connection.
 
 #include <sqlite3.h>
 
