@@ -21,12 +21,7 @@ using automation::ParamKind;
 using automation::Variant;
 
 BoundMember boundMember(const LateObject& self, const std::string& name, const MemberInfo* info) {
-  BoundMember member{self.object, name, false, {}};
-  if (info) {
-    member.property = info->kind == automation::MemberKind::Property;
-    for (ParamKind kind : info->params) member.byRef.push_back(kind == ParamKind::ByRef);
-  }
-  return member;
+  return BoundMember{self.object, name, info && info->kind == automation::MemberKind::Property, info};
 }
 
 // A property without required arguments is read at once; methods and indexed properties come
@@ -52,26 +47,52 @@ void setAttribute(const LateObject& self, py::handle attribute, py::handle value
   self.object->put(name, takingArgument(self.object->className(), name, 0, [&] { return toVariant(value); }));
 }
 
-// A call with by-reference arguments gives (result, their new values in order).
+// Arguments by position, then by parameter name (letter case ignored). A call with by-reference
+// arguments gives (result, their new values in order).
 py::object callMember(const BoundMember& member, const py::args& args, const py::kwargs& named) {
   std::string className = member.object->className();
-  if (named.size() != 0)
-    automation::raise(automation::errnum::InvalidArgument,
-                      automation::standardDescription(automation::errnum::InvalidArgument) + ": " + member.name +
-                          " takes its arguments by position, not by name",
-                      automation::memberSource(className, member.name));
   std::vector<Variant> values;
   values.reserve(args.size());
   int32_t position = 0;
   for (py::handle arg : args)
     values.push_back(takingArgument(className, member.name, ++position, [&] { return toVariant(arg); }));
+  if (named.size() != 0) {
+    std::vector<std::pair<std::size_t, Variant>> placed;
+    for (auto [keyword, arg] : named) {
+      std::size_t at = automation::parameterPosition(member.info, className, member.name, textOf(keyword));
+      placed.emplace_back(at, takingArgument(className, member.name, static_cast<int32_t>(at) + 1,
+                                             [&] { return toVariant(arg); }));
+    }
+    values = automation::placeArguments(std::move(values), placed, className, member.name, member.info);
+  }
   Variant result = member.property ? member.object->get(member.name, values) : member.object->call(member.name, values);
-  if (std::none_of(member.byRef.begin(), member.byRef.end(), [](bool b) { return b; })) return fromVariant(result);
+  static const std::vector<ParamKind> undescribed;
+  const std::vector<ParamKind>& kinds = member.info ? member.info->params : undescribed;
+  if (std::none_of(kinds.begin(), kinds.end(), [](ParamKind k) { return k == ParamKind::ByRef; }))
+    return fromVariant(result);
   py::list out;
   out.append(fromVariant(result));
-  for (std::size_t i = 0; i < member.byRef.size() && i < values.size(); ++i)
-    if (member.byRef[i]) out.append(fromVariant(values[i]));
+  for (std::size_t i = 0; i < kinds.size() && i < values.size(); ++i)
+    if (kinds[i] == ParamKind::ByRef) out.append(fromVariant(values[i]));
   return py::tuple(out);
+}
+
+// "Add(Armazem, Artigo, PrecoUnitario, Quantidade, [Linha])", then how to call it.
+std::string describeMember(const BoundMember& member) {
+  const MemberInfo* info = member.info;
+  std::string text = member.name + "(";
+  std::string byRef;
+  for (std::size_t i = 0; info && i < info->params.size(); ++i) {
+    std::string name = i < info->paramNames.size() ? info->paramNames[i] : "a" + std::to_string(i + 1);
+    if (i > 0) text += ", ";
+    text += info->params[i] == ParamKind::Optional ? "[" + name + "]" : name;
+    if (info->params[i] == ParamKind::ByRef) byRef += (byRef.empty() ? "" : ", ") + name;
+  }
+  bool named = info && !info->paramNames.empty();
+  text += ")\n\n" + std::string(member.property ? "A property" : "A method") + " of " +
+          member.object->className() + ", called with its arguments by position" + (named ? " or by name." : ".");
+  if (!byRef.empty()) text += " The call gives (result, " + byRef + "): the new values of what it takes by reference.";
+  return text;
 }
 
 std::string describeObject(const LateObject& self) {
@@ -99,6 +120,7 @@ py::iterator iterate(const LateObject& self) {
 void bindObjects(py::module_& module) {
   py::class_<BoundMember>(module, "Member", "A member of a late-bound object, called by name with its arguments.")
       .def("__call__", &callMember)
+      .def_property_readonly("__doc__", &describeMember)
       .def("__repr__", [](const BoundMember& m) {
         return "<quarvelvarodav.Member " + m.object->className() + "." + m.name + ">";
       });

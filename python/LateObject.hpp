@@ -2,8 +2,8 @@
 
 // The late-bound object Python scripts hold: attributes and methods are calls by name.
 #include <string>
-#include <vector>
 
+#include "platform/Members.hpp"
 #include "platform/Object.hpp"
 
 namespace qvdpy {
@@ -16,8 +16,10 @@ struct LateObject {
 struct BoundMember {
   automation::ObjectRef object;
   std::string name;
-  bool property;            // read with arguments (an indexed property) rather than called
-  std::vector<bool> byRef;  // per parameter; its new value comes back after the result
+  bool property;  // read with arguments (an indexed property) rather than called
+  // What the object tells of the member (its parameters, their names and which come back after
+  // the result), held by the object; null when it describes none.
+  const automation::MemberInfo* info;
 };
 
 }  // namespace qvdpy

@@ -112,7 +112,8 @@ void writeEnumerations(std::ostream& out) {
 }
 
 // Every member has the DISPID of its place in the table, from 1, as the IDispatch layer gives it.
-// Values are VARIANTs: the member tables convert them as late binding does.
+// Values are VARIANTs: the member tables convert them as late binding does. Parameters carry the
+// names the tables give them, which callers may name their arguments by.
 void writeInterface(std::ostream& out, const std::string& name, const automation::ObjectRef& object) {
   out << "    [uuid(" << text(identityOf(kLibraryInterfaces, name.c_str())) << "), dual, oleautomation]\n"
       << "    interface _" << name << " : IDispatch {\n";
@@ -121,7 +122,7 @@ void writeInterface(std::ostream& out, const std::string& name, const automation
     const automation::MemberInfo* info = object->describe(names[i]);
     std::string params;
     for (std::size_t p = 0; p < info->params.size(); ++p) {
-      std::string arg = "a" + std::to_string(p + 1);
+      const std::string& arg = info->paramNames.at(p);
       switch (info->params[p]) {
         case automation::ParamKind::ByValue: params += "[in] VARIANT " + arg; break;
         case automation::ParamKind::ByRef: params += "[in, out] VARIANT* " + arg; break;

@@ -23,7 +23,8 @@ bool ScriptDataAccess::Abrir(const std::string& ficheiro) {
 const automation::MemberTable* ScriptDataAccess::memberTable() const {
   using S = ScriptDataAccess;
   static const automation::MemberTable table(
-      "SqliteDataAccess", {automation::method<&S::Abrir>("Abrir"), automation::property<&S::UltimoErroBD>("UltimoErroBD")});
+      "SqliteDataAccess",
+      {automation::method<&S::Abrir>("Abrir(ficheiro)"), automation::property<&S::UltimoErroBD>("UltimoErroBD")});
   return &table;
 }
 

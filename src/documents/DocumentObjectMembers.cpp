@@ -23,14 +23,15 @@ std::shared_ptr<NxDocComercialLin> addLine(NxDocComercialLinhas &lines, const st
 
 const automation::MemberTable *NxDocComercial::memberTable() const {
   using D = NxDocComercial;
-  static const automation::MemberTable table("NxDocComercial", {
-                                                                   property<&D::Linhas>("Linhas"),
-                                                                   property<&D::Cab>("Cab"),
-                                                                   method<&D::Ler>("Ler"),
-                                                                   method<&D::Inserir>("Inserir"),
-                                                                   method<&D::Remover>("Remover"),
-                                                                   method<&D::UltimoErro>("UltimoErro"),
-                                                               });
+  static const automation::MemberTable table("NxDocComercial",
+                                             {
+                                                 property<&D::Linhas>("Linhas"),
+                                                 property<&D::Cab>("Cab"),
+                                                 method<&D::Ler>("Ler(Tipodoc, Numdoc, Serie, Ano)"),
+                                                 method<&D::Inserir>("Inserir"),
+                                                 method<&D::Remover>("Remover"),
+                                                 method<&D::UltimoErro>("UltimoErro(lNumErro, sTextoErro)"),
+                                             });
   return &table;
 }
 
@@ -95,12 +96,13 @@ const automation::MemberTable *NxDocComercialLin::memberTable() const {
 
 const automation::MemberTable *NxDocComercialLinhas::memberTable() const {
   using L = NxDocComercialLinhas;
-  static const automation::MemberTable table("NxDocComercialLinhas", {
-                                                                         method<&addLine>("Add"),
-                                                                         method<&L::Item>("Item"),
-                                                                         property<&L::Count>("Count"),
-                                                                         method<&L::Remove>("Remove"),
-                                                                     });
+  static const automation::MemberTable table(
+      "NxDocComercialLinhas", {
+                                  method<&addLine>("Add(Armazem, Artigo, PrecoUnitario, Quantidade, Linha)"),
+                                  method<&L::Item>("Item(vntIndexKey)"),
+                                  property<&L::Count>("Count"),
+                                  method<&L::Remove>("Remove(vntIndexKey)"),
+                              });
   return &table;
 }
 

@@ -69,36 +69,39 @@ const automation::MemberTable *cDocPendente::memberTable() const {
 
 const automation::MemberTable *colLotes::memberTable() const {
   using C = colLotes;
-  static const automation::MemberTable table("colLotes", {
-                                                             method<&addLot>("Add"),
-                                                             method<&C::Item>("Item"),
-                                                             property<&C::Count>("Count"),
-                                                             method<&C::Remove>("Remove"),
-                                                         });
+  static const automation::MemberTable table("colLotes",
+                                             {
+                                                 method<&addLot>("Add(Artigo, Quantidade, Lote, VossoLote, sKey)"),
+                                                 method<&C::Item>("Item(vntIndexKey)"),
+                                                 property<&C::Count>("Count"),
+                                                 method<&C::Remove>("Remove(vntIndexKey)"),
+                                             });
   return &table;
 }
 
 const automation::MemberTable *coDoclPendentes::memberTable() const {
   using C = coDoclPendentes;
-  static const automation::MemberTable table("coDoclPendentes", {
-                                                                    method<&addPending>("Add"),
-                                                                    method<&C::Item>("Item"),
-                                                                    property<&C::Count>("Count"),
-                                                                    method<&C::Remove>("Remove"),
-                                                                });
+  static const automation::MemberTable table(
+      "coDoclPendentes", {
+                             method<&addPending>("Add(Ano, TipoDocumento, Serie, NumeroDocumento, sKey)"),
+                             method<&C::Item>("Item(vntIndexKey)"),
+                             property<&C::Count>("Count"),
+                             method<&C::Remove>("Remove(vntIndexKey)"),
+                         });
   return &table;
 }
 
 const automation::MemberTable *cDocLotes::memberTable() const {
   using C = cDocLotes;
-  static const automation::MemberTable table("cDocLotes", {
-                                                              property<&C::LotesDaLinha>("LotesDaLinha"),
-                                                              method<&C::AlteraLinhaLote>("AlteraLinhaLote"),
-                                                              method<&C::SetLotesDaLinha>("SetLotesDaLinha"),
-                                                              method<&C::Item>("Item"),
-                                                              property<&C::Count>("Count"),
-                                                              method<&C::Remove>("Remove"),
-                                                          });
+  static const automation::MemberTable table("cDocLotes",
+                                             {
+                                                 property<&C::LotesDaLinha>("LotesDaLinha(vData)"),
+                                                 method<&C::AlteraLinhaLote>("AlteraLinhaLote(lLinhaOri, lLinhaDest)"),
+                                                 method<&C::SetLotesDaLinha>("SetLotesDaLinha(lLinha, oLotes)"),
+                                                 method<&C::Item>("Item(vntIndexKey)"),
+                                                 property<&C::Count>("Count"),
+                                                 method<&C::Remove>("Remove(vntIndexKey)"),
+                                             });
   return &table;
 }
 

@@ -13,7 +13,7 @@ const automation::MemberTable *NxArtigo::memberTable() const {
                                                              method<&A::Herdar>("Herdar"),
                                                              method<&A::Remover>("Remover"),
                                                              method<&A::Validar>("Validar"),
-                                                             method<&A::Ler>("Ler"),
+                                                             method<&A::Ler>("Ler(Scod)"),
                                                              method<&A::Alterar>("Alterar"),
                                                              method<&A::Inserir>("Inserir"),
                                                              field<&A::Web>("Web"),

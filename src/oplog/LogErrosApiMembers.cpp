@@ -14,10 +14,10 @@ const automation::MemberTable *LogErrosApi::memberTable() const {
   static const automation::MemberTable table(
       "LogErrosApi",
       {
-          method<&L::LinAdd>("LinAdd"),
-          method<&L::HdrAdd>("HdrAdd"),
+          method<&L::LinAdd>("LinAdd(iLin, sArt, sNom, dPr, dQnt, sArm)"),
+          method<&L::HdrAdd>("HdrAdd(sValor, sNome)"),
           putOnly<&L::Lotes>("Lotes"),
-          method<&L::Save>("Save"),
+          method<&L::Save>("Save(sPerc)"),
           property<static_cast<Text>(&L::ErroOperacao), static_cast<SetText>(&L::ErroOperacao)>("ErroOperacao"),
           property<static_cast<Text>(&L::ErroRotina), static_cast<SetText>(&L::ErroRotina)>("ErroRotina"),
           property<static_cast<Text>(&L::ErroModulo), static_cast<SetText>(&L::ErroModulo)>("ErroModulo"),

@@ -17,6 +17,8 @@ std::string standardDescription(int32_t number) {
     case errnum::CannotCreateObject: return "ActiveX component can't create object";
     case errnum::MemberNotSupported: return "Object doesn't support this property or method";
     case errnum::AutomationFailure: return "Automation error";
+    case errnum::NamedArgumentNotFound: return "Named argument not found";
+    case errnum::ArgumentNotOptional: return "Argument not optional";
     case errnum::WrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
     case errnum::DuplicateKey: return "This key is already associated with an element of this collection";
     case errnum::ItemNotFound: return "Item cannot be found in the collection corresponding to the requested name or ordinal.";

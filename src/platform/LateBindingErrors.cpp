@@ -65,6 +65,27 @@ void raiseArgumentCount(std::string_view className, std::string_view member, std
         memberSource(className, member));
 }
 
+void raiseNamedArgumentNotFound(std::string_view className, std::string_view member, std::string_view name) {
+  raise(errnum::NamedArgumentNotFound,
+        standardDescription(errnum::NamedArgumentNotFound) + ": " + std::string(member) + " has no parameter '" +
+            std::string(name) + "'",
+        memberSource(className, member));
+}
+
+void raiseArgumentGivenTwice(std::string_view className, std::string_view member, std::string_view parameter) {
+  raise(errnum::WrongArgumentCount,
+        standardDescription(errnum::WrongArgumentCount) + ": " + std::string(parameter) + " of " +
+            std::string(member) + " is given twice",
+        memberSource(className, member));
+}
+
+void raiseArgumentNotOptional(std::string_view className, std::string_view member, std::string_view parameter) {
+  raise(errnum::ArgumentNotOptional,
+        standardDescription(errnum::ArgumentNotOptional) + ": " + std::string(parameter) + " of " +
+            std::string(member) + " is left out",
+        memberSource(className, member));
+}
+
 std::string mismatch(std::string_view given, std::string_view wanted) {
   return withArticle(given == "Variant()" ? "array" : given) + " where " + withArticle(wanted) + " is wanted";
 }

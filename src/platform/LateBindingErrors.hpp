@@ -22,6 +22,15 @@ std::string memberSource(std::string_view className, std::string_view member);
 [[noreturn]] void raiseArgumentCount(std::string_view className, std::string_view member, std::size_t given,
                                      std::size_t least, std::size_t most);
 
+// Arguments given by name: 448 for a name the member has no parameter of, 450 for a parameter
+// given twice, 449 for one left out before another given.
+[[noreturn]] void raiseNamedArgumentNotFound(std::string_view className, std::string_view member,
+                                             std::string_view name);
+[[noreturn]] void raiseArgumentGivenTwice(std::string_view className, std::string_view member,
+                                          std::string_view parameter);
+[[noreturn]] void raiseArgumentNotOptional(std::string_view className, std::string_view member,
+                                           std::string_view parameter);
+
 // "a String where a Long is wanted", from the runtime's type names.
 std::string mismatch(std::string_view given, std::string_view wanted);
 

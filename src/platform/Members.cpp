@@ -5,6 +5,25 @@
 #include "platform/Text.hpp"
 
 namespace automation {
+namespace {
+
+std::vector<std::string> namesIn(std::string_view list) {
+  std::vector<std::string> out;
+  while (!members::trimmed(list).empty()) {
+    std::size_t comma = list.find(',');
+    out.emplace_back(members::trimmed(list.substr(0, comma)));
+    if (comma == std::string_view::npos) break;
+    list.remove_prefix(comma + 1);
+  }
+  return out;
+}
+
+std::string parameterName(const MemberInfo *info, std::size_t position) {
+  if (info && position < info->paramNames.size()) return info->paramNames[position];
+  return "argument " + std::to_string(position + 1);
+}
+
+}  // namespace
 
 MemberTable::MemberTable(std::string className, std::initializer_list<MemberEntry> entries)
     : className_(std::move(className)) {
@@ -13,7 +32,8 @@ MemberTable::MemberTable(std::string className, std::initializer_list<MemberEntr
     int minArgs = 0;
     for (std::size_t i = 0; i < e.params.size(); ++i)
       if (e.params[i] != ParamKind::Optional) minArgs = static_cast<int>(i) + 1;
-    MemberInfo info{std::string(e.name), e.kind, {e.params.begin(), e.params.end()}, e.put != nullptr};
+    MemberInfo info{std::string(e.name), e.kind, {e.params.begin(), e.params.end()}, e.put != nullptr,
+                    namesIn(e.paramNames)};
     byName_.emplace(text::foldCase(e.name), rows_.size());
     rows_.push_back(Row{std::move(info), e.invoke, e.put, minArgs});
   }
@@ -67,6 +87,32 @@ std::vector<std::string> MemberTable::names() const {
   out.reserve(rows_.size());
   for (const Row &r : rows_) out.push_back(r.info.name);
   return out;
+}
+
+std::size_t parameterPosition(const MemberInfo *info, std::string_view className, std::string_view member,
+                              std::string_view name) {
+  if (info)
+    for (std::size_t i = 0; i < info->paramNames.size(); ++i)
+      if (text::equalsIgnoringCase(info->paramNames[i], name)) return i;
+  raiseNamedArgumentNotFound(className, member, name);
+}
+
+std::vector<Variant> placeArguments(std::vector<Variant> positional,
+                                    std::span<const std::pair<std::size_t, Variant>> named,
+                                    std::string_view className, std::string_view member, const MemberInfo *info) {
+  std::vector<bool> given(positional.size(), true);
+  for (const auto &[position, value] : named) {
+    if (position >= positional.size()) {
+      positional.resize(position + 1);
+      given.resize(position + 1, false);
+    }
+    if (given[position]) raiseArgumentGivenTwice(className, member, parameterName(info, position));
+    positional[position] = value;
+    given[position] = true;
+  }
+  for (std::size_t i = 0; i < given.size(); ++i)
+    if (!given[i]) raiseArgumentNotOptional(className, member, parameterName(info, i));
+  return positional;
 }
 
 }  // namespace automation

@@ -34,6 +34,7 @@ struct MemberInfo {
   MemberKind kind;
   std::vector<ParamKind> params;  // of the method, or of the property get
   bool writable = false;
+  std::vector<std::string> paramNames;  // one for each of params, or none where the class gives none
 };
 
 // Conversions between a C++ type and a variant. `from` raises the platform's
@@ -249,6 +250,52 @@ struct Kinds<std::tuple<A...>> {
   static constexpr std::size_t size = sizeof...(A);
 };
 
+template <auto F>
+inline constexpr std::size_t arity = std::tuple_size_v<typename Signature<decltype(F)>::Args>;
+
+// Neither is defined: reached while a table is compiled, they stop the compile at the table's row
+// with their name as the message.
+void parameterNamesDoNotMatchTheMember();
+void memberTextIsNotNameAndParameters();
+
+constexpr bool isIdentifier(std::string_view s) {
+  if (s.empty() || (s.front() >= '0' && s.front() <= '9')) return false;
+  for (char c : s)
+    if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) return false;
+  return true;
+}
+
+constexpr std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+// A member as it reads in a declaration, "CF_DocGenRemover(Origem, utNxtDocKey, utNextError)",
+// or its bare name when it has no parameters. The compile stops unless it names exactly the N
+// parameters the member has.
+template <std::size_t N>
+struct Spelled {
+  consteval Spelled(const char *text) : name(text) {
+    std::size_t open = name.find('(');
+    std::size_t count = 0;
+    if (open != std::string_view::npos) {
+      if (name.back() != ')') memberTextIsNotNameAndParameters();
+      params = name.substr(open + 1, name.size() - open - 2);
+      name = name.substr(0, open);
+      for (std::string_view rest = params; !trimmed(params).empty(); rest.remove_prefix(rest.find(',') + 1)) {
+        if (!isIdentifier(trimmed(rest.substr(0, rest.find(','))))) memberTextIsNotNameAndParameters();
+        ++count;
+        if (rest.find(',') == std::string_view::npos) break;
+      }
+    }
+    if (!isIdentifier(name)) memberTextIsNotNameAndParameters();
+    if (count != N) parameterNamesDoNotMatchTheMember();
+  }
+  std::string_view name;
+  std::string_view params;  // the names between the parentheses, separated by commas
+};
+
 // Assigns through a setter taking the value in any form.
 template <auto F>
 void assign(Object &object, const Variant &value) {
@@ -305,32 +352,38 @@ struct MemberEntry {
   Invoker invoke;  // the method, or the property get; null for what can only be assigned
   Putter put;      // null for what cannot be assigned
   std::span<const ParamKind> params;
+  std::string_view paramNames;  // separated by commas
 };
 
+// A method, named with its parameters: method<&C::Ler>("Ler(Scod)").
 template <auto F>
-constexpr MemberEntry method(std::string_view name) {
+constexpr MemberEntry method(members::Spelled<members::arity<F>> text) {
   using K = members::Kinds<typename members::Signature<decltype(F)>::Args>;
-  return {name, MemberKind::Method, &members::invoke<F>, nullptr, std::span<const ParamKind>(K::value, K::size)};
+  return {text.name, MemberKind::Method, &members::invoke<F>, nullptr, std::span<const ParamKind>(K::value, K::size),
+          text.params};
 }
 
+// A property read through Get (with the parameters Get takes, named as for a method) and, when
+// Put is given, assigned through it.
 template <auto Get, auto Put = nullptr>
-constexpr MemberEntry property(std::string_view name) {
+constexpr MemberEntry property(members::Spelled<members::arity<Get>> text) {
   using K = members::Kinds<typename members::Signature<decltype(Get)>::Args>;
   Putter put = nullptr;
   if constexpr (!std::is_null_pointer_v<decltype(Put)>) put = &members::assign<Put>;
-  return {name, MemberKind::Property, &members::invoke<Get>, put, std::span<const ParamKind>(K::value, K::size)};
+  return {text.name, MemberKind::Property, &members::invoke<Get>, put, std::span<const ParamKind>(K::value, K::size),
+          text.params};
 }
 
 // A property that can only be assigned; reading it raises 438.
 template <auto Put>
 constexpr MemberEntry putOnly(std::string_view name) {
-  return {name, MemberKind::Property, nullptr, &members::assign<Put>, {}};
+  return {name, MemberKind::Property, nullptr, &members::assign<Put>, {}, {}};
 }
 
 // A public data member (or value holder) read and written as a property.
 template <auto M>
 constexpr MemberEntry field(std::string_view name) {
-  return {name, MemberKind::Property, &members::readField<M>, &members::writeField<M>, {}};
+  return {name, MemberKind::Property, &members::readField<M>, &members::writeField<M>, {}, {}};
 }
 
 // The members of one class by name (letter case ignored). A property read may
@@ -364,5 +417,15 @@ class MemberTable {
   std::vector<Row> rows_;
   std::unordered_map<std::string, std::size_t> byName_;  // folded name -> row
 };
+
+// Arguments given by name, for hosts that take them: the position (from 0) of `member`'s
+// parameter `name`, letter case ignored (448 when it has none of that name); and the arguments in
+// the member's order from those given by position followed by those placed at `named` positions
+// (450 for a position given twice, 449 for one left out before the last given).
+std::size_t parameterPosition(const MemberInfo *info, std::string_view className, std::string_view member,
+                              std::string_view name);
+std::vector<Variant> placeArguments(std::vector<Variant> positional,
+                                    std::span<const std::pair<std::size_t, Variant>> named,
+                                    std::string_view className, std::string_view member, const MemberInfo *info);
 
 }  // namespace automation

@@ -63,7 +63,7 @@ void Record::put(std::string_view member, const Variant &value) {
 }
 
 const MemberInfo *Record::describe(std::string_view member) const {
-  static const MemberInfo info{"", MemberKind::Property, {}, true};
+  static const MemberInfo info{"", MemberKind::Property, {}, true, {}};
   for (const auto &f : fields_)
     if (text::equalsIgnoringCase(f.first, member)) return &info;
   return nullptr;

@@ -43,12 +43,12 @@ class Probe : public automation::Object {
   const automation::MemberTable* memberTable() const override {
     using P = Probe;
     static const automation::MemberTable table(
-        "Probe", {automation::method<&P::Echo>("Echo"), automation::method<&P::TypeOf>("TypeOf"),
-                  automation::method<&P::Twice>("Twice"), automation::method<&P::Rename>("Rename"),
-                  automation::method<&P::Bounds>("Bounds"), automation::method<&P::MakeArray>("MakeArray"),
-                  automation::method<&P::Fail>("Fail"), automation::method<&P::Small>("Small"),
-                  automation::method<&P::NewCollection>("NewCollection"), automation::method<&P::Keep>("Keep"),
-                  automation::property<&P::Kept, nullptr>("Kept"), automation::method<&P::Ask>("Ask")});
+        "Probe", {automation::method<&P::Echo>("Echo(v)"), automation::method<&P::TypeOf>("TypeOf(v)"),
+                  automation::method<&P::Twice>("Twice(n)"), automation::method<&P::Rename>("Rename(s)"),
+                  automation::method<&P::Bounds>("Bounds(v)"), automation::method<&P::MakeArray>("MakeArray(lower, upper)"),
+                  automation::method<&P::Fail>("Fail(number, text)"), automation::method<&P::Small>("Small(n)"),
+                  automation::method<&P::NewCollection>("NewCollection"), automation::method<&P::Keep>("Keep(o)"),
+                  automation::property<&P::Kept, nullptr>("Kept"), automation::method<&P::Ask>("Ask(member)")});
     return &table;
   }
 

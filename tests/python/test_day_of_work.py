@@ -2,6 +2,7 @@
 and the module's conventions for by-reference arguments, arrays and errors."""
 import datetime
 import os
+import pydoc
 import re
 import sqlite3
 import subprocess
@@ -115,7 +116,6 @@ class BadValuesTest(unittest.TestCase):
         self.assertEqual(self.raised(lots.Add, "A\ud800", 1, "L1", "")[:3], (5, "colLotes: Add", 1))
         self.assertEqual(self.raised(lots.Add, "A001", 2 ** 70, "L1", "")[:3], (6, "colLotes: Add", 2))
         self.assertEqual(self.raised(lots.Add, "A001", {}, "L1", "")[:3], (13, "colLotes: Add", 2))
-        self.assertEqual(self.raised(lots.Add, "A001", 1, "L1", "", key="k")[:2], (5, "colLotes: Add"))
         self.assertEqual(self.raised(qvd.CreateObject, None)[:3], (13, "quarvelvarodav: CreateObject", 1))
         self.assertEqual(self.raised(qvd.Array.dim, -2 ** 31, 2 ** 40)[:3], (6, "quarvelvarodav: Array.dim", 2))
         # Shared rows cost nothing more, and a row may not hold the array it is in.
@@ -146,6 +146,23 @@ class BadValuesTest(unittest.TestCase):
         self.assertEqual(self.raised(bal.ApiTermina, 1)[:3], (450, "BAL_Next: ApiTermina", None))
         self.assertEqual(self.raised(setattr, key, "iSerie", "x")[:3], (13, "KeyDocumNext: iSerie", 1))
         self.assertEqual(self.raised(getattr, bal, "No\ud800")[0], 5)
+
+    def test_arguments_by_name_and_the_signature_help_shows(self):
+        lots = qvd.CreateObject("QuarvelVaroDav.colLotes")
+        lot = lots.Add("A001", 2, vossolote="V7", LOTE="L1", sKey="k")
+        self.assertEqual((lot.Artigo, lot.Quantidade, lot.Lote, lot.VossoLote), ("A001", 2, "L1", "V7"))
+        self.assertEqual(lots.Item(vntIndexKey="k").Lote, "L1")
+        bal = qvd.CreateObject("QuarvelVaroDav.BAL_Next")
+        self.assertEqual(bal.UltimoErro(sTextoErro="x", lNumErro=0), (None, -1, ""))
+        self.assertIn("Add(Artigo, Quantidade, Lote, VossoLote, [sKey])", pydoc.render_doc(lots.Add))
+        self.assertIn("UltimoErro(lNumErro, sTextoErro)", pydoc.render_doc(bal.UltimoErro))
+        self.assertIn("The call gives (result, lNumErro, sTextoErro)", bal.UltimoErro.__doc__)
+        self.assertEqual(self.raised(lots.Add, "A001", 1, "L1", "", key="k")[:2], (448, "colLotes: Add"))
+        self.assertEqual(self.raised(lots.Add, "A001", 1, "L1", "", artigo="B")[:2], (450, "colLotes: Add"))
+        self.assertEqual(self.raised(lots.Add, "A001", Lote="L1", VossoLote="")[:2], (449, "colLotes: Add"))
+        self.assertEqual(self.raised(lots.Add, "A001", Quantidade={}, Lote="L", VossoLote="")[:3],
+                         (13, "colLotes: Add", 2))
+        self.assertEqual(lots.Count, 1)
 
 
 if __name__ == "__main__":

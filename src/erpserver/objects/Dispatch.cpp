@@ -58,7 +58,7 @@ ClassInfo::ClassInfo(std::string name, std::span<const FieldSpec> fields, std::s
     m.minArgs = lo;
     m.maxArgs = hi;
     m.info = {std::string(n), property ? automation::MemberKind::Property : automation::MemberKind::Method, {},
-              isField && !f->readOnly};
+              isField && !f->readOnly, {}};
     for (int i = 0; i < hi; ++i)
       m.info.params.push_back(i < lo ? automation::ParamKind::ByValue : automation::ParamKind::Optional);
     byName_[m.folded] = &m;
