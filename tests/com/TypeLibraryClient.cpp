@@ -219,6 +219,25 @@ int main(int argc, char** argv) {
   // The first of 19 arguments, which travel last first.
   check("a type mismatch", hr == raised(13) && argErr == 18);
 
+  // By name, as `bal.UltimoErro sTextoErro:=s, lNumErro:=n` sends them: the object and its type
+  // library give each parameter's position, and the values come back by reference.
+  LPOLESTR byName[] = {const_cast<LPOLESTR>(L"UltimoErro"), const_cast<LPOLESTR>(L"STEXTOERRO"),
+                       const_cast<LPOLESTR>(L"lNumErro")};
+  DISPID ids[3] = {}, typeIds[3] = {};
+  check("parameters' ids", SUCCEEDED(bal->GetIDsOfNames(IID_NULL, byName, 3, 0, ids)) && ids[1] == 1 && ids[2] == 0 &&
+                               SUCCEEDED(dispatchInfo->GetIDsOfNames(byName, 3, typeIds)) && typeIds[1] == 1);
+  BSTR textBack = SysAllocString(L"x");
+  LONG numberBack = 7;
+  VARIANT named[2];
+  V_VT(&named[0]) = VT_BSTR | VT_BYREF;
+  named[0].pbstrVal = &textBack;
+  V_VT(&named[1]) = VT_I4 | VT_BYREF;
+  named[1].plVal = &numberBack;
+  DISPPARAMS byNameParams{named, &ids[1], 2, 2};
+  hr = bal->Invoke(ids[0], IID_NULL, 0, DISPATCH_METHOD, &byNameParams, nullptr, nullptr, nullptr);
+  check("arguments by name", SUCCEEDED(hr) && numberBack == -1 && SysStringLen(textBack) == 0);
+  SysFreeString(textBack);
+
   // Through the vtable: the slot the type library gives CF_DocGenInserir, called as a typed
   // caller would, each by-value VARIANT and each VARIANT* as the interface declares them.
   HREFTYPE ref = 0;

@@ -135,10 +135,18 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
       ids[0] = DISPID_UNKNOWN;
       hr = DISP_E_UNKNOWNNAME;
     }
-    // Named arguments are not taken: their names have no ids.
+    // A named argument's id is its parameter's position, from 0.
+    const MemberInfo* info = ids[0] == DISPID_UNKNOWN ? nullptr : object_->describe(nameOf(ids[0]));
     for (UINT i = 1; i < count; ++i) {
       ids[i] = DISPID_UNKNOWN;
-      hr = DISP_E_UNKNOWNNAME;
+      try {
+        std::string name = narrow(names[i]);
+        for (std::size_t p = 0; info && p < info->paramNames.size(); ++p)
+          if (text::equalsIgnoringCase(info->paramNames[p], name)) ids[i] = static_cast<DISPID>(p);
+      } catch (...) {
+        // a name that is no text is no parameter's
+      }
+      if (ids[i] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
     }
     return hr;
   }
@@ -150,25 +158,43 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
     UINT named = params ? params->cNamedArgs : 0;
     UINT total = params ? params->cArgs : 0;
     bool isPut = flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF);
-    if (named > (isPut ? 1u : 0u) || (named == 1 && params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT))
+    if (isPut && (named > 1 || (named == 1 && params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)))
       return DISP_E_NONAMEDARGS;
-    // Positional arguments come last to first; arguments left out at the end are dropped.
+    // Positional arguments come last to first, after the named ones; arguments left out at the
+    // end are dropped. `slots` keeps where each argument came from, for what goes back.
     UINT positional = total - named;
     std::vector<Variant> args(positional);
+    std::vector<UINT> slots(positional);
     for (UINT i = 0; i < positional; ++i) {
-      const VARIANT& arg = params->rgvarg[total - 1 - i];
+      slots[i] = total - 1 - i;
       try {
-        args[i] = toVariant(arg);
+        args[i] = toVariant(params->rgvarg[slots[i]]);
       } catch (...) {
-        if (argErr) *argErr = total - 1 - i;
+        if (argErr) *argErr = slots[i];
         return DISP_E_TYPEMISMATCH;
       }
     }
-    while (!args.empty() && V_VT(&params->rgvarg[total - args.size()]) == VT_ERROR &&
-           params->rgvarg[total - args.size()].scode == DISP_E_PARAMNOTFOUND)
+    while (!args.empty() && V_VT(&params->rgvarg[slots[args.size() - 1]]) == VT_ERROR &&
+           params->rgvarg[slots[args.size() - 1]].scode == DISP_E_PARAMNOTFOUND)
       args.pop_back();
+    slots.resize(args.size());
+    std::vector<std::pair<std::size_t, Variant>> byName;
+    for (UINT k = 0; !isPut && k < named; ++k) {
+      if (params->rgdispidNamedArgs[k] < 0) return DISP_E_PARAMNOTFOUND;
+      try {
+        byName.emplace_back(static_cast<std::size_t>(params->rgdispidNamedArgs[k]), toVariant(params->rgvarg[k]));
+      } catch (...) {
+        if (argErr) *argErr = k;
+        return DISP_E_TYPEMISMATCH;
+      }
+    }
     try {
       Variant answer;
+      if (!byName.empty()) {
+        args = placeArguments(std::move(args), byName, object_->className(), member, object_->describe(member));
+        slots.resize(args.size());
+        for (UINT k = 0; k < named; ++k) slots[byName[k].first] = k;
+      }
       if (isPut) {
         if (named != 1 || !args.empty()) return DISP_E_BADPARAMCOUNT;
         object_->put(member, toVariant(params->rgvarg[0]));
@@ -182,7 +208,7 @@ class Dispatch final : public IDispatch, public INativeObject, public ISupportEr
       // reference whatever the member declares.
       if (const MemberInfo* info = object_->describe(member))
         for (UINT i = 0; i < args.size() && i < info->params.size(); ++i)
-          if (info->params[i] == ParamKind::ByRef) storeByRef(args[i], params->rgvarg[total - 1 - i]);
+          if (info->params[i] == ParamKind::ByRef) storeByRef(args[i], params->rgvarg[slots[i]]);
       if (result) toVARIANT(answer, *result);
       return S_OK;
     } catch (...) {
