@@ -4,7 +4,9 @@
 // made from a C++ member (or a free function taking the object first); its
 // parameter kinds come from the signature: `T&` is by reference (the new value
 // goes back into the caller's variant), `std::optional<T>` may be left out,
-// anything else is by value.
+// anything else is by value. A method's (or an indexed property's) parameter
+// names are written with its name, "Ler(Scod)", and must be as many as the
+// signature has, or the table does not compile.
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
