@@ -58,10 +58,10 @@ py::object callMember(const BoundMember& member, const py::args& args, const py:
     values.push_back(takingArgument(className, member.name, ++position, [&] { return toVariant(arg); }));
   if (named.size() != 0) {
     std::vector<std::pair<std::size_t, Variant>> placed;
-    for (auto [keyword, arg] : named) {
-      std::size_t at = automation::parameterPosition(member.info, className, member.name, textOf(keyword));
+    for (auto item : named) {
+      std::size_t at = automation::parameterPosition(member.info, className, member.name, textOf(item.first));
       placed.emplace_back(at, takingArgument(className, member.name, static_cast<int32_t>(at) + 1,
-                                             [&] { return toVariant(arg); }));
+                                             [&] { return toVariant(item.second); }));
     }
     values = automation::placeArguments(std::move(values), placed, className, member.name, member.info);
   }
