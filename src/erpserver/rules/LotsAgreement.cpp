@@ -24,8 +24,9 @@ void checkLotsAgree(sql::Database& db, Catalog& catalog, const DocType& type,
     for (const auto& line : m->lines) touch(line.article, line.warehouse);
     for (const auto& lot : m->lots) touch(lot.article, lot.warehouse);
   }
-  // One row holds every place's stock and lot sum, so that the document's writes and this read go
-  // to a server together.
+  // One row holds every place's stock and lots total (kept by the database on every lot write, so
+  // that a lot write gone astray still shows), so that the document's writes and this read go to a
+  // server together.
   std::vector<std::pair<std::string, std::string>> places;
   std::string sql;
   for (const auto& place : touched) {
@@ -34,7 +35,7 @@ void checkLotsAgree(sql::Database& db, Catalog& catalog, const DocType& type,
     places.push_back(place);
     sql += sql.empty() ? "SELECT " : ", ";
     sql += "(SELECT EXISTENC FROM ARTARM WHERE ARTIGO = ? AND ARMAZEM = ?), "
-           "(SELECT COALESCE(SUM(QTDENT - QTDSID), 0) FROM ARTLOT WHERE ARTIGO = ? AND ARMAZEM = ?)";
+           "(SELECT QUANT FROM ARTARMLOT WHERE ARTIGO = ? AND ARMAZEM = ?)";
   }
   if (places.empty()) return;
   auto q = db.query(sql);

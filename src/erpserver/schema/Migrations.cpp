@@ -40,6 +40,8 @@ void serverInsertOrder(sql::Database& db) { db.engine().execute(postgres::insert
 // A server company's master data is kept across actions behind a version its triggers raise; a
 // file's own data version serves the same end.
 void serverReferenceVersion(sql::Database& db) { db.engine().execute(postgres::referenceVersionText(), {}); }
+// A file's stock totals are already recomputed once per row (version 3).
+void serverLotTotals(sql::Database& db) { db.engine().execute(postgres::lotTotalsText(), {}); }
 
 constexpr Migration kMigrations[] = {
     {1, firstTables, serverFirstVersion},
@@ -48,6 +50,7 @@ constexpr Migration kMigrations[] = {
     {4, addExpiredLotsParameter, addExpiredLotsParameter},
     {5, nothingToChange, serverInsertOrder},
     {6, nothingToChange, serverReferenceVersion},
+    {7, addLotTotals, serverLotTotals},
 };
 static_assert(std::size(kMigrations) == kSchemaVersion, "every version has its step");
 

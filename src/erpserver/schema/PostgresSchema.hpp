@@ -17,5 +17,8 @@ namespace erpserver::postgres {
 std::string_view firstVersionText();
 std::string_view secondVersionText();
 std::string_view insertOrderText();
+// Version 7: one recomputation of an article's stock total per stock row, and the lots total of
+// each article and warehouse (ARTARMLOT) kept by a trigger on ARTLOT.
+std::string_view lotTotalsText();
 
 }  // namespace erpserver::postgres

@@ -15,6 +15,9 @@ void addSchemaAdditions(sql::Database& db);
 // The triggers that keep ARTIGOS.STDISP on a stock row's update, recomputing each article once.
 void addStockTotalTriggers(sql::Database& db);
 
+// ARTARMLOT, the lots total of each article and warehouse, filled from the lots and kept by
+// triggers on ARTLOT.
+void addLotTotals(sql::Database& db);
 // PARAMS.LOTEXPIR, in the SQL of either engine.
 void addExpiredLotsParameter(sql::Database& db);
 
