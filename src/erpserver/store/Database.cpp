@@ -1,6 +1,7 @@
 // Statement cache, transactions and write groups of a company database.
 #include "erpserver/store/Database.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -106,6 +107,19 @@ void Transaction::commit() {
   if (open_ && savepoint_) db_.engine().releaseSavepoint("action");
   else if (open_) db_.engine().commit();
   open_ = false;
+}
+
+void inBatches(std::size_t total, const std::function<void(std::size_t first, std::size_t count)>& write) {
+  for (std::size_t first = 0; first < total; first += kBatchRows) write(first, std::min(kBatchRows, total - first));
+}
+
+std::string valueRows(std::size_t rows, std::size_t columns) {
+  std::string row = "(";
+  for (std::size_t c = 0; c < columns; ++c) row += c ? ", ?" : "?";
+  row += ")";
+  std::string out;
+  for (std::size_t r = 0; r < rows; ++r) out += (r ? ", " : "") + row;
+  return out;
 }
 
 }  // namespace erpserver::sql

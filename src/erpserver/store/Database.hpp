@@ -6,7 +6,10 @@
 // statements, transactions and grouped writes, whatever engine holds the company.
 // Ownership: a Database owns its engine; statements and transactions it hands out must not
 // outlive it. Threads: one at a time; its owner (the company's session) serialises its use.
+
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -154,5 +157,13 @@ class QVD_API Transaction {
   bool open_ = true;
   bool savepoint_ = false;
 };
+
+// Many rows written as a few multi-row statements: `write(first, count)` runs for consecutive runs
+// covering [0, total), each of at most kBatchRows rows, so that a table's writes take at most
+// kBatchRows statement texts, each prepared once.
+inline constexpr std::size_t kBatchRows = 16;
+void inBatches(std::size_t total, const std::function<void(std::size_t first, std::size_t count)>& write);
+// "(?, ?), (?, ?)": `rows` rows of `columns` parameters each.
+std::string valueRows(std::size_t rows, std::size_t columns);
 
 }  // namespace erpserver::sql

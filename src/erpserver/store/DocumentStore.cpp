@@ -39,7 +39,11 @@ int bindKey(sql::Statement& st, int index, const DocKey& key) {
   return index + 4;
 }
 
-std::string linePlace(int32_t line) { return " (linha " + std::to_string(line) + ")"; }
+// A refusal of a statement that wrote several lines names them all.
+std::string linesPlace(int32_t first, int32_t last) {
+  if (first == last) return " (linha " + std::to_string(first) + ")";
+  return " (linhas " + std::to_string(first) + " a " + std::to_string(last) + ")";
+}
 
 int bindFields(sql::Statement& st, int index, const ServerObject& object, const std::vector<int>& slots) {
   for (int slot : slots) bindField(st, index++, object, slot);
@@ -122,27 +126,36 @@ void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const
     q->defer(" (cabeçalho)");
   }
   const Columns& l = lineColumns();
-  static const std::string insertLine =
-      "INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES (" + l.marks(4) + ")";
-  for (const auto& line : doc.lines()) {
-    auto q = db.query(insertLine);
-    bindFields(*q, bindKey(*q, 1, key), *line, l.slots);
-    q->defer(linePlace(line->number(lin::Numero)));
-  }
+  const auto& lines = doc.lines();
+  sql::inBatches(lines.size(), [&](std::size_t first, std::size_t count) {
+    auto q = db.query("INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES " +
+                      sql::valueRows(count, l.slots.size() + 4));
+    int next = 1;
+    for (std::size_t i = first; i < first + count; ++i) next = bindFields(*q, bindKey(*q, next, key), *lines[i], l.slots);
+    q->defer(linesPlace(lines[first]->number(lin::Numero), lines[first + count - 1]->number(lin::Numero)));
+  });
 }
 
 void writeLots(sql::Database& db, const DocumentoComercial& doc, const DocKey& key) {
-  for (const auto& lotLine : doc.lots()) {
+  const auto& lots = doc.lots();
+  sql::inBatches(lots.size(), [&](std::size_t first, std::size_t count) {
     auto q = db.query(
         "INSERT INTO LOTEMOVS (TPDOCUM, SERIE, ANO, NNUMDOC, NUMLINHA, QUANT, CODLOT, ARTIGO, VOSSLOTE, ARMAZEM, VALIDADE) "
-        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    int next = bindKey(*q, 1, key);
-    bindField(*q, next++, *lotLine, lot::Linha);
-    bindField(*q, next++, *lotLine, lot::Quantidade);
-    for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade})
-      bindField(*q, next++, lotLine->campos(), slot);
-    q->defer(" (lote da linha " + std::to_string(lotLine->number(lot::Linha)) + ")");
-  }
+        "VALUES " +
+        sql::valueRows(count, 11));
+    int next = 1;
+    for (std::size_t i = first; i < first + count; ++i) {
+      const auto& lotLine = *lots[i];
+      next = bindKey(*q, next, key);
+      bindField(*q, next++, lotLine, lot::Linha);
+      bindField(*q, next++, lotLine, lot::Quantidade);
+      for (int slot : {lot::Codigo, lot::Artigo, lot::VossoLote, lot::Armazem, lot::Validade})
+        bindField(*q, next++, lotLine.campos(), slot);
+    }
+    int32_t from = lots[first]->number(lot::Linha), to = lots[first + count - 1]->number(lot::Linha);
+    q->defer(from == to ? " (lote da linha " + std::to_string(from) + ")"
+                        : " (lotes das linhas " + std::to_string(from) + " a " + std::to_string(to) + ")");
+  });
 }
 
 void removeLines(sql::Database& db, const DocKey& key) {

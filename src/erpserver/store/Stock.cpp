@@ -6,19 +6,10 @@
 namespace erpserver {
 namespace {
 
-// `entered` and `issued` are added to the article's QTDENT and QTDSID in the warehouse, and their
-// difference to its stock. Each change of an ARTARM row costs the triggers that recompute the
-// article's total, so a document makes one change per article and warehouse (see StockRows).
-void moveArticle(sql::Database& db, const std::string& article, const std::string& warehouse, double entered,
-                 double issued) {
-  auto q = db.query(
-      "INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES (?, ?, ?, ?, ?) "
-      "ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = ARTARM.EXISTENC + excluded.EXISTENC, "
-      "QTDENT = ARTARM.QTDENT + excluded.QTDENT, QTDSID = ARTARM.QTDSID + excluded.QTDSID");
-  q->bind(1, article).bind(2, warehouse).bind(3, entered - issued).bind(4, entered).bind(5, issued).defer();
-}
-
-// The stock changes of one document summed per article and warehouse, in the order first met.
+// The stock changes of one document summed per article and warehouse, in the order first met, and
+// written as few statements: each change of an ARTARM row costs the triggers that recompute the
+// article's total, so a document makes one change per article and warehouse. `entered` and
+// `issued` are added to the row's QTDENT and QTDSID, and their difference to its stock.
 class StockRows {
  public:
   // Quantity into (positive) or out of (negative) a warehouse.
@@ -30,7 +21,19 @@ class StockRows {
     (quantity > 0 ? row->entered : row->issued) += quantity > 0 ? quantity : -quantity;
   }
   void apply(sql::Database& db) {
-    for (const Row& r : rows_) moveArticle(db, r.article, r.warehouse, r.entered, r.issued);
+    sql::inBatches(rows_.size(), [&](std::size_t first, std::size_t count) {
+      auto q = db.query("INSERT INTO ARTARM (ARTIGO, ARMAZEM, EXISTENC, QTDENT, QTDSID) VALUES " +
+                        sql::valueRows(count, 5) +
+                        " ON CONFLICT (ARTIGO, ARMAZEM) DO UPDATE SET EXISTENC = ARTARM.EXISTENC + excluded.EXISTENC, "
+                        "QTDENT = ARTARM.QTDENT + excluded.QTDENT, QTDSID = ARTARM.QTDSID + excluded.QTDSID");
+      int index = 1;
+      for (std::size_t i = first; i < first + count; ++i, index += 5) {
+        const Row& r = rows_[i];
+        q->bind(index, r.article).bind(index + 1, r.warehouse).bind(index + 2, r.entered - r.issued);
+        q->bind(index + 3, r.entered).bind(index + 4, r.issued);
+      }
+      q->defer();
+    });
     rows_.clear();
   }
 
@@ -42,15 +45,52 @@ class StockRows {
   std::vector<Row> rows_;
 };
 
-// `entered` and `issued` are added to the lot's QTDENT and QTDSID; a new lot row takes the dates.
-void moveLot(sql::Database& db, const StockMoves::Lot& lot, const std::string& warehouse, double entered, double issued) {
-  auto q = db.query(
-      "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID, DTAENTRA, VALIDADE, VOSSLOTE) "
-      "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET "
-      "QTDENT = ARTLOT.QTDENT + excluded.QTDENT, QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
-  q->bind(1, lot.article).bind(2, lot.lot).bind(3, warehouse).bind(4, entered).bind(5, issued);
-  q->bind(6, lot.entryIso).bind(7, lot.expiryIso).bind(8, lot.theirLot).defer();
-}
+// The lot changes of one document summed per lot and warehouse (one statement may change a row
+// once), in the order first met. `entered` and `issued` are added to the lot's QTDENT and QTDSID; a
+// new lot row takes the dates of the first move that names it.
+class LotRows {
+ public:
+  void add(const StockMoves::Lot& lot, const std::string& warehouse, double entered, double issued) {
+    Row* row = nullptr;
+    for (Row& r : rows_)
+      if (r.lot->article == lot.article && r.lot->lot == lot.lot && r.warehouse == warehouse) row = &r;
+    if (!row) row = &rows_.emplace_back(Row{&lot, warehouse, 0, 0});
+    row->entered += entered;
+    row->issued += issued;
+  }
+  // Only a lowered QTDSID can fire the release trigger (SchemaAdditions.cpp): adding a quantity
+  // that is not negative never lowers a number.
+  bool lowersIssued() const {
+    for (const Row& r : rows_)
+      if (r.issued < 0) return true;
+    return false;
+  }
+  void apply(sql::Database& db) {
+    sql::inBatches(rows_.size(), [&](std::size_t first, std::size_t count) {
+      auto q = db.query("INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID, DTAENTRA, VALIDADE, VOSSLOTE) "
+                        "VALUES " +
+                        sql::valueRows(count, 8) +
+                        " ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET QTDENT = ARTLOT.QTDENT + excluded.QTDENT, "
+                        "QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
+      int index = 1;
+      for (std::size_t i = first; i < first + count; ++i, index += 8) {
+        const Row& r = rows_[i];
+        q->bind(index, r.lot->article).bind(index + 1, r.lot->lot).bind(index + 2, r.warehouse);
+        q->bind(index + 3, r.entered).bind(index + 4, r.issued).bind(index + 5, r.lot->entryIso);
+        q->bind(index + 6, r.lot->expiryIso).bind(index + 7, r.lot->theirLot);
+      }
+      q->defer();
+    });
+  }
+
+ private:
+  struct Row {
+    const StockMoves::Lot* lot;
+    std::string warehouse;
+    double entered, issued;
+  };
+  std::vector<Row> rows_;
+};
 
 // A supplier entry's costs per article: each line is priced on the stock that the lines before it
 // left, in memory, and each article read in one statement and written once per document.
@@ -89,13 +129,28 @@ class EntryCosts {
     cost->last = line.price;
     cost->moved = true;
   }
+  // One statement for the articles moved: each write to ARTIGOS also raises the master-data version.
   void apply(sql::Database& db, Catalog& catalog) {
-    for (const Cost& c : costs_) {
-      if (!c.moved) continue;
-      auto u = db.query("UPDATE ARTIGOS SET ULTPRC = ?, ULTPMP = ? WHERE CODIGO = ?");
-      u->bind(1, c.last).bind(2, c.average).bind(3, c.article).defer();
-      catalog.costsWritten(c.article, c.last, c.average);
-    }
+    std::vector<const Cost*> moved;
+    for (const Cost& c : costs_)
+      if (c.moved) moved.push_back(&c);
+    sql::inBatches(moved.size(), [&](std::size_t first, std::size_t count) {
+      std::string last = "CASE CODIGO", average = "CASE CODIGO", codes;
+      for (std::size_t i = 0; i < count; ++i) {
+        last += " WHEN ? THEN ?";
+        average += " WHEN ? THEN ?";
+        codes += i ? ", ?" : "?";
+      }
+      auto u = db.query("UPDATE ARTIGOS SET ULTPRC = " + last + " END, ULTPMP = " + average + " END WHERE CODIGO IN (" +
+                        codes + ")");
+      int index = 1;
+      for (std::size_t i = first; i < first + count; ++i, index += 2) u->bind(index, moved[i]->article).bind(index + 1, moved[i]->last);
+      for (std::size_t i = first; i < first + count; ++i, index += 2)
+        u->bind(index, moved[i]->article).bind(index + 1, moved[i]->average);
+      for (std::size_t i = first; i < first + count; ++i) u->bind(index++, moved[i]->article);
+      u->defer();
+    });
+    for (const Cost* c : moved) catalog.costsWritten(c->article, c->last, c->average);
   }
 
  private:
@@ -176,18 +231,20 @@ void applyStock(sql::Database& db, Catalog& catalog, const DocType& type, const 
   }
   entryCosts.apply(db, catalog);
   rows.apply(db);
-  if (moves.lots.empty()) return;
-  // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the
-  // release trigger never takes one of the server's own lot writes for the library's statement.
-  db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->defer();
+  LotRows lots;
   for (const auto& lot : moves.lots) {
     double q = sign * lot.quantity;
-    if (type.releasesLots()) moveLot(db, lot, lot.warehouse, 0, -q);
-    else if (type.stock == 'E') moveLot(db, lot, lot.warehouse, q, 0);
-    if (type.stock == 'S' || type.stock == 'T') moveLot(db, lot, lot.warehouse, 0, q);
-    if (type.stock == 'T') moveLot(db, lot, type.destination, q, 0);
+    if (type.releasesLots()) lots.add(lot, lot.warehouse, 0, -q);
+    else if (type.stock == 'E') lots.add(lot, lot.warehouse, q, 0);
+    if (type.stock == 'S' || type.stock == 'T') lots.add(lot, lot.warehouse, 0, q);
+    if (type.stock == 'T') lots.add(lot, type.destination, q, 0);
   }
-  db.query("DELETE FROM SYS_LOTESERVIDOR")->defer();
+  // The mark lives only inside this transaction (a failure rolls it back with the rest), so that the
+  // release trigger never takes one of the server's own lot writes for the library's statement.
+  const bool mark = lots.lowersIssued();
+  if (mark) db.query("INSERT INTO SYS_LOTESERVIDOR (ID) VALUES (1)")->defer();
+  lots.apply(db);
+  if (mark) db.query("DELETE FROM SYS_LOTESERVIDOR")->defer();
 }
 
 void recordReleases(sql::Database& db, const DocType& type, const StockMoves& moves, const DocKey& key) {
