@@ -66,7 +66,13 @@ TEST_F(ErpSchema, ACompanyOfAnEarlierVersionIsUpgradedByTheStepsThatMakeANewOne)
       for (const erpserver::Migration& step : erpserver::migrations())
         if (step.version <= previous) (db->onServer() ? step.onServer : step.onFile)(*db);
       db->exec(db->dialect().writeSchemaVersion + std::to_string(previous));
-      db->exec("INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A9', 'Novo')");
+      db->exec("INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A9', 'Novo'); "
+               "INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A8', 'Outro'); "
+               "INSERT INTO UNIDADES VALUES ('UN', 'Unidade'); INSERT INTO IVAS VALUES (1, 'Normal', 23); "
+               "INSERT INTO ARTIGOS (CODIGO, NOME, UNBASE, IVA) VALUES ('L1', 'Com lotes', 'UN', 1); "
+               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('L1', 'X', 'A9', 10, 2.5); "
+               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('L1', 'Y', 'A9', 4, 0); "
+               "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('L1', 'X', 'A8', 3, 1)");
       db->exec("INSERT INTO MOEDAS VALUES ('EUR', 'Euro', 2); INSERT INTO REGIVA VALUES ('NAC', 'Nacional', 0);"
                "INSERT INTO PARAMS (ID, NOMEEMP, REGIVANAC, MOEDANAC) VALUES (1, 'Antiga', 'NAC', 'EUR')");
       tx.commit();
@@ -75,7 +81,7 @@ TEST_F(ErpSchema, ACompanyOfAnEarlierVersionIsUpgradedByTheStepsThatMakeANewOne)
 
     erpserver::ensureSchema(*db);
     EXPECT_EQ(erpserver::schemaVersion(*db), erpserver::kSchemaVersion);
-    for (const char* table : {"PARAMS", "DOCGCCAB", "LOTEMOVS", "ARTLOTLIB", "DOCREMLOT"})
+    for (const char* table : {"PARAMS", "DOCGCCAB", "LOTEMOVS", "ARTLOTLIB", "DOCREMLOT", "ARTARMLOT"})
       EXPECT_EQ(columns(*db, table), columns(*made, table)) << table;
     auto q = db->query("SELECT COUNT(*) FROM ARMAZENS WHERE CODIGO = 'A9'");
     ASSERT_TRUE(q->step());
@@ -83,6 +89,22 @@ TEST_F(ErpSchema, ACompanyOfAnEarlierVersionIsUpgradedByTheStepsThatMakeANewOne)
     auto params = db->query("SELECT NOMEEMP, LOTEXPIR, STKNEG FROM PARAMS");
     ASSERT_TRUE(params->step());
     EXPECT_EQ(params->text(0) + " " + params->text(1) + " " + params->text(2), "Antiga 0 0");
+
+    // Each warehouse's lots total starts from the lots already there and follows every later
+    // write of a lot: a change, a new lot, a lot moved to another place, a lot removed.
+    auto totals = [&] {
+      std::string list;
+      auto t = db->query("SELECT ARTIGO, ARMAZEM, QUANT FROM ARTARMLOT ORDER BY ARMAZEM");
+      while (t->step()) list += t->text(0) + "/" + t->text(1) + "=" + std::to_string(t->real(2)) + " ";
+      return list;
+    };
+    EXPECT_EQ(totals(), "L1/A8=2.000000 L1/A9=11.500000 ");
+    db->exec("UPDATE ARTLOT SET QTDSID = QTDSID + 1.5 WHERE CODLOTE = 'X' AND ARMAZEM = 'A9'; "
+             "INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID) VALUES ('L1', 'Z', 'A8', 7, 0)");
+    EXPECT_EQ(totals(), "L1/A8=9.000000 L1/A9=10.000000 ");
+    db->exec("UPDATE ARTLOT SET ARMAZEM = 'A8' WHERE CODLOTE = 'Y'; "
+             "DELETE FROM ARTLOT WHERE CODLOTE = 'X' AND ARMAZEM = 'A8'");
+    EXPECT_EQ(totals(), "L1/A8=11.000000 L1/A9=6.000000 ");
   }
 }
 
