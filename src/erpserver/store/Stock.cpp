@@ -135,19 +135,12 @@ class EntryCosts {
     for (const Cost& c : costs_)
       if (c.moved) moved.push_back(&c);
     sql::inBatches(moved.size(), [&](std::size_t first, std::size_t count) {
-      std::string last = "CASE CODIGO", average = "CASE CODIGO", codes;
-      for (std::size_t i = 0; i < count; ++i) {
-        last += " WHEN ? THEN ?";
-        average += " WHEN ? THEN ?";
-        codes += i ? ", ?" : "?";
-      }
-      auto u = db.query("UPDATE ARTIGOS SET ULTPRC = " + last + " END, ULTPMP = " + average + " END WHERE CODIGO IN (" +
-                        codes + ")");
+      // A join finds each row by its key; a list of cases would look at every row of the table.
+      auto u = db.query("UPDATE ARTIGOS SET ULTPRC = V.column2, ULTPMP = V.column3 FROM (VALUES " +
+                        sql::valueRows(count, 3) + ") AS V WHERE ARTIGOS.CODIGO = V.column1");
       int index = 1;
-      for (std::size_t i = first; i < first + count; ++i, index += 2) u->bind(index, moved[i]->article).bind(index + 1, moved[i]->last);
-      for (std::size_t i = first; i < first + count; ++i, index += 2)
-        u->bind(index, moved[i]->article).bind(index + 1, moved[i]->average);
-      for (std::size_t i = first; i < first + count; ++i) u->bind(index++, moved[i]->article);
+      for (std::size_t i = first; i < first + count; ++i, index += 3)
+        u->bind(index, moved[i]->article).bind(index + 1, moved[i]->last).bind(index + 2, moved[i]->average);
       u->defer();
     });
     for (const Cost* c : moved) catalog.costsWritten(c->article, c->last, c->average);
