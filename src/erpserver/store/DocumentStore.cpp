@@ -131,7 +131,8 @@ void writeHeaderAndLines(sql::Database& db, const DocumentoComercial& doc, const
     auto q = db.query("INSERT INTO DOCGCLIN (TPDOCUM, SERIE, ANO, NNUMDOC, " + l.list + ") VALUES " +
                       sql::valueRows(count, l.slots.size() + 4));
     int next = 1;
-    for (std::size_t i = first; i < first + count; ++i) next = bindFields(*q, bindKey(*q, next, key), *lines[i], l.slots);
+    for (std::size_t i = first; i < first + count; ++i)
+      next = bindFields(*q, bindKey(*q, next, key), *lines[i], l.slots);
     q->defer(linesPlace(lines[first]->number(lin::Numero), lines[first + count - 1]->number(lin::Numero)));
   });
 }

@@ -70,8 +70,8 @@ class LotRows {
       auto q = db.query("INSERT INTO ARTLOT (ARTIGO, CODLOTE, ARMAZEM, QTDENT, QTDSID, DTAENTRA, VALIDADE, VOSSLOTE) "
                         "VALUES " +
                         sql::valueRows(count, 8) +
-                        " ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET QTDENT = ARTLOT.QTDENT + excluded.QTDENT, "
-                        "QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
+                        " ON CONFLICT (ARTIGO, CODLOTE, ARMAZEM) DO UPDATE SET "
+                        "QTDENT = ARTLOT.QTDENT + excluded.QTDENT, QTDSID = ARTLOT.QTDSID + excluded.QTDSID");
       int index = 1;
       for (std::size_t i = first; i < first + count; ++i, index += 8) {
         const Row& r = rows_[i];
