@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include "docbuild/LineIndex.hpp"
 #include "support/DocumentMembers.hpp"
 
@@ -99,21 +97,6 @@ TEST_F(DocumentInsertEndToEnd, AnErpRefusalReturnsFalseWithTheErpErrorAndOneLogR
       EXPECT_EQ(std::to_string(a.erro.lUltimoErro) + " " + a.erro.sTextoErro, balError());
     }
   }
-  EXPECT_EQ(documents(), 0);
-}
-
-TEST_F(DocumentInsertEndToEnd, ARunTimeErrorOfTheWorkerCarriesItsOwnSourceAndInsertsNothing) {
-  DocumentArgs a;
-  a.dQuant = numbers({2});
-  auto dal = worker();
-  // It raises, so no result comes back.
-  RaisedError raised = raisedBy([&] {
-    std::ignore = dal->DocNotaCreditoInserirMultiArm(
-        qvd::Preparacao, a.sReference, a.sReason, qvd::tpDefault, "NC", a.sSector, a.iSerie, a.sTerceiro, a.sProcesso,
-        a.sVossoNumDoc, 0, a.sData, a.sObs, false, "", "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.sArm,
-        a.dDesc, a.sDescComp, nullptr, a.key, a.erro);
-  });
-  EXPECT_EQ(raised.numberAndSource(), "9 DAL_Next: DocNotaCreditoInserirMultiArm");
   EXPECT_EQ(documents(), 0);
 }
 

@@ -209,15 +209,6 @@ TEST_F(LateBindingTest, CollectionsAndPlainObjectsAnswerAsEarlyBound) {
   auto log = automation::createObject("QuarvelVaroDav.LogErrosApi");
   automation::propPut(log, "ErroNum", Variant("12"));
   EXPECT_EQ(std::dynamic_pointer_cast<qvd::LogErrosApi>(log)->ErroNum(), 12);
-  expectSame("log line twice", early([&](std::vector<Variant> &) {
-               qvd::LogErrosApi l;
-               l.LinAdd(1, "A", "N", 1, 1, "A1");
-               return Variant(l.LinAdd(1, "A", "N", 1, 1, "A1"));
-             }),
-             [&] {
-               late(log, "LinAdd", {Variant(int16_t{1}), "A", "N", 1.0, 1.0, "A1"});
-               return late(log, "LinAdd", {Variant(int16_t{1}), "A", "N", 1.0, 1.0, "A1"});
-             }());
 
   auto article = std::make_shared<qvd::NxArtigo>();
   automation::propPut(article, "UltPrc", Variant(1.23456));
