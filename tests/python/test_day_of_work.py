@@ -74,10 +74,6 @@ class ConventionsTest(unittest.TestCase):
             self.assertEqual((key.iAno, key.sTpDoc, key.lNumDoc), (2024, "FA", 77))
             self.assertEqual(back, key)
             with self.assertRaises(qvd.Error) as raised:
-                bal.CF_DocGenInserir(*args[:4], "um", *args[5:], ["", "A001"], ["", ""], [0, 2], [0, 1], ["", ""],
-                                     key)
-            self.assertEqual(raised.exception.number, 13)
-            with self.assertRaises(qvd.Error) as raised:
                 bal.DataAccess = "no object"
             self.assertEqual((raised.exception.number, raised.exception.source), (13, "BAL_Next: DataAccess Property Set"))
             with self.assertRaises(qvd.UnknownMember) as raised:
