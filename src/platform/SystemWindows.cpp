@@ -42,17 +42,23 @@ std::error_code lastError() { return std::error_code(static_cast<int>(GetLastErr
 std::FILE* openFile(const fs::path& file, const char* mode) { return _wfopen(file.c_str(), widen(mode).c_str()); }
 
 bool appendWhole(const fs::path& file, std::string_view bytes) {
-  // Append-only access makes every write land at the end, as O_APPEND does.
-  HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Append-only access makes every write land at the end, as O_APPEND does; the lock on the whole
+  // file keeps another appender's write out of the middle of this one (Wine's append is not one
+  // step). Read access is what a lock asks of the handle.
+  HANDLE handle = CreateFileW(file.c_str(), FILE_APPEND_DATA | GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
-  while (!bytes.empty()) {
+  OVERLAPPED whole{};
+  bool locked = LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole);
+  while (locked && !bytes.empty()) {
     DWORD written = 0;
     DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) break;
     bytes.remove_prefix(written);
   }
-  return CloseHandle(handle) && bytes.empty();
+  if (locked) UnlockFileEx(handle, 0, MAXDWORD, MAXDWORD, &whole);
+  return CloseHandle(handle) && locked && bytes.empty();
 }
 
 std::FILE* createExclusive(const fs::path& file) {
