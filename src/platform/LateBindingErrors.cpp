@@ -28,6 +28,12 @@ AutomationError placed(const AutomationError& cause, std::string_view className,
                          position);
 }
 
+// Raises `number` at the member with the runtime's standard text followed by `detail`.
+[[noreturn]] void raiseAt(int32_t number, std::string_view className, std::string_view member,
+                          const std::string& detail) {
+  raise(number, standardDescription(number) + ": " + detail, memberSource(className, member));
+}
+
 }  // namespace
 
 std::string memberSource(std::string_view className, std::string_view member) {
@@ -35,55 +41,42 @@ std::string memberSource(std::string_view className, std::string_view member) {
 }
 
 void raiseUnknownMember(std::string_view className, std::string_view member) {
-  raise(errnum::MemberNotSupported,
-        standardDescription(errnum::MemberNotSupported) + ": " + std::string(className) + " has no member '" +
-            std::string(member) + "'",
-        memberSource(className, member));
+  raiseAt(errnum::MemberNotSupported, className, member,
+          std::string(className) + " has no member '" + std::string(member) + "'");
 }
 
 void raiseNotAssignable(std::string_view className, std::string_view member) {
-  raise(errnum::MemberNotSupported,
-        standardDescription(errnum::MemberNotSupported) + ": " + std::string(member) + " of " +
-            std::string(className) + " can be read but not assigned",
-        memberSource(className, member));
+  raiseAt(errnum::MemberNotSupported, className, member,
+          std::string(member) + " of " + std::string(className) + " can be read but not assigned");
 }
 
 void raiseNotReadable(std::string_view className, std::string_view member) {
-  raise(errnum::MemberNotSupported,
-        standardDescription(errnum::MemberNotSupported) + ": " + std::string(member) + " of " +
-            std::string(className) + " can be assigned but not read",
-        memberSource(className, member));
+  raiseAt(errnum::MemberNotSupported, className, member,
+          std::string(member) + " of " + std::string(className) + " can be assigned but not read");
 }
 
 void raiseArgumentCount(std::string_view className, std::string_view member, std::size_t given, std::size_t least,
                         std::size_t most) {
   assert(least <= most);
   std::string takes = least == most ? std::to_string(most) : std::to_string(least) + " to " + std::to_string(most);
-  raise(errnum::WrongArgumentCount,
-        standardDescription(errnum::WrongArgumentCount) + ": " + std::string(member) + " takes " + takes +
-            (most == 1 ? " argument, " : " arguments, ") + std::to_string(given) + " given",
-        memberSource(className, member));
+  raiseAt(errnum::WrongArgumentCount, className, member,
+          std::string(member) + " takes " + takes + (most == 1 ? " argument, " : " arguments, ") +
+              std::to_string(given) + " given");
 }
 
 void raiseNamedArgumentNotFound(std::string_view className, std::string_view member, std::string_view name) {
-  raise(errnum::NamedArgumentNotFound,
-        standardDescription(errnum::NamedArgumentNotFound) + ": " + std::string(member) + " has no parameter '" +
-            std::string(name) + "'",
-        memberSource(className, member));
+  raiseAt(errnum::NamedArgumentNotFound, className, member,
+          std::string(member) + " has no parameter '" + std::string(name) + "'");
 }
 
 void raiseArgumentGivenTwice(std::string_view className, std::string_view member, std::string_view parameter) {
-  raise(errnum::WrongArgumentCount,
-        standardDescription(errnum::WrongArgumentCount) + ": " + std::string(parameter) + " of " +
-            std::string(member) + " is given twice",
-        memberSource(className, member));
+  raiseAt(errnum::WrongArgumentCount, className, member,
+          std::string(parameter) + " of " + std::string(member) + " is given twice");
 }
 
 void raiseArgumentNotOptional(std::string_view className, std::string_view member, std::string_view parameter) {
-  raise(errnum::ArgumentNotOptional,
-        standardDescription(errnum::ArgumentNotOptional) + ": " + std::string(parameter) + " of " +
-            std::string(member) + " is left out",
-        memberSource(className, member));
+  raiseAt(errnum::ArgumentNotOptional, className, member,
+          std::string(parameter) + " of " + std::string(member) + " is left out");
 }
 
 std::string mismatch(std::string_view given, std::string_view wanted) {
