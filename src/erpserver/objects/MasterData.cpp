@@ -107,9 +107,8 @@ void MasterRecord::write(sql::Database& db, bool insert) {
   std::string columns = columnList(table_.fields, false, slots);
   std::string sql;
   if (insert) {
-    std::string marks;
-    for (std::size_t i = 0; i < slots.size(); ++i) marks += i ? ", ?" : "?";
-    sql = std::string("INSERT INTO ") + table_.table + " (" + columns + ") VALUES (" + marks + ")";
+    sql = std::string("INSERT INTO ") + table_.table + " (" + columns + ") VALUES (" + sql::placeholders(slots.size()) +
+          ")";
   } else {
     sql = std::string("UPDATE ") + table_.table + " SET ";
     for (std::size_t i = 0; i < slots.size(); ++i)

@@ -62,13 +62,8 @@ std::set<Place> placesToAllocate(const DocumentoComercial& doc, const CheckedDoc
 std::string candidatesQuery(const std::set<Place>& places, std::set<std::string>& articles,
                             std::set<std::string>& warehouses) {
   for (const auto& [article, warehouse] : places) articles.insert(article), warehouses.insert(warehouse);
-  auto marks = [](std::size_t n) {
-    std::string list;
-    for (std::size_t i = 0; i < n; ++i) list += i ? ", ?" : "?";
-    return list;
-  };
   return "SELECT ARTIGO, ARMAZEM, CODLOTE, VOSSLOTE, VALIDADE, QTDENT - QTDSID FROM ARTLOT WHERE ARTIGO IN (" +
-         marks(articles.size()) + ") AND ARMAZEM IN (" + marks(warehouses.size()) +
+         sql::placeholders(articles.size()) + ") AND ARMAZEM IN (" + sql::placeholders(warehouses.size()) +
          ") AND QTDENT - QTDSID > 0 ORDER BY ARTIGO, ARMAZEM, VALIDADE IS NULL, VALIDADE, DTAENTRA IS NULL, DTAENTRA, "
          "CODLOTE";
 }

@@ -113,10 +113,14 @@ void inBatches(std::size_t total, const std::function<void(std::size_t first, st
   for (std::size_t first = 0; first < total; first += kBatchRows) write(first, std::min(kBatchRows, total - first));
 }
 
+std::string placeholders(std::size_t count) {
+  std::string out;
+  for (std::size_t i = 0; i < count; ++i) out += i ? ", ?" : "?";
+  return out;
+}
+
 std::string valueRows(std::size_t rows, std::size_t columns) {
-  std::string row = "(";
-  for (std::size_t c = 0; c < columns; ++c) row += c ? ", ?" : "?";
-  row += ")";
+  std::string row = "(" + placeholders(columns) + ")";
   std::string out;
   for (std::size_t r = 0; r < rows; ++r) out += (r ? ", " : "") + row;
   return out;

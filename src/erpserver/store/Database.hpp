@@ -163,6 +163,8 @@ class QVD_API Transaction {
 // kBatchRows statement texts, each prepared once.
 inline constexpr std::size_t kBatchRows = 16;
 void inBatches(std::size_t total, const std::function<void(std::size_t first, std::size_t count)>& write);
+// "?, ?, ?": `count` parameters.
+std::string placeholders(std::size_t count);
 // "(?, ?), (?, ?)": `rows` rows of `columns` parameters each.
 std::string valueRows(std::size_t rows, std::size_t columns);
 

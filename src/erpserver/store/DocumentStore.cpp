@@ -18,11 +18,7 @@ struct Columns {
   std::vector<int> slots;
   std::string list;
   explicit Columns(std::span<const FieldSpec> fields) { list = columnList(fields, true, slots); }
-  std::string marks(std::size_t extra) const {
-    std::string out;
-    for (std::size_t i = 0; i < slots.size() + extra; ++i) out += i ? ", ?" : "?";
-    return out;
-  }
+  std::string marks(std::size_t extra) const { return sql::placeholders(slots.size() + extra); }
 };
 
 const Columns& headerColumns() {
