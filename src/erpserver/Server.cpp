@@ -7,7 +7,9 @@ namespace erpserver {
 
 static_assert(kLostConnectionCode == refusal::ConnectionLost);
 
-void beginWriteGroup() { Session::instance().beginGroup(); }
+void beginWriteGroup(GroupUndo undo) { Session::instance().beginGroup(undo == GroupUndo::EachAction); }
+
+bool writeGroupLost() { return Session::instance().groupLost(); }
 
 void commitWriteGroup() { Session::instance().commitGroup(); }
 

@@ -20,11 +20,17 @@
 namespace erpserver {
 
 // The writes of the calling thread's login go into one database transaction until
-// commitWriteGroup(), each action a savepoint of it, whole or absent on its own. The group
+// commitWriteGroup(). With GroupUndo::EachAction each action is whole or absent on its own; with
+// GroupUndo::WholeGroup an action that fails undoes the whole group instead, which saves the
+// server a savepoint per action: writeGroupLost() then says so, every later write of the group
+// raises, and the caller begins it again (each action alone) to redo what it held. The group
 // belongs to that login alone: another login's actions wait for it like any other writer and
 // never fall inside it, so a group that fails takes only its own login's work with it. Both raise
-// the database's error (an AutomationError): no session, a lost connection or a refused commit.
-QVD_API void beginWriteGroup();
+// the database's error (an AutomationError): no session, a lost connection or a refused commit;
+// a lost group's commit raises too.
+enum class GroupUndo { EachAction, WholeGroup };
+QVD_API void beginWriteGroup(GroupUndo undo = GroupUndo::EachAction);
+QVD_API bool writeGroupLost();
 // The result code of an action whose connection to the server was lost: every action after it
 // fails the same way until the company is opened again.
 inline constexpr int32_t kLostConnectionCode = 1098;

@@ -10,9 +10,12 @@ namespace qvd {
 namespace {
 
 // Create-by-name with the error read and cleared: the error number, 0 on success. The class may
-// live in this process or, on Windows, in a component server registered with the system.
+// live in this process or, on Windows, in a component server registered with the system. The
+// first name tried is usually not there, so that case answers without raising.
 int32_t tryCreate(const std::string& progId, automation::ObjectRef& out) {
-  return automation::ignoreError([&] { out = automation::createObject(progId); });
+  int32_t error = automation::ignoreError([&] { out = automation::tryCreateObject(progId); });
+  if (error != 0) return error;
+  return out ? 0 : automation::errnum::CannotCreateObject;
 }
 
 }  // namespace

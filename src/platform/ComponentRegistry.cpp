@@ -26,14 +26,24 @@ bool ComponentRegistry::contains(std::string_view className) const {
 }
 
 ObjectRef ComponentRegistry::create(std::string_view className) const {
+  ObjectRef object = tryCreate(className);
+  if (!object) raise(errnum::CannotCreateObject);
+  return object;
+}
+
+ObjectRef ComponentRegistry::tryCreate(std::string_view className) const {
   Factory factory;
   {
     std::lock_guard lock(mutex_);
     auto it = factories_.find(text::foldCase(className));
-    if (it == factories_.end()) raise(errnum::CannotCreateObject);
+    if (it == factories_.end()) return nullptr;
     factory = it->second;
   }
-  ObjectRef object = factory();
+  return factory();
+}
+
+ObjectRef createObject(std::string_view className) {
+  ObjectRef object = tryCreateObject(className);
   if (!object) raise(errnum::CannotCreateObject);
   return object;
 }

@@ -33,6 +33,8 @@ class ComponentRegistry {
 
   // A new object of the class; 429 when no factory is registered under that name.
   ObjectRef create(std::string_view className) const;
+  // The same, but null where create raises 429.
+  ObjectRef tryCreate(std::string_view className) const;
 
  private:
   mutable std::mutex mutex_;
@@ -40,7 +42,10 @@ class ComponentRegistry {
 };
 
 // The platform's create-by-name: the classes registered here, and on Windows then the
-// component system's classes by ProgID.
+// component system's classes by ProgID. Raises 429 when no class has that name.
 ObjectRef createObject(std::string_view className);
+// The same, but null where createObject raises 429, for a caller that tries names in turn and
+// would otherwise pay for an error each time.
+ObjectRef tryCreateObject(std::string_view className);
 
 }  // namespace automation

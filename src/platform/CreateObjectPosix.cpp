@@ -7,7 +7,7 @@
 
 namespace automation {
 
-ObjectRef createObject(std::string_view className) { return ComponentRegistry::instance().create(className); }
+ObjectRef tryCreateObject(std::string_view className) { return ComponentRegistry::instance().tryCreate(className); }
 
 void systemMessageBox(const std::string& text) { std::cerr << text << std::endl; }
 

@@ -6,8 +6,9 @@
 #include "erpserver/store/Database.hpp"
 #include "platform/System.hpp"
 
-// Writes grouped into one database transaction: each action stays whole or absent on its own,
-// and nothing is seen by another connection before the group commits.
+// Writes grouped into one database transaction: each action stays whole or absent on its own, or
+// one that fails undoes the whole group, and nothing is seen by another connection before the
+// group commits.
 namespace {
 
 namespace fs = std::filesystem;
@@ -30,7 +31,7 @@ TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnComm
     db->exec("CREATE TABLE T (V INTEGER NOT NULL UNIQUE)");
     auto other = Database::open(file.string(), false);
 
-    db->beginGroup();
+    db->beginGroup(true);
     {
       Transaction tx(*db);
       insert(*db, 1);
@@ -59,6 +60,33 @@ TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnComm
       tx.commit();
     }
     EXPECT_EQ(countRows(*other), 2);
+
+    // Without a savepoint per action, a failed one takes the group with it, and a write after it
+    // is refused rather than committed alone.
+    db->beginGroup(false);
+    {
+      Transaction tx(*db);
+      insert(*db, 4);
+      tx.commit();
+    }
+    EXPECT_THROW(
+        {
+          Transaction tx(*db);
+          insert(*db, 1);
+        },
+        erpserver::sql::Error);
+    EXPECT_TRUE(db->groupLost());
+    EXPECT_THROW(Transaction{*db}, erpserver::sql::Error);
+    EXPECT_THROW(db->commitGroup(), erpserver::sql::Error);
+    db->beginGroup(true);
+    {
+      Transaction tx(*db);
+      insert(*db, 5);
+      tx.commit();
+    }
+    db->commitGroup();
+    EXPECT_EQ(countRows(*other), 3);
+    EXPECT_EQ(countRows(*db), 3);
   }
   fs::remove(file);
   fs::remove(file.string() + "-wal");

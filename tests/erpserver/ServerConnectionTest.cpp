@@ -18,7 +18,7 @@ using ServerConnection = ErpTest;
 TEST_F(ServerConnection, AKilledConnectionLosesTheUncommittedDocumentsWholeAndTheCallerHearsAtOnce) {
   if (!onServer()) GTEST_SKIP() << "a company file has no connection to break";
   qvd::KeyDocumNext committed = insertInvoice();
-  erpserver::Session::instance().beginGroup();
+  erpserver::Session::instance().beginGroup(true);
   qvd::KeyDocumNext inGroup = insertInvoice();
   // Every connection to the company but the one the test reads through.
   onTestServer("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + company +
@@ -68,7 +68,7 @@ TEST_F(ServerConnection, AWriterBehindAStuckSessionGivesUpAfterTheLockTimeout) {
                                   erpserver::kDemoPassword))
       << impatient.ErroDescricao();
   auto stuck = erpserver::sql::Database::open(address::withDatabase(location, company), false);
-  stuck->beginGroup();
+  stuck->beginGroup(true);
 
   // Logging in only reads: opening the company again does not wait behind the stuck writer.
   auto start = std::chrono::steady_clock::now();

@@ -2,6 +2,7 @@
 #include "erpserver/store/Database.hpp"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
 #include <thread>
 
@@ -55,15 +56,27 @@ Query Database::query(const std::string& sql) {
 
 void Database::exec(std::string_view sql) { engine_->run(std::string(sql).c_str()); }
 
-void Database::beginGroup() {
-  if (grouped_) return;
+void Database::beginGroup(bool eachAlone) {
+  if (grouped_ && !lost_) return;
+  grouped_ = lost_ = false;
   beginWaiting(*this, Transaction::Write, false);
   grouped_ = true;
+  eachAlone_ = eachAlone;
+}
+
+void Database::loseGroup() noexcept {
+  assert(grouped_ && !eachAlone_);
+  engine_->abandon();
+  lost_ = true;
 }
 
 void Database::commitGroup() {
   if (!grouped_) return;
   grouped_ = false;
+  if (lost_) {
+    lost_ = false;
+    throw Error(DatabaseError::Kind::Other, "a write of the group failed and undid the whole group; none of it was kept");
+  }
   if (!engine_->inTransaction()) {
     // A server that went away took the group with it: that, not an error of the writes, is news.
     engine_->checkConnection();
@@ -84,14 +97,21 @@ Transaction::Transaction(Database& db, Kind kind) : db_(db) {
     beginWaiting(db_, kind, true);
     return;
   }
+  if (db_.groupLost())
+    throw Error(DatabaseError::Kind::Other, "an earlier write of the group failed and undid the whole group; begin it again");
   // Writing on after the database dropped the group would commit each write alone, out of it.
   if (!db_.engine().inTransaction()) {
     db_.engine().checkConnection();
     throw Error(DatabaseError::Kind::Other, "the database rolled back the group of writes after an error");
   }
-  savepoint_ = kind == Write;
-  if (savepoint_) db_.engine().savepoint("action");
-  else open_ = false;
+  if (kind == Read) {
+    open_ = false;
+  } else if (db_.groupEachAlone()) {
+    savepoint_ = true;
+    db_.engine().savepoint("action");
+  } else {
+    wholeGroup_ = true;
+  }
 }
 
 Transaction::~Transaction() { rollback(); }
@@ -100,12 +120,13 @@ void Transaction::rollback() {
   if (!open_) return;
   open_ = false;
   if (savepoint_) db_.engine().rollbackToSavepoint("action");
+  else if (wholeGroup_) db_.loseGroup();
   else db_.engine().abandon();
 }
 
 void Transaction::commit() {
   if (open_ && savepoint_) db_.engine().releaseSavepoint("action");
-  else if (open_) db_.engine().commit();
+  else if (open_ && !wholeGroup_) db_.engine().commit();
   open_ = false;
 }
 

@@ -114,14 +114,21 @@ class QVD_API Database {
   int64_t lastInsertId() { return engine_->lastInsertId(); }
 
   // Groups the write transactions that follow into one database transaction, begun here (waiting
-  // for another writer like any write), until commitGroup(): each of them becomes a savepoint of
-  // it, whole or absent on its own, and reads take its snapshot. Many small writes then cost one
-  // commit. Nothing when a group is open already.
-  void beginGroup();
-  // Commits the group. Raises when the database rolled it back on its own (disk full, I/O error),
-  // since what was written in it is then lost; the group is closed either way.
+  // for another writer like any write), until commitGroup(); reads take its snapshot. Many small
+  // writes then cost one commit. With `eachAlone` each write transaction is a savepoint of the
+  // group, whole or absent on its own; without, none is (a savepoint costs the server about a
+  // sixth of a document's work) and one that fails undoes the whole group: groupLost() says so,
+  // every later write raises, and the caller begins the group again. Nothing when a group is open
+  // already.
+  void beginGroup(bool eachAlone);
+  // Commits the group. Raises when the database rolled it back on its own (disk full, I/O error)
+  // or a write undid it, since what was written in it is then lost; the group is closed either way.
   void commitGroup();
   bool grouped() const noexcept { return grouped_; }
+  bool groupLost() const noexcept { return lost_; }
+  bool groupEachAlone() const noexcept { return eachAlone_; }
+  // Undoes the whole group, for a write of it that failed.
+  void loseGroup() noexcept;
   // Counts the write transactions begun (a group counts one), so that a look taken inside one is
   // known to hold for the rest of it.
   uint64_t writeSerial() const noexcept { return writeSerial_; }
@@ -132,6 +139,8 @@ class QVD_API Database {
   const Dialect* dialect_;
   bool onServer_;
   bool grouped_ = false;
+  bool eachAlone_ = true;
+  bool lost_ = false;
   uint64_t writeSerial_ = 0;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
@@ -139,8 +148,8 @@ class QVD_API Database {
 // A transaction, rolled back unless committed. A write transaction takes the write lock at once
 // (waiting while another writer holds the database); a read transaction gives one snapshot and
 // one lock to all the reads of an action instead of one per statement. Inside a group
-// (Database::beginGroup) a write transaction is a savepoint of the group's and a read one takes
-// the group's snapshot.
+// (Database::beginGroup) a write transaction is a savepoint of the group's, or nothing of its own
+// when a failure undoes the whole group, and a read one takes the group's snapshot.
 class QVD_API Transaction {
  public:
   enum Kind { Read, Write };
@@ -156,6 +165,7 @@ class QVD_API Transaction {
   Database& db_;
   bool open_ = true;
   bool savepoint_ = false;
+  bool wholeGroup_ = false;  // a rollback undoes the group it is part of
 };
 
 // Many rows written as a few multi-row statements: `write(first, count)` runs for consecutive runs

@@ -114,7 +114,7 @@ std::shared_ptr<Company> Session::companyOf(const Login& login) {
   return login.own ? login.own : login.company;
 }
 
-void Session::beginGroup() {
+void Session::beginGroup(bool eachAlone) {
   std::shared_ptr<Login> login = current();
   if (!login) throw sql::Error(sql::Error::Kind::Other, "no company session is open");
   std::shared_ptr<Company> own = companyOf(*login);
@@ -124,7 +124,15 @@ void Session::beginGroup() {
     login->own = own;
   }
   std::lock_guard lock(own->mutex);
-  own->db->beginGroup();
+  own->db->beginGroup(eachAlone);
+}
+
+bool Session::groupLost() {
+  std::shared_ptr<Login> login = current();
+  if (!login) return false;
+  std::shared_ptr<Company> own = companyOf(*login);
+  std::lock_guard lock(own->mutex);
+  return own->db->groupLost();
 }
 
 void Session::commitGroup() {

@@ -66,12 +66,14 @@ class QVD_API Session {
   bool isOpen();
 
   // For a host that writes many documents in a row: the writes of the calling thread's login go
-  // into one database transaction until commitGroup(), each action that writes a savepoint of it,
-  // whole or absent on its own (sql::Database::beginGroup). The group lives on the login's own
-  // connection: another login's actions wait for the writer lock as for any other writer, and
-  // never become part of it. Both raise sql::Error: no session, or the database failed.
-  void beginGroup();
+  // into one database transaction until commitGroup(), each action that writes whole or absent on
+  // its own, or the whole group undone by one that fails (sql::Database::beginGroup). The group
+  // lives on the login's own connection: another login's actions wait for the writer lock as for
+  // any other writer, and never become part of it. Both raise sql::Error: no session, or the
+  // database failed.
+  void beginGroup(bool eachAlone);
   void commitGroup();
+  bool groupLost();
 
   // The company of a link with the company locked; refuses with "Sessão não iniciada". One Use
   // serves one action: its catalog is refreshed on the action's first look at it, so an action

@@ -11,16 +11,16 @@
 
 namespace automation {
 
-ObjectRef createObject(std::string_view className) {
+ObjectRef tryCreateObject(std::string_view className) {
   ComponentRegistry& registry = ComponentRegistry::instance();
-  if (registry.contains(className)) return registry.create(className);
+  if (registry.contains(className)) return registry.tryCreate(className);
   std::wstring progId = com::widen(className);
   CLSID clsid;
-  if (FAILED(CLSIDFromProgID(progId.c_str(), &clsid))) raise(errnum::CannotCreateObject);
+  if (FAILED(CLSIDFromProgID(progId.c_str(), &clsid))) return nullptr;
   IDispatch* dispatch = nullptr;
   HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER, IID_IDispatch,
                                 reinterpret_cast<void**>(&dispatch));
-  if (FAILED(hr) || !dispatch) raise(errnum::CannotCreateObject);
+  if (FAILED(hr) || !dispatch) return nullptr;
   ObjectRef object = com::objectOf(dispatch);
   dispatch->Release();
   return object;

@@ -1,3 +1,4 @@
+// Groups of documents in one database transaction, each document reported once its group is kept.
 #include "import/GroupCommit.hpp"
 
 #include <string>
@@ -8,7 +9,8 @@
 
 namespace qvdtool {
 
-GroupCommit::GroupCommit(long size, std::chrono::milliseconds longest) : size_(size), longest_(longest) {}
+GroupCommit::GroupCommit(long size, std::chrono::milliseconds longest, Import import)
+    : size_(size), longest_(longest), import_(std::move(import)) {}
 
 GroupCommit::~GroupCommit() {
   try {
@@ -17,17 +19,29 @@ GroupCommit::~GroupCommit() {
   }
 }
 
-void GroupCommit::begin() {
-  if (open_) return;
-  erpserver::beginWriteGroup();
+void GroupCommit::begin(bool eachAlone) {
+  erpserver::beginWriteGroup(eachAlone ? erpserver::GroupUndo::EachAction : erpserver::GroupUndo::WholeGroup);
   open_ = true;
-  documents_ = 0;
+  documents_.clear();
+  reports_.clear();
   opened_ = std::chrono::steady_clock::now();
 }
 
-void GroupCommit::done() {
-  ++documents_;
-  if (documents_ >= size_ || std::chrono::steady_clock::now() - opened_ >= longest_) commit();
+void GroupCommit::add(const InputDocument& document) {
+  if (!open_) begin(false);
+  documents_.push_back(document);
+  reports_.push_back(import_(document));
+  if (erpserver::writeGroupLost()) redoEachAlone();
+  else if (static_cast<long>(documents_.size()) >= size_ || std::chrono::steady_clock::now() - opened_ >= longest_)
+    commit();
+}
+
+void GroupCommit::redoEachAlone() {
+  std::vector<InputDocument> documents = std::move(documents_);
+  begin(true);
+  documents_ = std::move(documents);
+  for (const InputDocument& document : documents_) reports_.push_back(import_(document));
+  commit();
 }
 
 void GroupCommit::commit() {
@@ -38,9 +52,13 @@ void GroupCommit::commit() {
   } catch (const std::exception& e) {
     throw CommandError(exitcode::Unexpected,
                        std::string("the company could not keep what was written since the last commit, up to ") +
-                           format::count(documents_, "document") + " (" + e.what() + "). Free the disk or fix the " +
-                           "fault, then run the same command again: it creates what is missing and nothing twice.");
+                           format::count(static_cast<long>(documents_.size()), "document") + " (" + e.what() +
+                           "). Free the disk or fix the fault, then run the same command again: it creates what is " +
+                           "missing and nothing twice.");
   }
+  std::vector<std::function<void()>> reports = std::move(reports_);
+  reports_.clear();
+  for (const auto& report : reports) report();
 }
 
 }  // namespace qvdtool

@@ -97,36 +97,39 @@ int runImport(const Words& words) {
   Progress progress(std::cerr, Progress::styleFor(stderr), total);
   bar = &progress;
   Tally tally;
-  InputDocument document;
   // Documents already in come in runs (a re-run after a stop): look them up while that lasts.
   bool lookFirst = true;
-  GroupCommit group(login.onServer() ? kServerGroupSize : kGroupSize, kGroupLongest);
-  std::signal(SIGINT, onInterrupt);
-  while (!interrupted && stream.next(document)) {
-    group.begin();
+  auto import = [&](const InputDocument& document) -> std::function<void()> {
     ImportOutcome outcome = importDocument(session, *layout, records, files, document, source.of(document.ref), lookFirst);
     lookFirst = outcome.result == ImportOutcome::AlreadyIn;
-    if (outcome.result == ImportOutcome::Refused) {
-      ++tally.refused;
-      if (outcome.number == 0) outcome.message += nearMisses.hintFor(document);
-      progress.message(std::cout, failureLine(files, document, outcome));
-      if (!logFailure(session.logFolder(), files, document, outcome.number, outcome.message)) ++tally.unlogged;
-    } else {
-      if (outcome.result == ImportOutcome::Created) {
-        ++tally.created;
+    return [&, document, outcome]() mutable {
+      if (outcome.result == ImportOutcome::Refused) {
+        ++tally.refused;
+        if (outcome.number == 0) outcome.message += nearMisses.hintFor(document);
+        progress.message(std::cout, failureLine(files, document, outcome));
+        if (!logFailure(session.logFolder(), files, document, outcome.number, outcome.message)) ++tally.unlogged;
       } else {
-        ++tally.alreadyIn;
-        progress.message(std::cout, kRefColumn + std::string(" ") + document.ref + " already imported as " +
-                                        format::key(outcome.key));
+        if (outcome.result == ImportOutcome::Created) {
+          ++tally.created;
+        } else {
+          ++tally.alreadyIn;
+          progress.message(std::cout, kRefColumn + std::string(" ") + document.ref + " already imported as " +
+                                          format::key(outcome.key));
+        }
+        if (keys) keys->write(document.ref, outcome.key);
       }
-      if (keys) keys->write(document.ref, outcome.key);
-    }
-    group.done();
-    progress.update(tally.done(), tally.refused);
+      progress.update(tally.done(), tally.refused);
+    };
+  };
+  {
+    GroupCommit group(login.onServer() ? kServerGroupSize : kGroupSize, kGroupLongest, import);
+    InputDocument document;
+    std::signal(SIGINT, onInterrupt);
+    while (!interrupted && stream.next(document)) group.add(document);
+    std::signal(SIGINT, SIG_DFL);
+    group.commit();
   }
-  std::signal(SIGINT, SIG_DFL);
   progress.finish(tally.done(), tally.refused);
-  group.commit();
 
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::string rate = automation::fixedText(seconds, 1) + " s (" +
