@@ -23,6 +23,13 @@ long countRows(Database& db) {
 
 void insert(Database& db, int value) { db.query("INSERT INTO T (V) VALUES (?)")->bind(1, value).run(); }
 
+// One action that writes `values`.
+void action(Database& db, std::initializer_list<int> values) {
+  Transaction tx(db);
+  for (int v : values) insert(db, v);
+  tx.commit();
+}
+
 TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnCommit) {
   fs::path file = fs::temp_directory_path() / ("qvd-grouped-" + std::to_string(automation::system::processId()) + ".db");
   fs::remove(file);
@@ -32,18 +39,8 @@ TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnComm
     auto other = Database::open(file.string(), false);
 
     db->beginGroup(true);
-    {
-      Transaction tx(*db);
-      insert(*db, 1);
-      tx.commit();
-    }
-    try {
-      Transaction tx(*db);
-      insert(*db, 2);
-      insert(*db, 1);  // refused: the whole action goes, its first row too
-      tx.commit();
-    } catch (const erpserver::sql::Error&) {
-    }
+    action(*db, {1});
+    EXPECT_THROW(action(*db, {2, 1}), erpserver::sql::Error);  // the whole action goes, its first row too
     {
       Transaction read(*db, Transaction::Read);
       EXPECT_EQ(countRows(*db), 1);
@@ -54,36 +51,19 @@ TEST(GroupedWrites, AFailedActionLeavesTheRestOfTheGroupAndOthersSeeItOnlyOnComm
     EXPECT_EQ(countRows(*other), 1);
 
     // Out of a group a transaction is a transaction of its own again.
-    {
-      Transaction tx(*db);
-      insert(*db, 3);
-      tx.commit();
-    }
+    action(*db, {3});
     EXPECT_EQ(countRows(*other), 2);
 
     // Without a savepoint per action, a failed one takes the group with it, and a write after it
     // is refused rather than committed alone.
     db->beginGroup(false);
-    {
-      Transaction tx(*db);
-      insert(*db, 4);
-      tx.commit();
-    }
-    EXPECT_THROW(
-        {
-          Transaction tx(*db);
-          insert(*db, 1);
-        },
-        erpserver::sql::Error);
+    action(*db, {4});
+    EXPECT_THROW(action(*db, {1}), erpserver::sql::Error);
     EXPECT_TRUE(db->groupLost());
-    EXPECT_THROW(Transaction{*db}, erpserver::sql::Error);
+    EXPECT_THROW(action(*db, {6}), erpserver::sql::Error);
     EXPECT_THROW(db->commitGroup(), erpserver::sql::Error);
     db->beginGroup(true);
-    {
-      Transaction tx(*db);
-      insert(*db, 5);
-      tx.commit();
-    }
+    action(*db, {5});
     db->commitGroup();
     EXPECT_EQ(countRows(*other), 3);
     EXPECT_EQ(countRows(*db), 3);
