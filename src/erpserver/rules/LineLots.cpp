@@ -74,6 +74,7 @@ void readCandidates(const std::set<Place>& places, sql::Database& db, bool ahead
   if (places.empty()) return;
   std::set<std::string> articles, warehouses;
   auto q = db.query(candidatesQuery(places, articles, warehouses));
+  q->reuseRows();
   int index = 1;
   for (const std::string& article : articles) q->bind(index++, article);
   for (const std::string& warehouse : warehouses) q->bind(index++, warehouse);

@@ -93,7 +93,7 @@ void StockLevels::prefetchLowered() {
   Lowered wanted = lowered();
   if (wanted.levels.empty()) return;
   auto q = db_.query(wanted.sql);
-  bind(*q, wanted);
+  bind(q->reuseRows(), wanted);
   q->prefetch();
 }
 
@@ -101,7 +101,7 @@ void StockLevels::readLowered() {
   Lowered wanted = lowered();
   if (wanted.levels.empty()) return;
   auto q = db_.query(wanted.sql);
-  bind(*q, wanted);
+  bind(q->reuseRows(), wanted);
   [[maybe_unused]] bool row = q->step();
   assert(row && "a select without FROM gives one row");
   for (std::size_t i = 0; i < wanted.levels.size(); ++i) {

@@ -64,6 +64,12 @@ class QVD_API Statement {
   // Sends the statement ahead, with the next one that waits, and resets it: run again with the
   // same parameters before anything else waits on the server, it reads those rows without asking.
   void prefetch() { p_->prefetch(); }
+  // See PreparedStatement::reuseRows: for reads that an action repeats after another (a
+  // validation, then the insert it validated) while the group of writes holds the writer lock.
+  Statement& reuseRows() {
+    p_->reuseRows();
+    return *this;
+  }
   void reset() { p_->reset(); }
 
   bool isNull(int column) const { return p_->isNull(column); }

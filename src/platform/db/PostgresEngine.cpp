@@ -148,9 +148,11 @@ void PostgresEngine::beginDeferred() {
   queueText("BEGIN");
   queueText("SELECT pg_advisory_xact_lock(hashtext('qvd writer'))");
   pending_.back().place = kWriterLockPlace;
+  writerLocked_ = true;
 }
 
 void PostgresEngine::beginRead() {
+  writerLocked_ = false;
   beginAt_ = pending_.size();
   queueText("BEGIN");
 }
@@ -178,6 +180,7 @@ bool PostgresEngine::inTransaction() const {
 }
 
 void PostgresEngine::run(const char* sql) {
+  writerLocked_ = false;
   flush();
   countTrip();
   ++changes_;
@@ -203,6 +206,7 @@ PostgresEngine::Pending PostgresEngine::pendingFor(const StatementText& statemen
 
 PostgresEngine::Result PostgresEngine::send(const StatementText& statement, std::span<const NamedValue> parameters,
                                             bool typed) {
+  writerLocked_ = false;
   Result result(nullptr, PQclear);
   Pending pending = pendingFor(statement, parameters, typed);
   pending.out = &result;
@@ -280,6 +284,7 @@ void PostgresEngine::forget(const Result* out) {
 }
 
 void PostgresEngine::commit() {
+  writerLocked_ = false;
   queueText("COMMIT");
   flush();
 }
@@ -296,6 +301,7 @@ bool PostgresEngine::dropPendingTransaction() {
 }
 
 void PostgresEngine::rollback() {
+  writerLocked_ = false;
   dropPendingTransaction();
   run("ROLLBACK");
 }
@@ -303,6 +309,7 @@ void PostgresEngine::rollback() {
 // A clean-up waits for nothing: its ROLLBACK goes with the next statement, or not at all when the
 // BEGIN never went.
 void PostgresEngine::abandon() noexcept {
+  writerLocked_ = false;
   if (dropPendingTransaction() || PQtransactionStatus(connection()) == PQTRANS_IDLE) return;
   bestEffort([&] { queueText("ROLLBACK"); });
   rollbackQueued_ = true;
@@ -354,6 +361,7 @@ RecordsetRef PostgresEngine::execute(std::string_view sql, std::span<const Named
 // Runs the one statement under a read-only transaction, or a read-only savepoint inside the
 // caller's, so that a statement that would write is refused by the server before it writes.
 RecordsetRef PostgresEngine::query(std::string_view sql) {
+  writerLocked_ = false;
   std::vector<StatementText> statements = postgres::splitStatements(sql);
   if (statements.empty()) fail("The text holds no statement to read rows with.");
   const char* notOnlyReading =

@@ -89,6 +89,10 @@ class PostgresEngine : public Engine {
   // past the round trip that brought them.
   int64_t trips() const noexcept { return trips_; }
   int64_t changes() const noexcept { return changes_; }
+  // True inside a transaction begun with the writer lock (begin, beginDeferred), until it ends or
+  // a statement of unknown effect (run, execute, query) goes: no other writer can change the rows
+  // read meanwhile.
+  bool holdsWriterLock() const { return writerLocked_ && inTransaction(); }
   // True (once) when the preparation of the statement of that name failed or was never sent, so
   // that its next run prepares it again.
   bool takeUnprepared(const std::string& name) { return unprepared_.erase(name) > 0; }
@@ -134,6 +138,7 @@ class PostgresEngine : public Engine {
   std::set<std::string> unprepared_;
   std::optional<std::size_t> beginAt_;  // where a BEGIN waits in pending_
   bool rollbackQueued_ = false;         // a ROLLBACK waits in pending_, ending the transaction
+  bool writerLocked_ = false;           // see holdsWriterLock()
 };
 
 }  // namespace automation::db

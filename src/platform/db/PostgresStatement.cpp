@@ -28,7 +28,7 @@ PostgresStatement::PostgresStatement(PostgresEngine& engine, std::string_view sq
 }
 
 PostgresStatement::~PostgresStatement() {
-  engine_.forget(&result_);
+  engine_.forget(&incoming_);
   engine_.forget(&ahead_);
   // Nothing waits for these: they go with the next statement, or with the connection.
   for (const auto& [types, name] : prepared_)
@@ -56,26 +56,46 @@ void PostgresStatement::queue(PostgresEngine::Result* out, std::string place) {
   engine_.queue({sql_, known->second, prepare, types, parameters_, out, std::move(place)});
 }
 
+bool PostgresStatement::keptRowsHold() const {
+  return kept_ && keptChanges_ == engine_.changes() && keptParameters_ == parameters_;
+}
+
 bool PostgresStatement::step() {
+  if (!result_ && keptRowsHold()) {
+    result_ = kept_;
+    row_ = -1;
+  }
   if (!result_) {
     // Rows sent ahead hold while nothing went to the server after them, nor waits to go that
     // may change them.
     if (aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_) {
       if (engine_.trips() == aheadTrip_ - 1) engine_.flush();
-      if (engine_.trips() == aheadTrip_) result_ = std::move(ahead_);
+      if (engine_.trips() >= aheadTrip_) incoming_ = std::move(ahead_);
     }
     aheadParameters_.reset();
     ahead_.reset();
-    if (!result_) {
-      queue(&result_, {});
+    if (!incoming_) {
+      queue(&incoming_, {});
       engine_.flush();
     }
+    result_ = std::shared_ptr<PGresult>(incoming_.release(), PQclear);
     row_ = -1;
+    if (reuse_ && engine_.holdsWriterLock()) {
+      kept_ = result_;
+      keptParameters_ = parameters_;
+      keptChanges_ = engine_.changes();
+    }
   }
   return ++row_ < PQntuples(result_.get());
 }
 
 void PostgresStatement::prefetch() {
+  // Rows kept, or sent ahead already with these parameters, still hold: nothing to send.
+  bool aheadHolds = aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_;
+  if (keptRowsHold() || aheadHolds) {
+    reset();
+    return;
+  }
   engine_.forget(&ahead_);
   ahead_.reset();
   queue(&ahead_, {});

@@ -35,6 +35,7 @@ class PostgresStatement : public PreparedStatement {
   void reset() override;
   void defer(const std::string& place) override;
   void prefetch() override;
+  void reuseRows() override { reuse_ = true; }
 
   bool isNull(int column) const override;
   int64_t integer(int column) const override;
@@ -47,18 +48,27 @@ class PostgresStatement : public PreparedStatement {
   // when these types are new to it.
   void queue(PostgresEngine::Result* out, std::string place);
   std::string_view value(int column) const;
+  // The rows kept by reuseRows() hold for the parameters bound now.
+  bool keptRowsHold() const;
 
   PostgresEngine& engine_;
   std::string sql_;
   std::vector<postgres::ParameterText> parameters_;
   std::map<std::vector<unsigned>, std::string> prepared_;  // by parameter types
-  PostgresEngine::Result result_{nullptr, PQclear};
+  PostgresEngine::Result incoming_{nullptr, PQclear};
+  std::shared_ptr<PGresult> result_;  // the rows being read
   // A run sent ahead, its rows to come with the next flush, and the parameters it ran with.
   PostgresEngine::Result ahead_{nullptr, PQclear};
   std::optional<std::vector<postgres::ParameterText>> aheadParameters_;
   int64_t aheadTrip_ = 0;  // the engine's round trip that brings it
   int64_t aheadChanges_ = 0;
   int row_ = -1;
+  // With reuseRows(): the last rows read under the writer lock, their parameters, and the
+  // engine's changes() then.
+  bool reuse_ = false;
+  std::shared_ptr<PGresult> kept_;
+  std::vector<postgres::ParameterText> keptParameters_;
+  int64_t keptChanges_ = -1;
 };
 
 }  // namespace automation::db

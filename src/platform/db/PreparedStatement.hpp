@@ -35,6 +35,11 @@ class PreparedStatement {
   // parameters, before anything is written, reads those rows instead of asking again. Nothing on
   // an engine that never waits.
   virtual void prefetch() { reset(); }
+  // Marks a read whose rows a server engine keeps and gives again, without asking, to a run with
+  // the same parameters while the connection holds the writer lock and has sent nothing since that
+  // may change data. Only for a statement that reads and writes nothing (no function with side
+  // effects). Nothing on an engine that never waits.
+  virtual void reuseRows() {}
 
   virtual bool isNull(int column) const = 0;
   virtual int64_t integer(int column) const = 0;
