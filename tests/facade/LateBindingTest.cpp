@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -217,6 +218,48 @@ TEST_F(LateBindingTest, CollectionsAndPlainObjectsAnswerAsEarlyBound) {
   // Only the creatable classes are made by name.
   EXPECT_EQ(raisedBy([] { automation::createObject("QuarvelVaroDav.NxDocComercialCab"); }).number,
             automation::errnum::CannotCreateObject);
+}
+
+// Every member of every creatable class, and of every object those members return, called by
+// name with each argument left empty, reaches its member: it answers, or raises an automation error
+// of the member's own, never one that says the call and the member's table disagree, and nothing
+// else escapes.
+TEST_F(LateBindingTest, EveryMemberTakesACallWithItsArgumentsLeftEmpty) {
+  using namespace automation::errnum;
+  std::vector<automation::ObjectRef> objects;
+  for (const automation::CreatableClass &made : qvd::creatableClasses()) objects.push_back(made.factory());
+  automation::propPut(objects.front(), "DataAccess", Variant(dados));
+  automation::invoke(objects.front(), "ApiInicia", location, logFolder().string(), company, erpserver::kDemoUser,
+                     erpserver::kDemoPassword);
+  std::set<std::string> seen;
+  auto numberOf = [&](auto &&call) {
+    try {
+      Variant result = call();
+      if (result.isObject() && result.toObject() && !seen.count(result.toObject()->className()))
+        objects.push_back(result.toObject());
+    } catch (const automation::AutomationError &e) {
+      return e.number();
+    }
+    return 0;
+  };
+  for (std::size_t i = 0; i < objects.size(); ++i) {
+    automation::ObjectRef object = objects[i];
+    if (!seen.insert(object->className()).second) continue;
+    for (const std::string &name : object->memberNames()) {
+      const automation::MemberInfo *info = object->describe(name);
+      ASSERT_TRUE(info) << object->className() << "." << name;
+      std::vector<Variant> args(info->params.size());
+      int32_t number = numberOf([&] {
+        return info->kind == automation::MemberKind::Method ? object->call(name, args) : object->get(name, args);
+      });
+      // A property that is only written answers its write.
+      if (number == MemberNotSupported && info->writable)
+        number = numberOf([&] { return object->put(name, Variant()), Variant(); });
+      for (int32_t disagreeing : {MemberNotSupported, WrongArgumentCount, ArgumentNotOptional, NamedArgumentNotFound})
+        EXPECT_NE(number, disagreeing) << object->className() << "." << name;
+    }
+  }
+  EXPECT_GT(seen.size(), qvd::creatableClasses().size());
 }
 
 }  // namespace
