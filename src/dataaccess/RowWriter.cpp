@@ -65,14 +65,14 @@ class Writer {
   }
 
  private:
-  const char* sameValue() const { return target_.connection->engine().sameValue(); }
+  const automation::db::SqlDialect& dialect() const { return target_.connection->engine().dialect(); }
   const std::string& baseColumn(std::size_t i) const { return rs_.columns()[i].baseColumn; }
 
   std::string matching(const std::vector<std::size_t>& columns, const Recordset::Row& row, Values& values) const {
     std::string condition;
     for (std::size_t i : columns) {
-      condition +=
-          (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " " + sameValue() + " " + values.add(row.original[i]);
+      condition += (condition.empty() ? "" : " AND ") + quotedName(baseColumn(i)) + " " + dialect().sameValue + " " +
+                   values.add(row.original[i]);
     }
     return condition;
   }
@@ -85,7 +85,7 @@ class Writer {
       }
     }
     if (!keys.empty()) return matching(keys, row, values);
-    std::string identity = target_.connection->engine().rowIdentity();
+    std::string identity = dialect().rowIdentity;
     return identity + " IN (SELECT " + identity + " FROM " + table_ + " WHERE " + matching(stored_, row, values) +
            " LIMIT 1)";
   }

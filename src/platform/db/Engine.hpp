@@ -16,6 +16,7 @@
 #include "platform/db/DatabaseError.hpp"
 #include "platform/db/PreparedStatement.hpp"
 #include "platform/db/Recordset.hpp"
+#include "platform/db/SqlDialect.hpp"
 
 namespace automation::db {
 
@@ -80,10 +81,8 @@ class Engine {
   // Its columns in order, typed, with their key and null constraints as attributes.
   virtual std::vector<ColumnInfo> tableColumns(const std::string& table) = 0;
 
-  // The hidden column that identifies a row of a table without a key, and the comparison that
-  // takes two nulls as equal.
-  virtual const char* rowIdentity() const = 0;
-  virtual const char* sameValue() const = 0;
+  // How this engine spells what plain SQL spells differently on each.
+  virtual const SqlDialect& dialect() const = 0;
 
   const std::string& lastError() const { return lastError_; }
   // Keeps `message` as the last error and raises it.

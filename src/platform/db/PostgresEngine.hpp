@@ -55,8 +55,7 @@ class PostgresEngine : public Engine {
   void run(const char* sql) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
-  const char* rowIdentity() const override { return "ctid"; }
-  const char* sameValue() const override { return "IS NOT DISTINCT FROM"; }
+  const SqlDialect& dialect() const override { return kPostgresDialect; }
 
   using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
   // A statement waiting to be sent: the text of an unnamed one, or the name of a prepared one

@@ -41,8 +41,7 @@ class SqliteEngine : public Engine {
   void run(const char* sql) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
   std::vector<ColumnInfo> tableColumns(const std::string& table) override;
-  const char* rowIdentity() const override { return "rowid"; }
-  const char* sameValue() const override { return "IS"; }
+  const SqlDialect& dialect() const override { return kSqliteDialect; }
 
  private:
   SqliteEngine(sqlite3* db, int lockWaitMs) : db_(db), lockWaitMs_(lockWaitMs) {}
