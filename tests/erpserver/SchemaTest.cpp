@@ -52,7 +52,7 @@ TEST_F(ErpSchema, ACompanyOfAnEarlierVersionIsUpgradedByTheStepsThatMakeANewOne)
                                              false);
   auto columns = [](erpserver::sql::Database& on, const char* table) {
     std::string list;
-    auto q = on.query(on.dialect().tableColumns);
+    auto q = on.query(on.dialect().sql.tableColumns);
     q->bind(1, table);
     while (q->step()) list += q->text(0) + " ";
     return list;
@@ -64,7 +64,7 @@ TEST_F(ErpSchema, ACompanyOfAnEarlierVersionIsUpgradedByTheStepsThatMakeANewOne)
     {
       erpserver::sql::Transaction tx(*db);
       for (const erpserver::Migration& step : erpserver::migrations())
-        if (step.version <= previous) (db->onServer() ? step.onServer : step.onFile)(*db);
+        if (step.version <= previous) (step.*db->dialect().migrationStep)(*db);
       db->exec(db->dialect().writeSchemaVersion + std::to_string(previous));
       db->exec("INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A9', 'Novo'); "
                "INSERT INTO ARMAZENS (CODIGO, DESCR) VALUES ('A8', 'Outro'); "

@@ -12,6 +12,7 @@ namespace erpserver {
 
 struct Migration {
   int version;  // the version the step leaves
+  // The step in a file's SQL and in a server's; the database's dialect says which one runs.
   void (*onFile)(sql::Database& db);
   void (*onServer)(sql::Database& db);
 };

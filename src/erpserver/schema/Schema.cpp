@@ -9,7 +9,7 @@ namespace {
 
 // Companies of the first version kept it in a table of their own, as companies on a server do.
 int legacyVersion(sql::Database& db) {
-  auto table = db.query(db.dialect().tableExists);
+  auto table = db.query(db.dialect().sql.tableExists);
   if (!table->bind(1, "SYS_SCHEMA").step()) return 0;
   auto q = db.query("SELECT MAX(VERSION) FROM SYS_SCHEMA");
   return q->step() ? static_cast<int>(q->integer(0)) : 0;
@@ -20,9 +20,11 @@ void storeVersion(sql::Database& db, int version) { db.exec(db.dialect().writeSc
 }  // namespace
 
 int schemaVersion(sql::Database& db) {
-  if (db.onServer()) return legacyVersion(db);
-  auto q = db.query(db.dialect().readSchemaVersion);
-  int version = q->step() ? static_cast<int>(q->integer(0)) : 0;
+  int version = 0;
+  if (const char* read = db.dialect().readSchemaVersion) {
+    auto q = db.query(read);
+    version = q->step() ? static_cast<int>(q->integer(0)) : 0;
+  }
   return version != 0 ? version : legacyVersion(db);
 }
 
@@ -40,7 +42,7 @@ void ensureSchema(sql::Database& db) {
                          std::to_string(kSchemaVersion) + "; abra-a com uma versão do servidor que a conheça");
   if (version == kSchemaVersion) return;
   for (const Migration& step : migrations())
-    if (step.version > version) (db.onServer() ? step.onServer : step.onFile)(db);
+    if (step.version > version) (step.*db.dialect().migrationStep)(db);
   storeVersion(db, kSchemaVersion);
   tx.commit();
 }

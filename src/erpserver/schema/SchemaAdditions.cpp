@@ -15,14 +15,14 @@ struct Column {
 
 std::vector<Column> columnsOf(sql::Database& db, const std::string& table) {
   std::vector<Column> out;
-  auto q = db.query(db.dialect().tableColumns);
+  auto q = db.query(db.dialect().sql.tableColumns);
   q->bind(1, table);
   while (q->step()) out.push_back({q->text(0), q->text(1)});
   return out;
 }
 
 bool hasTable(sql::Database& db, const char* name) {
-  auto q = db.query(db.dialect().tableExists);
+  auto q = db.query(db.dialect().sql.tableExists);
   q->bind(1, name);
   return q->step();
 }

@@ -15,8 +15,8 @@ auto& cached(Map& map, const Key& key, Load&& load) {
 }  // namespace
 
 Catalog::Catalog(sql::Database& db) : db_(db) {
-  auto table = db_.query(db_.dialect().tableExists);
-  versioned_ = !db_.onServer() || table->bind(1, "SYS_VERSAOREF").step();
+  const char* table = db_.dialect().dataVersionTable;
+  versioned_ = !table || db_.query(db_.dialect().sql.tableExists)->bind(1, table).step();
 }
 
 // Under the writer lock nobody else changes master data: one look per write transaction holds for

@@ -42,9 +42,12 @@ void beginWaiting(Database& db, Transaction::Kind kind, bool deferred) {
 
 std::unique_ptr<Database> Database::open(const std::string& target, bool create) {
   if (automation::db::address::isServerUri(target))
-    return std::make_unique<Database>(automation::db::openServerEngine(target), kPostgresDialect, true);
-  return std::make_unique<Database>(automation::db::SqliteEngine::open(target, {create, kLockWaitMs}), kSqliteDialect);
+    return std::make_unique<Database>(automation::db::openServerEngine(target));
+  return std::make_unique<Database>(automation::db::SqliteEngine::open(target, {create, kLockWaitMs}));
 }
+
+Database::Database(std::unique_ptr<automation::db::Engine> engine)
+    : engine_(std::move(engine)), dialect_(&dialectOf(engine_->dialect())) {}
 
 Database::~Database() { cache_.clear(); }
 

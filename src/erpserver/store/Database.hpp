@@ -102,16 +102,14 @@ class QVD_API Database {
   // Opens an existing file (or creates it when `create`): WAL journal, foreign keys, and a wait
   // of up to ten seconds for another writer. A server's URI opens that database on the server.
   static std::unique_ptr<Database> open(const std::string& target, bool create);
-  Database(std::unique_ptr<automation::db::Engine> engine, const Dialect& dialect, bool onServer = false)
-      : engine_(std::move(engine)), dialect_(&dialect), onServer_(onServer) {}
+  // The server's dialect is the one for the engine's.
+  explicit Database(std::unique_ptr<automation::db::Engine> engine);
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;
 
   automation::db::Engine& engine() const noexcept { return *engine_; }
   const Dialect& dialect() const noexcept { return *dialect_; }
-  // True for a database on a server, whose schema texts differ from a file's.
-  bool onServer() const noexcept { return onServer_; }
   // The statement for `sql`, prepared once per connection.
   Query query(const std::string& sql);
   // Runs one or more statements without parameters.
@@ -143,7 +141,6 @@ class QVD_API Database {
  private:
   std::unique_ptr<automation::db::Engine> engine_;
   const Dialect* dialect_;
-  bool onServer_;
   bool grouped_ = false;
   bool eachAlone_ = true;
   bool lost_ = false;

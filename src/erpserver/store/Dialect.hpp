@@ -1,42 +1,36 @@
 #pragma once
 
-// The server's statements whose text differs between database engines, gathered here so that
-// another engine's variant is one more instance of this rather than edits across the server. The
-// schema's own DDL lives in schema/. Constants only; any thread.
-#include <string>
+// The server's own statements and choices that differ between database engines, one Dialect per
+// engine, so that another engine is one more instance of this rather than edits across the
+// server. Plain SQL (a table's columns, local time) is the engine's own dialect, reached through
+// `sql`; the schema's DDL lives in schema/.
+// Ownership: constants of static lifetime. Threads: any.
+#include "platform/db/SqlDialect.hpp"
 
-namespace erpserver::sql {
+namespace erpserver {
+
+struct Migration;
+
+namespace sql {
+
+class Database;
 
 struct Dialect {
-  const char* readSchemaVersion;   // one row with the schema version (0 when none)
+  const automation::db::SqlDialect& sql;  // the engine's plain SQL
+  // One row with the schema version (0 when none); null where the version is kept only in the
+  // table SYS_SCHEMA, which the first schema step makes.
+  const char* readSchemaVersion;
   const char* writeSchemaVersion;  // followed by the version number
-  const char* tableExists;         // ? = table name; a row when it exists
-  const char* tableColumns;        // ? = table name; name and declared type, in order
-  const char* dataVersion;         // a number that changes when master data another connection sees changes
-  const char* now;                 // an expression: local time as "yyyy-mm-dd hh:mm:ss"
-  const char* insertOrder;         // a column of LOTEMOVS that orders its rows as inserted
+  const char* dataVersion;  // a number that changes when master data another connection sees changes
+  // The table dataVersion reads, which companies made before it lack: their master data is read
+  // afresh for every action. Null where every database has it.
+  const char* dataVersionTable;
+  const char* insertOrder;                          // a column of LOTEMOVS that orders its rows as inserted
+  void (*Migration::*migrationStep)(Database& db);  // the variant of each schema step this engine runs
 };
 
-inline constexpr Dialect kSqliteDialect{
-    "PRAGMA user_version",
-    "PRAGMA user_version = ",
-    "SELECT 1 FROM sqlite_master WHERE name = ?",
-    "SELECT name, type FROM pragma_table_info(?) ORDER BY cid",
-    "PRAGMA data_version",
-    "strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime')",
-    "rowid",
-};
+// The dialect of the engine whose plain SQL is `sql`; raises for an engine the server has none for.
+const Dialect& dialectOf(const automation::db::SqlDialect& sql);
 
-// On a server the version sits in SYS_SCHEMA, and names come back folded to lower case.
-inline constexpr Dialect kPostgresDialect{
-    "SELECT COALESCE(MAX(VERSION), 0) FROM SYS_SCHEMA",
-    "INSERT INTO SYS_SCHEMA (VERSION) SELECT ",
-    "SELECT 1 FROM information_schema.tables WHERE table_schema = current_schema() AND lower(table_name) = lower(?)",
-    "SELECT upper(column_name), data_type FROM information_schema.columns "
-    "WHERE table_schema = current_schema() AND lower(table_name) = lower(?) ORDER BY ordinal_position",
-    "SELECT VERSAO FROM SYS_VERSAOREF WHERE ID = 1",
-    "to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS')",
-    "ORDEM",
-};
-
-}  // namespace erpserver::sql
+}  // namespace sql
+}  // namespace erpserver

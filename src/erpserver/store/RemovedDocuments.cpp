@@ -12,7 +12,7 @@ namespace {
 // Upper-cased, as a server that folds names to lower case gives them back otherwise.
 std::vector<std::string> columnsOf(sql::Database& db, const char* table) {
   std::vector<std::string> out;
-  auto q = db.query(db.dialect().tableColumns);
+  auto q = db.query(db.dialect().sql.tableColumns);
   q->bind(1, table);
   while (q->step()) out.push_back(q->text(0));
   return out;
@@ -36,7 +36,7 @@ void copyRows(sql::Database& db, const char* archive, const char* source, const 
 
 void archiveDocument(sql::Database& db, const DocKey& key, const std::string& user) {
   auto q = db.query(std::string("INSERT INTO DOCREMOVIDOS (TPDOC, SERIE, ANO, NNUMDOC, REMOVIDO, UTILIZADOR) ") +
-                    "VALUES (?, ?, ?, ?, " + db.dialect().now + ", ?)");
+                    "VALUES (?, ?, ?, ?, " + db.dialect().sql.localTime + ", ?)");
   q->bind(1, key.tipo).bind(2, key.serie).bind(3, key.ano).bind(4, key.numero).bind(5, user).run();
   int64_t id = db.lastInsertId();
   copyRows(db, "DOCREMCAB", "DOCGCCAB", "TPDOC", id, key);
