@@ -2,8 +2,11 @@
 #include "platform/db/Engine.hpp"
 
 #include "platform/db/DataTypes.hpp"
+#include "platform/db/EngineFault.hpp"
 
 namespace automation::db {
+
+void (*engineFault)() = nullptr;
 
 // A lost connection takes the number of a connection that can no longer be used, so that a caller
 // that sees only the number still tells it from a refused statement.

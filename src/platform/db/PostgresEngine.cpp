@@ -6,6 +6,7 @@
 #include "platform/AutomationError.hpp"
 #include "platform/Text.hpp"
 #include "platform/db/Connection.hpp"
+#include "platform/db/EngineFault.hpp"
 #include "platform/db/PostgresStatement.hpp"
 #include "platform/db/PostgresValues.hpp"
 #include "platform/db/RoundTrips.hpp"
@@ -89,6 +90,7 @@ std::unique_ptr<PostgresEngine> PostgresEngine::open(const std::string& uri) {
           "Connection");
   }
   PQsetNoticeProcessor(connection.get(), [](void*, const char*) {}, nullptr);
+  if (engineFault) engineFault();
   std::unique_ptr<PostgresEngine> engine(new PostgresEngine(std::move(connection), address::withoutPassword(uri)));
   engine->run("SET client_encoding TO 'UTF8'; SET DateStyle TO ISO, YMD");
   // A session stuck while holding the writer lock must not hang every other writer; a timeout set
@@ -109,6 +111,7 @@ void PostgresEngine::countTrip() {
 }
 
 void PostgresEngine::failWith(const PGresult* result, std::string place) {
+  if (engineFault) engineFault();
   std::string message;
   const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
   sqlState_ = state ? state : "";
