@@ -23,8 +23,8 @@ class Restore : public ErpTest {
     return text;
   }
   qvdtest::Outcome qvd(const std::string& verb, const qvd::KeyDocumNext& key) const {
-    return qvdtest::qvd(folder, {verb, folder.string(), key.sTpDoc, std::to_string(key.iSerie),
-                                 std::to_string(key.iAno), std::to_string(key.lNumDoc)});
+    return qvdtest::qvd(folder, {verb, location, key.sTpDoc, std::to_string(key.iSerie), std::to_string(key.iAno),
+                                 std::to_string(key.lNumDoc), "--company", company});
   }
 };
 

@@ -42,6 +42,9 @@ void serverInsertOrder(sql::Database& db) { db.engine().execute(postgres::insert
 void serverReferenceVersion(sql::Database& db) { db.engine().execute(postgres::referenceVersionText(), {}); }
 // A file's stock totals are already recomputed once per row (version 3).
 void serverLotTotals(sql::Database& db) { db.engine().execute(postgres::lotTotalsText(), {}); }
+// An archived document's lots keep the order they were moved in, as its lot moves do (version 5):
+// the archive copies the column along with the rest. A file's row ids keep it already.
+void serverArchivedLotOrder(sql::Database& db) { db.exec("ALTER TABLE DOCREMLOT ADD COLUMN ORDEM BIGINT"); }
 
 constexpr Migration kMigrations[] = {
     {1, firstTables, serverFirstVersion},
@@ -51,6 +54,7 @@ constexpr Migration kMigrations[] = {
     {5, nothingToChange, serverInsertOrder},
     {6, nothingToChange, serverReferenceVersion},
     {7, addLotTotals, serverLotTotals},
+    {8, nothingToChange, serverArchivedLotOrder},
 };
 static_assert(std::size(kMigrations) == kSchemaVersion, "every version has its step");
 

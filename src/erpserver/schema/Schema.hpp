@@ -26,7 +26,7 @@ namespace erpserver {
 
 // The version of the schema this server writes, kept in the database (PRAGMA user_version in a
 // file, the table SYS_SCHEMA on a server).
-inline constexpr int kSchemaVersion = 7;
+inline constexpr int kSchemaVersion = 8;
 
 // Brings the database to kSchemaVersion: an empty one gets the whole schema, an older one the
 // steps it lacks, in order and in one transaction; one at the version is left as it is. A newer

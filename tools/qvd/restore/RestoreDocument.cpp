@@ -30,8 +30,10 @@ RestoreOutcome restoreDocument(CompanySession& session, const Removal& removal) 
   RecordsetRef archivedHeader = session.query("SELECT * FROM DOCREMCAB WHERE ID = @id", id);
   copyRows(*archivedHeader, *header);
   copyRows(*session.query("SELECT * FROM DOCREMLIN WHERE ID = @id ORDER BY NUMLINHA", id), *lines);
+  // The lots in the order they were moved in: a file's row ids, a server's ORDEM column.
+  std::string moved = session.login().onServer() ? "R.ORDEM" : "R.rowid";
   copyRows(*session.query("SELECT R.*, L.DTAENTRA FROM DOCREMLOT R LEFT JOIN ARTLOT L ON L.ARTIGO = R.ARTIGO AND "
-                          "L.CODLOTE = R.CODLOT AND L.ARMAZEM = R.ARMAZEM WHERE R.ID = @id ORDER BY R.rowid", id),
+                          "L.CODLOTE = R.CODLOT AND L.ARMAZEM = R.ARMAZEM WHERE R.ID = @id ORDER BY " + moved, id),
            *lots);
   archivedHeader->MoveFirst();
   auto origin = static_cast<qvd::NextOrigemDocumento>(archivedHeader->value("ORIGEM").toLong());
