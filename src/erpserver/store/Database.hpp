@@ -120,8 +120,8 @@ class QVD_API Database {
   // Groups the write transactions that follow into one database transaction, begun here (waiting
   // for another writer like any write), until commitGroup(); reads take its snapshot. Many small
   // writes then cost one commit. With `eachAlone` each write transaction is a savepoint of the
-  // group, whole or absent on its own; without, none is (a savepoint costs the server about a
-  // sixth of a document's work) and one that fails undoes the whole group: groupLost() says so,
+  // group, whole or absent on its own; without, none is (a savepoint per imported document
+  // cost a server a tenth of its work) and one that fails undoes the whole group: groupLost() says so,
   // every later write raises, and the caller begins the group again. Nothing when a group is open
   // already.
   void beginGroup(bool eachAlone);

@@ -60,15 +60,19 @@ bool PostgresStatement::keptRowsHold() const {
   return kept_ && keptChanges_ == engine_.changes() && keptParameters_ == parameters_;
 }
 
+// Rows sent ahead hold while nothing went to the server after them, nor waits to go that may
+// change them.
+bool PostgresStatement::aheadRowsHold() const {
+  return aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_;
+}
+
 bool PostgresStatement::step() {
   if (!result_ && keptRowsHold()) {
     result_ = kept_;
     row_ = -1;
   }
   if (!result_) {
-    // Rows sent ahead hold while nothing went to the server after them, nor waits to go that
-    // may change them.
-    if (aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_) {
+    if (aheadRowsHold()) {
       if (engine_.trips() == aheadTrip_ - 1) engine_.flush();
       if (engine_.trips() >= aheadTrip_) incoming_ = std::move(ahead_);
     }
@@ -91,8 +95,7 @@ bool PostgresStatement::step() {
 
 void PostgresStatement::prefetch() {
   // Rows kept, or sent ahead already with these parameters, still hold: nothing to send.
-  bool aheadHolds = aheadParameters_ && *aheadParameters_ == parameters_ && engine_.changes() == aheadChanges_;
-  if (keptRowsHold() || aheadHolds) {
+  if (keptRowsHold() || aheadRowsHold()) {
     reset();
     return;
   }

@@ -48,8 +48,9 @@ class PostgresStatement : public PreparedStatement {
   // when these types are new to it.
   void queue(PostgresEngine::Result* out, std::string place);
   std::string_view value(int column) const;
-  // The rows kept by reuseRows() hold for the parameters bound now.
+  // The rows kept by reuseRows(), or those sent ahead, hold for the parameters bound now.
   bool keptRowsHold() const;
+  bool aheadRowsHold() const;
 
   PostgresEngine& engine_;
   std::string sql_;

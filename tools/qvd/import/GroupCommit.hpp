@@ -11,8 +11,8 @@ namespace qvdtool {
 // Commits the documents of an import in groups: one database transaction for a few dozen or
 // hundred documents instead of one each, which is most of what writing a document costs. Each
 // document stays whole or absent on its own. A group first runs without a savepoint per document
-// (which costs a server a seventh of its work); when a document fails, the server undoes the
-// whole group, and its documents run again, each undone alone when it fails. What a document
+// (erpserver::GroupUndo::WholeGroup); when a document fails, the server undoes the whole group,
+// and its documents run again, each undone alone when it fails. What a document
 // reports (counts, messages, failure log, keys) waits for the commit of its group, so that a
 // document is reported once, and only when kept. A group is committed once it holds `size`
 // documents or has been open for `longest`, so that another writer never waits long and a kill
