@@ -11,6 +11,8 @@ void beginWriteGroup(GroupUndo undo) { Session::instance().beginGroup(undo == Gr
 
 bool writeGroupLost() { return Session::instance().groupLost(); }
 
+void settleWriteGroup() { Session::instance().settleGroup(); }
+
 void commitWriteGroup() { Session::instance().commitGroup(); }
 
 }  // namespace erpserver

@@ -23,7 +23,11 @@ namespace erpserver {
 // commitWriteGroup(). With GroupUndo::EachAction each action is whole or absent on its own; with
 // GroupUndo::WholeGroup an action that fails undoes the whole group instead, which saves the
 // server a savepoint per action: writeGroupLost() then says so, every later write of the group
-// raises, and the caller begins it again (each action alone) to redo what it held. The group
+// raises, and the caller begins it again (each action alone) to redo what it held. On a server an
+// action of such a group returns once its writes are sent, without waiting for them, so that the
+// server writes while the caller goes on: a write that fails there loses the group at a later
+// action, or at settleWriteGroup(), which waits for them all; the caller settles the group before
+// it commits, and redoes it when it is lost. The group
 // belongs to that login alone: another login's actions wait for it like any other writer and
 // never fall inside it, so a group that fails takes only its own login's work with it. Both raise
 // the database's error (an AutomationError): no session, a lost connection or a refused commit;
@@ -31,6 +35,7 @@ namespace erpserver {
 enum class GroupUndo { EachAction, WholeGroup };
 QVD_API void beginWriteGroup(GroupUndo undo = GroupUndo::EachAction);
 QVD_API bool writeGroupLost();
+QVD_API void settleWriteGroup();
 // The result code of an action whose connection to the server was lost: every action after it
 // fails the same way until the company is opened again.
 inline constexpr int32_t kLostConnectionCode = 1098;

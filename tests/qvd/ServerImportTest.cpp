@@ -12,8 +12,8 @@
 #include "support/TempFolder.hpp"
 #include "support/TestDatabases.hpp"
 
-// Imports into a company on a server: the round trips a document costs, and a connection lost in
-// the middle.
+// Imports into a company on a server: the round trips a document costs, a connection lost in the
+// middle, and documents refused only once the import had gone on past them.
 namespace {
 
 using qvdtest::Outcome;
@@ -99,6 +99,53 @@ TEST(QvdServerImport, ATenLineDocumentCostsAtMostFiveRoundTrips) {
   ASSERT_TRUE(std::regex_search(run.out, found, std::regex(R"(Round trips to the server: ([0-9.]+) per document)")))
       << run.out;
   EXPECT_LE(std::stod(found[1]), 5.0) << run.out;
+}
+
+// A document's writes go to the server while the import reads the next one, so a refusal of its
+// writes (here the check that its stock agrees with its lots, broken for two lot codes) is heard
+// later: in the middle of a group, or after the last document, just before the commit. Either way
+// the group is done again document by document: only the two are refused, each once with its
+// reason, and the others are created once, with numbers that leave no gap.
+TEST(QvdServerImport, DocumentsRefusedAfterTheImportWentOnAreReportedAloneAndTheRestKept) {
+  const std::string server = testing_support::testServer();
+  if (server.empty()) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
+  testing_support::TempFolder temp;
+  const std::string company = "qvd_heard_late_" + std::to_string(getpid());
+  testing_support::dropTestDatabase(company);
+  ASSERT_EQ(qvdtest::qvd(temp.path(), {"init", server, "--company", company}).exitCode, 0);
+  auto data = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(server, company));
+  const std::string skew = "UPDATE ARTARM SET EXISTENC = EXISTENC + 1 WHERE ARTIGO = NEW.ARTIGO AND ARMAZEM = NEW.ARMAZEM;";
+  ASSERT_TRUE(data->ExecutarSQL("", "CREATE FUNCTION SKEW() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN " + skew +
+                                        " RETURN NULL; END $$"));
+  ASSERT_TRUE(data->ExecutarSQL("", "CREATE TRIGGER SKEW AFTER INSERT ON LOTEMOVS FOR EACH ROW WHEN "
+                                    "(NEW.CODLOT LIKE 'BAD%') EXECUTE FUNCTION SKEW()"));
+  std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n",
+              lot = "REF,NUMLINHA,CODLOT,QUANT,VALIDADE\n";
+  for (int d = 1; d <= 40; ++d) {
+    std::string ref = "E" + std::to_string(d);
+    cab += ref + ",GEF,1,F001,2024-03-15\n";
+    lin += ref + ",A002,A1,1,2.5\n";
+    lot += ref + ",1," + (d == 5 || d == 40 ? "BAD-" : "L-") + ref + ",1,2026-12-31\n";
+  }
+  qvdtest::writeFile(temp.path() / "CAB.csv", cab);
+  qvdtest::writeFile(temp.path() / "LIN.csv", lin);
+  qvdtest::writeFile(temp.path() / "LOT.csv", lot);
+  Outcome run = qvdtest::qvd(temp.path(), {"import", server, "CAB.csv", "LIN.csv", "LOT.csv", "--company", company});
+
+  automation::db::RecordsetRef rs;
+  ASSERT_TRUE(data->AbrirRecordset(
+      "", "SELECT COUNT(*) AS N, COUNT(DISTINCT NNUMDOC) AS D, MAX(NNUMDOC) AS M FROM DOCGCCAB", rs, -1, 0));
+  std::string stored =
+      rs->value("N").toString() + " " + rs->value("D").toString() + " " + rs->value("M").toString();
+  data.reset();
+  testing_support::dropTestDatabase(company);
+  EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
+  EXPECT_NE(run.out.find("38 created"), std::string::npos) << run.out;
+  EXPECT_EQ(testing_support::occurrences(run.out, "not imported"), 2u) << run.out;
+  for (const char* ref : {"REF E5 not imported", "REF E40 not imported"})
+    EXPECT_NE(run.out.find(ref), std::string::npos) << ref << "\n" << run.out;
+  EXPECT_EQ(testing_support::occurrences(run.out, "error 1060"), 2u) << run.out;
+  EXPECT_EQ(stored, "38 38 38");
 }
 
 }  // namespace

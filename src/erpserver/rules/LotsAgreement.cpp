@@ -44,19 +44,26 @@ void checkLotsAgree(sql::Database& db, Catalog& catalog, const DocType& type,
     const auto& [article, warehouse] = places[i];
     q->bind(first, article).bind(first + 1, warehouse).bind(first + 2, article).bind(first + 3, warehouse);
   }
-  [[maybe_unused]] bool row = q->step();
-  assert(row && "a select without FROM gives one row");
-  for (std::size_t i = 0; i < places.size(); ++i) {
-    const auto& [article, warehouse] = places[i];
-    int column = static_cast<int>(2 * i);
-    double stock = q->isNull(column) ? 0 : q->real(column), lots = q->isNull(column + 1) ? 0 : q->real(column + 1);
-    // Sums of many moves drift by rounding; a disagreement is more than that.
-    if (std::fabs(stock - lots) > 0.00005 + 1e-12 * std::fabs(stock))
-      refuseWith(refusal::LotsDisagree, "O artigo '" + article + "' ficaria no armazém '" + warehouse + "' com " +
-                                            numberText(stock) + " em stock e " + numberText(lots) +
-                                            " nos seus lotes; o stock de um artigo com controlo de lotes é o dos seus "
-                                            "lotes, e o documento não foi gravado");
-  }
+  // In a group undone whole the read goes ahead with the writes, and a disagreement loses the group.
+  q->runChecked(
+      [places = std::move(places)](automation::db::Rows& rows) {
+        [[maybe_unused]] bool row = rows.step();
+        assert(row && "a select without FROM gives one row");
+        for (std::size_t i = 0; i < places.size(); ++i) {
+          const auto& [article, warehouse] = places[i];
+          int column = static_cast<int>(2 * i);
+          double stock = rows.isNull(column) ? 0 : rows.real(column);
+          double lots = rows.isNull(column + 1) ? 0 : rows.real(column + 1);
+          // Sums of many moves drift by rounding; a disagreement is more than that.
+          if (std::fabs(stock - lots) > 0.00005 + 1e-12 * std::fabs(stock))
+            refuseWith(refusal::LotsDisagree,
+                       "O artigo '" + article + "' ficaria no armazém '" + warehouse + "' com " + numberText(stock) +
+                           " em stock e " + numberText(lots) +
+                           " nos seus lotes; o stock de um artigo com controlo de lotes é o dos seus lotes, e o "
+                           "documento não foi gravado");
+        }
+      },
+      db.writesGoAhead());
 }
 
 }  // namespace erpserver

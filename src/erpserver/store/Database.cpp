@@ -73,6 +73,20 @@ void Database::loseGroup() noexcept {
   lost_ = true;
 }
 
+void Database::settleGroup() {
+  if (!writesGoAhead()) return;
+  try {
+    engine_->flush();
+  } catch (const Error& e) {
+    if (e.kind() == DatabaseError::Kind::ConnectionLost) throw;
+    loseGroup();
+  } catch (...) {
+    // A check of the writes refused them (an ERP refusal, not a database error).
+    loseGroup();
+  }
+  if (engine_->transactionDoomed()) loseGroup();
+}
+
 void Database::commitGroup() {
   if (!grouped_) return;
   grouped_ = false;
@@ -100,6 +114,8 @@ Transaction::Transaction(Database& db, Kind kind) : db_(db) {
     beginWaiting(db_, kind, true);
     return;
   }
+  // A failure sent ahead that an earlier read heard of, and went on, lost the group all the same.
+  if (db_.engine().transactionDoomed() && !db_.groupLost()) db_.loseGroup();
   if (db_.groupLost())
     throw Error(DatabaseError::Kind::Other, "an earlier write of the group failed and undid the whole group; begin it again");
   // Writing on after the database dropped the group would commit each write alone, out of it.
@@ -129,7 +145,8 @@ void Transaction::rollback() {
 
 void Transaction::commit() {
   if (open_ && savepoint_) db_.engine().releaseSavepoint("action");
-  else if (open_ && !wholeGroup_) db_.engine().commit();
+  else if (open_ && wholeGroup_ && db_.writesGoAhead()) db_.engine().sendAhead();
+  else if (open_) db_.engine().commit();
   open_ = false;
 }
 

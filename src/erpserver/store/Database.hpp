@@ -70,6 +70,11 @@ class QVD_API Statement {
     p_->reuseRows();
     return *this;
   }
+  // Runs the statement and hands its rows to `check`, which may raise (PreparedStatement::runChecked):
+  // with `later`, on a server, when the rows come with a later statement.
+  void runChecked(std::function<void(automation::db::Rows& rows)> check, bool later) {
+    p_->runChecked(std::move(check), later);
+  }
   void reset() { p_->reset(); }
 
   bool isNull(int column) const { return p_->isNull(column); }
@@ -131,6 +136,12 @@ class QVD_API Database {
   bool grouped() const noexcept { return grouped_; }
   bool groupLost() const noexcept { return lost_; }
   bool groupEachAlone() const noexcept { return eachAlone_; }
+  // In a group undone whole, an action's writes go to a server without waiting for them
+  // (Engine::sendAhead): a failure among them shows in a later statement, which loses the group.
+  bool writesGoAhead() const noexcept { return grouped_ && !eachAlone_ && !lost_; }
+  // Waits for the writes sent ahead; one that failed, or a check of them, loses the group. Raises
+  // only a lost connection.
+  void settleGroup();
   // Undoes the whole group, for a write of it that failed.
   void loseGroup() noexcept;
   // Counts the write transactions begun (a group counts one), so that a look taken inside one is

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "erpserver/store/Password.hpp"
 #include "erpserver/rules/Refusal.hpp"
@@ -127,20 +128,25 @@ void Session::beginGroup(bool eachAlone) {
   own->db->beginGroup(eachAlone);
 }
 
-bool Session::groupLost() {
+template <class Act>
+auto Session::onLoginDatabase(Act act) {
   std::shared_ptr<Login> login = current();
-  if (!login) return false;
+  if (!login) return decltype(act(std::declval<sql::Database&>()))();
   std::shared_ptr<Company> own = companyOf(*login);
   std::lock_guard lock(own->mutex);
-  return own->db->groupLost();
+  return act(*own->db);
+}
+
+bool Session::groupLost() {
+  return onLoginDatabase([](sql::Database& db) { return db.groupLost(); });
+}
+
+void Session::settleGroup() {
+  onLoginDatabase([](sql::Database& db) { db.settleGroup(); });
 }
 
 void Session::commitGroup() {
-  std::shared_ptr<Login> login = current();
-  if (!login) return;
-  std::shared_ptr<Company> own = companyOf(*login);
-  std::lock_guard lock(own->mutex);
-  own->db->commitGroup();
+  onLoginDatabase([](sql::Database& db) { db.commitGroup(); });
 }
 
 SessionLink::SessionLink() : login_(Session::instance().current()) {}

@@ -74,6 +74,7 @@ class QVD_API Session {
   void beginGroup(bool eachAlone);
   void commitGroup();
   bool groupLost();
+  void settleGroup();
 
   // The company of a link with the company locked; refuses with "Sessão não iniciada". One Use
   // serves one action: its catalog is refreshed on the action's first look at it, so an action
@@ -98,6 +99,10 @@ class QVD_API Session {
   std::shared_ptr<Login> current();
   // The company the login's actions run on: its own connection when it has one.
   std::shared_ptr<Company> companyOf(const Login& login);
+  // What `act` gives for the calling thread's login's database, with its company locked; a value
+  // of its type made from nothing without a login.
+  template <class Act>
+  auto onLoginDatabase(Act act);
 
   std::mutex mutex_;
   std::vector<std::shared_ptr<Login>> logins_;  // in the order they were made

@@ -26,6 +26,16 @@ std::unique_ptr<PreparedStatement> Engine::prepare(std::string_view) {
   fail("This database engine does not prepare statements for repeated runs.");
 }
 
+void PreparedStatement::runChecked(std::function<void(Rows& rows)> check, bool) {
+  try {
+    check(*this);
+  } catch (...) {
+    reset();
+    throw;
+  }
+  reset();
+}
+
 void PreparedStatement::defer(const std::string& place) {
   try {
     while (step()) {

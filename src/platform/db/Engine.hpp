@@ -70,6 +70,14 @@ class Engine {
   // Sends the statements that were deferred and waits for them: the first refusal among them is
   // raised, naming the place it was deferred with. Nothing on an engine that never defers.
   virtual void flush() {}
+  // Sends the statements that were deferred without waiting for them, so that the server works on
+  // them while the caller goes on; the next flush raises their first refusal. Only inside a
+  // transaction whose failure the caller learns of later and undoes whole. Nothing on an engine
+  // that never defers.
+  virtual void sendAhead() {}
+  // True when a statement sent ahead in the open transaction failed, or a check of its rows did,
+  // whoever heard of it: such a transaction is never committed (commit raises), only ended.
+  virtual bool transactionDoomed() const noexcept { return false; }
   // Raises a lost connection (DatabaseError::Kind::ConnectionLost) when the engine talks to a
   // server it no longer reaches; nothing otherwise.
   virtual void checkConnection() {}

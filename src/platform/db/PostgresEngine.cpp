@@ -1,6 +1,7 @@
 #include "platform/db/PostgresEngine.hpp"
 
 #include <atomic>
+#include <cassert>
 #include <optional>
 
 #include "platform/AutomationError.hpp"
@@ -194,7 +195,7 @@ void PostgresEngine::run(const char* sql) {
 
 PostgresEngine::Pending PostgresEngine::pendingFor(const StatementText& statement,
                                                   std::span<const NamedValue> parameters, bool typed) {
-  Pending pending{statement.sql, {}, false, {}, {}, nullptr, {}};
+  Pending pending{statement.sql, {}, false, {}, {}, nullptr, {}, {}};
   for (const std::string& name : statement.names) {
     const NamedValue* match = nullptr;
     for (const NamedValue& v : parameters)
@@ -231,63 +232,115 @@ bool PostgresEngine::sendPending(const Pending& p) {
   return PQsendQueryPrepared(connection(), p.name.c_str(), count, values.data(), nullptr, nullptr, 0) == 1;
 }
 
-// One pipeline: every statement sent, one sync, then every answer read. After a refusal the server
-// skips the rest up to the sync; the first refusal is raised once all is read, so that the
-// connection is ready for the next statement.
-void PostgresEngine::flush() {
-  if (pending_.empty()) return;
+// Each batch goes in the pipeline with a sync of its own. After a refusal the server skips the rest
+// of that batch; inside a transaction the batches after it are refused too.
+void PostgresEngine::sendBatch() {
   std::vector<Pending> batch;
   batch.swap(pending_);
-  if (PQenterPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
+  bool entered = PQpipelineStatus(connection()) != PQ_PIPELINE_OFF || PQenterPipelineMode(connection()) == 1;
+  if (!entered) failConnectionLost(trimmed(PQerrorMessage(connection())));
   bool lost = false;
   for (const Pending& p : batch) lost = lost || !sendPending(p);
   lost = lost || PQpipelineSync(connection()) != 1;
   beginAt_.reset();
   rollbackQueued_ = false;
+  sent_.push_back(Batch{std::move(batch), false});
+  sendLost_ = sendLost_ || lost;
+}
+
+void PostgresEngine::sendAhead() {
+  if (!pending_.empty()) sendBatch();
+}
+
+// Every batch sent and not yet answered is read whole, so that the connection is ready for the
+// next statement; then the first refusal among them is raised, or else what a check raised.
+void PostgresEngine::flush() {
+  bool ahead = !sent_.empty();
+  if (!pending_.empty()) sendBatch();
+  if (sent_.empty()) return;
+  std::vector<Batch> batches;
+  batches.swap(sent_);
+  bool lost = sendLost_;
+  sendLost_ = false;
   countTrip();
   Result failure(nullptr, PQclear);
   std::string place;
-  for (const Pending& p : batch) {
-    for (int part = p.prepare ? 0 : 1; part < 2 && !lost; ++part) {
-      Result result(PQgetResult(connection()), PQclear);
-      if (!result) {
-        lost = true;
-        break;
-      }
-      while (PGresult* rest = PQgetResult(connection())) PQclear(rest);
-      ExecStatusType status = PQresultStatus(result.get());
-      if (!succeeded(status)) {
-        if (part == 0) unprepared_.insert(p.name);
-        if (status != PGRES_PIPELINE_ABORTED && !failure) {
-          failure = std::move(result);
-          place = p.place;
+  std::exception_ptr refused;  // by a check
+  for (Batch& batch : batches) {
+    for (Pending& p : batch.statements) {
+      for (int part = p.prepare ? 0 : 1; part < 2 && !lost; ++part) {
+        Result result(PQgetResult(connection()), PQclear);
+        if (!result) {
+          lost = true;
+          break;
         }
-        continue;
+        while (PGresult* rest = PQgetResult(connection())) PQclear(rest);
+        ExecStatusType status = PQresultStatus(result.get());
+        if (!succeeded(status)) {
+          if (part == 0) unprepared_.insert(p.name);
+          if (status != PGRES_PIPELINE_ABORTED && !failure && !batch.undone) {
+            failure = std::move(result);
+            place = p.place;
+          }
+          continue;
+        }
+        if (part == 0 || batch.undone) continue;
+        // BEGIN, savepoints and their ends around a statement leave its count as it was.
+        if (!p.out && !p.check && p.name.empty()) continue;
+        const char* affected = PQcmdTuples(result.get());
+        affected_ = *affected ? std::stoll(affected) : 0;
+        if (p.out) *p.out = std::move(result);
+        if (!p.check || refused) continue;
+        try {
+          p.check(std::move(result));
+        } catch (...) {
+          refused = std::current_exception();
+        }
       }
-      if (part == 0) continue;
-      // BEGIN, savepoints and their ends around a statement leave its count as it was.
-      if (!p.out && p.name.empty()) continue;
-      const char* affected = PQcmdTuples(result.get());
-      affected_ = *affected ? std::stoll(affected) : 0;
-      if (p.out) *p.out = std::move(result);
+    }
+    if (!lost) {
+      Result sync(PQgetResult(connection()), PQclear);
+      lost = !sync || PQresultStatus(sync.get()) != PGRES_PIPELINE_SYNC;
     }
   }
-  if (!lost) {
-    Result sync(PQgetResult(connection()), PQclear);
-    lost = !sync || PQresultStatus(sync.get()) != PGRES_PIPELINE_SYNC;
-  }
   if (lost || PQexitPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
+  if ((failure || refused) && ahead && inTransaction()) doomed_ = true;
   if (failure && place == kWriterLockPlace) failWriterLock(failure.get());
   if (failure) failWith(failure.get(), std::move(place));
+  if (refused) std::rethrow_exception(refused);
 }
 
 void PostgresEngine::forget(const Result* out) {
   for (Pending& p : pending_)
     if (p.out == out) p.out = nullptr;
+  for (Batch& batch : sent_)
+    for (Pending& p : batch.statements)
+      if (p.out == out) p.out = nullptr;
+}
+
+void PostgresEngine::undoSentAhead() noexcept {
+  for (Batch& batch : sent_) batch.undone = true;
+  doomed_ = false;
 }
 
 void PostgresEngine::commit() {
   writerLocked_ = false;
+  // What was sent ahead is known good before the commit goes, not with it; whatever failed there,
+  // the commit raises the engine's own error.
+  if (!sent_.empty()) {
+    try {
+      flush();
+    } catch (const DatabaseError&) {
+      if (!doomed_) throw;
+    } catch (...) {
+      assert(doomed_);
+    }
+  }
+  if (doomed_) {
+    rollback();
+    fail("A statement sent ahead in this transaction failed, so the transaction was rolled back and nothing "
+         "of it was kept; do its work again.");
+  }
   queueText("COMMIT");
   flush();
 }
@@ -305,6 +358,7 @@ bool PostgresEngine::dropPendingTransaction() {
 
 void PostgresEngine::rollback() {
   writerLocked_ = false;
+  undoSentAhead();
   dropPendingTransaction();
   run("ROLLBACK");
 }
@@ -313,6 +367,7 @@ void PostgresEngine::rollback() {
 // BEGIN never went.
 void PostgresEngine::abandon() noexcept {
   writerLocked_ = false;
+  undoSentAhead();
   if (dropPendingTransaction() || PQtransactionStatus(connection()) == PQTRANS_IDLE) return;
   bestEffort([&] { queueText("ROLLBACK"); });
   rollbackQueued_ = true;

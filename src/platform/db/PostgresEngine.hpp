@@ -2,6 +2,8 @@
 
 #include <libpq-fe.h>
 
+#include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -49,8 +51,11 @@ class PostgresEngine : public Engine {
   void savepoint(const char* name) override;
   void releaseSavepoint(const char* name) override;
   void rollbackToSavepoint(const char* name) noexcept override;
-  // Sends the deferred statements in one pipeline and waits for all of them at once.
+  // Sends the deferred statements in one pipeline and waits for all of them at once, and for those
+  // sent ahead.
   void flush() override;
+  void sendAhead() override;
+  bool transactionDoomed() const noexcept override { return doomed_; }
   void checkConnection() override;
   void run(const char* sql) override;
   [[nodiscard]] std::optional<std::string> tableName(std::string_view name) override;
@@ -58,9 +63,11 @@ class PostgresEngine : public Engine {
   const SqlDialect& dialect() const override { return kPostgresDialect; }
 
   using Result = std::unique_ptr<PGresult, void (*)(PGresult*)>;
+  // Reads a statement's rows when they come and may raise; the flush that brings them raises it.
+  using Check = std::function<void(Result answer)>;
   // A statement waiting to be sent: the text of an unnamed one, or the name of a prepared one
-  // (prepared first, in the same pipeline, when `prepare` is set). Its result goes to `out`, when
-  // given; a refusal names `place`.
+  // (prepared first, in the same pipeline, when `prepare` is set). Its result goes to `out` or to
+  // `check`, when given; a refusal names `place`.
   struct Pending {
     std::string sql;
     std::string name;
@@ -69,18 +76,19 @@ class PostgresEngine : public Engine {
     std::vector<postgres::ParameterText> parameters;
     Result* out = nullptr;
     std::string place;
+    Check check;
   };
   // For PostgresStatement: a name for a statement prepared on the server; the statement queued to
   // be sent with the next flush; a result it no longer waits for.
   std::string newStatementName() { return "qvd_" + std::to_string(++prepared_); }
   void queue(Pending pending) {
-    if (!pending.out || postgres::leadingKeyword(pending.sql) != "SELECT") ++changes_;
+    if ((!pending.out && !pending.check) || postgres::leadingKeyword(pending.sql) != "SELECT") ++changes_;
     pending_.push_back(std::move(pending));
   }
   // A statement without parameters queued to go with the next flush.
   void queueText(std::string sql) {
     ++changes_;
-    pending_.push_back(Pending{std::move(sql), {}, false, {}, {}, nullptr, {}});
+    pending_.push_back(Pending{std::move(sql), {}, false, {}, {}, nullptr, {}, {}});
   }
   void forget(const Result* out);
   // Round trips of this connection so far, and the statements sent or queued that may change
@@ -116,6 +124,8 @@ class PostgresEngine : public Engine {
               bool typed = true);
   Pending pendingFor(const postgres::StatementText& statement, std::span<const NamedValue> parameters, bool typed);
   bool sendPending(const Pending& pending);
+  // Sends what waits in pending_, with a sync, without reading the answers.
+  void sendBatch();
   RecordsetRef rowsOf(const PGresult& result);
   const Table* table(unsigned oid, int column);
   [[noreturn]] void failWith(const PGresult* result, std::string place = {});
@@ -134,6 +144,17 @@ class PostgresEngine : public Engine {
   int64_t changes_ = 0;
   int prepared_ = 0;  // statements prepared so far, to name the next
   std::vector<Pending> pending_;
+  // Statements sent together whose answers were not read yet. Once their transaction was rolled
+  // back the answers are read and dropped: a refusal among them no longer matters.
+  struct Batch {
+    std::vector<Pending> statements;
+    bool undone = false;
+  };
+  // Marks what was sent ahead as undone, by the transaction's end.
+  void undoSentAhead() noexcept;
+  std::vector<Batch> sent_;
+  bool sendLost_ = false;                   // a batch could not be sent whole
+  bool doomed_ = false;  // see transactionDoomed()
   std::set<std::string> unprepared_;
   std::optional<std::size_t> beginAt_;  // where a BEGIN waits in pending_
   bool rollbackQueued_ = false;         // a ROLLBACK waits in pending_, ending the transaction

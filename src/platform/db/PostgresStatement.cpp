@@ -2,7 +2,6 @@
 #include "platform/db/PostgresStatement.hpp"
 
 #include <charconv>
-#include <cmath>
 
 #include "platform/db/PostgresEngine.hpp"
 #include "platform/db/PostgresText.hpp"
@@ -46,14 +45,14 @@ void PostgresStatement::bind(int index, int64_t value) { put(index, {std::to_str
 void PostgresStatement::bind(int index, double value) { put(index, {numberText(value), kFloat8}); }
 void PostgresStatement::bind(int index, std::string_view value) { put(index, {std::string(value), 0}); }
 
-void PostgresStatement::queue(PostgresEngine::Result* out, std::string place) {
+void PostgresStatement::queue(PostgresEngine::Result* out, std::string place, PostgresEngine::Check check) {
   std::vector<unsigned> types;
   for (const auto& p : parameters_) types.push_back(p.text ? p.type : 0);
   auto known = prepared_.find(types);
   bool prepare = known == prepared_.end();
   if (prepare) known = prepared_.emplace(types, engine_.newStatementName()).first;
   else prepare = engine_.takeUnprepared(known->second);
-  engine_.queue({sql_, known->second, prepare, types, parameters_, out, std::move(place)});
+  engine_.queue({sql_, known->second, prepare, types, parameters_, out, std::move(place), std::move(check)});
 }
 
 bool PostgresStatement::keptRowsHold() const {
@@ -67,11 +66,8 @@ bool PostgresStatement::aheadRowsHold() const {
 }
 
 bool PostgresStatement::step() {
-  if (!result_ && keptRowsHold()) {
-    result_ = kept_;
-    row_ = -1;
-  }
-  if (!result_) {
+  if (!rows_.answer() && keptRowsHold()) rows_ = PostgresRows(kept_);
+  if (!rows_.answer()) {
     if (aheadRowsHold()) {
       if (engine_.trips() == aheadTrip_ - 1) engine_.flush();
       if (engine_.trips() >= aheadTrip_) incoming_ = std::move(ahead_);
@@ -82,15 +78,14 @@ bool PostgresStatement::step() {
       queue(&incoming_, {});
       engine_.flush();
     }
-    result_ = std::shared_ptr<PGresult>(incoming_.release(), PQclear);
-    row_ = -1;
+    rows_ = PostgresRows(std::shared_ptr<PGresult>(incoming_.release(), PQclear));
     if (reuse_ && engine_.holdsWriterLock()) {
-      kept_ = result_;
+      kept_ = rows_.answer();
       keptParameters_ = parameters_;
       keptChanges_ = engine_.changes();
     }
   }
-  return ++row_ < PQntuples(result_.get());
+  return rows_.step();
 }
 
 void PostgresStatement::prefetch() {
@@ -113,45 +108,21 @@ void PostgresStatement::defer(const std::string& place) {
   reset();
 }
 
+void PostgresStatement::runChecked(std::function<void(Rows& rows)> check, bool later) {
+  if (!later) {
+    PreparedStatement::runChecked(std::move(check), false);
+    return;
+  }
+  queue(nullptr, {}, [check = std::move(check)](PostgresEngine::Result answer) {
+    PostgresRows rows(std::shared_ptr<PGresult>(answer.release(), PQclear));
+    check(rows);
+  });
+  reset();
+}
+
 void PostgresStatement::reset() {
-  result_.reset();
-  row_ = -1;
+  rows_ = PostgresRows();
   for (auto& p : parameters_) p = {};
 }
-
-// Without a current row, or past the last column, a column reads as null, as on a file database.
-std::string_view PostgresStatement::value(int column) const {
-  if (isNull(column)) return {};
-  return {PQgetvalue(result_.get(), row_, column), static_cast<std::size_t>(PQgetlength(result_.get(), row_, column))};
-}
-
-bool PostgresStatement::isNull(int column) const {
-  if (!result_ || row_ < 0 || row_ >= PQntuples(result_.get()) || column < 0 || column >= PQnfields(result_.get()))
-    return true;
-  return PQgetisnull(result_.get(), row_, column) != 0;
-}
-
-// A truth value reads as 1 or 0, a fraction without its decimals. Numbers are read in the
-// server's own format, whatever the process locale says.
-int64_t PostgresStatement::integer(int column) const {
-  std::string_view text = value(column);
-  if (text == "t" || text == "f") return text == "t";
-  int64_t whole = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), whole);
-  if (ec == std::errc() && end == text.data() + text.size()) return whole;
-  double number = real(column);
-  return std::isfinite(number) && std::fabs(number) < 9.2e18 ? static_cast<int64_t>(number) : 0;
-}
-
-double PostgresStatement::real(int column) const {
-  std::string_view text = value(column);
-  if (text == "NaN") return std::nan("");
-  if (text == "Infinity" || text == "-Infinity") return text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
-  double number = 0;
-  std::from_chars(text.data(), text.data() + text.size(), number);
-  return number;
-}
-
-std::string PostgresStatement::text(int column) const { return std::string(value(column)); }
 
 }  // namespace automation::db

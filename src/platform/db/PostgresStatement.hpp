@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/db/PostgresEngine.hpp"
+#include "platform/db/PostgresRows.hpp"
 #include "platform/db/PostgresValues.hpp"
 #include "platform/db/PreparedStatement.hpp"
 
@@ -36,18 +37,18 @@ class PostgresStatement : public PreparedStatement {
   void defer(const std::string& place) override;
   void prefetch() override;
   void reuseRows() override { reuse_ = true; }
+  void runChecked(std::function<void(Rows& rows)> check, bool later) override;
 
-  bool isNull(int column) const override;
-  int64_t integer(int column) const override;
-  double real(int column) const override;
-  std::string text(int column) const override;
+  bool isNull(int column) const override { return rows_.isNull(column); }
+  int64_t integer(int column) const override { return rows_.integer(column); }
+  double real(int column) const override { return rows_.real(column); }
+  std::string text(int column) const override { return rows_.text(column); }
 
  private:
   void put(int index, postgres::ParameterText value);
   // Queues a run with the bound parameters, preparing the statement first in the same pipeline
   // when these types are new to it.
-  void queue(PostgresEngine::Result* out, std::string place);
-  std::string_view value(int column) const;
+  void queue(PostgresEngine::Result* out, std::string place, PostgresEngine::Check check = {});
   // The rows kept by reuseRows(), or those sent ahead, hold for the parameters bound now.
   bool keptRowsHold() const;
   bool aheadRowsHold() const;
@@ -57,13 +58,12 @@ class PostgresStatement : public PreparedStatement {
   std::vector<postgres::ParameterText> parameters_;
   std::map<std::vector<unsigned>, std::string> prepared_;  // by parameter types
   PostgresEngine::Result incoming_{nullptr, PQclear};
-  std::shared_ptr<PGresult> result_;  // the rows being read
+  PostgresRows rows_;  // the rows being read
   // A run sent ahead, its rows to come with the next flush, and the parameters it ran with.
   PostgresEngine::Result ahead_{nullptr, PQclear};
   std::optional<std::vector<postgres::ParameterText>> aheadParameters_;
   int64_t aheadTrip_ = 0;  // the engine's round trip that brings it
   int64_t aheadChanges_ = 0;
-  int row_ = -1;
   // With reuseRows(): the last rows read under the writer lock, their parameters, and the
   // engine's changes() then.
   bool reuse_ = false;

@@ -46,6 +46,12 @@ void GroupCommit::redoEachAlone() {
 
 void GroupCommit::commit() {
   if (!open_) return;
+  // A document whose writes failed on the server after it returned lost the group.
+  erpserver::settleWriteGroup();
+  if (erpserver::writeGroupLost()) {
+    redoEachAlone();
+    return;
+  }
   open_ = false;
   try {
     erpserver::commitWriteGroup();
