@@ -18,15 +18,33 @@ namespace {
 
 using qvdtest::Outcome;
 
+// A company on the test server, made for the test and dropped after it.
+class QvdServerImport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    server = testing_support::testServer();
+    if (server.empty()) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
+    company = "qvd_import_" + std::to_string(getpid());
+    testing_support::dropTestDatabase(company);
+    ASSERT_EQ(qvdtest::qvd(temp.path(), {"init", server, "--company", company}).exitCode, 0);
+  }
+  void TearDown() override {
+    if (!company.empty()) testing_support::dropTestDatabase(company);
+  }
+  // The import of the files written in the test's folder.
+  Outcome import(std::vector<std::string> files) {
+    files.insert(files.begin(), {"import", server});
+    files.insert(files.end(), {"--company", company});
+    return qvdtest::qvd(temp.path(), files);
+  }
+
+  std::string server, company;
+  testing_support::TempFolder temp;
+};
+
 // Each document after a lost connection would fail the same way: the import stops at the first,
 // says why and how to go on, and refuses none of them.
-TEST(QvdServerImport, ALostConnectionStopsTheImportInsteadOfRefusingEveryDocument) {
-  const std::string server = testing_support::testServer();
-  if (server.empty()) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
-  testing_support::TempFolder temp;
-  const std::string company = "qvd_lost_" + std::to_string(getpid());
-  testing_support::dropTestDatabase(company);
-  ASSERT_EQ(qvdtest::qvd(temp.path(), {"init", server, "--company", company}).exitCode, 0);
+TEST_F(QvdServerImport, ALostConnectionStopsTheImportInsteadOfRefusingEveryDocument) {
   std::string cab = "REF,TPDOC,SERIE,TERCEIRO,DATA\n", lin = "REF,ARTIGO,ARMAZEM,QUANT,PRUNIT\n";
   for (int d = 1; d <= 5000; ++d) {
     cab += "E" + std::to_string(d) + ",GEF,1,F001,2024-03-15\n";
@@ -35,9 +53,8 @@ TEST(QvdServerImport, ALostConnectionStopsTheImportInsteadOfRefusingEveryDocumen
   qvdtest::writeFile(temp.path() / "CAB.csv", cab);
   qvdtest::writeFile(temp.path() / "LIN.csv", lin);
 
-  Outcome import;
-  std::thread running(
-      [&] { import = qvdtest::qvd(temp.path(), {"import", server, "CAB.csv", "LIN.csv", "--company", company}); });
+  Outcome outcome;
+  std::thread running([&] { outcome = import({"CAB.csv", "LIN.csv"}); });
   auto watch = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(server, company));
   for (int wait = 0; wait < 300; ++wait) {
     automation::db::RecordsetRef rs;
@@ -48,11 +65,10 @@ TEST(QvdServerImport, ALostConnectionStopsTheImportInsteadOfRefusingEveryDocumen
   testing_support::onTestServer("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + company +
                                 "'");
   running.join();
-  testing_support::dropTestDatabase(company);
-  EXPECT_EQ(import.exitCode, 4) << import.out << import.err;
-  EXPECT_NE(import.err.find("was lost"), std::string::npos) << import.err;
-  EXPECT_NE(import.err.find("run the same command again"), std::string::npos) << import.err;
-  EXPECT_EQ(testing_support::occurrences(import.out, "not imported"), 0u) << import.out;
+  EXPECT_EQ(outcome.exitCode, 4) << outcome.out << outcome.err;
+  EXPECT_NE(outcome.err.find("was lost"), std::string::npos) << outcome.err;
+  EXPECT_NE(outcome.err.find("run the same command again"), std::string::npos) << outcome.err;
+  EXPECT_EQ(testing_support::occurrences(outcome.out, "not imported"), 0u) << outcome.out;
 }
 
 // Enough documents that what a run reads once (the master data, the login) weighs little.
@@ -83,16 +99,9 @@ void writeFeed(const testing_support::TempFolder& folder) {
 
 // The waits on the server are what a document costs on a network: the import reports them, and
 // they stay a few per document whatever the engine's changes.
-TEST(QvdServerImport, ATenLineDocumentCostsAtMostFiveRoundTrips) {
-  std::string server = testing_support::testServer();
-  if (server.empty()) GTEST_SKIP() << "no PostgreSQL server named in QVD_TEST_POSTGRES";
-  const std::string company = "qvd_round_trips";
-  testing_support::dropTestDatabase(company);
-  testing_support::TempFolder folder;
-  ASSERT_EQ(qvdtest::qvd(folder.path(), {"init", server, "--company", company}).exitCode, 0);
-  writeFeed(folder);
-  Outcome run = qvdtest::qvd(folder.path(), {"import", server, "CAB.csv", "LIN.csv", "LOT.csv", "--company", company});
-  testing_support::dropTestDatabase(company);
+TEST_F(QvdServerImport, ATenLineDocumentCostsAtMostFiveRoundTrips) {
+  writeFeed(temp);
+  Outcome run = import({"CAB.csv", "LIN.csv", "LOT.csv"});
   ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
   EXPECT_NE(run.out.find(std::to_string(kDocuments) + " created"), std::string::npos) << run.out;
   std::smatch found;
@@ -106,13 +115,7 @@ TEST(QvdServerImport, ATenLineDocumentCostsAtMostFiveRoundTrips) {
 // later: in the middle of a group, or after the last document, just before the commit. Either way
 // the group is done again document by document: only the two are refused, each once with its
 // reason, and the others are created once, with numbers that leave no gap.
-TEST(QvdServerImport, DocumentsRefusedAfterTheImportWentOnAreReportedAloneAndTheRestKept) {
-  const std::string server = testing_support::testServer();
-  if (server.empty()) GTEST_SKIP() << "QVD_TEST_POSTGRES names no server";
-  testing_support::TempFolder temp;
-  const std::string company = "qvd_heard_late_" + std::to_string(getpid());
-  testing_support::dropTestDatabase(company);
-  ASSERT_EQ(qvdtest::qvd(temp.path(), {"init", server, "--company", company}).exitCode, 0);
+TEST_F(QvdServerImport, DocumentsRefusedAfterTheImportWentOnAreReportedAloneAndTheRestKept) {
   auto data = dataaccess::PostgresDataAccess::open(automation::db::address::withDatabase(server, company));
   const std::string skew = "UPDATE ARTARM SET EXISTENC = EXISTENC + 1 WHERE ARTIGO = NEW.ARTIGO AND ARMAZEM = NEW.ARMAZEM;";
   ASSERT_TRUE(data->ExecutarSQL("", "CREATE FUNCTION SKEW() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN " + skew +
@@ -130,15 +133,13 @@ TEST(QvdServerImport, DocumentsRefusedAfterTheImportWentOnAreReportedAloneAndThe
   qvdtest::writeFile(temp.path() / "CAB.csv", cab);
   qvdtest::writeFile(temp.path() / "LIN.csv", lin);
   qvdtest::writeFile(temp.path() / "LOT.csv", lot);
-  Outcome run = qvdtest::qvd(temp.path(), {"import", server, "CAB.csv", "LIN.csv", "LOT.csv", "--company", company});
-
+  Outcome run = import({"CAB.csv", "LIN.csv", "LOT.csv"});
   automation::db::RecordsetRef rs;
   ASSERT_TRUE(data->AbrirRecordset(
       "", "SELECT COUNT(*) AS N, COUNT(DISTINCT NNUMDOC) AS D, MAX(NNUMDOC) AS M FROM DOCGCCAB", rs, -1, 0));
   std::string stored =
       rs->value("N").toString() + " " + rs->value("D").toString() + " " + rs->value("M").toString();
   data.reset();
-  testing_support::dropTestDatabase(company);
   EXPECT_EQ(run.exitCode, 1) << run.out << run.err;
   EXPECT_NE(run.out.find("38 created"), std::string::npos) << run.out;
   EXPECT_EQ(testing_support::occurrences(run.out, "not imported"), 2u) << run.out;
