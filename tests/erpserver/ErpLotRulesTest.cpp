@@ -122,6 +122,16 @@ TEST_F(ErpServerTest, NoDocumentIsStoredThatLeavesAWarehouseOtherThanItsLots) {
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM DOCGCCAB"), "1");
   EXPECT_EQ(scalar("SELECT COUNT(*) FROM LOTEMOVS"), "1");
 
+  // Nor does a refused entry leave its costs in what the server keeps in memory: a line it prices
+  // afterwards takes the cost stored.
+  DocBuilder dear("GEF", 1, "F001");
+  dear.line("A001", "A1", 100, 1000).line("A002", "A1", 1, 1).lot(2, "L-A002-9", "A002", "A1", 1);
+  EXPECT_EQ(dear.inserir(), 1060);
+  DocBuilder priced("GEF", 1, "F001");
+  priced.line("A001", "A1", 1);
+  EXPECT_EQ(propGet(propGet(priced.doc, "Linhas", 1).toObject(), "PrecoUnitario").toString(),
+            scalar("SELECT ULTPMP FROM ARTIGOS WHERE CODIGO = 'A001'"));
+
   // A document that moves no lots is not held back.
   DocBuilder screws("FA", 1, "C001");
   screws.line("A001", "A1", 1);

@@ -20,21 +20,31 @@ Catalog::Catalog(sql::Database& db) : db_(db) {
 }
 
 // Under the writer lock nobody else changes master data: one look per write transaction holds for
-// all of it, and what it found serves the reads that follow until the next one.
+// all of it, and what it found serves the reads that follow until the next one. The server's own
+// cost writes are expected to have raised the version, once committed; costs taken from writes
+// undone since are not so any more, so that everything is read again.
 void Catalog::refresh() {
   if (!versioned_) {
     invalidate();
     return;
   }
-  if (checkedIn_ == db_.writeSerial()) return;
+  bool undone = costsTaken_ && db_.undoSerial() != undoSeen_;
+  if (checkedIn_ == db_.writeSerial() && !undone) return;
   auto q = db_.query(db_.dialect().dataVersion);
   int64_t version = q->step() ? q->integer(0) : -1;
-  if (version < 0 || version != dataVersion_) invalidate();
+  int64_t expected = dataVersion_ + (db_.dialect().ownWritesRaiseDataVersion ? ownRaises_ : 0);
+  if (version < 0 || version != expected || undone) invalidate();
   dataVersion_ = version;
+  ownRaises_ = 0;
+  costsTaken_ = false;
+  undoSeen_ = db_.undoSerial();
   checkedIn_ = db_.writeSerial();
 }
 
+void Catalog::costStatementsSent(int statements) { ownRaises_ += statements; }
+
 void Catalog::costsWritten(const std::string& code, double last, double average) {
+  costsTaken_ = true;
   auto it = articles_.find(code);
   if (it == articles_.end() || !it->second) return;
   it->second->lastCost = last;

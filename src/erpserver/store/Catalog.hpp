@@ -39,8 +39,10 @@ struct Party {
 
 // The master data that document rules look up, read once and kept across actions while the
 // database does not change under it: refresh() drops everything when the data version moved since
-// the last look (a file's PRAGMA data_version, a server company's master-data version), and the
-// server calls invalidate() after its own master-data writes. Found and missing codes are both kept.
+// the last look (a file's PRAGMA data_version, a server company's master-data version) by more
+// than the server's own cost writes raised it, or when writes it took costs from were undone since;
+// the server calls invalidate() after its other master-data writes. Found and missing codes are
+// both kept.
 // It looks once per write transaction (a group counts one); reads between writes take what the
 // last look found.
 class Catalog {
@@ -50,8 +52,10 @@ class Catalog {
 
   void refresh();
   void invalidate();
-  // The costs the server has just written for an article.
+  // The costs the server has just written for an article, by `statements` statements for all of
+  // the articles written with it (each raises a server company's master-data version once).
   void costsWritten(const std::string& code, double last, double average);
+  void costStatementsSent(int statements);
 
   // Refuses an unknown (or empty) document type.
   const DocType& docType(const std::string& code);
@@ -71,6 +75,11 @@ class Catalog {
   bool versioned_;
   int64_t dataVersion_ = -1;
   uint64_t checkedIn_ = 0;  // the write transaction of the last look (Database::writeSerial)
+  // Since the last look: the raises of the data version expected from the server's own cost
+  // statements, and whether costs were taken from writes; and the undos counted at that look.
+  int64_t ownRaises_ = 0;
+  bool costsTaken_ = false;
+  uint64_t undoSeen_ = 0;
   std::unordered_map<std::string, DocType> types_;
   std::unordered_map<std::string, std::optional<Article>> articles_;
   std::unordered_map<std::string, std::optional<Party>> parties_;

@@ -69,6 +69,7 @@ void Database::beginGroup(bool eachAlone) {
 
 void Database::loseGroup() noexcept {
   assert(grouped_ && !eachAlone_);
+  countUndo();
   engine_->abandon();
   lost_ = true;
 }
@@ -95,6 +96,7 @@ void Database::commitGroup() {
     throw Error(DatabaseError::Kind::Other, "a write of the group failed and undid the whole group; none of it was kept");
   }
   if (!engine_->inTransaction()) {
+    countUndo();
     // A server that went away took the group with it: that, not an error of the writes, is news.
     engine_->checkConnection();
     throw Error(DatabaseError::Kind::Other,
@@ -103,6 +105,7 @@ void Database::commitGroup() {
   try {
     engine_->commit();
   } catch (...) {
+    countUndo();
     engine_->abandon();
     throw;
   }
@@ -138,8 +141,12 @@ Transaction::~Transaction() { rollback(); }
 void Transaction::rollback() {
   if (!open_) return;
   open_ = false;
+  if (wholeGroup_) {
+    db_.loseGroup();
+    return;
+  }
+  db_.countUndo();
   if (savepoint_) db_.engine().rollbackToSavepoint("action");
-  else if (wholeGroup_) db_.loseGroup();
   else db_.engine().abandon();
 }
 

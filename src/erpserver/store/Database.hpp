@@ -148,6 +148,10 @@ class QVD_API Database {
   // known to hold for the rest of it.
   uint64_t writeSerial() const noexcept { return writeSerial_; }
   void countWrite() noexcept { ++writeSerial_; }
+  // Counts the writes undone (an action's, or a whole group's), so that what was learnt from them
+  // is known to be untrue since.
+  uint64_t undoSerial() const noexcept { return undoSerial_; }
+  void countUndo() noexcept { ++undoSerial_; }
 
  private:
   std::unique_ptr<automation::db::Engine> engine_;
@@ -156,6 +160,7 @@ class QVD_API Database {
   bool eachAlone_ = true;
   bool lost_ = false;
   uint64_t writeSerial_ = 0;
+  uint64_t undoSerial_ = 0;
   std::unordered_map<std::string, std::unique_ptr<Statement>> cache_;
 };
 

@@ -25,6 +25,9 @@ struct Dialect {
   // The table dataVersion reads, which companies made before it lack: their master data is read
   // afresh for every action. Null where every database has it.
   const char* dataVersionTable;
+  // Whether this connection's own writes of master data raise dataVersion as well (each statement
+  // of an article's costs by one).
+  bool ownWritesRaiseDataVersion;
   const char* insertOrder;                          // a column of LOTEMOVS that orders its rows as inserted
   void (*Migration::*migrationStep)(Database& db);  // the variant of each schema step this engine runs
 };

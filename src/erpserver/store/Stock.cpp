@@ -142,6 +142,7 @@ class EntryCosts {
       for (std::size_t i = first; i < first + count; ++i, index += 3)
         u->bind(index, moved[i]->article).bind(index + 1, moved[i]->last).bind(index + 2, moved[i]->average);
       u->defer();
+      catalog.costStatementsSent(1);
     });
     for (const Cost* c : moved) catalog.costsWritten(c->article, c->last, c->average);
   }
