@@ -252,6 +252,42 @@ void PostgresEngine::sendAhead() {
   if (!pending_.empty()) sendBatch();
 }
 
+// Reads the answers to one batch and its sync; false when the connection was lost. The first
+// refusal and the first exception of a check are kept in `answers`, unless the batch was undone.
+bool PostgresEngine::readBatch(Batch& batch, Answers& answers) {
+  for (Pending& p : batch.statements) {
+    for (int part = p.prepare ? 0 : 1; part < 2; ++part) {
+      Result result(PQgetResult(connection()), PQclear);
+      if (!result) return false;
+      while (PGresult* rest = PQgetResult(connection())) PQclear(rest);
+      ExecStatusType status = PQresultStatus(result.get());
+      if (!succeeded(status)) {
+        if (part == 0) unprepared_.insert(p.name);
+        if (status != PGRES_PIPELINE_ABORTED && !answers.failure && !batch.undone) {
+          answers.failure = std::move(result);
+          answers.place = p.place;
+        }
+        continue;
+      }
+      if (part == 0 || batch.undone) continue;
+      // BEGIN, savepoints and their ends around a statement leave its count as it was.
+      if (!p.out && !p.check && p.name.empty()) continue;
+      const char* affected = PQcmdTuples(result.get());
+      affected_ = *affected ? std::stoll(affected) : 0;
+      assert(!(p.out && p.check) && "a statement's rows go to one reader");
+      if (p.out) *p.out = std::move(result);
+      if (!p.check || answers.refused) continue;
+      try {
+        p.check(std::move(result));
+      } catch (...) {
+        answers.refused = std::current_exception();
+      }
+    }
+  }
+  Result sync(PQgetResult(connection()), PQclear);
+  return sync && PQresultStatus(sync.get()) == PGRES_PIPELINE_SYNC;
+}
+
 // Every batch sent and not yet answered is read whole, so that the connection is ready for the
 // next statement; then the first refusal among them is raised, or else what a check raised.
 void PostgresEngine::flush() {
@@ -263,51 +299,13 @@ void PostgresEngine::flush() {
   bool lost = sendLost_;
   sendLost_ = false;
   countTrip();
-  Result failure(nullptr, PQclear);
-  std::string place;
-  std::exception_ptr refused;  // by a check
-  for (Batch& batch : batches) {
-    for (Pending& p : batch.statements) {
-      for (int part = p.prepare ? 0 : 1; part < 2 && !lost; ++part) {
-        Result result(PQgetResult(connection()), PQclear);
-        if (!result) {
-          lost = true;
-          break;
-        }
-        while (PGresult* rest = PQgetResult(connection())) PQclear(rest);
-        ExecStatusType status = PQresultStatus(result.get());
-        if (!succeeded(status)) {
-          if (part == 0) unprepared_.insert(p.name);
-          if (status != PGRES_PIPELINE_ABORTED && !failure && !batch.undone) {
-            failure = std::move(result);
-            place = p.place;
-          }
-          continue;
-        }
-        if (part == 0 || batch.undone) continue;
-        // BEGIN, savepoints and their ends around a statement leave its count as it was.
-        if (!p.out && !p.check && p.name.empty()) continue;
-        const char* affected = PQcmdTuples(result.get());
-        affected_ = *affected ? std::stoll(affected) : 0;
-        if (p.out) *p.out = std::move(result);
-        if (!p.check || refused) continue;
-        try {
-          p.check(std::move(result));
-        } catch (...) {
-          refused = std::current_exception();
-        }
-      }
-    }
-    if (!lost) {
-      Result sync(PQgetResult(connection()), PQclear);
-      lost = !sync || PQresultStatus(sync.get()) != PGRES_PIPELINE_SYNC;
-    }
-  }
+  Answers answers{Result(nullptr, PQclear), {}, nullptr};
+  for (Batch& batch : batches) lost = lost || !readBatch(batch, answers);
   if (lost || PQexitPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
-  if ((failure || refused) && ahead && inTransaction()) doomed_ = true;
-  if (failure && place == kWriterLockPlace) failWriterLock(failure.get());
-  if (failure) failWith(failure.get(), std::move(place));
-  if (refused) std::rethrow_exception(refused);
+  if ((answers.failure || answers.refused) && ahead && inTransaction()) doomed_ = true;
+  if (answers.failure && answers.place == kWriterLockPlace) failWriterLock(answers.failure.get());
+  if (answers.failure) failWith(answers.failure.get(), std::move(answers.place));
+  if (answers.refused) std::rethrow_exception(answers.refused);
 }
 
 void PostgresEngine::forget(const Result* out) {

@@ -152,6 +152,13 @@ class PostgresEngine : public Engine {
   };
   // Marks what was sent ahead as undone, by the transaction's end.
   void undoSentAhead() noexcept;
+  // What the answers of a flush brought that it raises.
+  struct Answers {
+    Result failure;     // the first refusal
+    std::string place;  // its statement's
+    std::exception_ptr refused;  // by a check
+  };
+  bool readBatch(Batch& batch, Answers& answers);
   std::vector<Batch> sent_;
   bool sendLost_ = false;                   // a batch could not be sent whole
   bool doomed_ = false;  // see transactionDoomed()
