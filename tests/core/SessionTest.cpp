@@ -83,8 +83,6 @@ TEST_F(WorkerSession, DataAccessKeepsOnlyDataAccessObjects) {
     EXPECT_EQ(raisedBy([&] { dal.DataAccess(wrong); }).numberAndSource(), "13 DAL_Next: DataAccess Property Set");
     EXPECT_EQ(dal.DataAccess().toObject(), dados);
   }
-  dal.DataAccess(Variant::nothing());
-  EXPECT_EQ(dal.DataAccess().toObject(), nullptr);
 }
 
 }  // namespace

@@ -8,11 +8,6 @@ namespace {
 
 class DocumentInsertEndToEnd : public ErpTest {
  protected:
-  bool docGenInserir(qvd::DAL_Next& dal, DocumentArgs& a) {
-    return dal.DocGenInserir(qvd::Preparacao, qvd::tpDefault, a.sTipoDoc, a.sSector, a.iSerie, a.sTerceiro,
-                             a.sProcesso, a.sVossoNumDoc, a.sData, a.sObs, a.sArmazem, a.bIvaIncluido, a.sVendedor,
-                             a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, a.key, a.erro);
-  }
   int documents() const { return std::stoi(scalar("SELECT COUNT(*) FROM DOCGCCAB")); }
   // Records in the operation log: each has a line with the time of its save.
   std::size_t logRecords() const { return occurrences(logText(), "\r\n----- "); }

@@ -33,8 +33,7 @@ class LogFile : public ::testing::Test {
     static const std::regex stamp("\r\n----- \\d\\d-\\d\\d-\\d{4} \\d\\d:\\d\\d:\\d\\d\r\n");
     return std::regex_replace(contents(in), stamp, "\r\n----- dd-mm-yyyy hh:mm:ss\r\n");
   }
-  std::string contentsAtFixedTime() const { return contentsAtFixedTime(folder_);
-  }
+  std::string contentsAtFixedTime() const { return contentsAtFixedTime(folder_); }
 
   testing_support::TempFolder folder;
   const fs::path folder_ = folder.path();

@@ -10,7 +10,6 @@
 #include "platform/System.hpp"
 #include "platform/Variant.hpp"
 #include "platform/db/ServerAddress.hpp"
-#include "platform/System.hpp"
 
 namespace testing_support {
 

@@ -8,16 +8,6 @@
 
 namespace testing_support {
 
-// The automation error number that `f` raises, 0 when it raises none.
-inline int32_t errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const automation::AutomationError& e) {
-    return e.number();
-  }
-  return 0;
-}
-
 struct RaisedError {
   int32_t number = 0;  // 0 when nothing was raised
   std::string description;
@@ -38,5 +28,8 @@ inline RaisedError raisedBy(const std::function<void()>& f) {
   }
   return {};
 }
+
+// The automation error number that `f` raises, 0 when it raises none.
+inline int32_t errorOf(const std::function<void()>& f) { return raisedBy(f).number; }
 
 }  // namespace testing_support
