@@ -11,6 +11,7 @@ using testing_support::DocumentArgs;
 using testing_support::Member;
 using testing_support::numbers;
 using testing_support::Numbers;
+using testing_support::setFields;
 using testing_support::texts;
 using testing_support::Texts;
 using Call = std::function<Outcome()>;
@@ -92,35 +93,19 @@ Scenario recordsetInsert() {
   return {"Inserir", "", "DAL_Next: DocComercialFinalizar", false, [](qvd::BAL_Next& bal) -> Call {
             auto docs = bal.TemplateCabecalho(), linhas = bal.TemplateLinhas(), lotes = bal.TemplateLotes();
             docs->AddNew();
-            docs->setValue("TPDOC", "FA");
-            docs->setValue("TPPRECO", int16_t{0});
-            docs->setValue("SERIE", int16_t{1});
-            docs->setValue("TERCEIRO", "C001");
-            docs->setValue("DATA", "15-03-2024");
-            docs->setValue("SECTOR", "S1");
-            docs->setValue("MOEDA", "EUR");
-            docs->setValue("RGIVA", "NAC");
-            docs->setValue("IVAINC", int16_t{0});
-            docs->setValue("ANO", int16_t{2024});
+            setFields(*docs, {{"TPDOC", "FA"}, {"TPPRECO", int16_t{0}}, {"SERIE", int16_t{1}}, {"TERCEIRO", "C001"},
+                              {"DATA", "15-03-2024"}, {"SECTOR", "S1"}, {"MOEDA", "EUR"}, {"RGIVA", "NAC"},
+                              {"IVAINC", int16_t{0}}, {"ANO", int16_t{2024}}});
             for (const char* artigo : {"A001", "A002"}) {
               linhas->AddNew();
-              linhas->setValue("TPLINHA", int16_t{1});
-              linhas->setValue("ARTIGO", artigo);
-              linhas->setValue("ARMAZEM", "A1");
-              linhas->setValue("DESCR", std::string("Linha ") + artigo);
-              linhas->setValue("PRUNIT", 2.5);
-              linhas->setValue("QUANT", 2.0);
-              linhas->setValue("IVA", int16_t{3});
-              linhas->setValue("TXDESC", 0.0);
-              linhas->setValue("UNIDADE", artigo == std::string("A001") ? "UN" : "LT");
+              setFields(*linhas, {{"TPLINHA", int16_t{1}}, {"ARTIGO", artigo}, {"ARMAZEM", "A1"},
+                                  {"DESCR", std::string("Linha ") + artigo}, {"PRUNIT", 2.5}, {"QUANT", 2.0},
+                                  {"IVA", int16_t{3}}, {"TXDESC", 0.0},
+                                  {"UNIDADE", artigo == std::string("A001") ? "UN" : "LT"}});
             }
             lotes->AddNew();
-            lotes->setValue("CODLOT", "L-A002-1");
-            lotes->setValue("ARTIGO", "A002");
-            lotes->setValue("VOSSLOTE", "VL");
-            lotes->setValue("ARMAZEM", "A1");
-            lotes->setValue("QUANT", 2.0);
-            lotes->setValue("NUMLINHA", int16_t{2});
+            setFields(*lotes, {{"CODLOT", "L-A002-1"}, {"ARTIGO", "A002"}, {"VOSSLOTE", "VL"}, {"ARMAZEM", "A1"},
+                               {"QUANT", 2.0}, {"NUMLINHA", int16_t{2}}});
             return [&bal, docs, linhas, lotes]() mutable {
               qvd::KeyDocumNext key;
               qvd::NextError erro;
@@ -130,7 +115,7 @@ Scenario recordsetInsert() {
           }};
 }
 
-// A document the caller filled itself through the allocated ERP objects.
+// A document the caller filled itself with the ERP's objects.
 Scenario callerFilledDocument() {
   return {"INEMER_DocInserir", "DAL_Next: DocComercialFinalizar", "DAL_Next: DocComercialFinalizar", false,
           [](qvd::BAL_Next& bal) -> Call {
@@ -149,14 +134,7 @@ Scenario callerFilledDocument() {
               propPut(linha, "PrecoUnitario", 10.0);
               automation::invoke(doc, "AdicionaLinha", linha);
             }
-            automation::ObjectRef lote = bal.NxtAlloc_LotesLinha();
-            automation::ObjectRef campos = automation::propGet(lote, "Campos").toObject();
-            propPut(campos, "CodigoLote", "L-A002-1");
-            propPut(campos, "Artigo", "A002");
-            propPut(campos, "Armazem", "A1");
-            propPut(lote, "QuantidadeMovimentada", 2.0);
-            propPut(lote, "NumeroLinhaDocComercial", int16_t{2});
-            automation::invoke(doc, "AdicionaLote", lote);
+            automation::invoke(doc, "AdicionaLote", testing_support::lotLine(2, "L-A002-1", "A002", "A1", 2.0));
             return [&bal, doc]() mutable { return reported(bal, bal.INEMER_DocInserir(qvd::Preparacao, doc)); };
           }};
 }
