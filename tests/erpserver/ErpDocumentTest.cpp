@@ -5,13 +5,6 @@
 namespace testing_support {
 namespace {
 
-// A stored document read into a new object.
-ObjectRef stored(const std::string& type, int32_t number, int16_t series = 1) {
-  ObjectRef doc = erp("DocumentoComercial");
-  EXPECT_EQ(invoke(doc, "Ler", type, number, series, int16_t{2024}).toLong(), 0) << type << " " << number;
-  return doc;
-}
-
 TEST_F(ErpServerTest, SalesDocumentRoundTripMovesStockAndMovesItBack) {
   startSession();
   DocBuilder fa("FA", 1, "C001");

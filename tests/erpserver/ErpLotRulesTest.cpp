@@ -7,12 +7,6 @@
 namespace testing_support {
 namespace {
 
-ObjectRef stored(const std::string& type, int32_t number) {
-  ObjectRef doc = erp("DocumentoComercial");
-  EXPECT_EQ(invoke(doc, "Ler", type, number, int16_t{1}, int16_t{2024}).toLong(), 0) << type << " " << number;
-  return doc;
-}
-
 TEST_F(ErpServerTest, ALotNamedFromAnotherWarehouseIsRefusedInEveryAction) {
   startSession();
   const std::string text =

@@ -38,12 +38,8 @@ DocBuilder lotSale(double quantity, const std::string& lot) {
 DocBuilder entryExpiring(const std::string& expiry) {
   DocBuilder b("GEF", 1, "F001");
   b.line("A002", "A1", 5, 4);
-  ObjectRef g = erp("LotesLinha");
-  ObjectRef campos = propGet(g, "Campos").toObject();
-  propPut(campos, "CodigoLote", "L-NOVO");
-  propPut(campos, "DataValidade", expiry);
-  propPut(g, "QuantidadeMovimentada", 5.0);
-  propPut(g, "NumeroLinhaDocComercial", int16_t{1});
+  ObjectRef g = lotLine(1, "L-NOVO", "A002", "A1", 5);
+  propPut(propGet(g, "Campos").toObject(), "DataValidade", expiry);
   invoke(b.doc, "AdicionaLote", g);
   return b;
 }
@@ -111,19 +107,16 @@ TEST_F(ErpServerTest, EachRuleAcceptsItsLimitAndRefusesJustPastIt) {
     DocBuilder atLimit = rule.build(rule.limit);
     ASSERT_EQ(atLimit.validar(), 0) << atLimit.message();
     ASSERT_EQ(atLimit.inserir(), 0) << atLimit.message();
+    std::string type = propGet(atLimit.cab(), "TipoDocumento").toString();
     if (rule.alter) {
-      ObjectRef read = erp("DocumentoComercial");
-      std::string type = propGet(atLimit.cab(), "TipoDocumento").toString();
-      ASSERT_EQ(invoke(read, "Ler", type, atLimit.number(), int16_t{1}, int16_t{2024}).toLong(), 0);
+      ObjectRef read = stored(type, atLimit.number());
       rule.alter(read, rule.past);
       EXPECT_EQ(invoke(read, "Validar").toLong(), rule.code);
       EXPECT_EQ(invoke(read, "Alterar").toLong(), rule.code);
     }
     // Each rule starts from the stock the demo company holds.
-    ObjectRef stored = erp("DocumentoComercial");
-    invoke(stored, "Ler", propGet(atLimit.cab(), "TipoDocumento").toString(), atLimit.number(), int16_t{1},
-           int16_t{2024});
-    ASSERT_EQ(invoke(stored, "Remover").toLong(), 0) << propGet(stored, "UltimaMensagem").toString();
+    ObjectRef kept = stored(type, atLimit.number());
+    ASSERT_EQ(invoke(kept, "Remover").toLong(), 0) << propGet(kept, "UltimaMensagem").toString();
   }
 
   // A company that allows negative stock lets a warehouse go below zero, never a lot.

@@ -60,6 +60,12 @@ std::string keyFilter(const qvd::KeyDocumNext& key, const char* typeColumn) {
 
 ObjectRef erp(const std::string& className) { return automation::createObject("ErpApiNextPlus." + className); }
 
+ObjectRef stored(const std::string& type, int32_t number, int16_t series) {
+  ObjectRef doc = erp("DocumentoComercial");
+  EXPECT_EQ(invoke(doc, "Ler", type, number, series, int16_t{2024}).toLong(), 0) << type << " " << number;
+  return doc;
+}
+
 void setFields(automation::db::Recordset& rs, FieldValues values) {
   for (const auto& [field, value] : values) rs.setValue(field, value);
 }

@@ -132,6 +132,8 @@ class ErpTest : public CompanyTest {
 
 // A new object of the server class `className`, made by name.
 automation::ObjectRef erp(const std::string& className);
+// The stored document of 2024 read into a new server object; a read refused fails the test.
+automation::ObjectRef stored(const std::string& type, int32_t number, int16_t series = 1);
 
 using FieldValues = std::initializer_list<std::pair<const char*, automation::Variant>>;
 // Puts `values` into the current row of a record set.
