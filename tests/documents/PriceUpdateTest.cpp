@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <tuple>
 
 #include "erpserver/testhooks/Faults.hpp"
 #include "platform/db/Recordset.hpp"
@@ -11,33 +10,9 @@ namespace testing_support {
 namespace {
 
 using automation::Currency;
-using automation::db::DataType;
 
 class PriceUpdate : public ErpTest {
  protected:
-  struct Movimento {
-    std::string artigo;
-    std::optional<qvd::KeyDocumNext> documento;  // none: a null DN_NumDoc
-  };
-
-  // The manufacturing movements of an order, shaped as the caller's query returns them.
-  static automation::db::RecordsetRef movimentos(const std::vector<Movimento>& linhas) {
-    auto rs = std::make_shared<automation::db::Recordset>();
-    for (auto [name, type, size] : {std::tuple{"OrdemId", DataType::VarWChar, 20}, {"DN_Ano", DataType::SmallInt, 2},
-                                    {"DN_Serie", DataType::SmallInt, 2}, {"DN_NumDoc", DataType::Integer, 4},
-                                    {"DN_TPDoc", DataType::VarWChar, 5}})
-      rs->GetFields().Append(name, type, size);
-    rs->Open();
-    for (const Movimento& m : linhas) {
-      qvd::KeyDocumNext chave = m.documento.value_or(qvd::KeyDocumNext{2024, "FA", 1, 0});
-      rs->AddNew();
-      setFields(*rs, {{"OrdemId", m.artigo}, {"DN_Ano", chave.iAno}, {"DN_Serie", chave.iSerie},
-                      {"DN_NumDoc", m.documento ? Variant(chave.lNumDoc) : Variant::null()}, {"DN_TPDoc", chave.sTpDoc}});
-      rs->Update();
-    }
-    return rs;
-  }
-
   Currency custo = Currency::fromDouble(7.25);
 };
 
@@ -48,7 +23,7 @@ TEST_F(PriceUpdate, EveryLineOfTheArticleInEveryListedDocumentTakesTheAverageCos
   Rows linhasIntactas = linesOf(intacto);
 
   // A code that differs only in letter case is another article.
-  auto rs = movimentos({{"A001", primeiro}, {"A001", std::nullopt}, {"a001", intacto}, {"A001", segundo}});
+  auto rs = orderMovements({{"A001", primeiro}, {"A001", std::nullopt}, {"a001", intacto}, {"A001", segundo}});
   EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
   EXPECT_TRUE(rs->Eof());
   EXPECT_EQ(linesOf(primeiro),
@@ -62,7 +37,7 @@ TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
   qvd::KeyDocumNext primeiro = insertInvoice({{"A001", 2}});
   qvd::KeyDocumNext ultimo = insertInvoice({{"A001", 3}});
   Rows antes = linesOf(ultimo);
-  auto rs = movimentos({{"A001", primeiro}, {"A001", qvd::KeyDocumNext{2024, "FA", 1, 999}}, {"A001", ultimo}});
+  auto rs = orderMovements({{"A001", primeiro}, {"A001", qvd::KeyDocumNext{2024, "FA", 1, 999}}, {"A001", ultimo}});
   EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, custo));
   EXPECT_EQ(bal->ErroNumero(), 1010);
   EXPECT_EQ(rs->value("DN_NumDoc"), Variant(ultimo.lNumDoc));
@@ -70,9 +45,9 @@ TEST_F(PriceUpdate, TheFirstFailingDocumentStopsTheWalkOnTheRowAfterIt) {
   EXPECT_EQ(linesOf(ultimo), antes);
 
   // An empty record set changes nothing and is not a success; rows without documents are.
-  auto vazio = movimentos({});
+  auto vazio = orderMovements({});
   EXPECT_FALSE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, vazio, custo));
-  auto semDocumentos = movimentos({{"A001", std::nullopt}});
+  auto semDocumentos = orderMovements({{"A001", std::nullopt}});
   EXPECT_TRUE(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, semDocumentos, custo));
 }
 

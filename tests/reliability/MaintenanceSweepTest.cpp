@@ -6,7 +6,6 @@
 
 #include "erpserver/testhooks/Faults.hpp"
 #include "erpserver/testhooks/Journal.hpp"
-#include "platform/db/Recordset.hpp"
 #include "reliability/FaultSweep.hpp"
 #include "support/DocumentMembers.hpp"
 #include "support/RecordingDataAccess.hpp"
@@ -97,17 +96,7 @@ class MaintenanceSweep : public ErpTest {
          ""},
         {"MF_ActualizarPrcCustoMedio", oneInvoice,
          [this] {
-           auto rs = std::make_shared<automation::db::Recordset>();
-           using automation::db::DataType;
-           for (auto [name, type] : {std::pair{"OrdemId", DataType::VarWChar}, {"DN_Ano", DataType::SmallInt},
-                                     {"DN_Serie", DataType::SmallInt}, {"DN_NumDoc", DataType::Integer},
-                                     {"DN_TPDoc", DataType::VarWChar}})
-             rs->GetFields().Append(name, type, 20);
-           rs->Open();
-           rs->AddNew();
-           setFields(*rs, {{"OrdemId", "A001"}, {"DN_Ano", first.iAno}, {"DN_Serie", first.iSerie},
-                           {"DN_NumDoc", first.lNumDoc}, {"DN_TPDoc", first.sTpDoc}});
-           rs->Update();
+           auto rs = orderMovements({{"A001", first}});
            automation::Currency cost = automation::Currency::fromDouble(7.25);
            return reported(bal->MF_ActualizarPrcCustoMedio(qvd::Finalizado, rs, cost));
          },

@@ -1,5 +1,7 @@
 #include "support/ErpFixture.hpp"
 
+#include <tuple>
+
 #include "dataaccess/PostgresDataAccess.hpp"
 #include "dataaccess/SqliteDataAccess.hpp"
 #include "erpserver/testhooks/Faults.hpp"
@@ -9,6 +11,7 @@
 #include "platform/ComponentRegistry.hpp"
 #include "platform/System.hpp"
 #include "platform/Variant.hpp"
+#include "platform/db/Recordset.hpp"
 #include "platform/db/ServerAddress.hpp"
 
 namespace testing_support {
@@ -68,6 +71,24 @@ ObjectRef stored(const std::string& type, int32_t number, int16_t series) {
 
 void setFields(automation::db::Recordset& rs, FieldValues values) {
   for (const auto& [field, value] : values) rs.setValue(field, value);
+}
+
+automation::db::RecordsetRef orderMovements(const std::vector<OrderMovement>& movements) {
+  using automation::db::DataType;
+  auto rs = std::make_shared<automation::db::Recordset>();
+  for (auto [name, type, size] : {std::tuple{"OrdemId", DataType::VarWChar, 20}, {"DN_Ano", DataType::SmallInt, 2},
+                                  {"DN_Serie", DataType::SmallInt, 2}, {"DN_NumDoc", DataType::Integer, 4},
+                                  {"DN_TPDoc", DataType::VarWChar, 5}})
+    rs->GetFields().Append(name, type, size);
+  rs->Open();
+  for (const OrderMovement& m : movements) {
+    qvd::KeyDocumNext chave = m.documento.value_or(qvd::KeyDocumNext{2024, "FA", 1, 0});
+    rs->AddNew();
+    setFields(*rs, {{"OrdemId", m.artigo}, {"DN_Ano", chave.iAno}, {"DN_Serie", chave.iSerie},
+                    {"DN_NumDoc", m.documento ? Variant(chave.lNumDoc) : Variant::null()}, {"DN_TPDoc", chave.sTpDoc}});
+    rs->Update();
+  }
+  return rs;
 }
 
 std::string keyText(const qvd::KeyDocumNext& key) {

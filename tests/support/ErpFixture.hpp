@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -138,6 +139,15 @@ automation::ObjectRef stored(const std::string& type, int32_t number, int16_t se
 using FieldValues = std::initializer_list<std::pair<const char*, automation::Variant>>;
 // Puts `values` into the current row of a record set.
 void setFields(automation::db::Recordset& rs, FieldValues values);
+
+// One manufacturing movement of an order: its article and the document it went into (none: a
+// null DN_NumDoc).
+struct OrderMovement {
+  std::string artigo;
+  std::optional<qvd::KeyDocumNext> documento;
+};
+// The movements of an order, shaped as the caller's query returns them for the average cost update.
+automation::db::RecordsetRef orderMovements(const std::vector<OrderMovement>& movements);
 
 // A document key as "<type> <series>/<year> <number>".
 std::string keyText(const qvd::KeyDocumNext& key);
