@@ -54,12 +54,9 @@ TEST_F(ConcurrentWriters, TwoFacadesOnTwoThreadsCreateEveryDocumentNumberedOnce)
       refusals.push_back("ApiInicia: " + facade.ErroDescricao());
       return;
     }
-    LineArrays a({{"S001", 1}});
     for (int d = 0; d < kDocuments; ++d) {
       qvd::KeyDocumNext key;
-      if (!facade.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "", "15-03-2024", "",
-                                   "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, key))
-        refusals.push_back(facade.ErroDescricao());
+      if (!insertSale(facade, key, {{"S001", 1}})) refusals.push_back(facade.ErroDescricao());
     }
     facade.ApiTermina();
   };

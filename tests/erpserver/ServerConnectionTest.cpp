@@ -25,12 +25,8 @@ TEST_F(ServerConnection, AKilledConnectionLosesTheUncommittedDocumentsWholeAndTh
                "' AND pid <> " + scalar("SELECT pg_backend_pid()"));
 
   auto start = std::chrono::steady_clock::now();
-  LineArrays a({{"A001", 1}});
   qvd::KeyDocumNext key;
-  RaisedError raised = raisedBy([&] {
-    EXPECT_FALSE(bal->CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "", "15-03-2024",
-                                       "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, key));
-  });
+  RaisedError raised = raisedBy([&] { EXPECT_FALSE(insertSale(*bal, key)); });
   // The caller hears that the server went away, where it was, and what to do; never the password.
   const std::string where = "\"" + address::withoutPassword(address::withDatabase(location, company)) + "\" was lost";
   auto saysLost = [&](const std::string& message) {
@@ -79,13 +75,8 @@ TEST_F(ServerConnection, AWriterBehindAStuckSessionGivesUpAfterTheLockTimeout) {
       << "\"" << latecomer.ErroDescricao() << "\"";
   latecomer.ApiTermina();
 
-  LineArrays a({{"A001", 1}});
   qvd::KeyDocumNext key;
-  RaisedError raised = raisedBy([&] {
-    EXPECT_FALSE(impatient.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "",
-                                            "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant,
-                                            a.dPrUnit, a.sNotas, key));
-  });
+  RaisedError raised = raisedBy([&] { EXPECT_FALSE(insertSale(impatient, key)); });
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
   const std::string message = raised.number ? raised.description : impatient.ErroDescricao();
   EXPECT_NE(message.find("Another session has held the writer lock of the database"), std::string::npos) << message;
@@ -93,10 +84,7 @@ TEST_F(ServerConnection, AWriterBehindAStuckSessionGivesUpAfterTheLockTimeout) {
 
   // Once the stuck session lets go, the same writer goes on.
   stuck.reset();
-  EXPECT_TRUE(impatient.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, "FA", "S1", 1, "C001", "", "",
-                                         "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit,
-                                         a.sNotas, key))
-      << impatient.ErroDescricao();
+  EXPECT_TRUE(insertSale(impatient, key)) << impatient.ErroDescricao();
   impatient.ApiTermina();
 }
 

@@ -260,13 +260,16 @@ LineArrays::LineArrays(const Lines& lines) {
   }
 }
 
-qvd::KeyDocumNext ErpTest::insertInvoice(const Lines& lines, const std::string& type, int16_t series) {
+bool insertSale(qvd::BAL_Next& bal, qvd::KeyDocumNext& key, const Lines& lines, const std::string& type,
+                int16_t series) {
   LineArrays a(lines);
+  return bal.CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, type, "S1", series, "C001", "PR-1", "VN-1",
+                              "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit, a.sNotas, key);
+}
+
+qvd::KeyDocumNext ErpTest::insertInvoice(const Lines& lines, const std::string& type, int16_t series) {
   qvd::KeyDocumNext key;
-  EXPECT_TRUE(bal->CF_DocGenInserir(qvd::NaoAplicavel, qvd::tpDefault, type, "S1", series, "C001", "PR-1", "VN-1",
-                                    "15-03-2024", "", "A1", false, "", a.sArtigo, a.sNome, a.dQuant, a.dPrUnit,
-                                    a.sNotas, key))
-      << bal->ErroDescricao();
+  EXPECT_TRUE(insertSale(*bal, key, lines, type, series)) << bal->ErroDescricao();
   return key;
 }
 

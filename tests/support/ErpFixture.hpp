@@ -131,6 +131,11 @@ class ErpTest : public CompanyTest {
   std::unique_ptr<qvd::BAL_Next> bal;
 };
 
+// A sale to C001 dated 15-03-2024 through CF_DocGenInserir of `bal`: one line per (article,
+// quantity), all from warehouse A1, priced and described by the ERP. Its result; the key in `key`.
+bool insertSale(qvd::BAL_Next& bal, qvd::KeyDocumNext& key, const Lines& lines = {{"A001", 1}},
+                const std::string& type = "FA", int16_t series = 1);
+
 // A new object of the server class `className`, made by name.
 automation::ObjectRef erp(const std::string& className);
 // The stored document of 2024 read into a new server object; a read refused fails the test.
