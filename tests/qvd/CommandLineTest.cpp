@@ -15,60 +15,48 @@ using qvdtest::Outcome;
 
 TEST(QvdCommandLine, EveryVerbExplainsItselfAndWrongUsageSaysWhere) {
   testing_support::TempFolder temp;
+  Outcome overview = qvd(temp.path(), {"--help"});
+  EXPECT_EQ(overview.exitCode, 0);
   for (const char* verb : {"init", "demo", "import", "show", "stock"}) {
     Outcome help = qvd(temp.path(), {verb, "--help"});
     EXPECT_EQ(help.exitCode, 0) << verb;
     EXPECT_NE(help.out.find(std::string("usage: qvd ") + verb), std::string::npos) << verb;
-  }
-  Outcome overview = qvd(temp.path(), {"--help"});
-  EXPECT_EQ(overview.exitCode, 0);
-  for (const char* verb : {"init", "demo", "import", "show", "stock"})
     EXPECT_NE(overview.out.find(std::string("  ") + verb + " "), std::string::npos) << verb;
+  }
 
-  Outcome unknown = qvd(temp.path(), {"frobnicate"});
-  EXPECT_EQ(unknown.exitCode, 2);
-  EXPECT_NE(unknown.err.find("unknown verb 'frobnicate'"), std::string::npos);
-  Outcome missing = qvd(temp.path(), {"show", "co", "FA", "1"});
-  EXPECT_EQ(missing.exitCode, 2);
-  EXPECT_NE(missing.err.find("missing arguments"), std::string::npos);
-  Outcome option = qvd(temp.path(), {"stock", "co", "A001", "--colour", "red"});
-  EXPECT_EQ(option.exitCode, 2);
-  EXPECT_NE(option.err.find("unknown option --colour"), std::string::npos);
-  Outcome number = qvd(temp.path(), {"show", "co", "FA", "one", "2024", "1"});
-  EXPECT_EQ(number.exitCode, 2);
-  EXPECT_NE(number.err.find("series 'one' is not a whole number"), std::string::npos);
-  Outcome range = qvd(temp.path(), {"show", "co", "FA", "1", "99999", "1"});
-  EXPECT_EQ(range.exitCode, 2);
-  EXPECT_NE(range.err.find("year '99999' is out of range"), std::string::npos) << range.err;
-  Outcome twice = qvd(temp.path(), {"stock", "co", "A001", "--company", "A", "--company=B"});
-  EXPECT_EQ(twice.exitCode, 2);
-  EXPECT_NE(twice.err.find("option --company is given twice"), std::string::npos) << twice.err;
+  const std::pair<std::vector<std::string>, const char*> wrong[] = {
+      {{"frobnicate"}, "unknown verb 'frobnicate'"},
+      {{"show", "co", "FA", "1"}, "missing arguments"},
+      {{"stock", "co", "A001", "--colour", "red"}, "unknown option --colour"},
+      {{"show", "co", "FA", "one", "2024", "1"}, "series 'one' is not a whole number"},
+      {{"show", "co", "FA", "1", "99999", "1"}, "year '99999' is out of range"},
+      {{"stock", "co", "A001", "--company", "A", "--company=B"}, "option --company is given twice"},
+  };
+  for (const auto& [words, message] : wrong) {
+    Outcome usage = qvd(temp.path(), words);
+    EXPECT_EQ(usage.exitCode, 2) << message;
+    EXPECT_NE(usage.err.find(message), std::string::npos) << usage.err;
+  }
 }
 
 TEST(QvdCommandLine, WrongFolderCompanyUserOrPasswordAreToldApart) {
   Company company;
-  Outcome folder = company.run({"stock", "nowhere", "A001"});
-  EXPECT_EQ(folder.exitCode, 3);
-  EXPECT_NE(folder.err.find("folder 'nowhere' does not exist"), std::string::npos) << folder.err;
-  // What an interrupted init left is no company.
-  company.write("co/.ACME.db.new-x1y2z3", "");
-  Outcome name = company.run({"stock", "co", "A001", "--company", "ACME"});
-  EXPECT_EQ(name.exitCode, 3);
-  EXPECT_NE(
-      name.err.find("there is no company 'ACME' in 'co' (it holds 'DEMO'; create it with: qvd init co --company ACME)"),
-      std::string::npos)
-      << name.err;
+  company.write("co/.ACME.db.new-x1y2z3", "");  // what an interrupted init left is no company
+  company.write("JUNK.db", "not a database at all, just text");
+  const std::pair<std::vector<std::string>, const char*> wrong[] = {
+      {{"stock", "nowhere", "A001"}, "folder 'nowhere' does not exist"},
+      {{"stock", "co", "A001", "--company", "ACME"},
+       "there is no company 'ACME' in 'co' (it holds 'DEMO'; create it with: qvd init co --company ACME)"},
+      {{"stock", "co", "A001", "--user", "mallory"}, "wrong user 'mallory' or password"},
+      {{"stock", "co", "A001", "--password", "secret"}, "wrong user 'admin' or password"},
+      {{"stock", ".", "A001", "--company", "JUNK"}, "is not a company database"},
+  };
+  for (const auto& [words, message] : wrong) {
+    Outcome refused = company.run(words);
+    EXPECT_EQ(refused.exitCode, 3) << message;
+    EXPECT_NE(refused.err.find(message), std::string::npos) << refused.err;
+  }
   EXPECT_FALSE(std::filesystem::exists(company.file("co/ACME.db")));
-  Outcome user = company.run({"stock", "co", "A001", "--user", "mallory"});
-  EXPECT_EQ(user.exitCode, 3);
-  EXPECT_NE(user.err.find("wrong user 'mallory' or password"), std::string::npos) << user.err;
-  Outcome password = company.run({"stock", "co", "A001", "--password", "secret"});
-  EXPECT_EQ(password.exitCode, 3);
-  EXPECT_NE(password.err.find("wrong user 'admin' or password"), std::string::npos) << password.err;
-  company.write("co/JUNK.db", "not a database at all, just text");
-  Outcome junk = company.run({"stock", "co", "A001", "--company", "JUNK"});
-  EXPECT_EQ(junk.exitCode, 3);
-  EXPECT_NE(junk.err.find("is not a company database"), std::string::npos) << junk.err;
 }
 
 TEST(QvdInit, CreatesTheDemoCompanyOnceAndKeepsAnExistingOne) {
