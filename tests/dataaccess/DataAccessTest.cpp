@@ -168,7 +168,7 @@ TEST_P(DataAccess, ARecordSetOnlyReadsInsideATransactionOrOutside) {
       EXPECT_NE(dao->UltimoErroBD().find("nothing was run"), std::string::npos) << dao->UltimoErroBD();
     }
     EXPECT_FALSE(dao->AbrirRecordset("", "SELECT 1; DELETE FROM NOTAS", rs, -1, 0));
-    EXPECT_EQ(column("SELECT TEXTO FROM NOTAS"), "fica");
+    EXPECT_EQ(column("SELECT TEXTO FROM NOTAS WHERE VALOR = 1"), "fica");
     EXPECT_EQ(dao->EmTransaccao(), inTransaction);
   }
   ASSERT_TRUE(dao->ExecutarSQL("", "INSERT INTO NOTAS VALUES ('depois', 2)"));
