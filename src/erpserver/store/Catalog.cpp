@@ -32,7 +32,7 @@ void Catalog::refresh() {
   if (checkedIn_ == db_.writeSerial() && !undone) return;
   auto q = db_.query(db_.dialect().dataVersion);
   int64_t version = q->step() ? q->integer(0) : -1;
-  int64_t expected = dataVersion_ + (db_.dialect().ownWritesRaiseDataVersion ? ownRaises_ : 0);
+  int64_t expected = dataVersion_ + (db_.dialect().dataVersionTable ? ownRaises_ : 0);
   if (version < 0 || version != expected || undone) invalidate();
   dataVersion_ = version;
   ownRaises_ = 0;

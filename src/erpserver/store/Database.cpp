@@ -151,9 +151,10 @@ void Transaction::rollback() {
 }
 
 void Transaction::commit() {
-  if (open_ && savepoint_) db_.engine().releaseSavepoint("action");
-  else if (open_ && wholeGroup_ && db_.writesGoAhead()) db_.engine().sendAhead();
-  else if (open_) db_.engine().commit();
+  if (!open_) return;
+  if (savepoint_) db_.engine().releaseSavepoint("action");
+  else if (!wholeGroup_) db_.engine().commit();
+  else if (db_.writesGoAhead()) db_.engine().sendAhead();
   open_ = false;
 }
 

@@ -16,7 +16,6 @@ const Dialect kSqliteCompany{
     "PRAGMA user_version = ",
     "PRAGMA data_version",
     nullptr,
-    false,
     "rowid",
     &Migration::onFile,
 };
@@ -29,7 +28,6 @@ const Dialect kPostgresCompany{
     "INSERT INTO SYS_SCHEMA (VERSION) SELECT ",
     "SELECT VERSAO FROM SYS_VERSAOREF WHERE ID = 1",
     "SYS_VERSAOREF",
-    true,
     "ORDEM",
     &Migration::onServer,
 };

@@ -23,11 +23,9 @@ struct Dialect {
   const char* writeSchemaVersion;  // followed by the version number
   const char* dataVersion;  // a number that changes when master data another connection sees changes
   // The table dataVersion reads, which companies made before it lack: their master data is read
-  // afresh for every action. Null where every database has it.
+  // afresh for every action. Its triggers raise the version for this connection's own writes too
+  // (each statement of an article's costs by one). Null where every database has it.
   const char* dataVersionTable;
-  // Whether this connection's own writes of master data raise dataVersion as well (each statement
-  // of an article's costs by one).
-  bool ownWritesRaiseDataVersion;
   const char* insertOrder;                          // a column of LOTEMOVS that orders its rows as inserted
   void (*Migration::*migrationStep)(Database& db);  // the variant of each schema step this engine runs
 };

@@ -242,18 +242,18 @@ void PostgresEngine::sendBatch() {
   bool lost = false;
   for (const Pending& p : batch) lost = lost || !sendPending(p);
   lost = lost || PQpipelineSync(connection()) != 1;
+  if (lost) failConnectionLost(trimmed(PQerrorMessage(connection())));
   beginAt_.reset();
   rollbackQueued_ = false;
   sent_.push_back(Batch{std::move(batch), false});
-  sendLost_ = sendLost_ || lost;
 }
 
 void PostgresEngine::sendAhead() {
   if (!pending_.empty()) sendBatch();
 }
 
-// Reads the answers to one batch and its sync; false when the connection was lost. The first
-// refusal and the first exception of a check are kept in `answers`, unless the batch was undone.
+// The first refusal and the first exception of a check are kept in `answers`, unless the batch was
+// undone.
 bool PostgresEngine::readBatch(Batch& batch, Answers& answers) {
   for (Pending& p : batch.statements) {
     for (int part = p.prepare ? 0 : 1; part < 2; ++part) {
@@ -296,10 +296,9 @@ void PostgresEngine::flush() {
   if (sent_.empty()) return;
   std::vector<Batch> batches;
   batches.swap(sent_);
-  bool lost = sendLost_;
-  sendLost_ = false;
   countTrip();
   Answers answers{Result(nullptr, PQclear), {}, nullptr};
+  bool lost = false;
   for (Batch& batch : batches) lost = lost || !readBatch(batch, answers);
   if (lost || PQexitPipelineMode(connection()) != 1) failConnectionLost(trimmed(PQerrorMessage(connection())));
   if ((answers.failure || answers.refused) && ahead && inTransaction()) doomed_ = true;
@@ -328,10 +327,8 @@ void PostgresEngine::commit() {
   if (!sent_.empty()) {
     try {
       flush();
-    } catch (const DatabaseError&) {
-      if (!doomed_) throw;
     } catch (...) {
-      assert(doomed_);
+      if (!doomed_) throw;
     }
   }
   if (doomed_) {

@@ -124,8 +124,24 @@ class PostgresEngine : public Engine {
               bool typed = true);
   Pending pendingFor(const postgres::StatementText& statement, std::span<const NamedValue> parameters, bool typed);
   bool sendPending(const Pending& pending);
+  // Statements sent together whose answers were not read yet. Once their transaction was rolled
+  // back the answers are read and dropped: a refusal among them no longer matters.
+  struct Batch {
+    std::vector<Pending> statements;
+    bool undone = false;
+  };
+  // What the answers of a flush brought that it raises.
+  struct Answers {
+    Result failure;              // the first refusal
+    std::string place;           // its statement's
+    std::exception_ptr refused;  // by a check
+  };
   // Sends what waits in pending_, with a sync, without reading the answers.
   void sendBatch();
+  // Reads the answers to one batch and its sync; false when the connection was lost.
+  bool readBatch(Batch& batch, Answers& answers);
+  // Marks what was sent ahead as undone, by the transaction's end.
+  void undoSentAhead() noexcept;
   RecordsetRef rowsOf(const PGresult& result);
   const Table* table(unsigned oid, int column);
   [[noreturn]] void failWith(const PGresult* result, std::string place = {});
@@ -144,24 +160,8 @@ class PostgresEngine : public Engine {
   int64_t changes_ = 0;
   int prepared_ = 0;  // statements prepared so far, to name the next
   std::vector<Pending> pending_;
-  // Statements sent together whose answers were not read yet. Once their transaction was rolled
-  // back the answers are read and dropped: a refusal among them no longer matters.
-  struct Batch {
-    std::vector<Pending> statements;
-    bool undone = false;
-  };
-  // Marks what was sent ahead as undone, by the transaction's end.
-  void undoSentAhead() noexcept;
-  // What the answers of a flush brought that it raises.
-  struct Answers {
-    Result failure;     // the first refusal
-    std::string place;  // its statement's
-    std::exception_ptr refused;  // by a check
-  };
-  bool readBatch(Batch& batch, Answers& answers);
-  std::vector<Batch> sent_;
-  bool sendLost_ = false;                   // a batch could not be sent whole
-  bool doomed_ = false;  // see transactionDoomed()
+  std::vector<Batch> sent_;  // in the order sent
+  bool doomed_ = false;      // see transactionDoomed()
   std::set<std::string> unprepared_;
   std::optional<std::size_t> beginAt_;  // where a BEGIN waits in pending_
   bool rollbackQueued_ = false;         // a ROLLBACK waits in pending_, ending the transaction

@@ -29,7 +29,6 @@ class Rows {
 
 class PreparedStatement : public Rows {
  public:
-
   virtual void bindNull(int index) = 0;
   virtual void bind(int index, int64_t value) = 0;
   virtual void bind(int index, double value) = 0;
