@@ -16,14 +16,6 @@ ImportOutcome refused(int32_t number, std::string message) {
   return {ImportOutcome::Refused, number, std::move(message), {}};
 }
 
-// A lost connection is no refusal of one document: every document after it would fail the same
-// way, so the import stops, and a run of the same command later goes on where it stopped.
-void stopOnLostConnection(int32_t number, const std::string& message) {
-  if (number != automation::db::dberr::NoConnection && number != erpserver::kLostConnectionCode) return;
-  throw CommandError(exitcode::Unexpected, message + " The import stopped; once the server is back, run the same "
-                                                     "command again: it creates what is missing and nothing twice.");
-}
-
 // ", LIN.csv lines 20-22": where the rows of one file are.
 std::string span(const std::string& file, const std::vector<InputRow>& rows) {
   if (rows.empty()) return {};
@@ -33,6 +25,12 @@ std::string span(const std::string& file, const std::vector<InputRow>& rows) {
 }
 
 }  // namespace
+
+void stopOnLostConnection(int32_t number, const std::string& message) {
+  if (number != automation::db::dberr::NoConnection && number != erpserver::kLostConnectionCode) return;
+  throw CommandError(exitcode::Unexpected, message + " The import stopped; once the server is back, run the same "
+                                                     "command again: it creates what is missing and nothing twice.");
+}
 
 ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout, DocumentRecords& records,
                              const ImportFiles& files, const InputDocument& document, const std::string& reference,

@@ -29,6 +29,11 @@ ImportOutcome importDocument(CompanySession& session, const ImportLayout& layout
                              const ImportFiles& files, const InputDocument& document, const std::string& reference,
                              bool lookFirst);
 
+// A lost connection is no refusal of one document: every document after it would fail the same
+// way, so the import stops (a CommandError), and a run of the same command later goes on where it
+// stopped. Returns for any other error.
+void stopOnLostConnection(int32_t number, const std::string& message);
+
 // "REF D7 not imported (CAB.csv line 8, LIN.csv lines 20-22): error 1013: ...".
 std::string failureLine(const ImportFiles& files, const InputDocument& document, const ImportOutcome& outcome);
 

@@ -1,3 +1,4 @@
+// The import verb: checks the files, then creates their documents in groups and reports each once.
 #include <chrono>
 #include <csignal>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "import/KeysFile.hpp"
 #include "import/NearMisses.hpp"
 #include "import/SourceReference.hpp"
+#include "platform/AutomationError.hpp"
 #include "platform/HostSettings.hpp"
 #include "platform/System.hpp"
 #include "platform/db/RoundTrips.hpp"
@@ -121,13 +123,17 @@ int runImport(const Words& words) {
       progress.update(tally.done(), tally.refused);
     };
   };
-  {
+  try {
     GroupCommit group(login.onServer() ? kServerGroupSize : kGroupSize, kGroupLongest, import);
     InputDocument document;
     std::signal(SIGINT, onInterrupt);
     while (!interrupted && stream.next(document)) group.add(document);
     std::signal(SIGINT, SIG_DFL);
     group.commit();
+  } catch (const automation::AutomationError& e) {
+    // A group's begin or settle, or a lookup, may be the first to hear that the server went away.
+    stopOnLostConnection(e.number(), e.description());
+    throw;
   }
   progress.finish(tally.done(), tally.refused);
 
