@@ -6,6 +6,8 @@
 #include "cli/CommandError.hpp"
 #include "cli/Format.hpp"
 #include "erpserver/Server.hpp"
+#include "import/DocumentImport.hpp"
+#include "platform/AutomationError.hpp"
 
 namespace qvdtool {
 
@@ -55,10 +57,13 @@ void GroupCommit::commit() {
   open_ = false;
   try {
     erpserver::commitWriteGroup();
-  } catch (const std::exception& e) {
+  } catch (const automation::AutomationError& e) {
+    stopOnLostConnection(e.number(), e.description());
+    std::string why = e.description();
+    if (why.ends_with('.')) why.pop_back();
     throw CommandError(exitcode::Unexpected,
-                       std::string("the company could not keep what was written since the last commit, up to ") +
-                           format::count(static_cast<long>(documents_.size()), "document") + " (" + e.what() +
+                       "the company could not keep what was written since the last commit, up to " +
+                           format::count(static_cast<long>(documents_.size()), "document") + " (" + why +
                            "). Free the disk or fix the fault, then run the same command again: it creates what is " +
                            "missing and nothing twice.");
   }
