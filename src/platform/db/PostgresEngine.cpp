@@ -195,7 +195,8 @@ void PostgresEngine::run(const char* sql) {
 
 PostgresEngine::Pending PostgresEngine::pendingFor(const StatementText& statement,
                                                   std::span<const NamedValue> parameters, bool typed) {
-  Pending pending{statement.sql, {}, false, {}, {}, nullptr, {}, {}};
+  Pending pending;
+  pending.sql = statement.sql;
   for (const std::string& name : statement.names) {
     const NamedValue* match = nullptr;
     for (const NamedValue& v : parameters)

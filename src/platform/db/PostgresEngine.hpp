@@ -88,7 +88,7 @@ class PostgresEngine : public Engine {
   // A statement without parameters queued to go with the next flush.
   void queueText(std::string sql) {
     ++changes_;
-    pending_.push_back(Pending{std::move(sql), {}, false, {}, {}, nullptr, {}, {}});
+    pending_.emplace_back().sql = std::move(sql);
   }
   void forget(const Result* out);
   // Round trips of this connection so far, and the statements sent or queued that may change
